@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// Every message box, question, input box and save dialog of the program goes through
+// this interface, so tests can answer them from a script and see exactly what was shown.
+class Dialogs {
+public:
+    enum class Icon { None, Information, Exclamation, Question, Critical };
+    enum class Buttons { Ok, OkCancel, YesNo };
+    enum class Answer { Ok, Cancel, Yes, No };
+
+    virtual ~Dialogs() = default;
+
+    virtual Answer message(const QString& text, const QString& title, Icon icon,
+                           Buttons buttons = Buttons::Ok) = 0;
+    // Returns the typed text; an empty text when the operator cancels.
+    virtual QString input(const QString& prompt, const QString& title,
+                          const QString& defaultText) = 0;
+    // Returns the chosen path; an empty text when the operator cancels.
+    virtual QString saveFileName(const QString& title, const QString& proposedName,
+                                 const QString& defaultSuffix) = 0;
+    virtual void beep() = 0;
+};

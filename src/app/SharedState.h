@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// One entry of the watch list of players seen at ping 999.
+struct Player999Entry {
+    qint16 count = 0;
+    QString name;
+    QString num;
+    bool seen = false;
+};
+
+// The switches and numbers of section "options" of the settings file, with their defaults.
+struct Options {
+    bool savercon = true;
+    bool savemessages = true;
+    bool clearrconnew = true;
+    bool clearmessnew = true;
+    bool removeid = true;
+    bool usequery = false;
+    bool autoqplayer = false;
+    qint16 autoqplayerint = 10;
+    bool autokick999 = false;
+    qint16 autokick999int = 3;
+    bool autoconnect = false;
+    QString autoconnectserv;
+    QString autoconnectport;
+    QString autoconnectrcon;
+    bool automessage = false;
+    qint16 messageset = 1;
+    qint16 messagetime = 3;
+};
+
+inline constexpr int kMessageSetSlots = 10;
+
+// The variables every part of the program shares.
+struct SharedState {
+    QString header = QString(4, QChar(0xFF)); // out-of-band prefix
+    QString response;                         // text of the replies since the last send
+    bool collectquiet = false;                // keep replies out of the RCON pane
+    bool gotreply = false;
+    bool nowait = false;       // the next send returns right after sending
+    bool notconnected = false; // the last send found no open socket
+    bool noroute = false;      // the last send failed: host unreachable
+    bool busy = false;         // a long read-out runs; the two timers skip their tick
+    bool automode = false;     // the program, not the operator, started the action
+    bool loading = false;      // the start-up runs
+    qint16 pauselen = 0;
+    qint32 pausestart = 0;
+
+    QString inifile;
+    qint32 servercount = 0;
+    Options options;
+
+    // Message sets: ten slots, saved ("live") and working ("edit") copies.
+    QList<QStringList> messlive = QList<QStringList>(kMessageSetSlots);
+    QList<QStringList> messedit = QList<QStringList>(kMessageSetSlots);
+    QStringList setnamelive = QStringList(kMessageSetSlots);
+    QStringList setnameedit = QStringList(kMessageSetSlots);
+    qint16 setcount = 0;
+    qint16 editset = 0;
+    qint16 cycleset = 0;
+    bool messediting = false;
+    qint16 cycleminutes = 0;
+    qint16 messpos = 0;
+
+    QList<Player999Entry> Player999;
+};

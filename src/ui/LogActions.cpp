@@ -1,0 +1,67 @@
+#include "LogActions.h"
+
+#include "app/Dialogs.h"
+#include "app/Session.h"
+
+#include <QDate>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+LogActions::LogActions(Session& session, QPlainTextEdit* rconPane, QListWidget* messageLog,
+                       QObject* parent)
+    : QObject(parent), m_session(session), m_rconPane(rconPane), m_messageLog(messageLog) {}
+
+void LogActions::clearRcon() {
+    if (m_session.dialogs().message(QStringLiteral("Clear the RCON window?"),
+                                    QStringLiteral("Clear"), Dialogs::Icon::Question,
+                                    Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes)
+        m_rconPane->clear();
+}
+
+void LogActions::clearMessages() {
+    if (m_session.dialogs().message(QStringLiteral("Clear the message window?"),
+                                    QStringLiteral("Clear"), Dialogs::Icon::Question,
+                                    Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes)
+        m_messageLog->clear();
+}
+
+QString LogActions::rconText() const {
+    return m_rconPane->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}
+
+QString LogActions::messageLogText() const {
+    QString text;
+    for (int i = 0; i < m_messageLog->count(); ++i)
+        text += m_messageLog->item(i)->text() + QLatin1String("\r\n");
+    return text;
+}
+
+void LogActions::save(logfiles::Kind kind) {
+    const bool automode = m_session.state().automode;
+    const QString mode = automode ? QStringLiteral("ADD") : QStringLiteral("REP");
+    const QString name = logfiles::baseName(kind, QDate::currentDate());
+    QString path = name + QLatin1String(".log");
+    if (!automode) {
+        path = m_session.dialogs().saveFileName(QStringLiteral("Save file as..."), name,
+                                                QStringLiteral("log"));
+        if (path.isEmpty()) {
+            m_session.showprogress({}, QStringLiteral("REP"));
+            return;
+        }
+    }
+    m_session.showprogress(logfiles::progressText(kind), mode);
+    const QString text =
+        kind == logfiles::Kind::Rcon ? rconText() + QLatin1String("\r\n") : messageLogText();
+    int code = 0;
+    QString description;
+    if (!logfiles::append(path, text, &code, &description)) {
+        if (automode)
+            return;
+        m_session.dialogs().message(QStringLiteral("Error writing file, err ") +
+                                        QString::number(code) + QLatin1Char('\r') +
+                                        logfiles::failureText(kind),
+                                    QStringLiteral("Failed to Save"), Dialogs::Icon::Exclamation);
+    }
+    if (!automode)
+        m_session.showprogress({}, QStringLiteral("REP"));
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "MainWidgets.h"
+#include "app/Session.h"
+#include "rcon/OutputSink.h"
+#include "settings/ProfileFile.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+
+class Dialogs;
+class ProgressNotice;
+class LogActions;
+class ConnectController;
+class ConsoleController;
+class SavedServersController;
+class PreferencesDialog;
+class HobWindow;
+class AboutDialog;
+class GameTypeSwitch;
+class QMenu;
+
+// The main window. It lays out the connection row, the logs and the ten pages, and wires
+// the menus and pages together; the pages and controllers hold the behaviour.
+class Main : public QMainWindow, public OutputSink {
+    Q_OBJECT
+public:
+    explicit Main(Dialogs& dialogs, QWidget* parent = nullptr);
+    ~Main() override;
+
+    // The load handler: settings, saved servers, message sets, options, then the automatic
+    // connect and cycler start when the options ask for them.
+    void startup();
+
+    Session& session() { return m_session; }
+    const MainWidgets& widgets() const { return m_w; }
+    const Pages& pages() const { return m_pages; }
+    ProfileFile& settings() { return m_settings; }
+    LogActions& logs() { return *m_logs; }
+    ConnectController& connection() { return *m_connect; }
+    ProgressNotice* progressNotice() const { return m_progress; }
+
+    // OutputSink
+    void addrcon(const QString& text) override;
+    void addmessage(const QString& text) override;
+    void showprogress(const QString& text, const QString& mode) override;
+    bool activeWindowMinimised() const override;
+
+    void openPreferences();
+    void openHob();
+    void openAbout();
+    static void openurl(const QUrl& url);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildConnectionRow();
+    QWidget* buildLeftColumn();
+    void buildPages();
+    void buildMenus();
+    void loadSavedServers();
+    // The unload handler; returns false when the operator chose to stay.
+    bool shutdown();
+
+    Session m_session;
+    ProfileFile m_settings;
+    MainWidgets m_w;
+    Pages m_pages;
+    ProgressNotice* m_progress = nullptr;
+    LogActions* m_logs = nullptr;
+    ConnectController* m_connect = nullptr;
+    ConsoleController* m_console = nullptr;
+    SavedServersController* m_saved = nullptr;
+    std::unique_ptr<GameTypeSwitch> m_gameTypes;
+    QPointer<PreferencesDialog> m_prefs;
+    QPointer<HobWindow> m_hob;
+    QPointer<AboutDialog> m_about;
+    bool m_prefixChanged = false;
+    bool m_closing = false;
+};

@@ -1,0 +1,77 @@
+#include "QtDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon toQt(Dialogs::Icon icon) {
+    switch (icon) {
+    case Dialogs::Icon::Information:
+        return QMessageBox::Information;
+    case Dialogs::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Dialogs::Icon::Question:
+        return QMessageBox::Question;
+    case Dialogs::Icon::Critical:
+        return QMessageBox::Critical;
+    case Dialogs::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Icon icon,
+                                   Buttons buttons) {
+    QMessageBox box(toQt(icon), title, QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')),
+                    QMessageBox::NoButton, m_parent);
+    switch (buttons) {
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Ok;
+    }
+}
+
+QString QtDialogs::input(const QString& prompt, const QString& title, const QString& defaultText) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
+    return ok ? text : QString();
+}
+
+QString QtDialogs::saveFileName(const QString& title, const QString& proposedName,
+                                const QString& defaultSuffix) {
+    QFileDialog dialog(m_parent, title, proposedName);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.setNameFilters(
+        {QStringLiteral("Log files (*.%1)").arg(defaultSuffix), QStringLiteral("All files (*)")});
+    dialog.selectFile(proposedName + QLatin1Char('.') + defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtDialogs::beep() {
+    QApplication::beep();
+}

@@ -1,0 +1,55 @@
+#include "ScriptedDialogs.h"
+
+QList<ScriptedDialogs::Shown> ScriptedDialogs::messages() const {
+    QList<Shown> boxes;
+    for (const Shown& s : m_shown)
+        if (s.kind == Kind::Message)
+            boxes << s;
+    return boxes;
+}
+
+QStringList ScriptedDialogs::messageTitles() const {
+    QStringList titles;
+    for (const Shown& s : messages())
+        titles << s.title;
+    return titles;
+}
+
+int ScriptedDialogs::beeps() const {
+    int n = 0;
+    for (const Shown& s : m_shown)
+        n += s.kind == Kind::Beep;
+    return n;
+}
+
+void ScriptedDialogs::clear() {
+    m_shown.clear();
+    m_answers.clear();
+    m_inputs.clear();
+    m_saveNames.clear();
+}
+
+Dialogs::Answer ScriptedDialogs::message(const QString& text, const QString& title, Icon icon,
+                                         Buttons buttons) {
+    m_shown << Shown{Kind::Message, text, title, icon, buttons, {}};
+    if (!m_answers.isEmpty())
+        return m_answers.dequeue();
+    return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+}
+
+QString ScriptedDialogs::input(const QString& prompt, const QString& title,
+                               const QString& defaultText) {
+    m_shown << Shown{Kind::Input, prompt, title, Icon::None, Buttons::OkCancel, defaultText};
+    return m_inputs.isEmpty() ? defaultText : m_inputs.dequeue();
+}
+
+QString ScriptedDialogs::saveFileName(const QString& title, const QString& proposedName,
+                                      const QString& defaultSuffix) {
+    m_shown << Shown{Kind::SaveFile, proposedName,      title,
+                     Icon::None,     Buttons::OkCancel, defaultSuffix};
+    return m_saveNames.isEmpty() ? QString() : m_saveNames.dequeue();
+}
+
+void ScriptedDialogs::beep() {
+    m_shown << Shown{Kind::Beep, {}, {}, Icon::None, Buttons::Ok, {}};
+}

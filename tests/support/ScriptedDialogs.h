@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/Dialogs.h"
+
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+
+// Answers the program's dialogs from a script and records everything shown.
+// Without a scripted answer a box is accepted (OK or Yes), an input box returns its
+// default text and a save dialog is cancelled.
+class ScriptedDialogs : public Dialogs {
+public:
+    enum class Kind { Message, Input, SaveFile, Beep };
+    struct Shown {
+        Kind kind = Kind::Message;
+        QString text; // message text, input prompt, or save dialog's proposed name
+        QString title;
+        Icon icon = Icon::None;
+        Buttons buttons = Buttons::Ok;
+        QString defaultText; // input default, or the save dialog's default suffix
+    };
+
+    void setNextAnswer(Answer answer) { m_answers.enqueue(answer); }
+    void setNextInput(const QString& text) { m_inputs.enqueue(text); }
+    void setNextSaveName(const QString& path) { m_saveNames.enqueue(path); }
+
+    const QList<Shown>& shown() const { return m_shown; }
+    // Only the message boxes, in order.
+    QList<Shown> messages() const;
+    QStringList messageTitles() const;
+    int beeps() const;
+    void clear();
+
+    Answer message(const QString& text, const QString& title, Icon icon,
+                   Buttons buttons = Buttons::Ok) override;
+    QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
+    QString saveFileName(const QString& title, const QString& proposedName,
+                         const QString& defaultSuffix) override;
+    void beep() override;
+
+private:
+    QList<Shown> m_shown;
+    QQueue<Answer> m_answers;
+    QQueue<QString> m_inputs;
+    QQueue<QString> m_saveNames;
+};
