@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ScriptedDialogs.h"
-#include "SimServer.h"
+#include "simserver/SimServer.h"
 #include "ui/Main.h"
 
 #include <QTemporaryDir>
