@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs the build dependencies on Debian 12 when they are missing.
+set -euo pipefail
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo=""
+[ "$(id -u)" = 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
