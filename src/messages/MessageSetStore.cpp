@@ -1,0 +1,124 @@
+#include "MessageSetStore.h"
+
+#include "settings/ProfileFile.h"
+
+#include <algorithm>
+
+namespace {
+
+QString sectionOf(int index) {
+    return QStringLiteral("set") + QString::number(index);
+}
+QString messageKey(int index) {
+    return QStringLiteral("mess") + QString::number(index);
+}
+const QString kName = QStringLiteral("name");
+
+} // namespace
+
+qint16 MessageSetStore::load(SharedState& state) const {
+    state.setcount = 0;
+    state.editset = 0;
+    state.setnamelive = state.setnameedit = QStringList(kMessageSetSlots);
+    state.messlive = state.messedit = QList<QStringList>(kMessageSetSlots);
+    for (int slot = 0; slot < kMessageSetSlots; ++slot) {
+        const QString section = sectionOf(slot);
+        const QString name = m_file.read(section, kName, {}, kMaxText + 1);
+        if (name.isEmpty())
+            break;
+        QStringList messages;
+        for (int m = 0;; ++m) {
+            const QString text = m_file.read(section, messageKey(m), {}, kMaxText + 1);
+            if (text.isEmpty())
+                break;
+            messages << text;
+        }
+        state.setnamelive[slot] = state.setnameedit[slot] = name;
+        state.messlive[slot] = state.messedit[slot] = messages;
+        ++state.setcount;
+    }
+    return state.setcount;
+}
+
+MessageSetStore::SaveResult MessageSetStore::save(SharedState& state) {
+    SaveResult result;
+    auto write = [&](const QString& section, const QString& key, const QString& value) {
+        if (m_file.write(section, key, value))
+            return true;
+        result.ok = false;
+        result.errorCode = m_file.errorCode();
+        result.errorDescription = m_file.errorDescription();
+        return false;
+    };
+
+    int k = 0;
+    for (int slot = 0; slot < kMessageSetSlots; ++slot) {
+        const QString& name = state.setnameedit.at(slot);
+        if (name.isEmpty())
+            continue;
+        const QString section = sectionOf(k);
+        if (!write(section, kName, name))
+            return result;
+        const QStringList& messages = state.messedit.at(slot);
+        int m = 0;
+        for (; m < messages.size(); ++m)
+            if (!write(section, messageKey(m), messages.at(m)))
+                return result;
+        // The empty key ends the list for the reader; an empty set gets two.
+        if (!write(section, messageKey(m), {}))
+            return result;
+        if (messages.isEmpty() && !write(section, messageKey(1), {}))
+            return result;
+        result.written = ++k;
+    }
+    for (int rest = k; rest < kMessageSetSlots; ++rest)
+        if (!write(sectionOf(rest), kName, {}))
+            return result;
+
+    state.setnamelive = state.setnameedit;
+    state.messlive = state.messedit;
+    state.setcount = qint16(k);
+    return result;
+}
+
+namespace messagesets {
+
+QString storable(const QString& text) {
+    QString line = text;
+    for (const QChar c : {QChar(u'\r'), QChar(u'\n'), QChar(u'\0')})
+        line.replace(c, QLatin1Char(' '));
+    return line.trimmed().left(MessageSetStore::kMaxText).trimmed();
+}
+
+int usedSlots(const QStringList& names) {
+    return int(std::count_if(names.cbegin(), names.cend(),
+                             [](const QString& name) { return !name.isEmpty(); }));
+}
+
+int firstSlotNamed(const QStringList& names, const QString& name) {
+    if (name.isEmpty())
+        return -1;
+    return int(names.indexOf(name));
+}
+
+int lowestFreeSlot(const QStringList& names) {
+    for (int slot = 0; slot < names.size() && slot < kMessageSetSlots; ++slot)
+        if (names.at(slot).isEmpty())
+            return slot;
+    return -1;
+}
+
+void revertToSaved(SharedState& state) {
+    state.setnameedit = state.setnamelive;
+    state.messedit = state.messlive;
+    state.setcount = qint16(usedSlots(state.setnameedit));
+}
+
+bool swapMessages(QStringList& messages, int a, int b) {
+    if (a < 0 || b < 0 || a >= messages.size() || b >= messages.size())
+        return false;
+    messages.swapItemsAt(a, b);
+    return true;
+}
+
+} // namespace messagesets
