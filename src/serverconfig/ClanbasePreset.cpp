@@ -1,0 +1,72 @@
+#include "ClanbasePreset.h"
+
+#include "app/Dialogs.h"
+#include "app/SayPrefix.h"
+#include "app/Session.h"
+
+#include <QCoreApplication>
+
+namespace clanbase {
+
+QString question() {
+    return QStringLiteral("Are you sure you want to set as Clan Base rules\r"
+                          "Check popup rules to see what variables will change");
+}
+
+QString questionTitle() {
+    return QStringLiteral("Change settings?");
+}
+
+QStringList commands() {
+    return {QStringLiteral("scr_sd_roundlimit 10"),  QStringLiteral("scr_sd_roundlength 4"),
+            QStringLiteral("scr_sd_graceperiod 15"), QStringLiteral("scr_sd_timelimit 0"),
+            QStringLiteral("setfriendlyfire 1"),     QStringLiteral("scr_allow_vote 0"),
+            QStringLiteral("scr_drawfriend 1"),      QStringLiteral("sv_minPing 0"),
+            QStringLiteral("sv_maxPing 0"),          QStringLiteral("sv_pure 1"),
+            QStringLiteral("sv_cheats 0"),           QStringLiteral("g_allowVote 0"),
+            QStringLiteral("scr_killcam 0"),         QStringLiteral("scr_spectateenemy 0"),
+            QStringLiteral("scr_freelook 0"),        QStringLiteral("logfile 1")};
+}
+
+QString announcement() {
+    return sayCommand(QStringLiteral("Server Set for ^2Clan Base ^7Rules"));
+}
+
+QString rulesText() {
+    return QStringLiteral("Clan Base Rules \r\n"
+                          "All matches should be played with the following server settings: \r\n"
+                          "set scr_sd_roundlimit \"10\"\r\n"
+                          "set scr_sd_roundlength \"4\"\r\n"
+                          "set scr_sd_graceperiod \"15\"\r\n"
+                          "set scr_sd_timelimit \"0\"\r\n"
+                          "set scr_friendlyfire \"1\"\r\n"
+                          "set scr_allow_vote \"0\"\r\n"
+                          "set scr_drawfriend \"1\"\r\n"
+                          "set sv_minPing \"0\"\r\n"
+                          "set sv_maxPing \"0\"\r\n"
+                          "set sv_pure \"1\"\r\n"
+                          "set sv_cheats \"0\"\r\n"
+                          "set g_allowVote \"0\"\r\n"
+                          "set scr_killcam \"0\"\r\n"
+                          "set scr_freelook \"0\"\r\n"
+                          "set scr_spectateenemy \"0\"\r\n"
+                          "set logfile \"1\"\r\n");
+}
+
+bool apply(Session& session) {
+    if (session.dialogs().message(question(), questionTitle(), Dialogs::Icon::Information,
+                                  Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
+        return false;
+    session.addmessage(QStringLiteral("Setting server to Clanbase rules....."));
+    const QStringList all = commands();
+    for (const QString& command : all) {
+        session.sendinfo(command, true);
+        if (session.state().notconnected)
+            return false;
+        QCoreApplication::processEvents();
+    }
+    session.sendinfo(announcement(), true);
+    return !session.state().notconnected;
+}
+
+} // namespace clanbase

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class Session;
+
+// The server's friendly-fire mode, the variable setfriendlyfire: 0 Off, 1 On, 2 Reflective,
+// 3 Shared. A change is announced to the players.
+namespace friendlyfire {
+
+struct Mode {
+    int value = 0;
+    QString option;   // the option button's caption
+    QString menuItem; // the Common Tasks item's name
+    QString menuCaption;
+    QString word;    // announced, with its colour code
+    QString logText; // the message-log line
+};
+
+// By value, 0 to 3.
+const QList<Mode>& modes();
+// The variable, kept in the tag of the "Set Friendly Fire >>" button.
+QString variable();
+// "setfriendlyfire" and the value.
+QString command(int value);
+// The say command that tells the players about the new mode.
+QString announcement(int value);
+
+// Sets the mode, waits a second, announces it and logs it. A value outside 0 to 3 does
+// nothing. When there is no connection the first send says so and nothing more happens;
+// returns whether the change went out.
+bool change(Session& session, int value);
+
+} // namespace friendlyfire
