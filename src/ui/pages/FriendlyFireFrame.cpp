@@ -1,14 +1,58 @@
 #include "FriendlyFireFrame.h"
 
 #include "app/Session.h"
+#include "serverconfig/FriendlyFire.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 FriendlyFireFrame::FriendlyFireFrame(Session& session, QWidget* parent)
-    : QGroupBox(parent), m_session(session) {
+    : QGroupBox(QStringLiteral("Friendly Fire"), parent), m_session(session) {
     setObjectName(QStringLiteral("frmff"));
+    auto* layout = new QHBoxLayout(this);
+    auto* options = new QVBoxLayout;
+    auto* group = new QButtonGroup(this);
+    group->setExclusive(true);
+    for (const friendlyfire::Mode& mode : friendlyfire::modes()) {
+        auto* option = new QRadioButton(mode.option, this);
+        option->setObjectName(QLatin1String("optff_") + QString::number(mode.value));
+        option->setProperty("index", mode.value);
+        option->setProperty("tag", friendlyfire::command(mode.value));
+        group->addButton(option, mode.value);
+        options->addWidget(option);
+        m_options << option;
+    }
+    m_options.at(2)->setChecked(true);
+    layout->addLayout(options);
+
+    m_set = new QPushButton(QStringLiteral("Set Friendly Fire >>"), this);
+    m_set->setObjectName(QStringLiteral("cmdff"));
+    m_set->setProperty("tag", friendlyfire::variable());
+    layout->addWidget(m_set, 0, Qt::AlignVCenter);
+    layout->addStretch();
+    connect(m_set, &QPushButton::clicked, this, &FriendlyFireFrame::cmdff_Click);
 }
 
-void FriendlyFireFrame::change(int) {}
+void FriendlyFireFrame::change(int value) {
+    friendlyfire::change(m_session, value);
+}
 
-bool FriendlyFireFrame::selectValue(int) {
-    return false;
+bool FriendlyFireFrame::selectValue(int value) {
+    if (value < 0 || value >= m_options.size())
+        return false;
+    m_options.at(value)->setChecked(true);
+    return true;
+}
+
+void FriendlyFireFrame::cmdff_Click() {
+    // Taken before the change starts: its waits let the operator pick another option.
+    for (int value = 0; value < m_options.size(); ++value) {
+        if (m_options.at(value)->isChecked()) {
+            change(value);
+            return;
+        }
+    }
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QList>
 
+class QPushButton;
+class QRadioButton;
 class Session;
 
 // The friendly-fire options of the "Server" page with "Set Friendly Fire >>".
@@ -16,6 +19,11 @@ public:
     // Selects the option of the value read from the server; false when there is none.
     bool selectValue(int value);
 
+    // "Set Friendly Fire >>": the change of the selected option.
+    void cmdff_Click();
+
 private:
     Session& m_session;
+    QList<QRadioButton*> m_options; // by value
+    QPushButton* m_set = nullptr;
 };

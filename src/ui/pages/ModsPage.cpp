@@ -1,7 +1,155 @@
 #include "ModsPage.h"
 
 #include "app/Session.h"
+#include "serverconfig/ClanbasePreset.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadialGradient>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kRulesHidden = QStringLiteral("Click for CB rules");
+const QString kRulesShown = QStringLiteral("Click to remove");
+
+// The mod's emblem, drawn so the page needs no image files.
+QPixmap hobEmblem(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF disc(2, 2, size - 4, size - 4);
+    QRadialGradient fire(disc.center(), size / 2.0, QPointF(disc.center().x(), disc.bottom()));
+    fire.setColorAt(0, QColor(255, 214, 64));
+    fire.setColorAt(0.55, QColor(226, 88, 24));
+    fire.setColorAt(1, QColor(120, 16, 8));
+    painter.setPen(QPen(QColor(60, 8, 4), 3));
+    painter.setBrush(fire);
+    painter.drawEllipse(disc);
+
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(size * 3 / 10);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRectF(0, size * 0.18, size, size * 0.45), Qt::AlignCenter,
+                     QStringLiteral("HOB"));
+    font.setPixelSize(size / 6);
+    painter.setFont(font);
+    painter.drawText(QRectF(0, size * 0.58, size, size * 0.25), Qt::AlignCenter,
+                     QStringLiteral("V.3"));
+    return pixmap;
+}
+
+} // namespace
 
 ModsPage::ModsPage(Session& session, QWidget* parent) : QWidget(parent), m_session(session) {
     setObjectName(QStringLiteral("pageMods"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildClanbaseFrame());
+
+    // The rules text and the Heat of Battle frame share one place; one of them is shown.
+    m_rules = new QPlainTextEdit(clanbase::rulesText(), this);
+    m_rules->setObjectName(QStringLiteral("txtcbrules"));
+    m_rules->setAccessibleName(QStringLiteral("Clanbase rules"));
+    m_rules->setReadOnly(true);
+    m_rules->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_rules->hide();
+    layout->addWidget(m_rules, 1);
+    layout->addWidget(buildHobFrame());
+    layout->addStretch();
+}
+
+QGroupBox* ModsPage::buildClanbaseFrame() {
+    auto* frame = new QGroupBox(QStringLiteral("Clanbase rules"), this);
+    frame->setObjectName(QStringLiteral("frmCB_0"));
+    frame->setProperty("index", 0);
+    auto* row = new QHBoxLayout(frame);
+    auto* set = new QPushButton(QStringLiteral("Set server for clanbase rules"), frame);
+    set->setObjectName(QStringLiteral("cmdsetcb"));
+    connect(set, &QPushButton::clicked, this, &ModsPage::cmdsetcb_Click);
+    m_rulesLabel = new QLabel(kRulesHidden, frame);
+    m_rulesLabel->setObjectName(QStringLiteral("lblcbrules"));
+    makeClickable(m_rulesLabel);
+    row->addWidget(set);
+    row->addSpacing(16);
+    row->addWidget(m_rulesLabel);
+    row->addStretch();
+    return frame;
+}
+
+QGroupBox* ModsPage::buildHobFrame() {
+    m_hobFrame = new QGroupBox(QStringLiteral("Heat Of Battle Mod V.3"), this);
+    m_hobFrame->setObjectName(QStringLiteral("frmCB_1"));
+    m_hobFrame->setProperty("index", 1);
+    auto* row = new QHBoxLayout(m_hobFrame);
+
+    auto* picture = new QToolButton(m_hobFrame);
+    picture->setObjectName(QStringLiteral("pichob"));
+    const int size = 96;
+    picture->setIcon(QIcon(hobEmblem(size)));
+    picture->setIconSize(QSize(size, size));
+    picture->setAutoRaise(true);
+    picture->setCursor(Qt::PointingHandCursor);
+    picture->setToolTip(QStringLiteral("Heat of Battle server variables"));
+    picture->setAccessibleName(QStringLiteral("Heat of Battle server variables"));
+    connect(picture, &QToolButton::clicked, this, &ModsPage::hobWindowRequested);
+
+    m_siteLabel = new QLabel(QStringLiteral("Visit Official Website"), m_hobFrame);
+    m_siteLabel->setObjectName(QStringLiteral("Label3"));
+    makeClickable(m_siteLabel);
+
+    row->addWidget(picture);
+    row->addWidget(m_siteLabel);
+    row->addStretch();
+    return m_hobFrame;
+}
+
+void ModsPage::makeClickable(QLabel* label) {
+    QFont font = label->font();
+    font.setUnderline(true);
+    label->setFont(font);
+    label->setForegroundRole(QPalette::Link);
+    label->setCursor(Qt::PointingHandCursor);
+    label->setFocusPolicy(Qt::StrongFocus);
+    label->installEventFilter(this);
+}
+
+bool ModsPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_rulesLabel && watched != m_siteLabel)
+        return QWidget::eventFilter(watched, event);
+    bool clicked = false;
+    if (event->type() == QEvent::MouseButtonRelease) {
+        clicked = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    } else if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        clicked = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    }
+    if (!clicked)
+        return QWidget::eventFilter(watched, event);
+    if (watched == m_rulesLabel)
+        lblcbrules_Click();
+    else
+        emit hobSiteRequested();
+    return true;
+}
+
+void ModsPage::cmdsetcb_Click() {
+    clanbase::apply(m_session);
+}
+
+void ModsPage::lblcbrules_Click() {
+    const bool show = m_rules->isHidden();
+    m_rules->setVisible(show);
+    m_hobFrame->setVisible(!show);
+    m_rulesLabel->setText(show ? kRulesShown : kRulesHidden);
 }

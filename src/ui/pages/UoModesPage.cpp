@@ -1,7 +1,166 @@
 #include "UoModesPage.h"
 
+#include "app/Dialogs.h"
 #include "app/Session.h"
+#include "serverconfig/ClassicModes.h"
+#include "serverconfig/ModeSettings.h"
+#include "serverconfig/UoModes.h"
 
-UoModesPage::UoModesPage(Session& session, QWidget* parent) : QWidget(parent), m_session(session) {
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+template <typename W> W* indexed(W* widget, const QString& name, int index) {
+    widget->setObjectName(name + QLatin1Char('_') + QString::number(index));
+    widget->setProperty("index", index);
+    return widget;
+}
+
+} // namespace
+
+UoModesPage::UoModesPage(Session& session, QWidget* parent)
+    : QWidget(parent), m_session(session), m_switch(session) {
     setObjectName(QStringLiteral("pageUoModes"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildSwitchFrame());
+
+    auto* row = new QHBoxLayout;
+    // The caption labels continue the label array of the base-game page.
+    int labelIndex = classicmodes::fieldCount();
+    for (int mode = 0; mode < uomodes::modes().size(); ++mode)
+        row->addWidget(buildSettingsFrame(mode, labelIndex), 1);
+    layout->addLayout(row);
+    layout->addStretch();
+}
+
+QWidget* UoModesPage::buildSwitchFrame() {
+    auto* frame =
+        indexed(new QGroupBox(QStringLiteral("United Offensive instant game mode switch"), this),
+                QStringLiteral("frmgamemode"), 1);
+    auto* row = new QHBoxLayout(frame);
+    const QList<GameTypeSwitch::GameType>& types = GameTypeSwitch::uoTypes();
+    for (int i = 0; i < types.size(); ++i) {
+        auto* button =
+            indexed(new QPushButton(types.at(i).caption, frame), QStringLiteral("cmdUOmode"), i);
+        row->addWidget(button);
+        connect(button, &QPushButton::clicked, this, [this, i] { cmdUOmode_Click(i); });
+    }
+    return frame;
+}
+
+QWidget* UoModesPage::buildSettingsFrame(int mode, int& labelIndex) {
+    const uomodes::Mode& table = uomodes::modes().at(mode);
+    auto* frame = indexed(new QGroupBox(table.caption, this), QStringLiteral("frmgamemode"),
+                          table.frameIndex);
+    auto* grid = new QGridLayout(frame);
+    QList<QLineEdit*> fields;
+    for (int i = 0; i < table.fields.size(); ++i) {
+        const uomodes::Field& f = table.fields.at(i);
+        auto* edit = indexed(new QLineEdit(f.initial, frame), table.fieldArray, i);
+        edit->setProperty("tag", f.variable);
+        edit->setToolTip(uomodes::fieldTip(i));
+        edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 8 + 12);
+        auto* label =
+            indexed(new QLabel(f.caption, frame), QStringLiteral("lblgrace"), labelIndex++);
+        label->setToolTip(f.labelTip);
+        label->setBuddy(edit);
+        grid->addWidget(label, i, 0);
+        grid->addWidget(edit, i, 1);
+        fields << edit;
+    }
+    int row = int(table.fields.size());
+    QList<QCheckBox*> boxes;
+    for (int i = 0; i < table.boxes.size(); ++i) {
+        const uomodes::Box& b = table.boxes.at(i);
+        auto* box = new QCheckBox(b.caption, frame);
+        if (table.boxArray)
+            indexed(box, table.boxName, i);
+        else
+            box->setObjectName(table.boxName);
+        box->setProperty("tag", b.variable);
+        box->setToolTip(b.tip);
+        box->setChecked(true);
+        grid->addWidget(box, row++, 0, 1, 2);
+        boxes << box;
+    }
+    grid->setColumnStretch(0, 1);
+    grid->setRowStretch(row++, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (const int index : {2 * mode + 1, 2 * mode}) {
+        auto* button = indexed(new QPushButton(uomodes::buttonCaption(index), frame),
+                               QStringLiteral("cmdUOmodeset"), index);
+        buttons->addWidget(button);
+        connect(button, &QPushButton::clicked, this, [this, index] { cmdUOmodeset_Click(index); });
+        if (m_buttons.size() <= index)
+            m_buttons.resize(index + 1);
+        m_buttons[index] = button;
+    }
+    grid->addLayout(buttons, row, 0, 1, 2);
+
+    m_fields << fields;
+    m_boxes << boxes;
+    return frame;
+}
+
+void UoModesPage::cmdUOmode_Click(int index) {
+    m_switch.cmdUOmode_Click(index);
+}
+
+void UoModesPage::cmdUOmodeset_Click(int index) {
+    const uomodes::ButtonAction action = uomodes::buttonAction(index);
+    switch (action.kind) {
+    case uomodes::ButtonAction::Kind::Set:
+        setMode(action.mode);
+        break;
+    case uomodes::ButtonAction::Kind::Defaults:
+        restoreDefaults(action.mode);
+        break;
+    case uomodes::ButtonAction::Kind::None:
+        break;
+    }
+}
+
+void UoModesPage::restoreDefaults(int mode) {
+    const uomodes::Mode& table = uomodes::modes().at(mode);
+    for (int i = 0; i < table.fields.size(); ++i)
+        m_fields.at(mode).at(i)->setText(table.fields.at(i).initial);
+    for (QCheckBox* box : m_boxes.at(mode))
+        box->setChecked(true);
+}
+
+void UoModesPage::setMode(int mode) {
+    const uomodes::Mode& table = uomodes::modes().at(mode);
+    QStringList texts;
+    for (const QLineEdit* edit : m_fields.at(mode))
+        texts << edit->text();
+
+    if (const auto failure = uomodes::firstFailure(texts)) {
+        if (failure->kind == uomodes::Failure::Kind::NotNumeric)
+            m_session.dialogs().message(failure->message, modesettings::invalidValueTitle(),
+                                        Dialogs::Icon::None, Dialogs::Buttons::Ok);
+        else
+            m_session.dialogs().beep();
+        m_fields.at(mode).at(failure->field)->setFocus();
+        return;
+    }
+    if (!modesettings::confirmSetServer(m_session.dialogs()))
+        return;
+
+    QList<int> states;
+    for (const QCheckBox* box : m_boxes.at(mode))
+        states << (box->isChecked() ? 1 : 0);
+    // The sends take seconds and let clicks through; a second start would interleave.
+    QPushButton* set = m_buttons.at(2 * mode);
+    set->setEnabled(false);
+    uomodes::send(m_session, table, texts, states);
+    set->setEnabled(true);
 }

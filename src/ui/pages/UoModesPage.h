@@ -1,15 +1,37 @@
 #pragma once
 
+#include "serverconfig/GameTypeSwitch.h"
+
+#include <QList>
 #include <QWidget>
 
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
 class Session;
 
-// The "UO: Modes" page.
+// The "UO: Modes" page: the United Offensive instant game-type switch and the limits of its
+// three game types.
 class UoModesPage : public QWidget {
     Q_OBJECT
 public:
     explicit UoModesPage(Session& session, QWidget* parent = nullptr);
 
+    // The switch buttons; an index outside 0 to 2 does nothing.
+    void cmdUOmode_Click(int index);
+    // The six "Set" and "Defaults" buttons: 0, 2, 4 set and 1, 3, 5 restore Domination,
+    // Capture the Flag and Base Assault; other indexes do nothing.
+    void cmdUOmodeset_Click(int index);
+
 private:
+    QWidget* buildSwitchFrame();
+    QWidget* buildSettingsFrame(int mode, int& labelIndex);
+    void setMode(int mode);
+    void restoreDefaults(int mode);
+
     Session& m_session;
+    GameTypeSwitch m_switch;
+    QList<QList<QLineEdit*>> m_fields; // per mode, by index
+    QList<QList<QCheckBox*>> m_boxes;  // per mode, in send order
+    QList<QPushButton*> m_buttons;     // the six-button array
 };
