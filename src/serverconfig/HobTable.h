@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The settings of the Heat of Battle mod (version 3) that its window reads and sends.
+namespace hob {
+
+enum class Kind {
+    Check,     // a check box
+    Wave,      // the wave-respawn time, checked when the field is left
+    Percentage // a percentage field coupled to a scroll bar
+};
+
+// When a percentage field's text is checked.
+enum class CheckWhen { OnChange, OnLeave };
+
+struct Setting {
+    QString control;
+    Kind kind;
+    QString label;
+    QString tag;
+    QString initial; // the field's text or the box's state
+    QString help;    // shown when the box is clicked or the field gets the focus
+    QString logLine; // for the wave field, the text before the value
+    // Percentage fields only.
+    QString scrollBar;
+    QString messagePrefix;
+    CheckWhen checkWhen = CheckWhen::OnChange;
+};
+
+// The fourteen settings in the order they are sent.
+const QList<Setting>& settings();
+// Positions in settings() in the order they are read.
+const QList<int>& readOrder();
+
+QString listing();
+QString frameCaption();
+QString windowTitle();
+
+} // namespace hob

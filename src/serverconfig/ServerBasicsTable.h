@@ -1,0 +1,44 @@
+#pragma once
+
+#include "VariableCommand.h"
+
+#include <QList>
+#include <QString>
+
+// The server basics of the "Server" page: host name, message of the day, client limits,
+// viewing options, voting and the temporary-ban time.
+namespace serverbasics {
+
+enum class Kind { Text, Check };
+enum class Frame { Common, View };
+
+struct Field {
+    QString control;
+    Kind kind;
+    QString tag;
+    QString label;
+    QString toolTip; // of the label
+    QString listing; // the cvarlist command whose reply holds the variable
+    varcommand::Form form;
+    QString logLine;
+    Frame frame;
+    QString initialText; // text fields only
+    QString secondTag;   // sent with the same value right after the first, when not empty
+};
+
+// The twelve fields in the order they are sent.
+const QList<Field>& fields();
+// The listings in the order they are read; fields() gives each field's listing.
+QStringList listings();
+// Positions in fields() in the order they are read: listing by listing, in table order
+// within each listing.
+QList<int> readOrder();
+
+// The listing and the variable that give the friendly-fire mode.
+QString friendlyFireListing();
+QString friendlyFireVariable();
+
+QString commonFrameCaption();
+QString viewFrameCaption();
+
+} // namespace serverbasics

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "app/Dialogs.h"
+#include "serverconfig/VariableCommand.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QObject>
+#include <QPointer>
+
+class QLabel;
+class Session;
+
+// A settings check box. Besides unticked and ticked it can show the greyed third state,
+// but only a value read from the server puts it there: a click moves between unticked and
+// ticked (a greyed box becomes ticked).
+class SettingCheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    explicit SettingCheckBox(QWidget* parent = nullptr);
+
+protected:
+    void nextCheckState() override;
+};
+
+// Binds one settings control to its server variable. The variable's name lives in the
+// control's "tag" property; the binding keeps the changed mark, which every change of the
+// control's value sets, whether the operator or the program made it, and which only a
+// read-out or a send clears.
+class BoundControl : public QObject {
+    Q_OBJECT
+public:
+    BoundControl(QCheckBox* box, const QString& tag);
+    BoundControl(QLineEdit* field, const QString& tag);
+
+    // The binding of a control; null when it has none.
+    static BoundControl* of(const QWidget* control);
+
+    QWidget* widget() const;
+    QCheckBox* checkBox() const { return m_box; }
+    QLineEdit* field() const { return m_field; }
+    QString tag() const;
+
+    bool isChanged() const { return m_changed; }
+    void clearChanged() { m_changed = false; }
+
+    // The value as it is sent: a box's state as a digit (0 unticked, 1 ticked, 2 greyed),
+    // a field's text as typed.
+    QString value() const;
+    // A box's state: 0 unticked, 1 ticked, 2 greyed.
+    int state() const;
+    void setState(int state);
+    void setText(const QString& text);
+
+    QString command(varcommand::Form form) const;
+
+private:
+    void markChanged() { m_changed = true; }
+
+    QPointer<QCheckBox> m_box;
+    QPointer<QLineEdit> m_field;
+    bool m_changed = false;
+};
+
+// What the read-outs and sends of the settings pages share.
+namespace bound {
+
+// The connection test of a read-out: false, after telling the operator, while no server
+// is connected.
+bool connectedOrWarn(Session& session);
+// Whether the last send left the program: false when it was refused for want of a
+// connection or a route. A sequence stops there, so that nothing unsent is logged as
+// updated and the unsent controls keep their marks.
+bool lastSendWent(Session& session);
+// Sends one control's command (echoed in the RCON pane); when it went, logs the line and
+// clears the control's mark. Returns whether it went.
+bool sendControl(Session& session, BoundControl& control, const QString& command,
+                 const QString& logLine);
+// The operator's OK to a send: the question with OK and Cancel.
+bool confirmed(Session& session, const QString& text, const QString& title, Dialogs::Icon icon);
+
+// The label beside a control: its caption, the tool tip (the variable's name), and the
+// control as its buddy; the control takes the caption as its accessible name.
+QLabel* captionFor(QWidget* control, const QString& caption, const QString& toolTip,
+                   const QString& labelName);
+
+} // namespace bound
+
+// Raises the collect-quietly and busy flags for a read-out or a send and lowers them
+// (closing the progress notice when asked) however the operation ends.
+class ExchangeScope {
+public:
+    enum Flag { CollectQuiet = 0x1, Busy = 0x2, Progress = 0x4 };
+    ExchangeScope(Session& session, int flags);
+    ~ExchangeScope();
+
+    ExchangeScope(const ExchangeScope&) = delete;
+    ExchangeScope& operator=(const ExchangeScope&) = delete;
+
+private:
+    Session& m_session;
+    int m_flags;
+};
