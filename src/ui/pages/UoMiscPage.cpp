@@ -1,7 +1,130 @@
 #include "UoMiscPage.h"
 
 #include "app/Session.h"
+#include "rcon/WaitClock.h"
+#include "serverconfig/ListingValue.h"
+#include "serverconfig/WeaponTable.h"
+#include "ui/BoundControls.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 UoMiscPage::UoMiscPage(Session& session, QWidget* parent) : QWidget(parent), m_session(session) {
     setObjectName(QStringLiteral("pageUoMisc"));
+
+    QGridLayout* grids[2] = {};
+    auto* frames = new QHBoxLayout;
+    for (int f = 0; f < 2; ++f) {
+        const int index = f == 0 ? weapons::kUoWeaponsFrame : weapons::kUoVehiclesFrame;
+        auto* frame = new QGroupBox(weapons::uoFrameCaption(index));
+        frame->setObjectName(QStringLiteral("frmwep_%1").arg(index));
+        frame->setProperty("index", index);
+        grids[f] = new QGridLayout(frame);
+        grids[f]->setColumnStretch(1, 1);
+        frames->addWidget(frame, 0, Qt::AlignTop);
+    }
+
+    const QList<weapons::UoWeapon>& table = weapons::uoWeapons();
+    for (int i = 0; i < table.size(); ++i) {
+        auto* box = new SettingCheckBox;
+        box->setObjectName(QStringLiteral("chkUOwep_%1").arg(i));
+        box->setProperty("index", i);
+        m_boxes << new BoundControl(box, table.at(i).tag);
+        QLabel* label = bound::captionFor(box, table.at(i).label, table.at(i).tag,
+                                          QStringLiteral("lblUOwep_%1").arg(i));
+        label->setProperty("index", i);
+        QGridLayout* grid = grids[i < weapons::kUoFirstVehicle ? 0 : 1];
+        const int row = grid->rowCount();
+        grid->addWidget(box, row, 0);
+        grid->addWidget(label, row, 1);
+    }
+
+    auto* buttons = new QHBoxLayout;
+    const struct {
+        int index;
+        const char* caption;
+        const char* toolTip;
+    } kButtons[] = {
+        {1, "Populate from server", "Check existing settings on server and sets below fields up"},
+        {0, "Send current to server", "Send setting to server, blanks will be ignored."},
+    };
+    for (const auto& spec : kButtons) {
+        auto* button = new QPushButton(QString::fromLatin1(spec.caption));
+        button->setObjectName(QStringLiteral("cmdUOwep_%1").arg(spec.index));
+        button->setProperty("index", spec.index);
+        button->setToolTip(QString::fromLatin1(spec.toolTip));
+        const int index = spec.index;
+        connect(button, &QPushButton::clicked, this, [this, index] { cmdUOwep_Click(index); });
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(frames);
+    layout->addLayout(buttons);
+    layout->addStretch();
+}
+
+void UoMiscPage::cmdUOwep_Click(int index) {
+    if (index == 1)
+        populate();
+    else if (index == 0)
+        send();
+}
+
+void UoMiscPage::populate() {
+    if (!bound::connectedOrWarn(m_session))
+        return;
+    ExchangeScope scope(m_session, ExchangeScope::CollectQuiet | ExchangeScope::Busy |
+                                       ExchangeScope::Progress);
+    m_session.showprogress(QStringLiteral("Reading variables from the server...\r\n"
+                                          "United Offensive..."),
+                           QStringLiteral("REP"));
+    const QList<weapons::UoWeapon>& table = weapons::uoWeapons();
+    QString listingRead;
+    for (int i = 0; i < m_boxes.size(); ++i) {
+        // Each send empties the response, so a box is read from its own listing only.
+        if (table.at(i).listing != listingRead) {
+            listingRead = table.at(i).listing;
+            m_session.sendinfo(listingRead, true);
+            pausesecs(1);
+        }
+        QString value = m_session.getquoted(m_boxes[i]->tag());
+        // Older add-on versions lack some of these variables: they count as off.
+        if (value.isEmpty())
+            value = QStringLiteral("0");
+        const std::optional<int> state = listing::checkState(value);
+        if (!state) {
+            m_session.dialogs().message(weapons::slowServerMessage(),
+                                        QStringLiteral("Slow Server Response"),
+                                        Dialogs::Icon::Exclamation);
+            return;
+        }
+        m_boxes[i]->setState(*state);
+        m_boxes[i]->clearChanged();
+    }
+}
+
+void UoMiscPage::send() {
+    if (!bound::confirmed(m_session,
+                          QStringLiteral("Send United Offensive weapon settings to server?\r"
+                                         "Only changed values will be sent."),
+                          QStringLiteral("Send to Server?"), Dialogs::Icon::Information))
+        return;
+    ExchangeScope scope(m_session, ExchangeScope::Busy);
+    const QList<weapons::UoWeapon>& table = weapons::uoWeapons();
+    for (int i = 0; i < m_boxes.size(); ++i) {
+        BoundControl& box = *m_boxes[i];
+        if (!box.isChanged())
+            continue;
+        if (!bound::sendControl(m_session, box, box.command(varcommand::Form::Quoted),
+                                QStringLiteral("United Offensive ") +
+                                    weapons::uoLogName(table.at(i).label) +
+                                    QStringLiteral(" updated.")))
+            return;
+    }
 }
