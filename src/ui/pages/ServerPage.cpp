@@ -2,13 +2,221 @@
 
 #include "FriendlyFireFrame.h"
 #include "app/Session.h"
+#include "rcon/WaitClock.h"
+#include "serverconfig/ListingValue.h"
+#include "serverconfig/NumberRules.h"
+#include "serverconfig/ServerBasicsTable.h"
+#include "ui/BoundControls.h"
 
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+
+QPushButton* makeButton(const QString& name, const QString& caption,
+                        const QString& toolTip = QString()) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    button->setToolTip(toolTip);
+    return button;
+}
+
+void addRow(QGridLayout* grid, QLabel* label, QWidget* control) {
+    const int row = grid->rowCount();
+    grid->addWidget(label, row, 0);
+    grid->addWidget(control, row, 1, 1, -1,
+                    control->maximumWidth() < QWIDGETSIZE_MAX ? Qt::AlignLeft : Qt::Alignment());
+}
+
+} // namespace
 
 ServerPage::ServerPage(Session& session, QWidget* parent)
     : QWidget(parent), m_session(session), m_ff(new FriendlyFireFrame(session, this)) {
     setObjectName(QStringLiteral("pageServer"));
+
+    auto* common = new QGroupBox(serverbasics::commonFrameCaption());
+    common->setObjectName(QStringLiteral("frmservercomm"));
+    auto* commonGrid = new QGridLayout(common);
+    auto* view = new QGroupBox(serverbasics::viewFrameCaption());
+    view->setObjectName(QStringLiteral("frmview"));
+    auto* viewGrid = new QGridLayout(view);
+
+    for (const serverbasics::Field& spec : serverbasics::fields()) {
+        QWidget* control = nullptr;
+        BoundControl* binding = nullptr;
+        if (spec.kind == serverbasics::Kind::Text) {
+            auto* field = new QLineEdit(spec.initialText);
+            // Numbers need little room; the name and the message of the day need much.
+            if (spec.form == varcommand::Form::Plain)
+                field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) *
+                                       10);
+            binding = new BoundControl(field, spec.tag);
+            control = field;
+        } else {
+            auto* box = new SettingCheckBox;
+            binding = new BoundControl(box, spec.tag);
+            control = box;
+        }
+        control->setObjectName(spec.control);
+        m_fields << binding;
+        QLabel* label = bound::captionFor(control, spec.label, spec.toolTip,
+                                          QStringLiteral("lbl") + spec.control.mid(3));
+        addRow(spec.frame == serverbasics::Frame::Common ? commonGrid : viewGrid, label, control);
+    }
+
+    m_password = new QLineEdit;
+    m_password->setObjectName(QStringLiteral("txtservpass"));
+    m_password->setEchoMode(QLineEdit::Password);
+    m_password->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+    QLabel* passwordLabel =
+        bound::captionFor(m_password, QStringLiteral("Server password"),
+                          QStringLiteral("g_password"), QStringLiteral("lblservpass"));
+    QPushButton* setPassword = makeButton(QStringLiteral("cmdservsetpass"), QStringLiteral("Set"));
+    QPushButton* removePassword =
+        makeButton(QStringLiteral("cmdservrempass"), QStringLiteral("Remove"));
+    const int passwordRow = commonGrid->rowCount();
+    commonGrid->addWidget(passwordLabel, passwordRow, 0);
+    commonGrid->addWidget(m_password, passwordRow, 1);
+    commonGrid->addWidget(setPassword, passwordRow, 2);
+    commonGrid->addWidget(removePassword, passwordRow, 3);
+    commonGrid->setColumnStretch(1, 1);
+    viewGrid->setColumnStretch(1, 1);
+    connect(setPassword, &QPushButton::clicked, this, &ServerPage::cmdservsetpass_Click);
+    connect(removePassword, &QPushButton::clicked, this, &ServerPage::cmdservrempass_Click);
+
+    QPushButton* populate =
+        makeButton(QStringLiteral("cmdservpop"), QStringLiteral("Populate from server"),
+                   QStringLiteral("Check existing settings on server and sets below fields up"));
+    QPushButton* send =
+        makeButton(QStringLiteral("cmdservsetbasics"), QStringLiteral("Send current to server"),
+                   QStringLiteral("Send setting to server, blanks will be ignored."));
+    connect(populate, &QPushButton::clicked, this, &ServerPage::cmdservpop_Click);
+    connect(send, &QPushButton::clicked, this, &ServerPage::cmdservsetbasics_Click);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(populate);
+    buttons->addWidget(send);
+    buttons->addStretch();
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(view);
+    right->addWidget(m_ff);
+    right->addStretch();
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(common, 3, Qt::AlignTop);
+    columns->addLayout(right, 2);
+
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_ff);
+    layout->addLayout(columns);
+    layout->addLayout(buttons);
     layout->addStretch();
+}
+
+void ServerPage::slowServer() {
+    m_session.dialogs().message(
+        QStringLiteral("The server is not responding quickly enough\rTry populate again"),
+        QStringLiteral("Slow Server Response"), Dialogs::Icon::Exclamation);
+}
+
+void ServerPage::cmdservpop_Click() {
+    if (!bound::connectedOrWarn(m_session))
+        return;
+    ExchangeScope scope(m_session, ExchangeScope::CollectQuiet | ExchangeScope::Busy |
+                                       ExchangeScope::Progress);
+    m_session.showprogress(QStringLiteral("Reading variables from the server..."),
+                           QStringLiteral("REP"));
+
+    QString listingRead;
+    for (const int i : serverbasics::readOrder()) {
+        const serverbasics::Field& spec = serverbasics::fields().at(i);
+        if (spec.listing != listingRead) {
+            listingRead = spec.listing;
+            m_session.sendinfo(listingRead, true);
+            pausesecs(1);
+        }
+        BoundControl& control = *m_fields[i];
+        const QString value = m_session.getquoted(control.tag());
+        if (spec.kind == serverbasics::Kind::Text) {
+            control.setText(value);
+            control.clearChanged();
+            continue;
+        }
+        // A box whose variable the server does not list keeps its state and its mark.
+        if (value.isEmpty())
+            continue;
+        const std::optional<int> state = listing::checkState(value);
+        if (!state) {
+            slowServer();
+            return;
+        }
+        control.setState(*state);
+        control.clearChanged();
+    }
+
+    m_session.sendinfo(serverbasics::friendlyFireListing(), true);
+    pausesecs(1);
+    const QString value = m_session.getquoted(serverbasics::friendlyFireVariable());
+    if (value.isEmpty())
+        return;
+    const std::optional<qint16> mode = numbers::wholeValue(value);
+    if (!mode || !m_ff->selectValue(*mode))
+        slowServer();
+}
+
+void ServerPage::cmdservsetbasics_Click() {
+    if (!bound::confirmed(m_session,
+                          QStringLiteral("Send settings to server?\r"
+                                         "Only changed values will be sent."),
+                          QStringLiteral("Send to Server?"), Dialogs::Icon::Information))
+        return;
+    ExchangeScope scope(m_session, ExchangeScope::Busy);
+    for (int i = 0; i < m_fields.size(); ++i) {
+        BoundControl& control = *m_fields[i];
+        if (!control.isChanged())
+            continue;
+        const serverbasics::Field& spec = serverbasics::fields().at(i);
+        if (spec.secondTag.isEmpty()) {
+            if (!bound::sendControl(m_session, control, control.command(spec.form), spec.logLine))
+                return;
+            continue;
+        }
+        // Voting lives in two variables: the game script's and the engine's.
+        m_session.sendinfo(control.command(spec.form), false);
+        if (!bound::lastSendWent(m_session))
+            return;
+        m_session.addmessage(spec.logLine);
+        pausesecs(1);
+        if (!bound::sendControl(m_session, control,
+                                varcommand::command(spec.form, spec.secondTag, control.value()),
+                                spec.logLine))
+            return;
+    }
+}
+
+void ServerPage::cmdservsetpass_Click() {
+    const QString password = m_password->text();
+    if (password.isEmpty()) {
+        m_session.dialogs().message(
+            QStringLiteral("Use the Remove button to clear the server password"),
+            QStringLiteral("No password given"), Dialogs::Icon::Information);
+        return;
+    }
+    m_session.sendinfo(QStringLiteral("g_password \"") + password + QLatin1Char('"'), true);
+    if (!bound::lastSendWent(m_session))
+        return;
+    pausesecs(3);
+    m_session.addmessage(QStringLiteral("Server password added"));
+    // The restarting server does not answer in time; do not wait for it.
+    m_session.state().nowait = true;
+    m_session.sendinfo(QStringLiteral("map_restart"), true);
+}
+
+void ServerPage::cmdservrempass_Click() {
+    m_session.sendinfo(QStringLiteral("g_password \"\""), true);
+    if (bound::lastSendWent(m_session))
+        m_session.addmessage(QStringLiteral("Server password Removed"));
 }
