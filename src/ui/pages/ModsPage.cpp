@@ -127,12 +127,27 @@ void ModsPage::makeClickable(QLabel* label) {
 bool ModsPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched != m_rulesLabel && watched != m_siteLabel)
         return QWidget::eventFilter(watched, event);
+    const auto activates = [](const QEvent* e) {
+        const int key = static_cast<const QKeyEvent*>(e)->key();
+        return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    };
     bool clicked = false;
-    if (event->type() == QEvent::MouseButtonRelease) {
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // Keep the activating keys for the label while it has the focus.
+        if (activates(event)) {
+            event->accept();
+            return true;
+        }
+        break;
+    case QEvent::KeyPress:
+        clicked = activates(event);
+        break;
+    case QEvent::MouseButtonRelease:
         clicked = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-    } else if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        clicked = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+        break;
+    default:
+        break;
     }
     if (!clicked)
         return QWidget::eventFilter(watched, event);
