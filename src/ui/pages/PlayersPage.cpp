@@ -1,11 +1,639 @@
 #include "PlayersPage.h"
 
+#include "app/Dialogs.h"
 #include "app/Session.h"
+#include "players/ColumnFormat.h"
+#include "players/GetstatusParser.h"
+#include "players/Player999Watch.h"
+#include "players/PlayerColumns.h"
+#include "players/PlayerExport.h"
+#include "players/PlayerNames.h"
+#include "players/PlayerSort.h"
+#include "players/StatusParser.h"
+#include "rcon/WaitClock.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPersistentModelIndex>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+using Icon = Dialogs::Icon;
+
+const QString kRep = QStringLiteral("REP");
+
+// Sorting the grid compares cells the way the player list wants, not as plain text.
+class PlayerCell : public QTableWidgetItem {
+public:
+    explicit PlayerCell(const QString& text) : QTableWidgetItem(text) {}
+    bool operator<(const QTableWidgetItem& other) const override {
+        return comparePlayerCells(text(), other.text()) < 0;
+    }
+};
+
+// A cell aligned as its column's header.
+QTableWidgetItem* makeCell(const QTableWidget* grid, int column, const QString& text) {
+    auto* item = new PlayerCell(text);
+    item->setTextAlignment(Qt::Alignment(grid->horizontalHeaderItem(column)->textAlignment()));
+    return item;
+}
+
+QPushButton* makeButton(const char* name, const QString& caption, const QString& toolTip = {}) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(QLatin1String(name));
+    button->setToolTip(toolTip);
+    return button;
+}
+
+struct RemovalTexts {
+    QString command;
+    QString noSelection;
+    QString queryMode;
+    QString log; // the name stands between the two halves
+    QString logEnd;
+    QString routine; // for the error report; empty where there is none
+    QString errorTitle;
+    QString removeStage;
+};
+
+// A fault of the ban routines: the row went away while the command was on its way.
+constexpr int kRowGoneFault = 1;
+const QString kRowGoneText =
+    QStringLiteral("The player's row left the list while the command was sent");
+
+} // namespace
 
 PlayersPage::PlayersPage(Session& session, QWidget* parent) : QWidget(parent), m_session(session) {
     setObjectName(QStringLiteral("pagePlayers"));
+
+    m_cmdplypop = makeButton("cmdplypop", QStringLiteral("Populate from server"),
+                             QStringLiteral("Get current player list from server"));
+    connect(m_cmdplypop, &QPushButton::clicked, this, &PlayersPage::cmdplypop_Click);
+
+    auto* options = new QHBoxLayout;
+    m_chkremcol = captionedBox(
+        "chkremcol", QStringLiteral("Remove colour id"),
+        QStringLiteral("This will remove the ^n from the player names to make them more readable"),
+        "lblremcol",
+        QStringLiteral("Removes ^n from names on populate. If changed then call Populate again"),
+        options);
+    m_chkplyq = new QCheckBox(QStringLiteral("Query Mode"));
+    m_chkplyq->setObjectName(QStringLiteral("chkplyq"));
+    m_chkplyq->setToolTip(QStringLiteral(
+        "If populate keeps timing out (usually when fairly full servers) then use Query mode to "
+        "return basic player details. This is a UDP fragmented packets problem where routers do "
+        "not allow the fragmented packets through in case a DOS attack"));
+    options->addWidget(m_chkplyq);
+    m_chkautoupdate = captionedBox(
+        "chkautoupdate", QStringLiteral("Auto Update"),
+        QStringLiteral("Auto Update list, interval taken from Preferences..."), "lblautoupdate",
+        QStringLiteral("Auto update player list, see Preferences for interval"), options);
+    connect(m_chkautoupdate, &QCheckBox::toggled, this, &PlayersPage::chkautoupdate_Click);
+
+    m_complayersort = new QComboBox;
+    m_complayersort->setObjectName(QStringLiteral("complayersort"));
+    m_complayersort->setToolTip(QStringLiteral("Select Column to sort on"));
+    m_complayersort->addItems(
+        {QStringLiteral("Num"), QStringLiteral("Guid"), QStringLiteral("Player"),
+         QStringLiteral("Ping"), QStringLiteral("Score"), QStringLiteral("Address"),
+         QStringLiteral("Port"), QStringLiteral("Rate"), QStringLiteral("Message")});
+    m_complayersort->setCurrentIndex(-1);
+    connect(m_complayersort, &QComboBox::currentIndexChanged, this,
+            &PlayersPage::complayersort_Click);
+    auto* sortLabel = new QLabel(QStringLiteral("Sort on"));
+    sortLabel->setObjectName(QStringLiteral("lblsort"));
+    sortLabel->setBuddy(m_complayersort);
+
+    buildGrid();
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_cmdplypop);
+    top->addSpacing(12);
+    top->addLayout(options);
+    top->addStretch();
+    top->addWidget(sortLabel);
+    top->addWidget(m_complayersort);
+
+    auto* listFrame = new QGroupBox(QStringLiteral("Players on the server"));
+    listFrame->setObjectName(QStringLiteral("frmplayers"));
+    auto* listLayout = new QVBoxLayout(listFrame);
+    listLayout->addLayout(top);
+    listLayout->addWidget(m_msfplayers, 1);
+
+    m_cmdplykick = makeButton("cmdplykick", QStringLiteral("Kick selected"));
+    m_cmdplyban = makeButton("cmdplyban", QStringLiteral("Ban selected"));
+    m_cmdtempban = makeButton("cmdtempban", QStringLiteral("Temp Ban selected"));
+    m_cmdplymessage = makeButton("cmdplymessage", QStringLiteral("Send message"));
+    connect(m_cmdplykick, &QPushButton::clicked, this, &PlayersPage::cmdplykick_Click);
+    connect(m_cmdplyban, &QPushButton::clicked, this, &PlayersPage::cmdplyban_Click);
+    connect(m_cmdtempban, &QPushButton::clicked, this, &PlayersPage::cmdtempban_Click);
+    connect(m_cmdplymessage, &QPushButton::clicked, this, &PlayersPage::cmdplymessage_Click);
+    auto* actionFrame = new QGroupBox(QStringLiteral("Selected player"));
+    actionFrame->setObjectName(QStringLiteral("frmplayeractions"));
+    auto* actions = new QHBoxLayout(actionFrame);
+    actions->addWidget(m_cmdplykick);
+    actions->addWidget(m_cmdplyban);
+    actions->addWidget(m_cmdtempban);
+    actions->addWidget(m_cmdplymessage);
+
+    m_cmdsavenames = makeButton("cmdsavenames", QStringLiteral("Save Names"));
+    connect(m_cmdsavenames, &QPushButton::clicked, this, &PlayersPage::cmdsavenames_Click);
+    auto* exportFrame = new QGroupBox(QStringLiteral("Player log"));
+    exportFrame->setObjectName(QStringLiteral("frmplayerexport"));
+    auto* exportRow = new QHBoxLayout(exportFrame);
+    exportRow->addWidget(m_cmdsavenames);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(actionFrame);
+    bottom->addWidget(exportFrame);
+    bottom->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(listFrame, 1);
+    layout->addLayout(bottom);
+
+    m_tmrplayer = new QTimer(this);
+    m_tmrplayer->setObjectName(QStringLiteral("tmrplayer"));
+    connect(m_tmrplayer, &QTimer::timeout, this, &PlayersPage::tmrplayer_Timer);
 }
 
-void PlayersPage::applyStartupOptions(const Options&) {}
-void PlayersPage::startAutoUpdate() {}
-void PlayersPage::stopAutoUpdateForDisconnect() {}
+QCheckBox* PlayersPage::captionedBox(const QString& name, const QString& caption,
+                                     const QString& boxTip, const QString& labelName,
+                                     const QString& labelTip, QBoxLayout* into) {
+    // The box and its caption carry tooltips of their own, so the caption is a label; a click
+    // on it still ticks the box, as on any check box.
+    auto* box = new QCheckBox;
+    box->setObjectName(name);
+    box->setToolTip(boxTip);
+    box->setAccessibleName(caption);
+    auto* label = new QLabel(caption);
+    label->setObjectName(labelName);
+    label->setToolTip(labelTip);
+    label->setBuddy(box);
+    label->installEventFilter(this);
+    auto* pair = new QHBoxLayout;
+    pair->setSpacing(2);
+    pair->addWidget(box);
+    pair->addWidget(label);
+    pair->addSpacing(10);
+    into->addLayout(pair);
+    return box;
+}
+
+bool PlayersPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto* label = qobject_cast<QLabel*>(watched);
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (label && mouse->button() == Qt::LeftButton) {
+            if (auto* box = qobject_cast<QCheckBox*>(label->buddy()))
+                box->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PlayersPage::buildGrid() {
+    const QList<GridColumn> columns = parseColumnFormat(QString::fromLatin1(playercol::kFormat));
+    m_msfplayers = new QTableWidget(0, int(columns.size()));
+    m_msfplayers->setObjectName(QStringLiteral("msfplayers"));
+    m_msfplayers->setToolTip(QStringLiteral("Players on the server at last Populate"));
+    m_msfplayers->setAccessibleName(QStringLiteral("Players"));
+    m_msfplayers->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_msfplayers->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_msfplayers->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_msfplayers->verticalHeader()->hide();
+    m_msfplayers->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    m_msfplayers->setWordWrap(false);
+    // The header's text, blanks included, measured in the grid's font gives the column's
+    // starting width; a header never starts cut off.
+    const QFontMetrics cells = m_msfplayers->fontMetrics();
+    const QFontMetrics headers = m_msfplayers->horizontalHeader()->fontMetrics();
+    for (int c = 0; c < columns.size(); ++c) {
+        auto* header = new QTableWidgetItem(columns[c].header);
+        header->setTextAlignment(columns[c].alignment);
+        m_msfplayers->setHorizontalHeaderItem(c, header);
+        const int width = qMax(cells.horizontalAdvance(columns[c].widthText),
+                               headers.horizontalAdvance(columns[c].header) + 16);
+        m_msfplayers->setColumnWidth(c, width + 8);
+    }
+    m_msfplayers->horizontalHeader()->setStretchLastSection(true);
+    m_msfplayers->setMinimumHeight(12 * m_msfplayers->verticalHeader()->defaultSectionSize());
+}
+
+// ---- populate ----
+
+bool PlayersPage::populateIsQuiet() const {
+    return m_session.state().options.autoqplayer || m_chkautoupdate->isChecked();
+}
+
+void PlayersPage::cmdplypop_Click() {
+    if (m_populating)
+        return;
+    if (!m_session.isConnected()) {
+        m_session.dialogs().message(QStringLiteral("You need to connect to a server first"),
+                                    QStringLiteral("Not Connected"), Icon::Exclamation);
+        return;
+    }
+    SharedState& state = m_session.state();
+    const QScopedValueRollback populating(m_populating, true);
+    // The message cycler's tick would empty the reply buffer while the report comes in.
+    const QScopedValueRollback busy(state.busy, true);
+    const bool interactive = !populateIsQuiet();
+
+    m_msfplayers->setRowCount(0);
+    m_mapChangeListing = false;
+    if (interactive)
+        m_session.showprogress(QStringLiteral("Asking server for player list..."), kRep);
+    if (state.options.autokick999)
+        Player999Watch(state.Player999).clearSeen();
+
+    if (m_chkplyq->isChecked()) {
+        querystatus();
+    } else {
+        state.collectquiet = true;
+        m_session.sendinfo(QStringLiteral("status"), true);
+        // Further datagrams of a long report may still be on their way.
+        pausesecs(1);
+        listStatusReply(state.response, interactive);
+        state.collectquiet = false;
+    }
+    complayersort_Click();
+    if (interactive)
+        m_session.showprogress(QString(), kRep);
+}
+
+void PlayersPage::listStatusReply(const QString& reply, bool interactive) {
+    SharedState& state = m_session.state();
+    const StatusReport report = parseStatusReply(reply);
+
+    QStringList pings;
+    for (const StatusRow& row : report.rows)
+        pings << row.ping;
+    const bool mapChange = Player999Watch::isMapChange(pings);
+    m_mapChangeListing = mapChange;
+    Player999Watch watch(state.Player999);
+
+    const bool showStripped = m_chkremcol->isChecked();
+    const int first = m_msfplayers->rowCount();
+    m_msfplayers->setRowCount(first + int(report.rows.size()));
+    for (int i = 0; i < report.rows.size(); ++i) {
+        const StatusRow& row = report.rows[i];
+        // The report closes every name with a colour reset and pads it with blanks.
+        const QString stripped = stripcolours(row.name).trimmed();
+        if (mapChange) {
+            if (state.options.autokick999)
+                watch.hold(stripped, row.num);
+        } else {
+            check999(stripped, row.ping, row.num);
+        }
+        const int at = first + i;
+        const QStringList cells = {
+            QString(), row.num,   row.guid,    showStripped ? stripped : row.name,
+            row.ping,  row.score, row.address, row.qport,
+            row.rate,  QString()};
+        for (int c = 0; c < cells.size(); ++c)
+            m_msfplayers->setItem(at, c, makeCell(m_msfplayers, c, cells[c]));
+    }
+
+    if (!interactive)
+        return;
+    if (report.malformed) {
+        m_session.dialogs().message(
+            QStringLiteral("The server is not responding quickly enough\rTry populate again"),
+            QStringLiteral("Slow Server Response"), Icon::Exclamation);
+    } else if (report.rows.isEmpty()) {
+        m_session.dialogs().message(QStringLiteral("No players on server"),
+                                    QStringLiteral("No players"), Icon::Information);
+    }
+}
+
+void PlayersPage::check999(const QString& name, const QString& ping, const QString& num) {
+    if (!m_session.state().options.autokick999)
+        return;
+    Player999Watch(m_session.state().Player999).check(name, ping, num);
+}
+
+void PlayersPage::querystatus() {
+    SharedState& state = m_session.state();
+    const bool boxes = !state.options.autoqplayer;
+    state.gotreply = false;
+    state.collectquiet = true;
+    state.response.clear();
+    m_session.channel().sendDirect(QStringLiteral("getstatus"));
+    QCoreApplication::processEvents();
+    for (int second = 0; second < 5 && !state.gotreply; ++second)
+        WaitClock::instance().wait(1, [&state] { return state.gotreply; });
+    if (!state.gotreply) {
+        if (boxes)
+            m_session.dialogs().message(
+                QStringLiteral("No response from server in 5 seconds with standard Query method"),
+                QStringLiteral("No response"), Icon::Exclamation);
+        state.collectquiet = false;
+        return;
+    }
+    const QueryReport report = parseGetstatusReply(state.response);
+    if (report.noPlayerLines) {
+        if (boxes)
+            m_session.dialogs().message(QStringLiteral("No players on server"),
+                                        QStringLiteral("No players"), Icon::Information);
+        state.collectquiet = false;
+        return;
+    }
+    const bool showStripped = m_chkremcol->isChecked();
+    for (const QueryRow& row : report.rows) {
+        const QString name = showStripped ? stripcolours(row.name).trimmed() : row.name;
+        addRow(0, {QString(), QString(), QString(), name, row.ping, row.score, QString(), QString(),
+                   QString(), QString()});
+    }
+    state.collectquiet = false;
+}
+
+void PlayersPage::addRow(int at, const QStringList& cells) {
+    m_msfplayers->insertRow(at);
+    for (int c = 0; c < cells.size(); ++c)
+        m_msfplayers->setItem(at, c, makeCell(m_msfplayers, c, cells[c]));
+}
+
+// ---- actions ----
+
+int PlayersPage::selectedRow() const {
+    const QModelIndexList rows = m_msfplayers->selectionModel()->selectedRows();
+    return rows.isEmpty() ? 0 : rows.first().row() + 1;
+}
+
+void PlayersPage::removeDataRow(int dataRow) {
+    m_msfplayers->removeRow(dataRow);
+    // The next action needs a new choice: the row below would otherwise inherit the
+    // selection and be acted on by a second click.
+    m_msfplayers->clearSelection();
+}
+
+void PlayersPage::cmdplykick_Click() {
+    removeSelectedPlayer(Removal::Kick);
+}
+void PlayersPage::cmdplyban_Click() {
+    removeSelectedPlayer(Removal::Ban);
+}
+void PlayersPage::cmdtempban_Click() {
+    removeSelectedPlayer(Removal::TempBan);
+}
+
+void PlayersPage::removeSelectedPlayer(Removal variant) {
+    static const RemovalTexts kick{QStringLiteral("clientkick "),
+                                   QStringLiteral("Select a player from the list to Kick first"),
+                                   QStringLiteral("Only Kick with Rcon access, not in Query Mode"),
+                                   QStringLiteral("Player Kicked >"),
+                                   QStringLiteral("<"),
+                                   {},
+                                   {},
+                                   {}};
+    static const RemovalTexts ban{QStringLiteral("banclient "),
+                                  QStringLiteral("Select a player from the list to Ban first"),
+                                  QStringLiteral("Only Ban with Rcon access, not in Query Mode"),
+                                  QStringLiteral("Player banned and kicked ["),
+                                  QStringLiteral("]"),
+                                  QStringLiteral("Error in BAN Routine"),
+                                  QStringLiteral("BanUser Error"),
+                                  QStringLiteral("Remove Grid")};
+    static const RemovalTexts tempBan{
+        QStringLiteral("tempbanclient "),
+        QStringLiteral("Select a player from the list to temporary Ban first"),
+        QStringLiteral("Only Temp Ban with Rcon access, not in Query Mode"),
+        QStringLiteral("Player temporary banned and kicked ["),
+        QStringLiteral("]"),
+        QStringLiteral("Error in TempBan Routines"),
+        QStringLiteral("TempBan Error"),
+        QStringLiteral("Grid remove")};
+    const RemovalTexts& t =
+        variant == Removal::Kick ? kick : (variant == Removal::Ban ? ban : tempBan);
+    Dialogs& dialogs = m_session.dialogs();
+    SharedState& state = m_session.state();
+
+    QString stage = QStringLiteral("Top");
+    const int row = selectedRow();
+    if (row == 0) {
+        dialogs.message(t.noSelection, QStringLiteral("No player"), Icon::Information);
+        return;
+    }
+    if (m_chkplyq->isChecked()) {
+        dialogs.message(t.queryMode, QStringLiteral("Need Rcon Access"), Icon::Information);
+        return;
+    }
+    // Events run while the command waits for its reply; this index follows the player's row
+    // through them, and is invalid once the row is gone.
+    const QPersistentModelIndex target = m_msfplayers->model()->index(row - 1, playercol::Num);
+    const QString name = m_msfplayers->item(row - 1, playercol::Player)->text();
+    const QString num = m_msfplayers->item(row - 1, playercol::Num)->text();
+
+    m_session.sendinfo(t.command + num);
+    if (state.notconnected || state.noroute)
+        return; // nothing went out
+    if (variant == Removal::Ban)
+        stage = QStringLiteral("Middle");
+    m_session.addmessage(t.log + name + t.logEnd);
+    if (variant != Removal::Kick)
+        stage = t.removeStage;
+
+    if (!target.isValid()) {
+        if (variant == Removal::Kick)
+            return;
+        dialogs.message(t.routine + u'\r' + QStringLiteral("Error code ") +
+                            QString::number(kRowGoneFault) + QStringLiteral(" Descr: ") +
+                            kRowGoneText + u'\r' + QStringLiteral("Section ") + stage + u'\r' +
+                            QStringLiteral("Player Row ") + QString::number(row) + u'\r',
+                        t.errorTitle, Icon::Exclamation);
+        return;
+    }
+    removeDataRow(target.row());
+}
+
+void PlayersPage::cmdplymessage_Click() {
+    Dialogs& dialogs = m_session.dialogs();
+    if (m_chkplyq->isChecked()) {
+        dialogs.message(
+            QStringLiteral("Can only send message to an individual with the RCON access\n"
+                           "Populate players without Query Mode ticked"),
+            QStringLiteral("Need Player ID"), Icon::Exclamation);
+        return;
+    }
+    const int row = selectedRow();
+    if (row == 0) {
+        dialogs.message(QStringLiteral("Select a player from the list to send private to"),
+                        QStringLiteral("No player"), Icon::Information);
+        return;
+    }
+    const QPersistentModelIndex target = m_msfplayers->model()->index(row - 1, playercol::Num);
+    QString message = dialogs.input(QStringLiteral("Enter message to send selected player\n"
+                                                   "( Note: Use %P% to auto full playername)"),
+                                    QStringLiteral("Enter Message"),
+                                    QStringLiteral("You are on a last warning %P%"));
+    if (message.isEmpty() || !target.isValid())
+        return;
+    QString name = m_msfplayers->item(target.row(), playercol::Player)->text();
+    if (!m_chkremcol->isChecked())
+        name = stripcolours(name).trimmed();
+    message = fillPlayerPlaceholder(message, name);
+    m_session.addmessage(QStringLiteral("Private message to [") + name + QStringLiteral("]: ") +
+                         message);
+    const QString num = m_msfplayers->item(target.row(), playercol::Num)->text();
+    m_session.sendinfo(QStringLiteral("tell ") + num + u' ' + message);
+}
+
+// ---- auto update ----
+
+void PlayersPage::setActionsEnabled(bool enabled) {
+    for (QPushButton* button :
+         {m_cmdplypop, m_cmdsavenames, m_cmdplykick, m_cmdplymessage, m_cmdplyban, m_cmdtempban})
+        button->setEnabled(enabled);
+}
+
+int PlayersPage::refreshIntervalMs() {
+    qint16& seconds = m_session.state().options.autoqplayerint;
+    if (seconds < 5 || seconds > 40)
+        seconds = 30;
+    return seconds * WaitClock::instance().secondMs();
+}
+
+void PlayersPage::chkautoupdate_Click() {
+    if (!m_chkautoupdate->isChecked()) {
+        setActionsEnabled(true);
+        m_tmrplayer->stop();
+        return;
+    }
+    if (!m_session.isConnected()) {
+        m_chkautoupdate->setChecked(false); // runs the branch above
+        return;
+    }
+    setActionsEnabled(false);
+    m_tmrplayer->setInterval(refreshIntervalMs());
+    m_tmrplayer->start();
+    cmdplypop_Click();
+}
+
+void PlayersPage::tmrplayer_Timer() {
+    SharedState& state = m_session.state();
+    if (state.busy || m_ticking || m_populating)
+        return;
+    if (!m_session.isConnected()) {
+        // The link went down without the disconnect: stop rather than report it every tick.
+        m_chkautoupdate->setChecked(false);
+        return;
+    }
+    const QScopedValueRollback ticking(m_ticking, true);
+    // The preferences may have changed the interval since the last tick.
+    if (m_tmrplayer->isActive()) {
+        const int interval = refreshIntervalMs();
+        if (m_tmrplayer->interval() != interval)
+            m_tmrplayer->setInterval(interval);
+    }
+    cmdplypop_Click();
+    kickDuePlayers();
+}
+
+void PlayersPage::kickDuePlayers() {
+    SharedState& state = m_session.state();
+    Player999Watch watch(state.Player999);
+    // Switching the option off between two refreshes leaves the marks of the last one.
+    if (state.options.autokick999 && !m_mapChangeListing) {
+        const QScopedValueRollback busy(state.busy, true);
+        bool linkUp = true;
+        for (const Player999Entry& entry : watch.due(state.options.autokick999int)) {
+            if (linkUp) {
+                m_session.sendinfo(QStringLiteral("clientkick ") + entry.num);
+                linkUp = !state.notconnected && !state.noroute;
+            }
+            if (linkUp) {
+                m_session.addmessage(QStringLiteral("Player Auto Kicked for 999 ping [") +
+                                     entry.name + u']');
+                for (int r = 0; r < m_msfplayers->rowCount(); ++r) {
+                    const QTableWidgetItem* numCell = m_msfplayers->item(r, playercol::Num);
+                    if (numCell && numCell->text() == entry.num) {
+                        removeDataRow(r);
+                        break;
+                    }
+                }
+            }
+            watch.markKicked(entry);
+        }
+    }
+    watch.cleanUp();
+}
+
+void PlayersPage::applyStartupOptions(const Options& options) {
+    m_chkremcol->setChecked(options.removeid);
+    m_chkplyq->setChecked(options.usequery);
+    m_chkautoupdate->setChecked(options.autoqplayer);
+}
+
+void PlayersPage::startAutoUpdate() {
+    m_chkautoupdate->setChecked(true);
+}
+
+void PlayersPage::stopAutoUpdateForDisconnect() {
+    if (!m_tmrplayer->isActive())
+        return;
+    m_chkautoupdate->setChecked(false);
+    m_session.state().options.autoqplayer = false;
+    m_tmrplayer->stop();
+}
+
+// ---- export and sort ----
+
+QString PlayersPage::serverText() const {
+    const QWidget* main = window();
+    const auto* server = main->findChild<QComboBox*>(QStringLiteral("comserver"));
+    const auto* port = main->findChild<QComboBox*>(QStringLiteral("comport"));
+    if (server && port)
+        return server->currentText() + u':' + port->currentText();
+    const RconChannel& channel = m_session.channel();
+    return channel.serverAddress().toString() + u':' + QString::number(channel.serverPort());
+}
+
+void PlayersPage::cmdsavenames_Click() {
+    Dialogs& dialogs = m_session.dialogs();
+    if (dialogs.message(
+            QStringLiteral("Append current list of players and GUIDs to playerlist.csv"),
+            QStringLiteral("Save list"), Icon::Question,
+            Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
+        return;
+    QList<playerexport::Row> rows;
+    for (int r = 0; r < m_msfplayers->rowCount(); ++r) {
+        const auto text = [this, r](int column) {
+            const QTableWidgetItem* item = m_msfplayers->item(r, column);
+            return item ? item->text() : QString();
+        };
+        rows << playerexport::Row{text(playercol::Address), text(playercol::Guid),
+                                  text(playercol::Player)};
+    }
+    const QString path = QDir::current().filePath(QLatin1String(playerexport::kFileName));
+    QString error;
+    if (!playerexport::append(path, rows, serverText(), QDateTime::currentDateTime(),
+                              m_chkplyq->isChecked(), &error)) {
+        dialogs.message(QStringLiteral("Could not append to playerlist.csv\r") + error,
+                        QStringLiteral("Save list"), Icon::Exclamation);
+        return;
+    }
+    dialogs.message(QStringLiteral("Players appended"), QStringLiteral("Players saved"),
+                    Icon::Information);
+}
+
+void PlayersPage::complayersort_Click() {
+    if (m_msfplayers->rowCount() < 2)
+        return;
+    const int column = m_complayersort->currentIndex() + 1;
+    m_msfplayers->sortItems(column, playerSortOrder(column));
+}

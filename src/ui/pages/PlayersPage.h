@@ -1,9 +1,17 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 class Session;
 struct Options;
+class QBoxLayout;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QTimer;
 
 // The "Players" page: player list, actions, auto update with the 999 watch, export, sort.
 class PlayersPage : public QWidget {
@@ -20,6 +28,68 @@ public:
     // memory and stops the timer.
     void stopAutoUpdateForDisconnect();
 
+    // Populate: the player list from the server's status report, or from the public status
+    // query in Query Mode. Quiet (no boxes, no progress notice) while the list updates itself.
+    void cmdplypop_Click();
+    // The Query Mode path of the populate.
+    void querystatus();
+    // Lists the players of a collected status reply below the rows already in the grid and
+    // feeds them to the 999 watch (the populate's work once the reply is in).
+    void listStatusReply(const QString& reply, bool interactive);
+    // One player line for the 999 watch; does nothing unless the auto-kick option is on.
+    void check999(const QString& name, const QString& ping, const QString& num);
+
+    void cmdplykick_Click();
+    void cmdplyban_Click();
+    void cmdtempban_Click();
+    void cmdplymessage_Click();
+
+    void chkautoupdate_Click();
+    // One refresh: populate, kick the players due, clean the watch up.
+    void tmrplayer_Timer();
+
+    void cmdsavenames_Click();
+    void complayersort_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    enum class Removal { Kick, Ban, TempBan };
+    void removeSelectedPlayer(Removal variant);
+    void kickDuePlayers();
+    void buildGrid();
+    QCheckBox* captionedBox(const QString& name, const QString& caption, const QString& boxTip,
+                            const QString& labelName, const QString& labelTip, QBoxLayout* into);
+
+    bool populateIsQuiet() const;
+    // The selected row numbered as the grid control does: 0 is the header row (no player
+    // selected), data rows count from 1.
+    int selectedRow() const;
+    void addRow(int at, const QStringList& cells);
+    void removeDataRow(int dataRow);
+    QString serverText() const;
+    int refreshIntervalMs();
+    void setActionsEnabled(bool enabled);
+
     Session& m_session;
+    QTableWidget* m_msfplayers = nullptr;
+    QPushButton* m_cmdplypop = nullptr;
+    QPushButton* m_cmdplykick = nullptr;
+    QPushButton* m_cmdplyban = nullptr;
+    QPushButton* m_cmdtempban = nullptr;
+    QPushButton* m_cmdplymessage = nullptr;
+    QPushButton* m_cmdsavenames = nullptr;
+    QCheckBox* m_chkremcol = nullptr;
+    QCheckBox* m_chkplyq = nullptr;
+    QCheckBox* m_chkautoupdate = nullptr;
+    QComboBox* m_complayersort = nullptr;
+    QTimer* m_tmrplayer = nullptr;
+    // A populate waits for the server while events run; a second click or a timer tick in
+    // that time would read a buffer the first one still needs.
+    bool m_populating = false;
+    bool m_ticking = false;
+    // The last listing showed every player at 999: the server is changing maps, and that
+    // says nothing about anyone's connection, so its refresh kicks nobody.
+    bool m_mapChangeListing = false;
 };

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// One player line of the server's "status" report, every field as printed.
+struct StatusRow {
+    QString num;
+    QString score;
+    QString ping; // a number, or a word such as CNCT while the player connects
+    QString guid;
+    // As the player set it: colour codes and inner blanks kept; the padding and the colour
+    // reset the report adds after every name are not part of it.
+    QString name;
+    QString lastmsg;
+    QString address;
+    QString qport;
+    QString rate;
+
+    friend bool operator==(const StatusRow&, const StatusRow&) = default;
+};
+
+struct StatusReport {
+    QList<StatusRow> rows; // the player lines read, in report order
+    // The reply ended before the empty line that closes the report, or a line did not have
+    // the shape of a player line (a long report still missing datagrams, or garbage). The
+    // rows read before that point are kept.
+    bool malformed = false;
+};
+
+// Reads the player lines of a collected "status" reply: a head ending in a row of dashes,
+// one line per player (num score ping guid name lastmsg address qport rate) and a closing
+// empty line. The name may hold blanks, so four fields are cut from the left and four from
+// the right. An empty reply (nothing arrived) lists no players and is not malformed.
+StatusReport parseStatusReply(const QString& reply);

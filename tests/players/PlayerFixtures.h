@@ -1,0 +1,59 @@
+#pragma once
+
+// Shared by the Players page tests: players for the simulated server and views of the grid.
+
+#include "support/Harness.h"
+#include "ui/pages/PlayersPage.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace players_fixture {
+
+inline SimPlayer player(int num, const QString& name, const QString& ping = QStringLiteral("50"),
+                        int score = 0) {
+    SimPlayer p;
+    p.num = num;
+    p.name = name;
+    p.ping = ping;
+    p.score = score;
+    p.guid = QString::number(400000 + num);
+    p.lastmsg = 50;
+    p.address = QStringLiteral("192.0.2.%1:28960").arg(num + 1);
+    p.qport = 2000 + num;
+    p.rate = 25000;
+    return p;
+}
+
+inline PlayersPage* page(const Harness& h) {
+    return h.main->pages().players;
+}
+inline QTableWidget* grid(const Harness& h) {
+    return h.find<QTableWidget>(QStringLiteral("msfplayers"));
+}
+inline QString cell(const Harness& h, int row, int column) {
+    const QTableWidgetItem* item = grid(h)->item(row, column);
+    return item ? item->text() : QString();
+}
+// One column of the grid, top to bottom.
+inline QStringList column(const Harness& h, int c) {
+    QStringList texts;
+    for (int r = 0; r < grid(h)->rowCount(); ++r)
+        texts << cell(h, r, c);
+    return texts;
+}
+inline void tick(const Harness& h, const char* box, bool on) {
+    h.find<QCheckBox>(QLatin1String(box))->setChecked(on);
+}
+inline void populate(const Harness& h) {
+    h.find<QPushButton>(QStringLiteral("cmdplypop"))->click();
+}
+inline QStringList titles(const Harness& h) {
+    return h.dialogs.messageTitles();
+}
+
+} // namespace players_fixture
