@@ -1,20 +1,17 @@
 #include "serverconfig/ClanbasePreset.h"
 #include "serverconfig/FriendlyFire.h"
-#include "serverconfig/GameTypeSwitch.h"
 
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
-// The fixed tables behind the one-click tools: friendly fire, the league preset and the
-// game-type switch.
+// The fixed tables behind the one-click tools: friendly fire and the league preset.
 class TestPresetTables : public QObject {
     Q_OBJECT
 private slots:
     void friendlyFire_data();
     void friendlyFire();
     void clanbaseCommandsMatchTheRules();
-    void gameTypes();
 };
 
 void TestPresetTables::friendlyFire_data() {
@@ -79,21 +76,6 @@ void TestPresetTables::clanbaseCommandsMatchTheRules() {
     QCOMPARE(sent.mid(13), (QStringList{"scr_spectateenemy 0", "scr_freelook 0", "logfile 1"}));
     QCOMPARE(clanbase::announcement(),
              "say ^3Vostrel ^5(1.4.1)> ^7Server Set for ^2Clan Base ^7Rules");
-}
-
-void TestPresetTables::gameTypes() {
-    QStringList commands;
-    for (const auto& type : GameTypeSwitch::codTypes())
-        commands << GameTypeSwitch::command(type);
-    QCOMPARE(commands,
-             (QStringList{"set g_gametype sd", "set g_gametype bel", "set g_gametype tdm",
-                          "set g_gametype re", "set g_gametype dm", "set g_gametype hq"}));
-    commands.clear();
-    for (const auto& type : GameTypeSwitch::uoTypes())
-        commands << GameTypeSwitch::command(type);
-    QCOMPARE(commands,
-             (QStringList{"set g_gametype dom", "set g_gametype ctf", "set g_gametype bas"}));
-    QCOMPARE(GameTypeSwitch::command(GameTypeSwitch::hobType()), "set g_gametype hob");
 }
 
 QTEST_MAIN(TestPresetTables)
