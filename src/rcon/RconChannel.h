@@ -24,7 +24,7 @@ public:
     // The stock server drops an rcon request that follows the one before within 500 ms.
     static constexpr double kMinGapSeconds = 0.5;
     // A reply is complete once the line has been quiet this long after its first datagram.
-    static constexpr double kSettleSeconds = 0.1;
+    static constexpr double kSettleSeconds = 0.05;
 
     RconChannel(SharedState& state, Dialogs& dialogs, OutputSink& out, QObject* parent = nullptr);
     ~RconChannel() override;

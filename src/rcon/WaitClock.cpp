@@ -32,7 +32,7 @@ bool WaitClock::wait(double seconds, const std::function<bool()>& done) {
     };
     QTimer poll;
     poll.setTimerType(Qt::PreciseTimer);
-    poll.setInterval(qBound(1, m_secondMs / 50, 20));
+    poll.setInterval(qBound(1, m_secondMs / 100, 10));
     connect(&poll, &QTimer::timeout, &loop, check);
     connect(this, &WaitClock::poked, &loop, check);
     poll.start();
