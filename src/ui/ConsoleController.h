@@ -3,6 +3,7 @@
 #include <QObject>
 
 class Session;
+class QWidget;
 struct MainWidgets;
 
 // The console of the main window: "Rcon Direct" with its history, "Get Status" and
@@ -16,7 +17,13 @@ public:
     void cmdstatus_Click();
     void cmsserverinfo_Click();
 
+    // Enter in the main window: a focused push button takes it, any other control sends.
+    void enterPressed();
+
 private:
+    // The boxes in which Enter moves on to the next control instead of sending.
+    bool focusActsAsTab(const QWidget* focus) const;
+
     Session& m_session;
     MainWidgets& m_widgets;
 };
