@@ -3,6 +3,7 @@
 #include <QObject>
 
 class Session;
+class QComboBox;
 struct MainWidgets;
 
 // The saved-server list: add, remove, select, and the typed values the address and port
@@ -14,8 +15,16 @@ public:
 
     void Saveserver_Click();
     void removeserver_Click();
+    // A click on an entry of the saved list.
+    void lstservers_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Focus left the address or port box.
+    void remember(QComboBox* box);
+
     Session& m_session;
     MainWidgets& m_widgets;
 };
