@@ -1,10 +1,305 @@
 #include "HobWindow.h"
 
 #include "app/Session.h"
+#include "rcon/WaitClock.h"
 #include "serverconfig/GameTypeSwitch.h"
+#include "serverconfig/HobRules.h"
+#include "serverconfig/HobTable.h"
+#include "serverconfig/ListingValue.h"
+#include "serverconfig/NumberRules.h"
+#include "ui/BoundControls.h"
+
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+int indexOf(const QString& control) {
+    const QList<hob::Setting>& table = hob::settings();
+    for (int i = 0; i < table.size(); ++i) {
+        if (table.at(i).control == control)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
 
 HobWindow::HobWindow(Session& session, GameTypeSwitch& gameTypes, QWidget* parent)
     : QWidget(parent, Qt::Window), m_session(session), m_gameTypes(gameTypes) {
     setObjectName(QStringLiteral("frmhob"));
-    setWindowTitle(QStringLiteral("Heat of Battle server variables"));
+    setWindowTitle(hob::windowTitle());
+
+    m_txtmess = new QPlainTextEdit;
+    m_txtmess->setObjectName(QStringLiteral("txtmess"));
+    m_txtmess->setAccessibleName(QStringLiteral("Help"));
+    m_txtmess->setReadOnly(true);
+    m_txtmess->setFocusPolicy(Qt::NoFocus);
+    m_txtmess->setFixedHeight(m_txtmess->fontMetrics().lineSpacing() * 3 + 12);
+
+    auto* frame = new QGroupBox(hob::frameCaption());
+    frame->setObjectName(QStringLiteral("frmhobvars"));
+    auto* grid = new QGridLayout(frame);
+    grid->setColumnStretch(2, 1);
+
+    const QList<hob::Setting>& table = hob::settings();
+    for (int i = 0; i < table.size(); ++i) {
+        const hob::Setting& spec = table.at(i);
+        QWidget* control = nullptr;
+        QScrollBar* scrollBar = nullptr;
+        if (spec.kind == hob::Kind::Check) {
+            auto* box = new SettingCheckBox;
+            m_controls << new BoundControl(box, spec.tag);
+            connect(box, &QCheckBox::clicked, this, [this, i] { showHelp(i); });
+            control = box;
+        } else {
+            auto* field = new QLineEdit;
+            field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 8);
+            field->installEventFilter(this);
+            m_controls << new BoundControl(field, spec.tag);
+            control = field;
+            if (spec.kind == hob::Kind::Percentage) {
+                scrollBar = new QScrollBar(Qt::Vertical);
+                scrollBar->setObjectName(spec.scrollBar);
+                scrollBar->setRange(0, 100);
+                scrollBar->setFixedHeight(field->sizeHint().height() + 8);
+                scrollBar->setAccessibleName(spec.label);
+                connect(scrollBar, &QScrollBar::valueChanged, field, [field](int value) {
+                    const QString text = QString::number(value);
+                    if (field->text() != text)
+                        field->setText(text);
+                });
+                if (spec.checkWhen == hob::CheckWhen::OnChange)
+                    connect(field, &QLineEdit::textChanged, this,
+                            [this, i] { checkPercentage(i); });
+            }
+        }
+        m_scrollBars << scrollBar;
+        control->setObjectName(spec.control);
+        QLabel* label =
+            bound::captionFor(control, spec.label, spec.tag, QStringLiteral("lblhob_%1").arg(i));
+        label->setProperty("index", i);
+        grid->addWidget(label, i, 0);
+        grid->addWidget(control, i, 1);
+        if (scrollBar)
+            grid->addWidget(scrollBar, i, 2, Qt::AlignLeft);
+    }
+
+    const struct {
+        const char* name;
+        const char* caption;
+        const char* toolTip;
+        void (HobWindow::*handler)();
+    } kButtons[] = {
+        {"cmdhobpop", "Populate from server", "", &HobWindow::cmdhobpop_Click},
+        {"cmdhobset", "Send current to server", "", &HobWindow::cmdhobset_Click},
+        {"cmdsethob", "Set Gametype to HOB", "Set g_gametype HOB", &HobWindow::cmdsethob_Click},
+        {"cmdexit", "Exit", "", &HobWindow::cmdexit_Click},
+    };
+    auto* buttons = new QHBoxLayout;
+    for (const auto& spec : kButtons) {
+        auto* button = new QPushButton(QString::fromLatin1(spec.caption));
+        button->setObjectName(QString::fromLatin1(spec.name));
+        button->setToolTip(QString::fromLatin1(spec.toolTip));
+        connect(button, &QPushButton::clicked, this, spec.handler);
+        buttons->addWidget(button);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_txtmess);
+    layout->addWidget(frame);
+    layout->addLayout(buttons);
+
+    for (int i = 0; i < table.size(); ++i) {
+        if (table.at(i).kind == hob::Kind::Check)
+            m_controls[i]->setState(numbers::wholeOrZero(table.at(i).initial));
+        else
+            m_controls[i]->setText(table.at(i).initial);
+        m_controls[i]->clearChanged();
+    }
+}
+
+void HobWindow::returnFocus(QLineEdit* field) {
+    // The field never really gave the focus away: no help text replaces the message.
+    m_returningFocus = true;
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
+    m_returningFocus = false;
+}
+
+void HobWindow::keepFocus(QLineEdit* field) {
+    // Once the focus change under way is over.
+    QTimer::singleShot(0, field, [this, field] { returnFocus(field); });
+}
+
+int HobWindow::settingOf(const QObject* control) const {
+    for (int i = 0; i < m_controls.size(); ++i) {
+        if (m_controls[i]->widget() == control)
+            return i;
+    }
+    return -1;
+}
+
+void HobWindow::showHelp(int setting) {
+    m_txtmess->setPlainText(hob::settings().at(setting).help);
+}
+
+bool HobWindow::eventFilter(QObject* watched, QEvent* event) {
+    const int setting = settingOf(watched);
+    if (setting >= 0 && event->type() == QEvent::FocusIn && !m_returningFocus) {
+        showHelp(setting);
+    } else if (setting >= 0 && event->type() == QEvent::FocusOut) {
+        // Leaving the window is not leaving the field: the check waits for a move inside it.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            if (setting == indexOf(QStringLiteral("txtwave")))
+                txtwave_Validate();
+            else if (setting == indexOf(QStringLiteral("txtsniper")))
+                txtsniper_Validate();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool HobWindow::checkPercentage(int setting) {
+    const hob::Setting& spec = hob::settings().at(setting);
+    QLineEdit* field = m_controls[setting]->field();
+    QScrollBar* scrollBar = m_scrollBars[setting];
+    if (const std::optional<int> value = hob::percentage(field->text())) {
+        scrollBar->setValue(*value);
+        return true;
+    }
+    scrollBar->setValue(0);
+    field->setText(QStringLiteral("0"));
+    m_txtmess->setPlainText(spec.messagePrefix + hob::percentageMessage());
+    if (!field->hasFocus())
+        returnFocus(field);
+    return false;
+}
+
+bool HobWindow::txtsniper_Validate() {
+    const int setting = indexOf(QStringLiteral("txtsniper"));
+    if (checkPercentage(setting))
+        return true;
+    keepFocus(m_controls[setting]->field());
+    return false;
+}
+
+bool HobWindow::txtwave_Validate() {
+    BoundControl& wave = *m_controls[indexOf(QStringLiteral("txtwave"))];
+    // Only a time the operator changed is checked: a value read from the server stands.
+    if (!wave.isChanged())
+        return true;
+    switch (hob::checkWave(wave.value())) {
+    case hob::WaveCheck::Ok:
+        return true;
+    case hob::WaveCheck::NotNumeric:
+        m_session.dialogs().message(QStringLiteral("Numeric value between 1 and 30 please"),
+                                    QStringLiteral("Number Field"), Dialogs::Icon::Information);
+        break;
+    case hob::WaveCheck::OutOfRange:
+        m_session.dialogs().message(QStringLiteral("Value between 1 and 30 please"),
+                                    QStringLiteral("Invalid Value"), Dialogs::Icon::Information);
+        break;
+    }
+    keepFocus(wave.field());
+    return false;
+}
+
+bool HobWindow::leaveChecksPass() {
+    // The buttons can be clicked while a field that is checked on leaving still holds a
+    // refused text; such a text must not go to the server.
+    const int sniper = indexOf(QStringLiteral("txtsniper"));
+    if (m_controls[sniper]->isChanged() && !hob::percentage(m_controls[sniper]->value())) {
+        txtsniper_Validate();
+        return false;
+    }
+    return txtwave_Validate();
+}
+
+void HobWindow::cmdhobpop_Click() {
+    if (!bound::connectedOrWarn(m_session))
+        return;
+    // Busy keeps the timers from emptying the response while the listing is read.
+    ExchangeScope scope(m_session, ExchangeScope::CollectQuiet | ExchangeScope::Busy |
+                                       ExchangeScope::Progress);
+    m_session.showprogress(
+        QStringLiteral("Reading variables from the server...\nHeat of Battle MOD..."),
+        QStringLiteral("REP"));
+    m_session.sendinfo(hob::listing(), true);
+    pausesecs(1);
+
+    const QList<hob::Setting>& table = hob::settings();
+    for (const int i : hob::readOrder()) {
+        BoundControl& control = *m_controls[i];
+        const QString value = m_session.getquoted(control.tag());
+        switch (table.at(i).kind) {
+        case hob::Kind::Check: {
+            // A box the server gives no usable state for keeps its state and its mark.
+            const std::optional<int> state = listing::checkState(value);
+            if (!state)
+                continue;
+            control.setState(*state);
+            break;
+        }
+        case hob::Kind::Wave:
+            control.setText(value);
+            break;
+        case hob::Kind::Percentage:
+            // The scroll bar first: it writes its position into the field, which then takes
+            // the text as read (so a missing value leaves an empty field).
+            m_scrollBars[i]->setValue(hob::scrollPosition(value));
+            control.setText(value);
+            break;
+        }
+        control.clearChanged();
+    }
+}
+
+void HobWindow::cmdhobset_Click() {
+    if (!leaveChecksPass())
+        return;
+    if (!bound::confirmed(m_session,
+                          QStringLiteral("Send settings to server?\r"
+                                         "Only changed values will be sent."),
+                          QStringLiteral("Send to Server?"), Dialogs::Icon::Information))
+        return;
+    if (!bound::connectedOrWarn(m_session))
+        return;
+    ExchangeScope scope(m_session, ExchangeScope::CollectQuiet | ExchangeScope::Progress);
+    m_session.showprogress(
+        QStringLiteral("Sending variables to the server...\nHeat of Battle MOD..."),
+        QStringLiteral("REP"));
+    const QList<hob::Setting>& table = hob::settings();
+    for (int i = 0; i < m_controls.size(); ++i) {
+        BoundControl& control = *m_controls[i];
+        if (!control.isChanged())
+            continue;
+        const hob::Setting& spec = table.at(i);
+        const QString logLine = spec.kind == hob::Kind::Wave
+                                    ? spec.logLine + control.value() + QLatin1Char(']')
+                                    : spec.logLine;
+        if (!bound::sendControl(m_session, control, control.command(varcommand::Form::Quoted),
+                                logLine))
+            return;
+        QCoreApplication::processEvents();
+    }
+}
+
+void HobWindow::cmdsethob_Click() {
+    m_gameTypes.cmdsethob_Click();
+}
+
+void HobWindow::cmdexit_Click() {
+    close();
 }
