@@ -7,6 +7,8 @@ namespace {
 // The channel collapses blanks one datagram at a time, so a run of blanks that a datagram
 // boundary cut in two still arrives as two blanks.
 QString collapseBlanks(const QString& text) {
+    if (!text.contains(QLatin1String("  ")))
+        return text;
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {

@@ -52,12 +52,6 @@ QStringList names(const QList<Player999Entry>& entries) {
 class TestPlayer999Watch : public QObject {
     Q_OBJECT
 private slots:
-    void kickedOnTheNthRefreshInARow();
-    void recoveryStartsTheCountAgain();
-    void secondPlayerKeepsHisSlotWhenTheFirstRecovers();
-    void playerWhoLeftIsDropped();
-    void playerWhoLeftBehindARecoveryIsDropped();
-    void manualPopulatesCount();
     void sameNameInTwoSlotsAreTwoPlayers();
     void nameIsTrimmed();
     void connectPlaceholderIsDroppedByTheFirstCleanUp();
@@ -65,83 +59,6 @@ private slots:
     void mapChange();
     void mapChangeNeitherAddsNorCounts();
 };
-
-void TestPlayer999Watch::kickedOnTheNthRefreshInARow() {
-    for (int checks = 1; checks <= 5; ++checks) {
-        QList<Player999Entry> entries;
-        Player999Watch watch(entries);
-        const QList<Line> lines = {
-            {QStringLiteral("Lagger"), QStringLiteral("999"), QStringLiteral("5")},
-            {QStringLiteral("Fine"), QStringLiteral("40"), QStringLiteral("6")}};
-        for (int n = 1; n < checks; ++n)
-            QCOMPARE(refresh(watch, lines, checks), QStringList());
-        QCOMPARE(refresh(watch, lines, checks), QStringList{QStringLiteral("5")});
-        QVERIFY(entries.isEmpty());
-    }
-}
-
-void TestPlayer999Watch::recoveryStartsTheCountAgain() {
-    QList<Player999Entry> entries;
-    Player999Watch watch(entries);
-    const QList<Line> lag = {{QStringLiteral("A"), QStringLiteral("999"), QStringLiteral("1")}};
-    const QList<Line> ok = {{QStringLiteral("A"), QStringLiteral("50"), QStringLiteral("1")}};
-    QCOMPARE(refresh(watch, lag, 3), QStringList());
-    QCOMPARE(refresh(watch, lag, 3), QStringList());
-    QCOMPARE(refresh(watch, ok, 3), QStringList());
-    QVERIFY(entries.isEmpty());
-    QCOMPARE(refresh(watch, lag, 3), QStringList());
-    QCOMPARE(refresh(watch, lag, 3), QStringList());
-    QCOMPARE(refresh(watch, lag, 3), QStringList{QStringLiteral("1")});
-}
-
-void TestPlayer999Watch::secondPlayerKeepsHisSlotWhenTheFirstRecovers() {
-    QList<Player999Entry> entries;
-    Player999Watch watch(entries);
-    const QString a = QStringLiteral("Alpha"), b = QStringLiteral("Bravo");
-    const QString lag = QStringLiteral("999");
-    const Line c{QStringLiteral("Charlie"), QStringLiteral("40"), QStringLiteral("9")};
-    QCOMPARE(refresh(watch, {{a, lag, "3"}, {b, lag, "7"}, c}, 3), QStringList());
-    QCOMPARE(refresh(watch, {{a, "50", "3"}, {b, lag, "7"}, c}, 3), QStringList());
-    QCOMPARE(names(entries), QStringList{QStringLiteral("Bravo@7#2")});
-    QCOMPARE(refresh(watch, {{a, "50", "3"}, {b, lag, "7"}, c}, 3),
-             QStringList{QStringLiteral("7")});
-}
-
-void TestPlayer999Watch::playerWhoLeftIsDropped() {
-    QList<Player999Entry> entries;
-    Player999Watch watch(entries);
-    const QString lag = QStringLiteral("999");
-    refresh(watch, {{"A", lag, "1"}, {"B", lag, "2"}, {"C", "40", "3"}}, 3);
-    QCOMPARE(names(entries), (QStringList{"A@1#1", "B@2#1"}));
-    refresh(watch, {{"A", lag, "1"}, {"C", "40", "3"}}, 3);
-    QCOMPARE(names(entries), QStringList{"A@1#2"});
-}
-
-// The recovering player's entry goes, the one behind it moves up: the move must not count as
-// a sighting, or a player who left stays on the watch and may be kicked in a slot that has
-// changed hands since.
-void TestPlayer999Watch::playerWhoLeftBehindARecoveryIsDropped() {
-    QList<Player999Entry> entries;
-    Player999Watch watch(entries);
-    const QString lag = QStringLiteral("999");
-    // Two manual populates bring both to the kick threshold without a kick.
-    populate(watch, {{"A", lag, "1"}, {"B", lag, "2"}, {"C", "40", "3"}});
-    populate(watch, {{"A", lag, "1"}, {"B", lag, "2"}, {"C", "40", "3"}});
-    // B has left; a newcomer took slot 2. A recovers.
-    QCOMPARE(refresh(watch, {{"A", "40", "1"}, {"Newcomer", "40", "2"}, {"C", "40", "3"}}, 2),
-             QStringList());
-    QVERIFY(entries.isEmpty());
-}
-
-void TestPlayer999Watch::manualPopulatesCount() {
-    QList<Player999Entry> entries;
-    Player999Watch watch(entries);
-    const QList<Line> lag = {{QStringLiteral("A"), QStringLiteral("999"), QStringLiteral("4")}};
-    for (int n = 0; n < 4; ++n)
-        populate(watch, lag);
-    QCOMPARE(names(entries), QStringList{"A@4#4"});
-    QCOMPARE(refresh(watch, lag, 5), QStringList{QStringLiteral("4")});
-}
 
 void TestPlayer999Watch::sameNameInTwoSlotsAreTwoPlayers() {
     QList<Player999Entry> entries;

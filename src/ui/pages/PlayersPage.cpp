@@ -268,7 +268,8 @@ void PlayersPage::cmdplypop_Click() {
         m_session.sendinfo(QStringLiteral("status"), true);
         // Further datagrams of a long report may still be on their way.
         pausesecs(1);
-        listStatusReply(state.response, interactive);
+        const QString reply = state.response; // late datagrams may still arrive meanwhile
+        listStatusReply(reply, interactive);
         state.collectquiet = false;
     }
     complayersort_Click();
@@ -292,7 +293,7 @@ void PlayersPage::listStatusReply(const QString& reply, bool interactive) {
     m_msfplayers->setRowCount(first + int(report.rows.size()));
     for (int i = 0; i < report.rows.size(); ++i) {
         const StatusRow& row = report.rows[i];
-        // The report closes every name with a colour reset and pads it with blanks.
+        // A blank between colour codes at either end of a name is no part of it.
         const QString stripped = stripcolours(row.name).trimmed();
         if (mapChange) {
             if (state.options.autokick999)
@@ -547,7 +548,10 @@ void PlayersPage::tmrplayer_Timer() {
 void PlayersPage::kickDuePlayers() {
     SharedState& state = m_session.state();
     Player999Watch watch(state.Player999);
-    // Switching the option off between two refreshes leaves the marks of the last one.
+    // Switched off since the last populate: that populate's marks must not kick anyone, and
+    // nothing is watched any more.
+    if (!state.options.autokick999)
+        watch.clearSeen();
     if (state.options.autokick999 && !m_mapChangeListing) {
         const QScopedValueRollback busy(state.busy, true);
         bool linkUp = true;
