@@ -112,7 +112,7 @@ Main::Main(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_session(d
     connect(m_w.txtprefix, &QLineEdit::textEdited, this, [this] { m_prefixChanged = true; });
     m_w.txtprefix->installEventFilter(this);
 
-    resize(1280, 800);
+    resize(1400, 820);
 }
 
 Main::~Main() = default;
@@ -144,6 +144,7 @@ QWidget* Main::buildConnectionRow() {
 
 QWidget* Main::buildLeftColumn() {
     auto* column = new QWidget(this);
+    column->setMinimumWidth(380);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
 
@@ -198,9 +199,9 @@ QWidget* Main::buildLeftColumn() {
     // The settings file gives back at most 49 characters of it.
     m_w.txtprefix->setMaxLength(49);
     m_w.cmdmessage = named(new QPushButton(QStringLiteral("Send Message"), column), "cmdmessage");
-    prefix->addWidget(labelFor(QStringLiteral("User Prefix for message"), m_w.txtprefix, column));
     prefix->addWidget(m_w.txtprefix, 1);
     prefix->addWidget(m_w.cmdmessage);
+    layout->addWidget(labelFor(QStringLiteral("User Prefix for message"), m_w.txtprefix, column));
     layout->addLayout(prefix);
 
     m_w.cmdexit = named(new QPushButton(QStringLiteral("Exit"), column), "cmdexit");
