@@ -125,6 +125,7 @@ QWidget* Main::buildConnectionRow() {
     m_w.comserver->setEditable(true);
     m_w.comserver->setEditText(QStringLiteral("127.0.0.1"));
     m_w.comserver->setMinimumWidth(180);
+    m_w.comserver->setMaximumWidth(360);
     m_w.comport = named(new QComboBox(row), "comport");
     m_w.comport->setEditable(true);
     m_w.comport->setEditText(QStringLiteral("28960"));
@@ -135,10 +136,13 @@ QWidget* Main::buildConnectionRow() {
     layout->addWidget(labelFor(QStringLiteral("server address"), m_w.comserver, row));
     layout->addWidget(m_w.comserver, 2);
     layout->addWidget(labelFor(QStringLiteral("port"), m_w.comport, row));
-    layout->addWidget(m_w.comport, 1);
+    m_w.comport->setMaximumWidth(110);
+    layout->addWidget(m_w.comport);
     layout->addWidget(labelFor(QStringLiteral("rcon password"), m_w.txtPWD, row));
+    m_w.txtPWD->setMaximumWidth(220);
     layout->addWidget(m_w.txtPWD, 1);
     layout->addWidget(m_w.cmdconnect);
+    layout->addStretch();
     return row;
 }
 
