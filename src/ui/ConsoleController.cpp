@@ -8,22 +8,14 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTabWidget>
 
 ConsoleController::ConsoleController(Session& session, MainWidgets& widgets, QObject* parent)
     : QObject(parent), m_session(session), m_widgets(widgets) {
-    // "Send" is the main window's default button. The shortcut leaves Enter to the controls
-    // that use it themselves (multi-line text), and the other windows, though children of the
-    // main window, are windows of their own and keep their Enter key.
-    QWidget* window = m_widgets.cmdsend->window();
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto* shortcut = new QShortcut(QKeySequence(key), window, nullptr, nullptr,
-                                       Qt::WidgetWithChildrenShortcut);
-        shortcut->setObjectName(key == Qt::Key_Return ? QStringLiteral("enterSends")
-                                                      : QStringLiteral("keypadEnterSends"));
-        connect(shortcut, &QShortcut::activated, this, &ConsoleController::enterPressed);
-    }
+    // "Send" is the main window's default button: an Enter that no control of the window
+    // used for itself (a multi-line box, an open list) comes up to the window and sends.
+    // The other windows, though children of the main window, keep their own Enter key.
+    m_widgets.cmdsend->window()->installEventFilter(this);
 }
 
 bool ConsoleController::focusActsAsTab(const QWidget* focus) const {
@@ -37,6 +29,18 @@ bool ConsoleController::focusActsAsTab(const QWidget* focus) const {
             return true;
     }
     return false;
+}
+
+bool ConsoleController::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched == m_widgets.cmdsend->window()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            enterPressed();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void ConsoleController::enterPressed() {

@@ -20,6 +20,9 @@ public:
     // Enter in the main window: a focused push button takes it, any other control sends.
     void enterPressed();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // The boxes in which Enter moves on to the next control instead of sending.
     bool focusActsAsTab(const QWidget* focus) const;

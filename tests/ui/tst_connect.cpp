@@ -130,6 +130,7 @@ private slots:
     void cfgListing_data();
     void cfgListing();
     void disconnectKeepsLogs();
+    void disconnectStopsThePlayerRefresh();
     void socketErrorShowsDisconnected();
     void lockedFieldsKeepTheirValues();
     void secondClickWhileConnectingIsIgnored();
@@ -490,6 +491,27 @@ void TestConnect::disconnectKeepsLogs() {
     h.find<QPushButton>(QStringLiteral("cmdstatus"))->click();
     QCOMPARE(h.dialogs.messageTitles(), QStringList{QStringLiteral("Not connected")});
     QCOMPARE(h.sim.received().size(), sent);
+}
+
+void TestConnect::disconnectStopsThePlayerRefresh() {
+    Harness h;
+    auto* autoUpdate = h.find<QCheckBox>(QStringLiteral("chkautoupdate"));
+    auto* timer = h.main->findChild<QTimer*>(QStringLiteral("tmrplayer"));
+    if (!autoUpdate || !timer)
+        QSKIP("the Players page has no automatic refresh yet");
+    h.main->session().state().options.autoqplayer = true;
+    fillSim(h);
+    clickConnect(h);
+    QVERIFY(autoUpdate->isChecked());
+    QVERIFY(timer->isActive());
+
+    clickConnect(h);
+    QCOMPARE(connectionState(h), kDisconnected);
+    QVERIFY(!autoUpdate->isChecked());
+    QVERIFY(!timer->isActive());
+    // For this run only: the settings file is not touched.
+    QVERIFY(!h.main->session().state().options.autoqplayer);
+    QVERIFY(!QFile::exists(h.path(QStringLiteral("vostrel.ini"))));
 }
 
 void TestConnect::socketErrorShowsDisconnected() {

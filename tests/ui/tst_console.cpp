@@ -3,9 +3,11 @@
 #include "ui/HobWindow.h"
 #include "ui/PreferencesDialog.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -60,6 +62,7 @@ private slots:
     void enterKey_data();
     void enterKey();
     void enterInOtherWindowsDoesNotSend();
+    void enterKeptByControlsThatUseIt();
 };
 
 void TestConsole::typedCommandsAndHistory() {
@@ -232,6 +235,40 @@ void TestConsole::enterInOtherWindowsDoesNotSend() {
     QVERIFY(hob);
     QVERIFY(activate(hob));
     QTest::keyClick(hob->focusWidget() ? hob->focusWidget() : hob, Qt::Key_Return);
+
+    Harness::pause(1);
+    QCOMPARE(h.commands(), QStringList());
+    QVERIFY(h.messageLog().isEmpty());
+}
+
+void TestConsole::enterKeptByControlsThatUseIt() {
+    Harness h;
+    h.connectDirect();
+    QVERIFY(activate(h.main.get()));
+
+    // Enter in an open drop-down list picks the entry.
+    QComboBox* direct = h.main->widgets().comdirect;
+    direct->addItem(QStringLiteral("status"));
+    direct->addItem(QStringLiteral("serverinfo"));
+    direct->setCurrentIndex(0);
+    direct->setFocus();
+    direct->showPopup();
+    QWidget* list = direct->view();
+    QVERIFY(QTest::qWaitFor([list] { return list->isVisible(); }, 2000));
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    QVERIFY(QTest::qWaitFor([list] { return !list->isVisible(); }, 2000));
+    QCOMPARE(direct->currentText(), QStringLiteral("serverinfo"));
+
+    // Enter in a multi-line box starts a new line.
+    auto* edit = h.find<QPlainTextEdit>(QStringLiteral("txtcurmaprot_1"));
+    if (edit) {
+        edit->setPlainText(QStringLiteral("map mp_harbor"));
+        edit->moveCursor(QTextCursor::End);
+        QVERIFY(activate(h.main.get()));
+        QVERIFY(pressEnterIn(h, edit));
+        QCOMPARE(edit->toPlainText(), QStringLiteral("map mp_harbor\n"));
+    }
 
     Harness::pause(1);
     QCOMPARE(h.commands(), QStringList());
