@@ -1,6 +1,7 @@
 #include "BoundControls.h"
 
 #include "app/Session.h"
+#include "rcon/WaitClock.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -83,6 +84,15 @@ bool connectedOrWarn(Session& session) {
     session.dialogs().message(QStringLiteral("You need to connect to a server first"),
                               QStringLiteral("Not Connected"), Dialogs::Icon::Exclamation);
     return false;
+}
+
+bool readListing(Session& session, const QString& command, double pauseAfter) {
+    session.sendinfo(command, true);
+    if (!session.state().gotreply)
+        return false;
+    if (pauseAfter > 0)
+        pausesecs(pauseAfter);
+    return true;
 }
 
 bool lastSendWent(Session& session) {

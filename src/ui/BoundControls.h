@@ -68,6 +68,10 @@ namespace bound {
 // The connection test of a read-out: false, after telling the operator, while no server
 // is connected.
 bool connectedOrWarn(Session& session);
+// Asks for a variable listing, quietly, and pauses the given clock seconds for the rest of
+// it. False when no listing came (the channel has told the operator why): a read-out then
+// stops before it overwrites anything with the values of a listing it never saw.
+bool readListing(Session& session, const QString& command, double pauseAfter);
 // Whether the last send left the program: false when it was refused for want of a
 // connection or a route. A sequence stops there, so that nothing unsent is logged as
 // updated and the unsent controls keep their marks.

@@ -1,7 +1,6 @@
 #include "HobWindow.h"
 
 #include "app/Session.h"
-#include "rcon/WaitClock.h"
 #include "serverconfig/GameTypeSwitch.h"
 #include "serverconfig/HobRules.h"
 #include "serverconfig/HobTable.h"
@@ -236,8 +235,8 @@ void HobWindow::cmdhobpop_Click() {
     m_session.showprogress(
         QStringLiteral("Reading variables from the server...\nHeat of Battle MOD..."),
         QStringLiteral("REP"));
-    m_session.sendinfo(hob::listing(), true);
-    pausesecs(1);
+    if (!bound::readListing(m_session, hob::listing(), 1))
+        return;
 
     const QList<hob::Setting>& table = hob::settings();
     for (const int i : hob::readOrder()) {

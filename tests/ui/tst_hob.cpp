@@ -28,6 +28,7 @@ private slots:
     void waveReadFromServerIsNotChecked();
     void refusedTextIsNotSent();
     void missingOrUnusableValues();
+    void unansweredListingChangesNothing();
     void repliesShowAgainAfterwards();
     void cancelSendsNothing();
     void withoutConnection();
@@ -351,6 +352,20 @@ void TestHob::missingOrUnusableValues() {
     QCOMPARE(field(w, "txtsup")->text(), "45");
     QCOMPARE(field(w, "txtrifle")->text(), "0");
     QCOMPARE(help(w), "Rifle allow Value should be a percentage between 0 and 100");
+}
+
+void TestHob::unansweredListingChangesNothing() {
+    Harness h;
+    h.connectDirect();
+    HobWindow* w = openWindow(h);
+    field(w, "txtsup")->setText("70");
+    h.sim.dropNextReplies(5);
+    click(w, "cmdhobpop");
+    QCOMPARE(h.dialogs.messageTitles(), QStringList{"No response"});
+    QCOMPARE(field(w, "txtsup")->text(), "70");
+    QCOMPARE(field(w, "txtwave")->text(), "15");
+    QVERIFY(marked(field(w, "txtsup")));
+    QVERIFY(!h.main->session().state().collectquiet);
 }
 
 void TestHob::repliesShowAgainAfterwards() {

@@ -23,6 +23,7 @@ private slots:
     void missingCheckVariableLeavesTheBox();
     void unusableValueStopsPopulate_data();
     void unusableValueStopsPopulate();
+    void unansweredListingChangesNothing();
     void cancelKeepsMarks();
     void setPasswordWithoutTextIsRefused();
     void setPasswordThenRestart();
@@ -214,6 +215,21 @@ void TestServerPage::unusableValueStopsPopulate() {
     QCOMPARE(box(h, "chkteambal")->checkState(), stoppedAtFreeLook ? Qt::Checked : Qt::Unchecked);
     QCOMPARE(binding(box(h, "chkteambal")).isChanged(), stoppedAtFreeLook);
     QVERIFY(h.find<QRadioButton>("optff_1")->isChecked());
+    QVERIFY(!h.main->session().state().collectquiet);
+    QVERIFY(!h.main->session().state().busy);
+}
+
+void TestServerPage::unansweredListingChangesNothing() {
+    Harness h;
+    h.connectDirect();
+    field(h, "txtservername")->setText("Mine");
+    h.sim.dropNextReplies(5);
+    click(h, "cmdservpop");
+    QCOMPARE(h.dialogs.messageTitles(), QStringList{"No response"});
+    QCOMPARE(h.commands(), QStringList(5, "cvarlist sv_*"));
+    QCOMPARE(field(h, "txtservername")->text(), "Mine");
+    QVERIFY(binding(field(h, "txtservername")).isChanged());
+    QCOMPARE(field(h, "txtbantime")->text(), "300");
     QVERIFY(!h.main->session().state().collectquiet);
     QVERIFY(!h.main->session().state().busy);
 }

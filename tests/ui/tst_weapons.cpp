@@ -24,6 +24,7 @@ private slots:
     void greyedOnlyFromTheServer();
     void unusableValueStopsPopulate_data();
     void unusableValueStopsPopulate();
+    void unansweredListingChangesNothing();
     void cancelChangesNothing_data();
     void cancelChangesNothing();
     void populateWithoutConnection();
@@ -301,6 +302,19 @@ void TestWeapons::unusableValueStopsPopulate() {
     QVERIFY(!h.main->session().state().busy);
     QVERIFY(!h.main->session().state().collectquiet);
     QVERIFY(h.main->progressNotice()->text().isEmpty());
+}
+
+void TestWeapons::unansweredListingChangesNothing() {
+    Harness h;
+    h.connectDirect();
+    box(h, "chkbren")->click();
+    h.sim.dropNextReplies(5);
+    click(h, "cmdpopwep");
+    // The channel's own warning is enough: no second box about a slow server.
+    QCOMPARE(h.dialogs.messageTitles(), QStringList{"No response"});
+    QCOMPARE(stateOf(h, "chkbren"), 1);
+    QVERIFY(marked(h, "chkbren"));
+    QVERIFY(!h.main->session().state().collectquiet);
 }
 
 void TestWeapons::cancelChangesNothing_data() {

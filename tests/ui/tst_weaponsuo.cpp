@@ -19,6 +19,7 @@ private slots:
     void missingVariableCountsAsOff();
     void blankEndedTagDoesNotMatchLongerName();
     void unusableValueStopsPopulate();
+    void unansweredListingChangesNothing();
     void cancelSendsNothing();
     void otherIndexesDoNothing();
     void busyDuringPopulateAndSend();
@@ -163,6 +164,19 @@ void TestWeaponsUo::unusableValueStopsPopulate() {
     QVERIFY(binding(h, 15).isChanged());
     QVERIFY(!h.main->session().state().busy);
     QVERIFY(!h.main->session().state().collectquiet);
+}
+
+void TestWeaponsUo::unansweredListingChangesNothing() {
+    Harness h;
+    h.connectDirect();
+    uoBox(h, 3)->click();
+    h.sim.dropNextReplies(5);
+    uoButton(h, 1);
+    QCOMPARE(h.dialogs.messageTitles(), QStringList{"No response"});
+    QCOMPARE(h.commands(), QStringList(5, "cvarlist scr_allow_*"));
+    QCOMPARE(binding(h, 3).state(), 1);
+    QVERIFY(binding(h, 3).isChanged());
+    QVERIFY(!h.main->session().state().busy);
 }
 
 void TestWeaponsUo::cancelSendsNothing() {

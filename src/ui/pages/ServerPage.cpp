@@ -135,8 +135,8 @@ void ServerPage::cmdservpop_Click() {
         const serverbasics::Field& spec = serverbasics::fields().at(i);
         if (spec.listing != listingRead) {
             listingRead = spec.listing;
-            m_session.sendinfo(listingRead, true);
-            pausesecs(1);
+            if (!bound::readListing(m_session, listingRead, 1))
+                return;
         }
         BoundControl& control = *m_fields[i];
         const QString value = m_session.getquoted(control.tag());
@@ -157,8 +157,8 @@ void ServerPage::cmdservpop_Click() {
         control.clearChanged();
     }
 
-    m_session.sendinfo(serverbasics::friendlyFireListing(), true);
-    pausesecs(1);
+    if (!bound::readListing(m_session, serverbasics::friendlyFireListing(), 1))
+        return;
     const QString value = m_session.getquoted(serverbasics::friendlyFireVariable());
     if (value.isEmpty())
         return;

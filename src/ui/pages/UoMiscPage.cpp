@@ -1,7 +1,6 @@
 #include "UoMiscPage.h"
 
 #include "app/Session.h"
-#include "rcon/WaitClock.h"
 #include "serverconfig/ListingValue.h"
 #include "serverconfig/WeaponTable.h"
 #include "ui/BoundControls.h"
@@ -90,8 +89,8 @@ void UoMiscPage::populate() {
         // Each send empties the response, so a box is read from its own listing only.
         if (table.at(i).listing != listingRead) {
             listingRead = table.at(i).listing;
-            m_session.sendinfo(listingRead, true);
-            pausesecs(1);
+            if (!bound::readListing(m_session, listingRead, 1))
+                return;
         }
         QString value = m_session.getquoted(m_boxes[i]->tag());
         // Older add-on versions lack some of these variables: they count as off.

@@ -110,7 +110,8 @@ void WeaponsPage::cmdpopwep_Click() {
                                progressOf(table.first().frame),
                            QStringLiteral("REP"));
     // The stock server sends the whole listing at once, so no extra pause is needed here.
-    m_session.sendinfo(weapons::baseListing(), true);
+    if (!bound::readListing(m_session, weapons::baseListing(), 0))
+        return;
 
     int frame = table.first().frame;
     for (int i = 0; i < m_boxes.size(); ++i) {
