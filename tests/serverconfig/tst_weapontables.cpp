@@ -1,19 +1,15 @@
-#include "serverconfig/HobTable.h"
-#include "serverconfig/ServerBasicsTable.h"
 #include "serverconfig/WeaponTable.h"
 
-#include <QSet>
 #include <QTest>
 
-// What the pages rely on in their tables: read orders, groupings and derived names.
+// What the weapon pages rely on in their tables: the grouping of the read-out and the
+// names of the log lines.
 class TestWeaponTables : public QObject {
     Q_OBJECT
 private slots:
     void baseFramesFollowGroupOrder();
     void uoLogName_data();
     void uoLogName();
-    void serverReadOrderGoesListingByListing();
-    void hobReadOrderCoversEverySettingOnce();
 };
 
 void TestWeaponTables::baseFramesFollowGroupOrder() {
@@ -56,22 +52,6 @@ void TestWeaponTables::uoLogName() {
     QFETCH(QString, label);
     QFETCH(QString, name);
     QCOMPARE(weapons::uoLogName(label), name);
-}
-
-void TestWeaponTables::serverReadOrderGoesListingByListing() {
-    QStringList controls;
-    for (const int i : serverbasics::readOrder())
-        controls << serverbasics::fields().at(i).control;
-    QCOMPARE(controls, (QStringList{"txtservername", "txtmaxclients", "txtmaxping", "txtmaxrate",
-                                    "txtbantime", "txtservermotd", "chkkillcam", "chkteamicons",
-                                    "chkvoting", "chkfreelook", "chkteambal", "chkspecenemy"}));
-}
-
-void TestWeaponTables::hobReadOrderCoversEverySettingOnce() {
-    const QList<int>& order = hob::readOrder();
-    QCOMPARE(order.size(), hob::settings().size());
-    QCOMPARE(QSet<int>(order.cbegin(), order.cend()).size(), hob::settings().size());
-    QCOMPARE(hob::settings().at(order.first()).control, QStringLiteral("txtwave"));
 }
 
 QTEST_GUILESS_MAIN(TestWeaponTables)
