@@ -53,40 +53,40 @@ HobWindow::HobWindow(Session& session, GameTypeSwitch& gameTypes, QWidget* paren
 
     const QList<hob::Setting>& table = hob::settings();
     for (int i = 0; i < table.size(); ++i) {
-        const hob::Setting& spec = table.at(i);
+        const hob::Setting& entry = table.at(i);
         QWidget* control = nullptr;
         QScrollBar* scrollBar = nullptr;
-        if (spec.kind == hob::Kind::Check) {
+        if (entry.kind == hob::Kind::Check) {
             auto* box = new SettingCheckBox;
-            m_controls << new BoundControl(box, spec.tag);
+            m_controls << new BoundControl(box, entry.tag);
             connect(box, &QCheckBox::clicked, this, [this, i] { showHelp(i); });
             control = box;
         } else {
             auto* field = new QLineEdit;
             field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 8);
             field->installEventFilter(this);
-            m_controls << new BoundControl(field, spec.tag);
+            m_controls << new BoundControl(field, entry.tag);
             control = field;
-            if (spec.kind == hob::Kind::Percentage) {
+            if (entry.kind == hob::Kind::Percentage) {
                 scrollBar = new QScrollBar(Qt::Vertical);
-                scrollBar->setObjectName(spec.scrollBar);
+                scrollBar->setObjectName(entry.scrollBar);
                 scrollBar->setRange(0, 100);
                 scrollBar->setFixedHeight(field->sizeHint().height() + 8);
-                scrollBar->setAccessibleName(spec.label);
+                scrollBar->setAccessibleName(entry.label);
                 connect(scrollBar, &QScrollBar::valueChanged, field, [field](int value) {
                     const QString text = QString::number(value);
                     if (field->text() != text)
                         field->setText(text);
                 });
-                if (spec.checkWhen == hob::CheckWhen::OnChange)
+                if (entry.checkWhen == hob::CheckWhen::OnChange)
                     connect(field, &QLineEdit::textChanged, this,
                             [this, i] { checkPercentage(i); });
             }
         }
         m_scrollBars << scrollBar;
-        control->setObjectName(spec.control);
+        control->setObjectName(entry.control);
         QLabel* label =
-            bound::captionFor(control, spec.label, spec.tag, QStringLiteral("lblhob_%1").arg(i));
+            bound::captionFor(control, entry.label, entry.tag, QStringLiteral("lblhob_%1").arg(i));
         label->setProperty("index", i);
         grid->addWidget(label, i, 0);
         grid->addWidget(control, i, 1);
@@ -106,11 +106,11 @@ HobWindow::HobWindow(Session& session, GameTypeSwitch& gameTypes, QWidget* paren
         {"cmdexit", "Exit", "", &HobWindow::cmdexit_Click},
     };
     auto* buttons = new QHBoxLayout;
-    for (const auto& spec : kButtons) {
-        auto* button = new QPushButton(QString::fromLatin1(spec.caption));
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setToolTip(QString::fromLatin1(spec.toolTip));
-        connect(button, &QPushButton::clicked, this, spec.handler);
+    for (const auto& entry : kButtons) {
+        auto* button = new QPushButton(QString::fromLatin1(entry.caption));
+        button->setObjectName(QString::fromLatin1(entry.name));
+        button->setToolTip(QString::fromLatin1(entry.toolTip));
+        connect(button, &QPushButton::clicked, this, entry.handler);
         buttons->addWidget(button);
     }
 
@@ -171,7 +171,7 @@ bool HobWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool HobWindow::checkPercentage(int setting) {
-    const hob::Setting& spec = hob::settings().at(setting);
+    const hob::Setting& entry = hob::settings().at(setting);
     QLineEdit* field = m_controls[setting]->field();
     QScrollBar* scrollBar = m_scrollBars[setting];
     if (const std::optional<int> value = hob::percentage(field->text())) {
@@ -180,7 +180,7 @@ bool HobWindow::checkPercentage(int setting) {
     }
     scrollBar->setValue(0);
     field->setText(QStringLiteral("0"));
-    m_txtmess->setPlainText(spec.messagePrefix + hob::percentageMessage());
+    m_txtmess->setPlainText(entry.messagePrefix + hob::percentageMessage());
     if (!field->hasFocus())
         returnFocus(field);
     return false;
@@ -284,10 +284,10 @@ void HobWindow::cmdhobset_Click() {
         BoundControl& control = *m_controls[i];
         if (!control.isChanged())
             continue;
-        const hob::Setting& spec = table.at(i);
-        const QString logLine = spec.kind == hob::Kind::Wave
-                                    ? spec.logLine + control.value() + QLatin1Char(']')
-                                    : spec.logLine;
+        const hob::Setting& entry = table.at(i);
+        const QString logLine = entry.kind == hob::Kind::Wave
+                                    ? entry.logLine + control.value() + QLatin1Char(']')
+                                    : entry.logLine;
         if (!bound::sendControl(m_session, control, control.command(varcommand::Form::Quoted),
                                 logLine))
             return;

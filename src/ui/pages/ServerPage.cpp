@@ -46,27 +46,27 @@ ServerPage::ServerPage(Session& session, QWidget* parent)
     view->setObjectName(QStringLiteral("frmview"));
     auto* viewGrid = new QGridLayout(view);
 
-    for (const serverbasics::Field& spec : serverbasics::fields()) {
+    for (const serverbasics::Field& entry : serverbasics::fields()) {
         QWidget* control = nullptr;
         BoundControl* binding = nullptr;
-        if (spec.kind == serverbasics::Kind::Text) {
-            auto* field = new QLineEdit(spec.initialText);
+        if (entry.kind == serverbasics::Kind::Text) {
+            auto* field = new QLineEdit(entry.initialText);
             // Numbers need little room; the name and the message of the day need much.
-            if (spec.form == varcommand::Form::Plain)
+            if (entry.form == varcommand::Form::Plain)
                 field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) *
                                        10);
-            binding = new BoundControl(field, spec.tag);
+            binding = new BoundControl(field, entry.tag);
             control = field;
         } else {
             auto* box = new SettingCheckBox;
-            binding = new BoundControl(box, spec.tag);
+            binding = new BoundControl(box, entry.tag);
             control = box;
         }
-        control->setObjectName(spec.control);
+        control->setObjectName(entry.control);
         m_fields << binding;
-        QLabel* label = bound::captionFor(control, spec.label, spec.toolTip,
-                                          QStringLiteral("lbl") + spec.control.mid(3));
-        addRow(spec.frame == serverbasics::Frame::Common ? commonGrid : viewGrid, label, control);
+        QLabel* label = bound::captionFor(control, entry.label, entry.toolTip,
+                                          QStringLiteral("lbl") + entry.control.mid(3));
+        addRow(entry.frame == serverbasics::Frame::Common ? commonGrid : viewGrid, label, control);
     }
 
     m_password = new QLineEdit;
@@ -132,15 +132,15 @@ void ServerPage::cmdservpop_Click() {
 
     QString listingRead;
     for (const int i : serverbasics::readOrder()) {
-        const serverbasics::Field& spec = serverbasics::fields().at(i);
-        if (spec.listing != listingRead) {
-            listingRead = spec.listing;
+        const serverbasics::Field& entry = serverbasics::fields().at(i);
+        if (entry.listing != listingRead) {
+            listingRead = entry.listing;
             if (!bound::readListing(m_session, listingRead, 1))
                 return;
         }
         BoundControl& control = *m_fields[i];
         const QString value = m_session.getquoted(control.tag());
-        if (spec.kind == serverbasics::Kind::Text) {
+        if (entry.kind == serverbasics::Kind::Text) {
             control.setText(value);
             control.clearChanged();
             continue;
@@ -178,21 +178,21 @@ void ServerPage::cmdservsetbasics_Click() {
         BoundControl& control = *m_fields[i];
         if (!control.isChanged())
             continue;
-        const serverbasics::Field& spec = serverbasics::fields().at(i);
-        if (spec.secondTag.isEmpty()) {
-            if (!bound::sendControl(m_session, control, control.command(spec.form), spec.logLine))
+        const serverbasics::Field& entry = serverbasics::fields().at(i);
+        if (entry.secondTag.isEmpty()) {
+            if (!bound::sendControl(m_session, control, control.command(entry.form), entry.logLine))
                 return;
             continue;
         }
         // Voting lives in two variables: the game script's and the engine's.
-        m_session.sendinfo(control.command(spec.form), false);
+        m_session.sendinfo(control.command(entry.form), false);
         if (!bound::lastSendWent(m_session))
             return;
-        m_session.addmessage(spec.logLine);
+        m_session.addmessage(entry.logLine);
         pausesecs(1);
         if (!bound::sendControl(m_session, control,
-                                varcommand::command(spec.form, spec.secondTag, control.value()),
-                                spec.logLine))
+                                varcommand::command(entry.form, entry.secondTag, control.value()),
+                                entry.logLine))
             return;
     }
 }

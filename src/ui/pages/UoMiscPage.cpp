@@ -51,12 +51,12 @@ UoMiscPage::UoMiscPage(Session& session, QWidget* parent) : QWidget(parent), m_s
         {1, "Populate from server", "Check existing settings on server and sets below fields up"},
         {0, "Send current to server", "Send setting to server, blanks will be ignored."},
     };
-    for (const auto& spec : kButtons) {
-        auto* button = new QPushButton(QString::fromLatin1(spec.caption));
-        button->setObjectName(QStringLiteral("cmdUOwep_%1").arg(spec.index));
-        button->setProperty("index", spec.index);
-        button->setToolTip(QString::fromLatin1(spec.toolTip));
-        const int index = spec.index;
+    for (const auto& entry : kButtons) {
+        auto* button = new QPushButton(QString::fromLatin1(entry.caption));
+        button->setObjectName(QStringLiteral("cmdUOwep_%1").arg(entry.index));
+        button->setProperty("index", entry.index);
+        button->setToolTip(QString::fromLatin1(entry.toolTip));
+        const int index = entry.index;
         connect(button, &QPushButton::clicked, this, [this, index] { cmdUOwep_Click(index); });
         buttons->addWidget(button);
     }
