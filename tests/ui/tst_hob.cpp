@@ -2,6 +2,7 @@
 
 #include "ui/BoundControls.h"
 #include "ui/HobWindow.h"
+#include "ui/ProgressNotice.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -30,6 +31,7 @@ private slots:
     void missingOrUnusableValues();
     void unansweredListingChangesNothing();
     void repliesShowAgainAfterwards();
+    void progressNotice();
     void cancelSendsNothing();
     void withoutConnection();
     void helpTexts();
@@ -383,6 +385,21 @@ void TestHob::repliesShowAgainAfterwards() {
     QVERIFY(!h.main->session().state().collectquiet);
     h.main->session().sendinfo("say after send");
     QVERIFY(h.rconText().contains("console: after send"));
+}
+
+void TestHob::progressNotice() {
+    Harness h;
+    h.connectDirect();
+    HobWindow* w = openWindow(h);
+    QStringList shown;
+    auto* notice = h.main->progressNotice();
+    connect(notice->findChild<QPlainTextEdit*>("txtprogress"), &QPlainTextEdit::textChanged, this,
+            [&] { shown << notice->text(); });
+    click(w, "cmdhobpop");
+    child<QCheckBox>(w, "chkdf")->click();
+    click(w, "cmdhobset");
+    QCOMPARE(shown, (QStringList{"Reading variables from the server...\nHeat of Battle MOD...", "",
+                                 "Sending variables to the server...\nHeat of Battle MOD...", ""}));
 }
 
 void TestHob::cancelSendsNothing() {

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -30,6 +31,7 @@ private slots:
     void populateWithoutConnection();
     void sendWithoutConnectionKeepsMarks();
     void busyDuringPopulateAndSendOnly();
+    void progressNamesEachGroup();
     void labelsNameTheVariables();
 };
 
@@ -400,6 +402,26 @@ void TestWeapons::busyDuringPopulateAndSendOnly() {
     busyAtArrival.clear();
     click(h, "cmdnosnipers");
     QCOMPARE(busyAtArrival, (QList<bool>{false, false, false}));
+}
+
+void TestWeapons::progressNamesEachGroup() {
+    Harness h;
+    h.connectDirect();
+    QStringList shown;
+    auto* notice = h.main->progressNotice();
+    connect(notice->findChild<QPlainTextEdit*>("txtprogress"), &QPlainTextEdit::textChanged, this,
+            [&] { shown << notice->text(); });
+    click(h, "cmdpopwep");
+    QCOMPARE(shown, (QStringList{"Reading variables from the server...\r\nAllies...",
+                                 "Reading variables from the server...\r\nAllies...\r\n"
+                                 "Russians...",
+                                 "Reading variables from the server...\r\nAllies...\r\n"
+                                 "Russians...\r\nBritish...",
+                                 "Reading variables from the server...\r\nAllies...\r\n"
+                                 "Russians...\r\nBritish...\r\nGerman...",
+                                 "Reading variables from the server...\r\nAllies...\r\n"
+                                 "Russians...\r\nBritish...\r\nGerman...\r\nOthers...",
+                                 ""}));
 }
 
 void TestWeapons::labelsNameTheVariables() {
