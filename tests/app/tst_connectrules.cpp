@@ -85,39 +85,21 @@ void TestConnectRules::statusValue_data() {
         "\xff\xff\xff\xffstatusResponse\n\\g_gametype\\dm\\gamename\\main\\mapname\\mp_pavlov"
         "\\protocol\\1\\shortversion\\1.1\\sv_hostname\\CoDHost\\sv_maxclients\\8\\pswrd\\0\n"
         "12 48 \"^1Red^7Baron\"\n");
-    QTest::newRow("captured reply") << real << "dm"
-                                    << "mp_pavlov";
-    QTest::newRow("names in any case") << "\\G_GameType\\sd\\MAPNAME\\mp_carentan\\"
-                                       << "sd"
-                                       << "mp_carentan";
-    QTest::newRow("no game type") << "\\gamename\\main\\mapname\\mp_harbor\\"
-                                  << ""
-                                  << "mp_harbor";
-    QTest::newRow("no map") << "\\g_gametype\\tdm\\protocol\\1\n"
-                            << "tdm"
-                            << "";
-    QTest::newRow("neither") << "\\protocol\\1\\sv_pure\\1\n"
-                             << ""
-                             << "";
-    QTest::newRow("empty reply") << ""
-                                 << ""
-                                 << "";
-    QTest::newRow("last value, line feed after it")
-        << "\\g_gametype\\ctf\\mapname\\mp_uo_harbor\n0 50 \"Player\"\n"
-        << "ctf"
-        << "mp_uo_harbor";
-    QTest::newRow("last value, nothing after it") << "\\g_gametype\\dom\\mapname\\mp_arnhem"
-                                                  << "dom"
-                                                  << "mp_arnhem";
-    QTest::newRow("name at the very end") << "\\g_gametype\\sd\\mapname"
-                                          << "sd"
-                                          << "";
-    QTest::newRow("name and separator at the end") << "\\g_gametype\\sd\\mapname\\"
-                                                   << "sd"
-                                                   << "";
-    QTest::newRow("empty value") << "\\g_gametype\\\\mapname\\mp_depot\\"
-                                 << ""
-                                 << "mp_depot";
+    const auto row = [](const char* name, const QString& reply, const QString& gametype,
+                        const QString& map) { QTest::newRow(name) << reply << gametype << map; };
+    row("captured reply", real, "dm", "mp_pavlov");
+    row("names in any case", "\\G_GameType\\sd\\MAPNAME\\mp_carentan\\", "sd", "mp_carentan");
+    row("no game type", "\\gamename\\main\\mapname\\mp_harbor\\", "", "mp_harbor");
+    row("no map", "\\g_gametype\\tdm\\protocol\\1\n", "tdm", "");
+    row("neither", "\\protocol\\1\\sv_pure\\1\n", "", "");
+    row("empty reply", "", "", "");
+    row("last value, line feed after it",
+        "\\g_gametype\\ctf\\mapname\\mp_uo_harbor\n0 50 \"Player\"\n", "ctf", "mp_uo_harbor");
+    row("last value, nothing after it", "\\g_gametype\\dom\\mapname\\mp_arnhem", "dom",
+        "mp_arnhem");
+    row("name at the very end", "\\g_gametype\\sd\\mapname", "sd", "");
+    row("name and separator at the end", "\\g_gametype\\sd\\mapname\\", "sd", "");
+    row("empty value", "\\g_gametype\\\\mapname\\mp_depot\\", "", "mp_depot");
 }
 
 void TestConnectRules::statusValue() {

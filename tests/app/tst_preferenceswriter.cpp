@@ -12,11 +12,9 @@ class TestPreferencesWriter : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void nothingChanged();
     void changes_data();
     void changes();
     void everyKeyInOrder();
-    void nextStartReadsWhatWasSaved();
     void saverconFailureStops();
     void otherFailuresAreReported();
 
@@ -39,22 +37,6 @@ void TestPreferencesWriter::makeReadOnly() const {
     f.write("[options]\r\nsavercon=1\r\n");
     f.close();
     QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
-}
-
-void TestPreferencesWriter::nothingChanged() {
-    ProfileFile f = file();
-    Options options;
-    PreferenceEdits edits;
-    edits.values.savercon = false; // shown differently, but not changed by the operator
-    edits.values.autoqplayerint = 35;
-    edits.messagesetText = QStringLiteral("7");
-    const PreferenceSaveResult result = savePreferences(f, options, edits);
-    QVERIFY(result.ok());
-    QVERIFY(result.written.isEmpty());
-    QVERIFY(!QFile::exists(f.path()));
-    QCOMPARE(options.savercon, true);
-    QCOMPARE(options.autoqplayerint, qint16(10));
-    QCOMPARE(options.messageset, qint16(1));
 }
 
 void TestPreferencesWriter::changes_data() {
@@ -130,22 +112,6 @@ void TestPreferencesWriter::everyKeyInOrder() {
                           "usequery", "autoqplayer", "autoqplayerint", "autokick999",
                           "autokick999int", "autoconnect", "autoconnectserv", "autoconnectport",
                           "autoconnectrcon", "automessage", "messageset", "messagetime"}));
-}
-
-void TestPreferencesWriter::nextStartReadsWhatWasSaved() {
-    PreferenceEdits edits;
-    edits.values.autoqplayer = true;
-    edits.values.autoqplayerint = 20;
-    edits.values.autoconnect = true;
-    edits.changed = {QStringLiteral("autoqplayer"), QStringLiteral("autoconnect")};
-    ProfileFile f = file();
-    Options options;
-    QVERIFY(savePreferences(f, options, edits).ok());
-    const Options next = loadOptions(ProfileFile(f.path()));
-    QCOMPARE(next.autoqplayer, true);
-    QCOMPARE(next.autoqplayerint, qint16(20));
-    QCOMPARE(next.autoconnect, true);
-    QCOMPARE(next.savercon, true); // untouched keys keep their defaults
 }
 
 void TestPreferencesWriter::saverconFailureStops() {

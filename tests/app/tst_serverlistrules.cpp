@@ -72,24 +72,14 @@ void TestServerListRules::splitEntry_data() {
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("port");
 
-    QTest::newRow("dotted address") << "192.168.0.5:28961"
-                                    << "192.168.0.5"
-                                    << "28961";
-    QTest::newRow("host name") << "cod.example.net:28960"
-                               << "cod.example.net"
-                               << "28960";
-    QTest::newRow("IPv6 address") << "2001:db8::7:28960"
-                                  << "2001:db8::7"
-                                  << "28960";
-    QTest::newRow("IPv6 loopback") << "::1:28960"
-                                   << "::1"
-                                   << "28960";
-    QTest::newRow("no colon") << "cod.example.net"
-                              << "cod.example.net"
-                              << "";
-    QTest::newRow("no port") << "host:"
-                             << "host"
-                             << "";
+    const auto row = [](const char* name, const QString& entry, const QString& address,
+                        const QString& port) { QTest::newRow(name) << entry << address << port; };
+    row("dotted address", "192.168.0.5:28961", "192.168.0.5", "28961");
+    row("host name", "cod.example.net:28960", "cod.example.net", "28960");
+    row("IPv6 address", "2001:db8::7:28960", "2001:db8::7", "28960");
+    row("IPv6 loopback", "::1:28960", "::1", "28960");
+    row("no colon", "cod.example.net", "cod.example.net", "");
+    row("no port", "host:", "host", "");
 }
 
 void TestServerListRules::splitEntry() {

@@ -132,14 +132,13 @@ void TestConsole::statusButtons_data() {
     QTest::addColumn<QString>("logLine");
     QTest::addColumn<QString>("replyStart");
 
-    QTest::newRow("Get Status") << "cmdstatus"
-                                << "Status"
-                                << "Server Status requested"
-                                << "map: mp_harbor";
-    QTest::newRow("Get Server Info") << "cmsserverinfo"
-                                     << "serverinfo"
-                                     << "Server Info requested"
-                                     << "Server info settings:";
+    const auto row = [](const char* name, const QString& button, const QString& command,
+                        const QString& logLine, const QString& replyStart) {
+        QTest::newRow(name) << button << command << logLine << replyStart;
+    };
+    row("Get Status", "cmdstatus", "Status", "Server Status requested", "map: mp_harbor");
+    row("Get Server Info", "cmsserverinfo", "serverinfo", "Server Info requested",
+        "Server info settings:");
 }
 
 void TestConsole::statusButtons() {
@@ -167,20 +166,16 @@ void TestConsole::enterKey_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("sent"); // "": Enter moves the focus on instead
 
-    QTest::newRow("Rcon Direct box") << "comdirect"
-                                     << "sv_hostname";
-    QTest::newRow("address box") << "comserver"
-                                 << "sv_hostname";
-    QTest::newRow("message log") << "lstmessages"
-                                 << "sv_hostname";
-    QTest::newRow("password box") << "txtPWD"
-                                  << "";
-    QTest::newRow("message text box") << "txtmess"
-                                      << "";
-    QTest::newRow("message set list") << "commessset"
-                                      << "";
-    QTest::newRow("a focused button takes it") << "cmdstatus"
-                                               << "Status";
+    const auto row = [](const char* name, const QString& control, const QString& sent) {
+        QTest::newRow(name) << control << sent;
+    };
+    row("Rcon Direct box", "comdirect", "sv_hostname");
+    row("address box", "comserver", "sv_hostname");
+    row("message log", "lstmessages", "sv_hostname");
+    row("password box", "txtPWD", "");
+    row("message text box", "txtmess", "");
+    row("message set list", "commessset", "");
+    row("a focused button takes it", "cmdstatus", "Status");
 }
 
 void TestConsole::enterKey() {

@@ -64,14 +64,9 @@ void TestPreferences::layout() {
     PreferencesDialog* prefs = open(h);
     QVERIFY(prefs);
     QCOMPARE(prefs->windowTitle(), QStringLiteral("Vostrel - Preferences"));
-    QCOMPARE(prefs->objectName(), QStringLiteral("frmpref"));
     QCOMPARE(control<QGroupBox>(prefs, "frmsaves")->title(), QStringLiteral("General Options"));
     QCOMPARE(control<QGroupBox>(prefs, "Frame1")->title(), QStringLiteral("Player Options"));
     QCOMPARE(control<QGroupBox>(prefs, "Frame2")->title(), QStringLiteral("Auto Server Options"));
-    QCOMPARE(control<QCheckBox>(prefs, "moptrc")->text(), QStringLiteral("Remove Colour ID's"));
-    QCOMPARE(control<QCheckBox>(prefs, "chkautomessages")->text(),
-             QStringLiteral("Start messages on startup"));
-    QCOMPARE(control<QPushButton>(prefs, "cmdsave")->text(), QStringLiteral("Save Changes"));
 
     const auto* players = control<QSlider>(prefs, "sldautoplayer");
     QCOMPARE(players->minimum(), 5);
