@@ -21,8 +21,9 @@ public:
     static constexpr int kMaxDatagram = 8192;
     static constexpr int kAttempts = 5;
     static constexpr int kWaitsPerAttempt = 3;
-    // The stock server drops an rcon request that follows the one before within 500 ms.
-    static constexpr double kMinGapSeconds = 0.5;
+    // The stock server drops an rcon request that follows the one before within 500 ms; the
+    // margin covers requests that travel faster than the one before them.
+    static constexpr double kMinGapSeconds = 0.6;
     // A reply is complete once the line has been quiet this long after its first datagram.
     static constexpr double kSettleSeconds = 0.05;
 
