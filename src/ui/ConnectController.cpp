@@ -142,6 +142,9 @@ std::optional<QHostAddress> ConnectController::resolve(const QString& host) {
     });
     if (!info)
         loop.exec();
+    // The program is quitting: every event loop was told to end.
+    if (!info)
+        return std::nullopt;
 
     const QList<QHostAddress> addresses = info->addresses();
     if (info->error() != QHostInfo::NoError || addresses.isEmpty()) {
