@@ -18,6 +18,7 @@ private slots:
     void names();
     void noPlayers();
     void populateWhileDisconnected();
+    void secondClickDuringPopulate();
     void quietPopulateShowsNoBoxes_data();
     void quietPopulateShowsNoBoxes();
     void slowServerKeepsRowsRead();
@@ -174,6 +175,17 @@ void TestPlayersPage::populateWhileDisconnected() {
     QCOMPARE(h.dialogs.messages().first().icon, Dialogs::Icon::Exclamation);
     QCOMPARE(grid(h)->rowCount(), 3);
     QCOMPARE(h.commands(), QStringList());
+}
+
+// The button stays live while the populate waits for the report.
+void TestPlayersPage::secondClickDuringPopulate() {
+    Harness h;
+    h.connectDirect();
+    QTimer::singleShot(0, h.main.get(), [&h] { populate(h); });
+    populate(h);
+    QCOMPARE(h.commands(), QStringList{"status"});
+    QCOMPARE(grid(h)->rowCount(), 3);
+    QCOMPARE(titles(h), QStringList());
 }
 
 void TestPlayersPage::quietPopulateShowsNoBoxes_data() {

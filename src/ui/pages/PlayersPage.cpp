@@ -542,7 +542,9 @@ void PlayersPage::tmrplayer_Timer() {
             m_tmrplayer->setInterval(interval);
     }
     cmdplypop_Click();
-    kickDuePlayers();
+    // A disconnect while the report came in ends the refresh here.
+    if (m_session.isConnected())
+        kickDuePlayers();
 }
 
 void PlayersPage::kickDuePlayers() {
