@@ -3,6 +3,8 @@
 #include <QWidget>
 
 class Session;
+class QListWidget;
+class QPushButton;
 
 // The "Maps" page: map list, load, restart and rotate.
 class MapsPage : public QWidget {
@@ -14,6 +16,17 @@ public:
     void commmap_restart_Click();
     void commmap_rotate_Click();
 
+    void cmddefmaps_Click();
+    void cmdpopmaps_Click();
+    void cmdmapload_Click();
+
 private:
     Session& m_session;
+    QListWidget* m_lstmaps = nullptr;
+    QPushButton* m_cmdmapload = nullptr;
+    QPushButton* m_cmddefmaps = nullptr;
+    QPushButton* m_cmdpopmaps = nullptr;
+    QPushButton* m_cmdrestartmap = nullptr;
+    QPushButton* m_cmdrotatemap = nullptr;
+    bool m_populating = false;
 };

@@ -4,6 +4,9 @@
 #include <QWidget>
 
 class Session;
+class QComboBox;
+class QPlainTextEdit;
+class QPushButton;
 
 // The "Misc" page: the map rotation editor and CFG execution.
 class MiscPage : public QWidget {
@@ -21,6 +24,22 @@ public:
     // Disconnect: empties the rotation box and the CFG list, Exec off.
     void clearForDisconnect();
 
+    // Index 0 copies the server's rotation into the edit box, index 1 empties it.
+    void cmdsmrpaste_Click(int index);
+    void cmdsetservedit_Click();
+    void lblsmrnotes_Click();
+    void cmdcfgexec_Click();
+
 private:
+    void showRotation(const QString& text, bool bold);
+    void setCopyEnabled(bool enabled);
+
     Session& m_session;
+    QPlainTextEdit* m_txtcurmaprot[2] = {};
+    QPushButton* m_cmdsmrpaste[2] = {};
+    QPushButton* m_cmdsetservedit = nullptr;
+    QPushButton* m_lblsmrnotes = nullptr;
+    QPlainTextEdit* m_txtsmrnotes = nullptr;
+    QComboBox* m_lstcfgs = nullptr;
+    QPushButton* m_cmdcfgexec = nullptr;
 };
