@@ -1,20 +1,691 @@
 #include "MessagesPage.h"
 
+#include "app/Dialogs.h"
+#include "app/SayPrefix.h"
 #include "app/Session.h"
+#include "messages/CyclerLogic.h"
+#include "messages/MessageSetStore.h"
+#include "rcon/OutputSink.h"
+#include "rcon/WaitClock.h"
+#include "serverconfig/NumberRules.h"
 #include "settings/ProfileFile.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace {
+
+template <typename W> W* named(W* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QPushButton* button(const char* caption, const char* name, const char* tip, QWidget* parent) {
+    auto* b = named(new QPushButton(QLatin1String(caption), parent), name);
+    b->setToolTip(QLatin1String(tip));
+    return b;
+}
+
+QToolButton* imageButton(const char* name, const char* tip, QWidget* parent) {
+    auto* b = named(new QToolButton(parent), name);
+    b->setToolTip(QLatin1String(tip));
+    b->setAccessibleName(QLatin1String(tip));
+    b->setAutoRaise(true);
+    b->setIconSize(QSize(20, 20));
+    return b;
+}
+
+// The move and delete images: two arrows and a red cross.
+QIcon drawnIcon(const std::function<void(QPainter&)>& draw) {
+    QPixmap pixmap(20, 20);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    draw(painter);
+    return QIcon(pixmap);
+}
+
+QIcon arrowIcon(bool up) {
+    return drawnIcon([up](QPainter& painter) {
+        const QPolygonF triangle =
+            up ? QPolygonF{{10, 3}, {18, 15}, {2, 15}} : QPolygonF{{2, 5}, {18, 5}, {10, 17}};
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(30, 70, 160));
+        painter.drawPolygon(triangle);
+    });
+}
+
+QIcon crossIcon() {
+    return drawnIcon([](QPainter& painter) {
+        painter.setPen(QPen(QColor(200, 0, 0), 3, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(4, 4, 16, 16);
+        painter.drawLine(16, 4, 4, 16);
+    });
+}
+
+// Focus that leaves because another window came up, or a popup opened, is not the operator
+// leaving the box.
+bool operatorLeft(const QEvent* event) {
+    if (event->type() != QEvent::FocusOut)
+        return false;
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+const QString kNoSetText = QStringLiteral("No message set selected in Message Set field");
+const QString kNoSetTitle = QStringLiteral("No set selected");
+
+} // namespace
 
 MessagesPage::MessagesPage(Session& session, ProfileFile& settings, QWidget* parent)
     : QWidget(parent), m_session(session), m_settings(settings) {
     setObjectName(QStringLiteral("pageMessages"));
+
+    m_tmrmessage = named(new QTimer(this), "tmrmessage");
+    m_tmrmessage->setInterval(60 * WaitClock::instance().secondMs());
+    connect(m_tmrmessage, &QTimer::timeout, this, &MessagesPage::tmrmessage_Timer);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildSetsFrame(), 1);
+    layout->addWidget(buildCyclerFrame());
+    showFreeSets();
+    setPending(false);
 }
 
-void MessagesPage::loadSets() {}
+QWidget* MessagesPage::buildSetsFrame() {
+    auto* frame = named(new QGroupBox(QStringLiteral("Message Sets"), this), "frmmesssets");
+
+    m_commessset = named(new QComboBox(frame), "commessset");
+    m_commessset->setEditable(true);
+    // New names become sets only through the question on leaving the box.
+    m_commessset->setInsertPolicy(QComboBox::NoInsert);
+    m_commessset->lineEdit()->setMaxLength(MessageSetStore::kMaxText);
+    m_commessset->setToolTip(QStringLiteral("Lists messages sets"));
+    m_commessset->setMinimumWidth(220);
+    auto* setLabel = new QLabel(QStringLiteral("Message set"), frame);
+    setLabel->setToolTip(
+        QStringLiteral("Message Sets allow more than one group of messages (e.g. 1 per server)"));
+    setLabel->setBuddy(m_commessset);
+
+    m_txtfreesets = named(new QLineEdit(frame), "txtfreesets");
+    m_txtfreesets->setReadOnly(true);
+    m_txtfreesets->setToolTip(QStringLiteral("Number of Free Set slots"));
+    m_txtfreesets->setMaximumWidth(40);
+    auto* freeLabel = new QLabel(QStringLiteral("Sets free"), frame);
+    freeLabel->setBuddy(m_txtfreesets);
+
+    auto* setRow = new QHBoxLayout;
+    setRow->addWidget(setLabel);
+    setRow->addWidget(m_commessset, 1);
+    setRow->addSpacing(12);
+    setRow->addWidget(freeLabel);
+    setRow->addWidget(m_txtfreesets);
+
+    m_lstmess = named(new QListWidget(frame), "lstmess");
+    m_lstmess->setToolTip(
+        QStringLiteral("Click entry to select for Move or Delete. Double Click to edit entry"));
+    m_lstmess->setAccessibleName(QStringLiteral("Messages in set"));
+    m_lstmess->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    m_imgup = imageButton("imgup", "Move up in list", frame);
+    m_imgup->setIcon(arrowIcon(true));
+    m_imgdown = imageButton("imgdown", "Move down in list", frame);
+    m_imgdown->setIcon(arrowIcon(false));
+    m_imgdel = imageButton("imgdel", "Removes selected item", frame);
+    m_imgdel->setIcon(crossIcon());
+    auto* moveColumn = new QVBoxLayout;
+    moveColumn->addWidget(m_imgup);
+    moveColumn->addWidget(m_imgdown);
+    moveColumn->addSpacing(12);
+    moveColumn->addWidget(m_imgdel);
+    moveColumn->addStretch();
+    auto* listRow = new QHBoxLayout;
+    listRow->addWidget(m_lstmess, 1);
+    listRow->addLayout(moveColumn);
+
+    m_txtmess = named(new QLineEdit(frame), "txtmess");
+    m_txtmess->setMaxLength(MessageSetStore::kMaxText);
+    auto* messLabel = new QLabel(QStringLiteral("Message"), frame);
+    messLabel->setBuddy(m_txtmess);
+    auto* messRow = new QHBoxLayout;
+    messRow->addWidget(messLabel);
+    messRow->addWidget(m_txtmess, 1);
+
+    auto* help = named(new QLabel(frame), "lblplaceholders");
+    help->setTextFormat(Qt::PlainText);
+    help->setText(QStringLiteral(
+        "%IP% for IP number & port, %SN% for server name, %FF% Friendlyfire status"));
+    help->setWordWrap(true);
+
+    // The game's colour codes, each in its own colour, on a grey that shows black and white.
+    auto* colours = named(new QWidget(frame), "frmcolours");
+    colours->setAutoFillBackground(true);
+    QPalette grey = colours->palette();
+    grey.setColor(QPalette::Window, QColor(128, 128, 128));
+    colours->setPalette(grey);
+    auto* colourRow = new QHBoxLayout(colours);
+    colourRow->setContentsMargins(6, 3, 6, 3);
+    auto* colourHeading = named(new QLabel(QStringLiteral("Colour Codes>"), colours), "lblcolours");
+    colourHeading->setStyleSheet(QStringLiteral("color: white;"));
+    colourRow->addWidget(colourHeading);
+    const QColor codeColours[8] = {Qt::black, Qt::red,  Qt::green,   Qt::yellow,
+                                   Qt::blue,  Qt::cyan, Qt::magenta, Qt::white};
+    for (int i = 0; i < 8; ++i) {
+        auto* sample = new QLabel(QStringLiteral("^%1").arg(i), colours);
+        sample->setObjectName(QStringLiteral("lblcolour_%1").arg(i));
+        sample->setProperty("index", i);
+        QFont bold = sample->font();
+        bold.setBold(true);
+        sample->setFont(bold);
+        QPalette palette = sample->palette();
+        palette.setColor(QPalette::WindowText, codeColours[i]);
+        sample->setPalette(palette);
+        colourRow->addWidget(sample);
+    }
+    colourRow->addStretch();
+
+    m_cmdsetsave = button("Save Sets", "cmdsetsave", "Save new list to INI file", frame);
+    m_cmdsetdel = button("Delete Set", "cmdsetdel", "Deletes current Set", frame);
+    m_cmdsetdis = button("Discard change", "cmdsetdis", "Save new list to INI file", frame);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(m_cmdsetsave);
+    buttonRow->addWidget(m_cmdsetdel);
+    buttonRow->addWidget(m_cmdsetdis);
+    buttonRow->addStretch();
+
+    auto* column = new QVBoxLayout(frame);
+    column->addLayout(setRow);
+    column->addLayout(listRow, 1);
+    column->addLayout(messRow);
+    column->addWidget(help);
+    column->addWidget(colours);
+    column->addLayout(buttonRow);
+
+    m_commessset->installEventFilter(this);
+    m_txtmess->installEventFilter(this);
+    connect(m_commessset, &QComboBox::activated, this, [this] { commessset_LostFocus(); });
+    connect(m_lstmess, &QListWidget::itemDoubleClicked, this, [this] { lstmess_DblClick(); });
+    connect(m_txtmess, &QLineEdit::textChanged, this, [this] { m_txtmessChanged = true; });
+    connect(m_imgup, &QToolButton::clicked, this, &MessagesPage::imgup_Click);
+    connect(m_imgdown, &QToolButton::clicked, this, &MessagesPage::imgdown_Click);
+    connect(m_imgdel, &QToolButton::clicked, this, &MessagesPage::imgdel_Click);
+    connect(m_cmdsetsave, &QPushButton::clicked, this, &MessagesPage::cmdsetsave_Click);
+    connect(m_cmdsetdel, &QPushButton::clicked, this, &MessagesPage::cmdsetdel_Click);
+    connect(m_cmdsetdis, &QPushButton::clicked, this, &MessagesPage::cmdsetdis_Click);
+    return frame;
+}
+
+QWidget* MessagesPage::buildCyclerFrame() {
+    auto* frame = named(new QGroupBox(QStringLiteral("Message Cycler"), this), "frmcycler");
+    m_txtinterval = named(new QLineEdit(QStringLiteral("3"), frame), "txtinterval");
+    m_txtinterval->setToolTip(QStringLiteral("Number of minutes between messages (1 -10)"));
+    m_txtinterval->setMaximumWidth(50);
+    auto* intervalLabel = new QLabel(QStringLiteral("Message Interval"), frame);
+    intervalLabel->setBuddy(m_txtinterval);
+    m_cmdmessstart =
+        button("Start", "cmdmessstart", "Start the message cycle on active server", frame);
+    m_cmdmessstop = button("Stop", "cmdmessstop", "Stop the message cycle on server", frame);
+    m_cmdmessstop->setEnabled(false);
+
+    auto* row = new QHBoxLayout(frame);
+    row->addWidget(intervalLabel);
+    row->addWidget(m_txtinterval);
+    row->addSpacing(12);
+    row->addWidget(m_cmdmessstart);
+    row->addWidget(m_cmdmessstop);
+    row->addStretch();
+
+    m_txtinterval->installEventFilter(this);
+    connect(m_txtinterval, &QLineEdit::textEdited, this, [this] { m_intervalChanged = true; });
+    connect(m_cmdmessstart, &QPushButton::clicked, this, &MessagesPage::cmdmessstart_Click);
+    connect(m_cmdmessstop, &QPushButton::clicked, this, &MessagesPage::cmdmessstop_Click);
+    return frame;
+}
+
+bool MessagesPage::eventFilter(QObject* watched, QEvent* event) {
+    if (operatorLeft(event)) {
+        if (watched == m_commessset)
+            commessset_LostFocus();
+        else if (watched == m_txtmess) {
+            const int before = m_lstmess->count();
+            const bool editing = m_session.state().messediting;
+            txtmess_LostFocus();
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            // Tabbing out of a new message adds it and comes back for the next one.
+            if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && !editing &&
+                m_lstmess->count() > before)
+                refocusLater(m_txtmess);
+        } else if (watched == m_txtinterval)
+            txtinterval_LostFocus();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MessagesPage::refocusLater(QWidget* widget) {
+    // Not inside the focus change that is running.
+    QTimer::singleShot(0, widget, [widget] { widget->setFocus(Qt::OtherFocusReason); });
+}
+
+// --- Message sets ---------------------------------------------------------------------
+
+void MessagesPage::setPending(bool pending) {
+    m_pending = pending;
+    m_cmdsetsave->setEnabled(pending);
+    m_cmdsetdis->setEnabled(pending);
+}
+
 bool MessagesPage::hasUnsavedChanges() const {
-    return false;
+    return m_pending;
 }
+
+void MessagesPage::showFreeSets() {
+    m_txtfreesets->setText(QString::number(kMessageSetSlots - m_session.state().setcount));
+}
+
+void MessagesPage::showSet(int slot) {
+    SharedState& state = m_session.state();
+    state.editset = qint16(slot);
+    m_lstmess->clear();
+    m_lstmess->addItems(state.messedit.value(slot));
+}
+
+void MessagesPage::loadSets() {
+    SharedState& state = m_session.state();
+    MessageSetStore(m_settings).load(state);
+    m_commessset->clear();
+    for (const QString& name : std::as_const(state.setnameedit))
+        if (!name.isEmpty())
+            m_commessset->addItem(name);
+    showFreeSets();
+    m_lstmess->clear();
+    if (m_commessset->count() > 0) {
+        m_commessset->setCurrentIndex(0);
+        commessset_LostFocus();
+    } else {
+        m_commessset->setEditText({});
+    }
+    setPending(false);
+}
+
+void MessagesPage::commessset_LostFocus() {
+    if (m_inSetSelection)
+        return;
+    m_inSetSelection = true;
+    SharedState& state = m_session.state();
+    Dialogs& dialogs = m_session.dialogs();
+    // The name as the settings file will give it back.
+    const QString name = messagesets::storable(m_commessset->currentText());
+    const int entry = name.isEmpty()
+                          ? -1
+                          : m_commessset->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int slot = messagesets::firstSlotNamed(state.setnameedit, name);
+    if (name.isEmpty()) {
+        // Nothing typed.
+    } else if (entry >= 0 && slot >= 0) {
+        m_commessset->setCurrentIndex(entry);
+        showSet(slot);
+    } else if (state.setcount >= kMessageSetSlots ||
+               messagesets::lowestFreeSlot(state.setnameedit) < 0) {
+        dialogs.message(QStringLiteral("No free sets left, ") + QString::number(state.setcount) +
+                            QLatin1String(" in use\rTo add new you must remove an old one"),
+                        QStringLiteral("No Free Slots"), Dialogs::Icon::Information);
+    } else if (dialogs.message(QStringLiteral("Add new Set to list"),
+                               QStringLiteral("New Message Set"), Dialogs::Icon::Question,
+                               Dialogs::Buttons::OkCancel) == Dialogs::Answer::Ok) {
+        const int free = messagesets::lowestFreeSlot(state.setnameedit);
+        m_commessset->addItem(name);
+        m_commessset->setCurrentIndex(m_commessset->count() - 1);
+        state.setnameedit[free] = name;
+        state.messedit[free].clear();
+        ++state.setcount;
+        showFreeSets();
+        showSet(free);
+        setPending(true);
+    }
+    m_inSetSelection = false;
+}
+
+void MessagesPage::lstmess_DblClick() {
+    const int row = selectedMessageRow();
+    if (row < 0)
+        return;
+    m_txtmess->setText(m_lstmess->item(row)->text());
+    m_session.state().messediting = true;
+    m_txtmessChanged = false;
+    m_txtmess->setFocus(Qt::OtherFocusReason);
+}
+
+void MessagesPage::txtmess_LostFocus() {
+    SharedState& state = m_session.state();
+    if (m_txtmess->text().isEmpty())
+        return;
+    if (!m_txtmessChanged) {
+        m_txtmess->clear();
+        state.messediting = false;
+        return;
+    }
+    const QString text = messagesets::storable(m_txtmess->text());
+    if (text.isEmpty())
+        return;
+    const int slot = state.editset;
+    if (slot < 0 || slot >= kMessageSetSlots || state.setnameedit.at(slot).isEmpty()) {
+        // A message outside any set would be lost at the next save; the text stays.
+        m_session.dialogs().message(kNoSetText, kNoSetTitle, Dialogs::Icon::Information);
+        return;
+    }
+    QStringList& messages = state.messedit[slot];
+    const int row = selectedMessageRow();
+    if (state.messediting && row >= 0 && row < messages.size()) {
+        if (text != m_lstmess->item(row)->text()) {
+            messages[row] = text;
+            m_lstmess->item(row)->setText(text);
+            setPending(true);
+        }
+    } else {
+        messages << text;
+        m_lstmess->addItem(text);
+        setPending(true);
+    }
+    m_txtmess->clear();
+    state.messediting = false;
+}
+
+int MessagesPage::selectedMessageRow() const {
+    const QList<QListWidgetItem*> selected = m_lstmess->selectedItems();
+    return selected.isEmpty() ? -1 : m_lstmess->row(selected.first());
+}
+
+void MessagesPage::moveSelectedMessage(int step) {
+    SharedState& state = m_session.state();
+    const int row = selectedMessageRow();
+    const int target = row + step;
+    if (row < 0 || target < 0 || target >= m_lstmess->count())
+        return;
+    if (!messagesets::swapMessages(state.messedit[state.editset], row, target))
+        return;
+    QListWidgetItem* item = m_lstmess->takeItem(row);
+    m_lstmess->insertItem(target, item);
+    m_lstmess->setCurrentRow(target);
+    setPending(true);
+}
+
+void MessagesPage::imgup_Click() {
+    moveSelectedMessage(-1);
+}
+
+void MessagesPage::imgdown_Click() {
+    moveSelectedMessage(+1);
+}
+
+void MessagesPage::imgdel_Click() {
+    SharedState& state = m_session.state();
+    const int row = selectedMessageRow();
+    QStringList& messages = state.messedit[state.editset];
+    if (row < 0 || row >= messages.size())
+        return;
+    messages.removeAt(row);
+    delete m_lstmess->takeItem(row);
+    // A second click must not take the next message with it.
+    m_lstmess->clearSelection();
+    setPending(true);
+}
+
+void MessagesPage::cmdsetdel_Click() {
+    SharedState& state = m_session.state();
+    Dialogs& dialogs = m_session.dialogs();
+    int entry = m_commessset->findText(m_commessset->currentText(),
+                                       Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (entry < 0 && m_commessset->count() > 0) {
+        entry = m_commessset->count() - 1;
+        m_commessset->setCurrentIndex(entry);
+    }
+    const QString name = m_commessset->currentText();
+    const int slot = messagesets::firstSlotNamed(state.setnameedit, name);
+    if (name.isEmpty() || entry < 0 || slot < 0) {
+        dialogs.message(kNoSetText, kNoSetTitle, Dialogs::Icon::Information);
+        return;
+    }
+    if (dialogs.message(QStringLiteral("Are you sure you want to delete the set named:\r") + name,
+                        QStringLiteral("Confirm Delete"), Dialogs::Icon::Question,
+                        Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
+        return;
+
+    state.messedit[slot].clear();
+    m_commessset->removeItem(entry);
+    m_lstmess->clear();
+    --state.setcount;
+    showFreeSets();
+    m_session.addmessage(QStringLiteral("Set named ") + name + QLatin1String(" removed."));
+    m_txtmess->clear();
+    state.messediting = false;
+    state.setnameedit[slot].clear();
+    setPending(true);
+
+    if (m_commessset->count() > 0) {
+        m_commessset->setCurrentIndex(qMax(0, entry - 1));
+        commessset_LostFocus();
+    } else {
+        state.editset = 0;
+        m_commessset->setEditText({});
+    }
+}
+
+void MessagesPage::cmdsetdis_Click() {
+    SharedState& state = m_session.state();
+    if (m_session.dialogs().message(QStringLiteral("Discard changes and reset to existing"),
+                                    QStringLiteral("Discard changes"), Dialogs::Icon::Question,
+                                    Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
+        return;
+    m_lstmess->clear();
+    m_commessset->clear();
+    messagesets::revertToSaved(state);
+    for (const QString& name : std::as_const(state.setnameedit))
+        if (!name.isEmpty())
+            m_commessset->addItem(name);
+    showFreeSets();
+    m_txtmess->clear();
+    state.messediting = false;
+    // Show a set that exists again, so new messages cannot land in a slot that went away.
+    if (m_commessset->count() > 0) {
+        m_commessset->setCurrentIndex(0);
+        commessset_LostFocus();
+    } else {
+        state.editset = 0;
+        m_commessset->setEditText({});
+    }
+    m_session.dialogs().message(QStringLiteral("Reverted back to existing messages"),
+                                QStringLiteral("Discarded changes"), Dialogs::Icon::Information);
+    setPending(false);
+}
+
+void MessagesPage::cmdsetsave_Click() {
+    SharedState& state = m_session.state();
+    Dialogs& dialogs = m_session.dialogs();
+    if (dialogs.message(QStringLiteral("Save message sets to INI"), QStringLiteral("Save Changes"),
+                        Dialogs::Icon::Question,
+                        Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok) {
+        cmdsetdis_Click();
+        return;
+    }
+    if (cyclerRunning()) {
+        m_session.showprogress(QStringLiteral("Stopping the active message Cycle to sync changes"),
+                               QStringLiteral("REP"));
+        stopCycler();
+    }
+    m_session.showprogress(QStringLiteral("Writing changes to INI file"), QStringLiteral("ADD"));
+    const MessageSetStore::SaveResult result = MessageSetStore(m_settings).save(state);
+    if (result.ok) {
+        // Keep editing the set on show; its slot did not move.
+        state.editset = qint16(
+            qMax(0, messagesets::firstSlotNamed(state.setnameedit, m_commessset->currentText())));
+        showFreeSets();
+        setPending(false);
+    } else {
+        // The changes are not in the file: they stay pending so they can be saved again
+        // and the exit still warns about them.
+        dialogs.message(
+            QStringLiteral("Failed to write to INI file, Please report bug and messages attempted"),
+            QStringLiteral("Failed to write INI"), Dialogs::Icon::Exclamation);
+    }
+    m_session.showprogress({}, QStringLiteral("REP"));
+}
+
+// --- The cycler -----------------------------------------------------------------------
+
 bool MessagesPage::cyclerRunning() const {
-    return false;
+    return m_tmrmessage->isActive();
 }
-void MessagesPage::stopCycler() {}
-void MessagesPage::autoStart(qint16, qint16) {}
-void MessagesPage::sendOneOffMessage(const QString&) {}
+
+void MessagesPage::stopCycler() {
+    m_tmrmessage->stop();
+    m_cmdmessstart->setEnabled(true);
+    m_cmdmessstop->setEnabled(false);
+}
+
+void MessagesPage::cmdmessstop_Click() {
+    stopCycler();
+}
+
+void MessagesPage::cmdmessstart_Click() {
+    SharedState& state = m_session.state();
+    Dialogs& dialogs = m_session.dialogs();
+    if (!m_session.isConnected()) {
+        if (!state.automode)
+            dialogs.message(QStringLiteral("Please connect to server first"),
+                            QStringLiteral("Not Connected"), Dialogs::Icon::Information);
+        return;
+    }
+    if (hasUnsavedChanges()) {
+        dialogs.message(QStringLiteral("Pending Save sets active\r"
+                                       "Please either Save or Discard changes\r"
+                                       "before starting message cycler"),
+                        QStringLiteral("Pending Save Sets"), Dialogs::Icon::Exclamation);
+        return;
+    }
+    const QString name = m_commessset->currentText();
+    if (!state.automode &&
+        dialogs.message(QStringLiteral("Start message Cycle for set named:\r") + name,
+                        QStringLiteral("Start Message Cycler"), Dialogs::Icon::Question,
+                        Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
+        return;
+    const int slot = messagesets::firstSlotNamed(state.setnamelive, name);
+    if (slot >= 0)
+        state.cycleset = qint16(slot);
+    if (!state.messlive.value(state.cycleset).isEmpty()) {
+        m_tmrmessage->setInterval(60 * WaitClock::instance().secondMs());
+        m_tmrmessage->start();
+        m_cmdmessstart->setEnabled(false);
+        m_cmdmessstop->setEnabled(true);
+    } else if (!state.automode) {
+        dialogs.message(QStringLiteral("The message set does not contain any messages!\r"
+                                       " Please make some messages first."),
+                        QStringLiteral("No messages in set"), Dialogs::Icon::Exclamation);
+    }
+}
+
+void MessagesPage::tmrmessage_Timer() {
+    // The queries of a tick wait for replies, during which the next tick may come due.
+    if (m_inTick)
+        return;
+    SharedState& state = m_session.state();
+    if (!m_session.isConnected()) {
+        if (!m_session.out().activeWindowMinimised())
+            m_session.dialogs().message(QStringLiteral("Please connect to server first"),
+                                        QStringLiteral("Not Connected"),
+                                        Dialogs::Icon::Information);
+        return;
+    }
+    const int typed = cycler::intervalMinutes(m_txtinterval->text());
+    if (!cycler::tickDue(state.cycleminutes, typed > 0 ? typed : m_lastValidInterval))
+        return;
+    if (state.busy)
+        return;
+    // A copy: the saved sets may change while the queries wait.
+    const QStringList messages = state.messlive.value(state.cycleset);
+    const int index = cycler::pickMessage(messages, state.messpos);
+    if (index < 0)
+        return;
+    m_inTick = true;
+    const QString text = cycler::fillPlaceholders(
+        messages.at(index), {[this] { return serverAndPort(); },
+                             [this] { return queryCvar(QStringLiteral("sv_hostname")); },
+                             [this] { return queryCvar(QStringLiteral("setfriendlyfire")); }});
+    m_session.sendinfo(sayCommand(text));
+    ++state.messpos;
+    m_inTick = false;
+}
+
+QString MessagesPage::queryCvar(const QString& name) {
+    m_session.sendinfo(QStringLiteral("cvarlist ") + name, true);
+    pausesecs(1);
+    return m_session.getquoted(name);
+}
+
+QString MessagesPage::serverAndPort() const {
+    const QWidget* main = window();
+    const auto* server = main->findChild<QComboBox*>(QStringLiteral("comserver"));
+    const auto* port = main->findChild<QComboBox*>(QStringLiteral("comport"));
+    return (server ? server->currentText() : QString()) + QLatin1Char(':') +
+           (port ? port->currentText() : QString());
+}
+
+void MessagesPage::txtinterval_LostFocus() {
+    if (!m_intervalChanged)
+        return;
+    const QString text = m_txtinterval->text();
+    Dialogs& dialogs = m_session.dialogs();
+    if (!numbers::isNumeric(text)) {
+        dialogs.message(QStringLiteral("Value between 1 and 10 only please"),
+                        QStringLiteral("Invalid Entry"), Dialogs::Icon::Information);
+        refocusLater(m_txtinterval);
+        return;
+    }
+    const int minutes = cycler::intervalMinutes(text);
+    if (minutes == 0) {
+        dialogs.message(QStringLiteral("Value between 1 and 10 minutes"),
+                        QStringLiteral("Invalid Entry"), Dialogs::Icon::Information);
+        refocusLater(m_txtinterval);
+        return;
+    }
+    m_lastValidInterval = minutes;
+    m_intervalChanged = false;
+    m_session.state().cycleminutes = 0;
+}
+
+void MessagesPage::autoStart(qint16 messagetime, qint16 messageset) {
+    m_txtinterval->setText(QString::number(messagetime));
+    if (const int minutes = cycler::intervalMinutes(m_txtinterval->text()))
+        m_lastValidInterval = minutes;
+    if (messageset >= 1 && messageset <= m_commessset->count()) {
+        m_commessset->setCurrentIndex(messageset - 1);
+        commessset_LostFocus();
+    }
+    cmdmessstart_Click();
+}
+
+void MessagesPage::sendOneOffMessage(const QString& userPrefix) {
+    const QString message = m_session.dialogs().input(
+        QStringLiteral("Type message to send to server"), QStringLiteral("Server Message"),
+        QStringLiteral("Welcome to our server, enjoy your stay"));
+    if (message.isEmpty())
+        return;
+    const QString text = userPrefix + QLatin1Char(' ') + message;
+    // A broadcast has nothing to wait for.
+    m_session.state().nowait = true;
+    m_session.sendinfo(sayCommand(text), true);
+    m_session.addmessage(QStringLiteral("Message to server>> ") + text);
+}

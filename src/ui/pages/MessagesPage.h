@@ -4,6 +4,12 @@
 
 class Session;
 class ProfileFile;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTimer;
+class QToolButton;
 
 // The "Messages" page: message sets and the message cycler.
 class MessagesPage : public QWidget {
@@ -24,7 +30,63 @@ public:
     // The "Send Message" button of the main window, with the user prefix typed there.
     void sendOneOffMessage(const QString& userPrefix);
 
+    // Message sets.
+    void commessset_LostFocus();
+    void lstmess_DblClick();
+    void txtmess_LostFocus();
+    void imgup_Click();
+    void imgdown_Click();
+    void imgdel_Click();
+    void cmdsetdel_Click();
+    void cmdsetdis_Click();
+    void cmdsetsave_Click();
+
+    // The cycler.
+    void cmdmessstart_Click();
+    void cmdmessstop_Click();
+    // One minute tick of the timer "tmrmessage".
+    void tmrmessage_Timer();
+    void txtinterval_LostFocus();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    QWidget* buildSetsFrame();
+    QWidget* buildCyclerFrame();
+    void setPending(bool pending);
+    void showFreeSets();
+    void showSet(int slot);
+    int selectedMessageRow() const;
+    void moveSelectedMessage(int step);
+    void refocusLater(QWidget* widget);
+    QString queryCvar(const QString& name);
+    QString serverAndPort() const;
+
     Session& m_session;
     ProfileFile& m_settings;
+
+    QComboBox* m_commessset = nullptr;
+    QLineEdit* m_txtfreesets = nullptr;
+    QListWidget* m_lstmess = nullptr;
+    QLineEdit* m_txtmess = nullptr;
+    QToolButton* m_imgup = nullptr;
+    QToolButton* m_imgdown = nullptr;
+    QToolButton* m_imgdel = nullptr;
+    QPushButton* m_cmdsetsave = nullptr;
+    QPushButton* m_cmdsetdel = nullptr;
+    QPushButton* m_cmdsetdis = nullptr;
+
+    QLineEdit* m_txtinterval = nullptr;
+    QPushButton* m_cmdmessstart = nullptr;
+    QPushButton* m_cmdmessstop = nullptr;
+    QTimer* m_tmrmessage = nullptr;
+
+    bool m_pending = false;
+    bool m_txtmessChanged = false;
+    bool m_intervalChanged = false;
+    bool m_inSetSelection = false;
+    bool m_inTick = false;
+    // Used by the tick while the interval box holds something that is not 1 to 10.
+    int m_lastValidInterval = 3;
 };
