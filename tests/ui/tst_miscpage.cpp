@@ -54,8 +54,7 @@ void TestMiscPage::emptyEditSendsNothing() {
     Harness h;
     h.connectDirect();
     QCOMPARE(rotationBox(h, 1)->toPlainText(), QStringLiteral("gametype xxx map xxxxxx"));
-    h.find<QPushButton>(QStringLiteral("cmdsmrpaste_1"))->click();
-    QCOMPARE(rotationBox(h, 1)->toPlainText(), QString());
+    rotationBox(h, 1)->clear();
     h.find<QPushButton>(QStringLiteral("cmdsetservedit"))->click();
     Harness::pause(1);
     QVERIFY(h.commands().isEmpty());
@@ -134,8 +133,9 @@ void TestMiscPage::connectStates() {
     auto* exec = h.find<QPushButton>(QStringLiteral("cmdcfgexec"));
     auto* copy = h.find<QPushButton>(QStringLiteral("cmdsmrpaste_0"));
     auto* list = h.find<QComboBox>(QStringLiteral("lstcfgs"));
-    // Before any connect there is nothing to execute.
+    // Before any connect there is nothing to copy or execute.
     QVERIFY(!exec->isEnabled());
+    QVERIFY(!copy->isEnabled());
     QCOMPARE(list->count(), 0);
 
     page->connectPresets();
@@ -168,6 +168,7 @@ void TestMiscPage::connectStates() {
     QCOMPARE(top->toPlainText(), QString());
     QCOMPARE(list->count(), 0);
     QVERIFY(!exec->isEnabled());
+    QVERIFY(!copy->isEnabled());
     // The edit box keeps its text across connections.
     QCOMPARE(rotationBox(h, 1)->toPlainText(), QStringLiteral("kept"));
 }

@@ -106,7 +106,7 @@ MiscPage::MiscPage(Session& session, QWidget* parent) : QWidget(parent), m_sessi
     connect(m_lblsmrnotes, &QPushButton::clicked, this, &MiscPage::lblsmrnotes_Click);
     connect(m_cmdcfgexec, &QPushButton::clicked, this, &MiscPage::cmdcfgexec_Click);
 
-    // Until a connect has listed them there is nothing to execute.
+    // Until a connect has read them there is nothing to copy or execute.
     clearForDisconnect();
 }
 
@@ -149,6 +149,7 @@ void MiscPage::setCfgNames(const QStringList& names) {
 
 void MiscPage::clearForDisconnect() {
     showRotation({}, false);
+    setCopyEnabled(false);
     m_lstcfgs->clear();
     m_cmdcfgexec->setEnabled(false);
 }
