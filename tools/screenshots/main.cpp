@@ -1,30 +1,71 @@
 // Renders the main window with each of its pages, and the secondary windows, to PNG files,
 // so the layout can be looked at without a display: vostrel-screenshots <folder>
+// The window is connected to an in-process simulated server and its pages are read from it
+// first, so the pictures show real content. Dialogs are accepted and printed.
 #include "ui/Main.h"
+#include "rcon/WaitClock.h"
 #include "serverconfig/GameTypeSwitch.h"
+#include "simserver/SimServer.h"
 #include "ui/HobWindow.h"
 #include "ui/PreferencesDialog.h"
-#include "ui/QtDialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QTabWidget>
+
+#include <cstdio>
+
+namespace {
+
+class AcceptingDialogs : public Dialogs {
+public:
+    Answer message(const QString& text, const QString& title, Icon, Buttons buttons) override {
+        std::fprintf(stderr, "[%s] %s\n", qPrintable(title), qPrintable(text));
+        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+    QString input(const QString&, const QString&, const QString& defaultText) override {
+        return defaultText;
+    }
+    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    void beep() override {}
+};
+
+void click(Main& main, const char* name) {
+    if (auto* button = main.findChild<QAbstractButton*>(QLatin1String(name)))
+        button->click();
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
-    QtDialogs dialogs;
+    WaitClock::instance().setSecondMs(50);
+
+    SimServer sim;
+    sim.setRateLimitMs(0);
+    sim.start();
+    AcceptingDialogs dialogs;
     Main main(dialogs);
     main.show();
+    main.widgets().comport->setEditText(QString::number(sim.port()));
+    main.widgets().txtPWD->setText(sim.cvar(QStringLiteral("rconpassword")));
+    for (const char* name : {"cmdconnect", "cmdplypop", "cmdpopwep", "cmdUOwep_1", "cmdservpop",
+                             "cmdpopmaps", "cmdstatus"})
+        click(main, name);
+
     QTabWidget* tabs = main.widgets().SSTab;
     for (int i = 0; i < tabs->count(); ++i) {
         tabs->setCurrentIndex(i);
         QApplication::processEvents();
-        QString name = tabs->tabText(i)
-                           .toLower()
-                           .remove(QLatin1Char(':'))
-                           .replace(QLatin1Char(' '), QLatin1Char('_'));
+        const QString name = tabs->tabText(i)
+                                 .toLower()
+                                 .remove(QLatin1Char(':'))
+                                 .replace(QLatin1Char(' '), QLatin1Char('_'));
         main.grab().save(out.filePath(QStringLiteral("main_%1_%2.png").arg(i).arg(name)));
     }
     PreferencesDialog prefs(main.session(), main.settings());
@@ -35,7 +76,12 @@ int main(int argc, char* argv[]) {
     GameTypeSwitch gameTypes(main.session());
     HobWindow hob(main.session(), gameTypes);
     hob.show();
+    click(main, "cmdhobpop");
+    if (auto* populate = hob.findChild<QAbstractButton*>(QStringLiteral("cmdhobpop")))
+        populate->click();
     QApplication::processEvents();
     hob.grab().save(out.filePath(QStringLiteral("hob.png")));
+    main.session().state().options.savercon = false;
+    main.session().state().options.savemessages = false;
     return 0;
 }
