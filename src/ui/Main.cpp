@@ -165,7 +165,8 @@ QWidget* Main::buildLeftColumn() {
 
     m_w.txtoutput = named(new QPlainTextEdit(column), "txtoutput");
     m_w.txtoutput->setReadOnly(true);
-    m_w.txtoutput->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Server reports are column layouts: keep their lines whole.
+    m_w.txtoutput->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_w.txtoutput->setStyleSheet(
         QStringLiteral("QPlainTextEdit { background: black; color: yellow; }"));
     QFont mono(QStringLiteral("Courier New"));
