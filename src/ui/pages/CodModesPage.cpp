@@ -4,29 +4,23 @@
 #include "app/Session.h"
 #include "serverconfig/ClassicModes.h"
 #include "serverconfig/ModeSettings.h"
+#include "ui/pages/ModeFrames.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-template <typename W> W* indexed(W* widget, const QString& name, int index) {
-    widget->setObjectName(name + QLatin1Char('_') + QString::number(index));
-    widget->setProperty("index", index);
-    return widget;
-}
-
-} // namespace
+using modeframes::indexed;
 
 CodModesPage::CodModesPage(Session& session, QWidget* parent)
     : QWidget(parent), m_session(session), m_switch(session) {
     setObjectName(QStringLiteral("pageCodModes"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(buildSwitchFrame());
+    layout->addWidget(modeframes::switchFrame(
+        this, QStringLiteral("COD Instant game mode switch"), 0, QStringLiteral("cmdcod"),
+        GameTypeSwitch::codTypes(), [this](int i) { cmdcod_Click(i); }));
 
     auto* grid = new QGridLayout;
     int labelIndex = 0;
@@ -39,20 +33,6 @@ CodModesPage::CodModesPage(Session& session, QWidget* parent)
     layout->addStretch();
 }
 
-QWidget* CodModesPage::buildSwitchFrame() {
-    auto* frame = indexed(new QGroupBox(QStringLiteral("COD Instant game mode switch"), this),
-                          QStringLiteral("frmgamemode"), 0);
-    auto* grid = new QGridLayout(frame);
-    const QList<GameTypeSwitch::GameType>& types = GameTypeSwitch::codTypes();
-    for (int i = 0; i < types.size(); ++i) {
-        auto* button =
-            indexed(new QPushButton(types.at(i).caption, frame), QStringLiteral("cmdcod"), i);
-        grid->addWidget(button, i / 3, i % 3);
-        connect(button, &QPushButton::clicked, this, [this, i] { cmdcod_Click(i); });
-    }
-    return frame;
-}
-
 QWidget* CodModesPage::buildSettingsFrame(int page, int& labelIndex) {
     const classicmodes::Page& table = classicmodes::pages().at(page);
     auto* frame =
@@ -61,32 +41,17 @@ QWidget* CodModesPage::buildSettingsFrame(int page, int& labelIndex) {
     QList<QLineEdit*> fields;
     for (int row = 0; row < table.fields.size(); ++row) {
         const classicmodes::Field& f = table.fields.at(row);
-        auto* edit = new QLineEdit(f.initial, frame);
+        QLineEdit* edit = modeframes::addSetting(
+            grid, row, labelIndex++, {f.caption, f.labelTip, f.initial, f.variable, f.fieldTip});
         edit->setObjectName(f.name);
-        edit->setProperty("tag", f.variable);
-        edit->setToolTip(f.fieldTip);
-        edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 8 + 12);
-        auto* label =
-            indexed(new QLabel(f.caption, frame), QStringLiteral("lblgrace"), labelIndex++);
-        label->setToolTip(f.labelTip);
-        label->setBuddy(edit);
-        label->setWordWrap(true);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(edit, row, 1);
         fields << edit;
     }
-    grid->setColumnStretch(0, 1);
-    grid->setRowStretch(int(table.fields.size()), 1);
 
-    auto* buttons = new QHBoxLayout;
     auto* set = new QPushButton(QStringLiteral("Set"), frame);
     set->setObjectName(table.setButton);
     auto* defaults = new QPushButton(QStringLiteral("Defaults"), frame);
     defaults->setObjectName(table.defaultsButton);
-    buttons->addStretch();
-    buttons->addWidget(defaults);
-    buttons->addWidget(set);
-    grid->addLayout(buttons, int(table.fields.size()) + 1, 0, 1, 2);
+    modeframes::addButtonRow(grid, int(table.fields.size()), defaults, set);
     connect(set, &QPushButton::clicked, this, [this, page] { setClicked(page); });
     connect(defaults, &QPushButton::clicked, this, [this, page] { defaultsClicked(page); });
 

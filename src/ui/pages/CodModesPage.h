@@ -24,7 +24,6 @@ public:
     void defaultsClicked(int page);
 
 private:
-    QWidget* buildSwitchFrame();
     QWidget* buildSettingsFrame(int page, int& labelIndex);
 
     Session& m_session;

@@ -5,31 +5,26 @@
 #include "serverconfig/ClassicModes.h"
 #include "serverconfig/ModeSettings.h"
 #include "serverconfig/UoModes.h"
+#include "ui/pages/ModeFrames.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-template <typename W> W* indexed(W* widget, const QString& name, int index) {
-    widget->setObjectName(name + QLatin1Char('_') + QString::number(index));
-    widget->setProperty("index", index);
-    return widget;
-}
-
-} // namespace
+using modeframes::indexed;
 
 UoModesPage::UoModesPage(Session& session, QWidget* parent)
     : QWidget(parent), m_session(session), m_switch(session) {
     setObjectName(QStringLiteral("pageUoModes"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(buildSwitchFrame());
+    layout->addWidget(
+        modeframes::switchFrame(this, QStringLiteral("United Offensive instant game mode switch"),
+                                1, QStringLiteral("cmdUOmode"), GameTypeSwitch::uoTypes(),
+                                [this](int i) { cmdUOmode_Click(i); }));
 
     auto* row = new QHBoxLayout;
     // The caption labels continue the label array of the base-game page.
@@ -40,21 +35,6 @@ UoModesPage::UoModesPage(Session& session, QWidget* parent)
     layout->addStretch();
 }
 
-QWidget* UoModesPage::buildSwitchFrame() {
-    auto* frame =
-        indexed(new QGroupBox(QStringLiteral("United Offensive instant game mode switch"), this),
-                QStringLiteral("frmgamemode"), 1);
-    auto* row = new QHBoxLayout(frame);
-    const QList<GameTypeSwitch::GameType>& types = GameTypeSwitch::uoTypes();
-    for (int i = 0; i < types.size(); ++i) {
-        auto* button =
-            indexed(new QPushButton(types.at(i).caption, frame), QStringLiteral("cmdUOmode"), i);
-        row->addWidget(button);
-        connect(button, &QPushButton::clicked, this, [this, i] { cmdUOmode_Click(i); });
-    }
-    return frame;
-}
-
 QWidget* UoModesPage::buildSettingsFrame(int mode, int& labelIndex) {
     const uomodes::Mode& table = uomodes::modes().at(mode);
     auto* frame = indexed(new QGroupBox(table.caption, this), QStringLiteral("frmgamemode"),
@@ -63,17 +43,10 @@ QWidget* UoModesPage::buildSettingsFrame(int mode, int& labelIndex) {
     QList<QLineEdit*> fields;
     for (int i = 0; i < table.fields.size(); ++i) {
         const uomodes::Field& f = table.fields.at(i);
-        auto* edit = indexed(new QLineEdit(f.initial, frame), table.fieldArray, i);
-        edit->setProperty("tag", f.variable);
-        edit->setToolTip(uomodes::fieldTip(i));
-        edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 8 + 12);
-        auto* label =
-            indexed(new QLabel(f.caption, frame), QStringLiteral("lblgrace"), labelIndex++);
-        label->setToolTip(f.labelTip);
-        label->setBuddy(edit);
-        grid->addWidget(label, i, 0);
-        grid->addWidget(edit, i, 1);
-        fields << edit;
+        fields << indexed(modeframes::addSetting(
+                              grid, i, labelIndex++,
+                              {f.caption, f.labelTip, f.initial, f.variable, uomodes::fieldTip(i)}),
+                          table.fieldArray, i);
     }
     int row = int(table.fields.size());
     QList<QCheckBox*> boxes;
@@ -90,21 +63,18 @@ QWidget* UoModesPage::buildSettingsFrame(int mode, int& labelIndex) {
         grid->addWidget(box, row++, 0, 1, 2);
         boxes << box;
     }
-    grid->setColumnStretch(0, 1);
-    grid->setRowStretch(row++, 1);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (const int index : {2 * mode + 1, 2 * mode}) {
+    const auto arrayButton = [&](int index) {
         auto* button = indexed(new QPushButton(uomodes::buttonCaption(index), frame),
                                QStringLiteral("cmdUOmodeset"), index);
-        buttons->addWidget(button);
         connect(button, &QPushButton::clicked, this, [this, index] { cmdUOmodeset_Click(index); });
         if (m_buttons.size() <= index)
             m_buttons.resize(index + 1);
         m_buttons[index] = button;
-    }
-    grid->addLayout(buttons, row, 0, 1, 2);
+        return button;
+    };
+    QPushButton* defaults = arrayButton(2 * mode + 1);
+    QPushButton* set = arrayButton(2 * mode);
+    modeframes::addButtonRow(grid, row, defaults, set);
 
     m_fields << fields;
     m_boxes << boxes;

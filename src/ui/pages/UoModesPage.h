@@ -24,7 +24,6 @@ public:
     void cmdUOmodeset_Click(int index);
 
 private:
-    QWidget* buildSwitchFrame();
     QWidget* buildSettingsFrame(int mode, int& labelIndex);
     void setMode(int mode);
     void restoreDefaults(int mode);

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "serverconfig/GameTypeSwitch.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class QGridLayout;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// The pieces both game-mode pages build their frames from, so that the two pages look and
+// name their controls alike.
+namespace modeframes {
+
+// Makes widget one element of a control array: objectName name_index and the "index" property.
+template <typename W> W* indexed(W* widget, const QString& name, int index) {
+    widget->setObjectName(name + QLatin1Char('_') + QString::number(index));
+    widget->setProperty("index", index);
+    return widget;
+}
+
+// A game-type switch: frame frmgamemode_frameIndex with one button per type, three to a row,
+// named buttonArray_i; a click calls onClick with the button's index.
+QGroupBox* switchFrame(QWidget* parent, const QString& caption, int frameIndex,
+                       const QString& buttonArray, const QList<GameTypeSwitch::GameType>& types,
+                       const std::function<void(int)>& onClick);
+
+// One setting at row of grid: the caption label lblgrace_labelIndex, the text box's buddy,
+// beside a narrow text box holding the initial text with the server variable as its tag.
+struct Setting {
+    QString caption;
+    QString labelTip;
+    QString initial;
+    QString variable;
+    QString fieldTip; // empty when the text box has none
+};
+QLineEdit* addSetting(QGridLayout* grid, int row, int labelIndex, const Setting& setting);
+
+// Ends a settings frame: a stretch row at row, then "Defaults" and "Set" at the bottom right.
+void addButtonRow(QGridLayout* grid, int row, QPushButton* defaults, QPushButton* set);
+
+} // namespace modeframes
