@@ -33,6 +33,9 @@ public:
     void addrcon(const QString& text);
     void showprogress(const QString& text, const QString& mode);
     QString getquoted(const QString& key) const { return ::getquoted(m_state.response, key); }
+    // The last send never left: no open socket, or no route to the server. Sequences stop
+    // there, so nothing is logged as done that was not sent.
+    bool sendRefused() const { return m_state.notconnected || m_state.noroute; }
 
 signals:
     void connectTagChanged(const QString& tag);

@@ -126,11 +126,13 @@ void MapsPage::cmdmapload_Click() {
 void MapsPage::commmap_restart_Click() {
     m_session.state().nowait = true;
     m_session.sendinfo(QStringLiteral("map_restart"), true);
-    m_session.addmessage(QStringLiteral("Map Restart"));
+    if (!m_session.sendRefused())
+        m_session.addmessage(QStringLiteral("Map Restart"));
 }
 
 void MapsPage::commmap_rotate_Click() {
     m_session.state().nowait = true;
     m_session.sendinfo(QStringLiteral("map_rotate"), true);
-    m_session.addmessage(QStringLiteral("Map Rotate"));
+    if (!m_session.sendRefused())
+        m_session.addmessage(QStringLiteral("Map Rotate"));
 }

@@ -687,5 +687,6 @@ void MessagesPage::sendOneOffMessage(const QString& userPrefix) {
     // A broadcast has nothing to wait for.
     m_session.state().nowait = true;
     m_session.sendinfo(sayCommand(text), true);
-    m_session.addmessage(QStringLiteral("Message to server>> ") + text);
+    if (!m_session.sendRefused())
+        m_session.addmessage(QStringLiteral("Message to server>> ") + text);
 }

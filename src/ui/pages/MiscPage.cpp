@@ -168,7 +168,8 @@ void MiscPage::cmdsetservedit_Click() {
     rotation.replace(QLatin1Char('\n'), QLatin1Char(' '));
     m_session.sendinfo(QStringLiteral("sv_maprotationcurrent \"") + rotation + QLatin1Char('"'),
                        true);
-    m_session.addmessage(QStringLiteral("Set Map rotation to Custom choice."));
+    if (!m_session.sendRefused())
+        m_session.addmessage(QStringLiteral("Set Map rotation to Custom choice."));
 }
 
 void MiscPage::lblsmrnotes_Click() {
@@ -188,6 +189,8 @@ void MiscPage::cmdcfgexec_Click() {
         return;
     const QString name = m_lstcfgs->currentText();
     m_session.sendinfo(QStringLiteral("exec ") + name + QLatin1String(".cfg"), true);
+    if (m_session.sendRefused())
+        return;
     pausesecs(1);
     m_session.addmessage(QStringLiteral("Performed EXEC of ") + m_lstcfgs->currentText());
 }
