@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -42,7 +41,6 @@ void TestRefusedSends::refusedSendLogsNothing() {
         if (connected)
             h.connectDirect();
         h.main->pages().misc->setCfgNames({QStringLiteral("server")});
-        h.find<QLineEdit>(QStringLiteral("txtcurmaprot_1"))->setText(QStringLiteral("map mp_ship"));
         h.dialogs.setNextInput(QStringLiteral("hi"));
         if (auto* button = h.find<QPushButton>(action))
             button->click();
