@@ -2,9 +2,11 @@
 
 #include "app/Session.h"
 #include "rcon/WaitClock.h"
+#include "serverconfig/ListingValue.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 SettingCheckBox::SettingCheckBox(QWidget* parent) : QCheckBox(parent) {
     setTristate(true);
@@ -114,6 +116,48 @@ bool confirmed(Session& session, const QString& text, const QString& title, Dial
            Dialogs::Answer::Ok;
 }
 
+void sendChanged(Session& session, const QString& question, const QList<BoundControl*>& controls,
+                 const std::function<bool(qsizetype index, BoundControl& control)>& sendOne) {
+    if (!confirmed(session, question + QStringLiteral("\rOnly changed values will be sent."),
+                   QStringLiteral("Send to Server?"), Dialogs::Icon::Information))
+        return;
+    ExchangeScope scope(session, ExchangeScope::Busy);
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        if (controls[i]->isChanged() && !sendOne(i, *controls[i]))
+            return;
+    }
+}
+
+bool applyState(Session& session, BoundControl& box, const QString& value,
+                const QString& slowServerText) {
+    const std::optional<int> state = listing::checkState(value);
+    if (!state) {
+        session.dialogs().message(slowServerText, QStringLiteral("Slow Server Response"),
+                                  Dialogs::Icon::Exclamation);
+        return false;
+    }
+    box.setState(*state);
+    box.clearChanged();
+    return true;
+}
+
+QPushButton* button(const QString& name, const QString& caption, const QString& toolTip) {
+    auto* made = new QPushButton(caption);
+    made->setObjectName(name);
+    made->setToolTip(toolTip);
+    return made;
+}
+
+QPushButton* populateButton(const QString& name) {
+    return button(name, QStringLiteral("Populate from server"),
+                  QStringLiteral("Check existing settings on server and sets below fields up"));
+}
+
+QPushButton* sendButton(const QString& name) {
+    return button(name, QStringLiteral("Send current to server"),
+                  QStringLiteral("Send setting to server, blanks will be ignored."));
+}
+
 QLabel* captionFor(QWidget* control, const QString& caption, const QString& toolTip,
                    const QString& labelName) {
     auto* label = new QLabel(caption, control->parentWidget());
@@ -140,4 +184,12 @@ ExchangeScope::~ExchangeScope() {
         m_session.state().busy = false;
     if (m_flags & CollectQuiet)
         m_session.state().collectquiet = false;
+}
+
+ReadOutScope::ReadOutScope(Session& session, const QString& progress) {
+    if (!bound::connectedOrWarn(session))
+        return;
+    m_scope.emplace(session,
+                    ExchangeScope::CollectQuiet | ExchangeScope::Busy | ExchangeScope::Progress);
+    session.showprogress(progress, QStringLiteral("REP"));
 }

@@ -8,7 +8,11 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+#include <optional>
+
 class QLabel;
+class QPushButton;
 class Session;
 
 // A settings check box. Besides unticked and ticked it can show the greyed third state,
@@ -82,6 +86,23 @@ bool sendControl(Session& session, BoundControl& control, const QString& command
                  const QString& logLine);
 // The operator's OK to a send: the question with OK and Cancel.
 bool confirmed(Session& session, const QString& text, const QString& title, Dialogs::Icon icon);
+// The send of a settings page: after the operator's OK to the question (its first line; the
+// second says that only changes go), sends each changed control in order through sendOne,
+// with the busy flag up, and stops at the first send that did not go.
+void sendChanged(Session& session, const QString& question, const QList<BoundControl*>& controls,
+                 const std::function<bool(qsizetype index, BoundControl& control)>& sendOne);
+// Puts a listing value into a check box and clears its mark. A value that is no box state
+// means the listing cannot be trusted: the operator is told with the given text, the box is
+// left alone and the read-out stops (false).
+bool applyState(Session& session, BoundControl& box, const QString& value,
+                const QString& slowServerText);
+
+// A push button with its control name, caption and tool tip.
+QPushButton* button(const QString& name, const QString& caption,
+                    const QString& toolTip = QString());
+// The read-out and send buttons of the settings pages.
+QPushButton* populateButton(const QString& name);
+QPushButton* sendButton(const QString& name);
 
 // The label beside a control: its caption, the tool tip (the variable's name), and the
 // control as its buddy; the control takes the caption as its accessible name.
@@ -104,4 +125,16 @@ public:
 private:
     Session& m_session;
     int m_flags;
+};
+
+// A read-out's frame: when a server is connected (else the operator is told and started() is
+// false), raises the collect-quietly and busy flags and shows the progress notice with the
+// given text, and takes them all down again however the read-out ends.
+class ReadOutScope {
+public:
+    ReadOutScope(Session& session, const QString& progress);
+    bool started() const { return m_scope.has_value(); }
+
+private:
+    std::optional<ExchangeScope> m_scope;
 };

@@ -3,7 +3,6 @@
 #include "FriendlyFireFrame.h"
 #include "app/Session.h"
 #include "rcon/WaitClock.h"
-#include "serverconfig/ListingValue.h"
 #include "serverconfig/NumberRules.h"
 #include "serverconfig/ServerBasicsTable.h"
 #include "ui/BoundControls.h"
@@ -18,12 +17,22 @@
 
 namespace {
 
-QPushButton* makeButton(const QString& name, const QString& caption,
-                        const QString& toolTip = QString()) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setToolTip(toolTip);
-    return button;
+QString slowServerText() {
+    return QStringLiteral("The server is not responding quickly enough\rTry populate again");
+}
+
+bool sendField(Session& session, const serverbasics::Field& entry, BoundControl& control) {
+    if (entry.secondTag.isEmpty())
+        return bound::sendControl(session, control, control.command(entry.form), entry.logLine);
+    // Voting lives in two variables: the game script's and the engine's.
+    session.sendinfo(control.command(entry.form), false);
+    if (!bound::lastSendWent(session))
+        return false;
+    session.addmessage(entry.logLine);
+    pausesecs(1);
+    return bound::sendControl(session, control,
+                              varcommand::command(entry.form, entry.secondTag, control.value()),
+                              entry.logLine);
 }
 
 void addRow(QGridLayout* grid, QLabel* label, QWidget* control) {
@@ -76,9 +85,10 @@ ServerPage::ServerPage(Session& session, QWidget* parent)
     QLabel* passwordLabel =
         bound::captionFor(m_password, QStringLiteral("Server password"),
                           QStringLiteral("g_password"), QStringLiteral("lblservpass"));
-    QPushButton* setPassword = makeButton(QStringLiteral("cmdservsetpass"), QStringLiteral("Set"));
+    QPushButton* setPassword =
+        bound::button(QStringLiteral("cmdservsetpass"), QStringLiteral("Set"));
     QPushButton* removePassword =
-        makeButton(QStringLiteral("cmdservrempass"), QStringLiteral("Remove"));
+        bound::button(QStringLiteral("cmdservrempass"), QStringLiteral("Remove"));
     const int passwordRow = commonGrid->rowCount();
     commonGrid->addWidget(passwordLabel, passwordRow, 0);
     commonGrid->addWidget(m_password, passwordRow, 1);
@@ -89,12 +99,8 @@ ServerPage::ServerPage(Session& session, QWidget* parent)
     connect(setPassword, &QPushButton::clicked, this, &ServerPage::cmdservsetpass_Click);
     connect(removePassword, &QPushButton::clicked, this, &ServerPage::cmdservrempass_Click);
 
-    QPushButton* populate =
-        makeButton(QStringLiteral("cmdservpop"), QStringLiteral("Populate from server"),
-                   QStringLiteral("Check existing settings on server and sets below fields up"));
-    QPushButton* send =
-        makeButton(QStringLiteral("cmdservsetbasics"), QStringLiteral("Send current to server"),
-                   QStringLiteral("Send setting to server, blanks will be ignored."));
+    QPushButton* populate = bound::populateButton(QStringLiteral("cmdservpop"));
+    QPushButton* send = bound::sendButton(QStringLiteral("cmdservsetbasics"));
     connect(populate, &QPushButton::clicked, this, &ServerPage::cmdservpop_Click);
     connect(send, &QPushButton::clicked, this, &ServerPage::cmdservsetbasics_Click);
     auto* buttons = new QHBoxLayout;
@@ -117,18 +123,14 @@ ServerPage::ServerPage(Session& session, QWidget* parent)
 }
 
 void ServerPage::slowServer() {
-    m_session.dialogs().message(
-        QStringLiteral("The server is not responding quickly enough\rTry populate again"),
-        QStringLiteral("Slow Server Response"), Dialogs::Icon::Exclamation);
+    m_session.dialogs().message(slowServerText(), QStringLiteral("Slow Server Response"),
+                                Dialogs::Icon::Exclamation);
 }
 
 void ServerPage::cmdservpop_Click() {
-    if (!bound::connectedOrWarn(m_session))
+    const ReadOutScope readOut(m_session, QStringLiteral("Reading variables from the server..."));
+    if (!readOut.started())
         return;
-    ExchangeScope scope(m_session, ExchangeScope::CollectQuiet | ExchangeScope::Busy |
-                                       ExchangeScope::Progress);
-    m_session.showprogress(QStringLiteral("Reading variables from the server..."),
-                           QStringLiteral("REP"));
 
     QString listingRead;
     for (const int i : serverbasics::readOrder()) {
@@ -146,15 +148,8 @@ void ServerPage::cmdservpop_Click() {
             continue;
         }
         // A box whose variable the server does not list keeps its state and its mark.
-        if (value.isEmpty())
-            continue;
-        const std::optional<int> state = listing::checkState(value);
-        if (!state) {
-            slowServer();
+        if (!value.isEmpty() && !bound::applyState(m_session, control, value, slowServerText()))
             return;
-        }
-        control.setState(*state);
-        control.clearChanged();
     }
 
     if (!bound::readListing(m_session, serverbasics::friendlyFireListing(), 1))
@@ -168,33 +163,10 @@ void ServerPage::cmdservpop_Click() {
 }
 
 void ServerPage::cmdservsetbasics_Click() {
-    if (!bound::confirmed(m_session,
-                          QStringLiteral("Send settings to server?\r"
-                                         "Only changed values will be sent."),
-                          QStringLiteral("Send to Server?"), Dialogs::Icon::Information))
-        return;
-    ExchangeScope scope(m_session, ExchangeScope::Busy);
-    for (int i = 0; i < m_fields.size(); ++i) {
-        BoundControl& control = *m_fields[i];
-        if (!control.isChanged())
-            continue;
-        const serverbasics::Field& entry = serverbasics::fields().at(i);
-        if (entry.secondTag.isEmpty()) {
-            if (!bound::sendControl(m_session, control, control.command(entry.form), entry.logLine))
-                return;
-            continue;
-        }
-        // Voting lives in two variables: the game script's and the engine's.
-        m_session.sendinfo(control.command(entry.form), false);
-        if (!bound::lastSendWent(m_session))
-            return;
-        m_session.addmessage(entry.logLine);
-        pausesecs(1);
-        if (!bound::sendControl(m_session, control,
-                                varcommand::command(entry.form, entry.secondTag, control.value()),
-                                entry.logLine))
-            return;
-    }
+    bound::sendChanged(m_session, QStringLiteral("Send settings to server?"), m_fields,
+                       [this](qsizetype i, BoundControl& control) {
+                           return sendField(m_session, serverbasics::fields().at(i), control);
+                       });
 }
 
 void ServerPage::cmdservsetpass_Click() {

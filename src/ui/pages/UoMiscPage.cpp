@@ -1,7 +1,6 @@
 #include "UoMiscPage.h"
 
 #include "app/Session.h"
-#include "serverconfig/ListingValue.h"
 #include "serverconfig/WeaponTable.h"
 #include "ui/BoundControls.h"
 
@@ -43,20 +42,11 @@ UoMiscPage::UoMiscPage(Session& session, QWidget* parent) : QWidget(parent), m_s
     }
 
     auto* buttons = new QHBoxLayout;
-    const struct {
-        int index;
-        const char* caption;
-        const char* toolTip;
-    } kButtons[] = {
-        {1, "Populate from server", "Check existing settings on server and sets below fields up"},
-        {0, "Send current to server", "Send setting to server, blanks will be ignored."},
-    };
-    for (const auto& entry : kButtons) {
-        auto* button = new QPushButton(QString::fromLatin1(entry.caption));
-        button->setObjectName(QStringLiteral("cmdUOwep_%1").arg(entry.index));
-        button->setProperty("index", entry.index);
-        button->setToolTip(QString::fromLatin1(entry.toolTip));
-        const int index = entry.index;
+    QPushButton* populate = bound::populateButton(QStringLiteral("cmdUOwep_1"));
+    QPushButton* send = bound::sendButton(QStringLiteral("cmdUOwep_0"));
+    for (const int index : {1, 0}) {
+        QPushButton* button = index == 1 ? populate : send;
+        button->setProperty("index", index);
         connect(button, &QPushButton::clicked, this, [this, index] { cmdUOwep_Click(index); });
         buttons->addWidget(button);
     }
@@ -76,13 +66,10 @@ void UoMiscPage::cmdUOwep_Click(int index) {
 }
 
 void UoMiscPage::populate() {
-    if (!bound::connectedOrWarn(m_session))
+    const ReadOutScope readOut(m_session, QStringLiteral("Reading variables from the server...\r\n"
+                                                         "United Offensive..."));
+    if (!readOut.started())
         return;
-    ExchangeScope scope(m_session, ExchangeScope::CollectQuiet | ExchangeScope::Busy |
-                                       ExchangeScope::Progress);
-    m_session.showprogress(QStringLiteral("Reading variables from the server...\r\n"
-                                          "United Offensive..."),
-                           QStringLiteral("REP"));
     const QList<weapons::UoWeapon>& table = weapons::uoWeapons();
     QString listingRead;
     for (int i = 0; i < m_boxes.size(); ++i) {
@@ -96,34 +83,19 @@ void UoMiscPage::populate() {
         // Older add-on versions lack some of these variables: they count as off.
         if (value.isEmpty())
             value = QStringLiteral("0");
-        const std::optional<int> state = listing::checkState(value);
-        if (!state) {
-            m_session.dialogs().message(weapons::slowServerMessage(),
-                                        QStringLiteral("Slow Server Response"),
-                                        Dialogs::Icon::Exclamation);
+        if (!bound::applyState(m_session, *m_boxes[i], value, weapons::slowServerMessage()))
             return;
-        }
-        m_boxes[i]->setState(*state);
-        m_boxes[i]->clearChanged();
     }
 }
 
 void UoMiscPage::send() {
-    if (!bound::confirmed(m_session,
-                          QStringLiteral("Send United Offensive weapon settings to server?\r"
-                                         "Only changed values will be sent."),
-                          QStringLiteral("Send to Server?"), Dialogs::Icon::Information))
-        return;
-    ExchangeScope scope(m_session, ExchangeScope::Busy);
     const QList<weapons::UoWeapon>& table = weapons::uoWeapons();
-    for (int i = 0; i < m_boxes.size(); ++i) {
-        BoundControl& box = *m_boxes[i];
-        if (!box.isChanged())
-            continue;
-        if (!bound::sendControl(m_session, box, box.command(varcommand::Form::Quoted),
-                                QStringLiteral("United Offensive ") +
-                                    weapons::uoLogName(table.at(i).label) +
-                                    QStringLiteral(" updated.")))
-            return;
-    }
+    bound::sendChanged(
+        m_session, QStringLiteral("Send United Offensive weapon settings to server?"), m_boxes,
+        [&](qsizetype i, BoundControl& box) {
+            return bound::sendControl(m_session, box, box.command(varcommand::Form::Quoted),
+                                      QStringLiteral("United Offensive ") +
+                                          weapons::uoLogName(table.at(i).label) +
+                                          QStringLiteral(" updated."));
+        });
 }

@@ -1,7 +1,6 @@
 #include "WeaponsPage.h"
 
 #include "app/Session.h"
-#include "serverconfig/ListingValue.h"
 #include "serverconfig/WeaponTable.h"
 #include "ui/BoundControls.h"
 
@@ -13,14 +12,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QPushButton* makeButton(const QString& name, const QString& caption,
-                        const QString& toolTip = QString()) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setToolTip(toolTip);
-    return button;
-}
 
 QString progressOf(int frame) {
     for (const weapons::Group& group : weapons::groups()) {
@@ -64,18 +55,15 @@ WeaponsPage::WeaponsPage(Session& session, QWidget* parent) : QWidget(parent), m
         grid->addWidget(label, row, 1);
     }
 
-    QPushButton* populate =
-        makeButton(QStringLiteral("cmdpopwep"), QStringLiteral("Populate from server"),
-                   QStringLiteral("Check existing settings on server and sets below fields up"));
-    QPushButton* send =
-        makeButton(QStringLiteral("cmdwepsetserv"), QStringLiteral("Send current to server"),
-                   QStringLiteral("Send setting to server, blanks will be ignored."));
+    QPushButton* populate = bound::populateButton(QStringLiteral("cmdpopwep"));
+    QPushButton* send = bound::sendButton(QStringLiteral("cmdwepsetserv"));
     QPushButton* rifles =
-        makeButton(QStringLiteral("cmdriflesonly"), QStringLiteral("Rifles Only"));
-    QPushButton* snipers = makeButton(QStringLiteral("cmdnosnipers"), QStringLiteral("No Snipers"));
-    QPushButton* all = makeButton(QStringLiteral("cmdwepselall"), QStringLiteral("Select all"));
+        bound::button(QStringLiteral("cmdriflesonly"), QStringLiteral("Rifles Only"));
+    QPushButton* snipers =
+        bound::button(QStringLiteral("cmdnosnipers"), QStringLiteral("No Snipers"));
+    QPushButton* all = bound::button(QStringLiteral("cmdwepselall"), QStringLiteral("Select all"));
     QPushButton* none =
-        makeButton(QStringLiteral("cmdwepunselall"), QStringLiteral("De-select all"));
+        bound::button(QStringLiteral("cmdwepunselall"), QStringLiteral("De-select all"));
     connect(populate, &QPushButton::clicked, this, &WeaponsPage::cmdpopwep_Click);
     connect(send, &QPushButton::clicked, this, &WeaponsPage::cmdwepsetserv_Click);
     connect(rifles, &QPushButton::clicked, this, &WeaponsPage::cmdriflesonly_Click);
@@ -101,16 +89,12 @@ WeaponsPage::WeaponsPage(Session& session, QWidget* parent) : QWidget(parent), m
 }
 
 void WeaponsPage::cmdpopwep_Click() {
-    if (!bound::connectedOrWarn(m_session))
-        return;
-    ExchangeScope scope(m_session, ExchangeScope::CollectQuiet | ExchangeScope::Busy |
-                                       ExchangeScope::Progress);
     const QList<weapons::BaseWeapon>& table = weapons::baseWeapons();
-    m_session.showprogress(QStringLiteral("Reading variables from the server...\r\n") +
-                               progressOf(table.first().frame),
-                           QStringLiteral("REP"));
+    const ReadOutScope readOut(m_session,
+                               QStringLiteral("Reading variables from the server...\r\n") +
+                                   progressOf(table.first().frame));
     // The stock server sends the whole listing at once, so no extra pause is needed here.
-    if (!bound::readListing(m_session, weapons::baseListing(), 0))
+    if (!readOut.started() || !bound::readListing(m_session, weapons::baseListing(), 0))
         return;
 
     int frame = table.first().frame;
@@ -119,35 +103,20 @@ void WeaponsPage::cmdpopwep_Click() {
             frame = table.at(i).frame;
             m_session.showprogress(progressOf(frame), QStringLiteral("ADD"));
         }
-        const std::optional<int> state =
-            listing::checkState(m_session.getquoted(m_boxes[i]->tag()));
-        if (!state) {
-            m_session.dialogs().message(weapons::slowServerMessage(),
-                                        QStringLiteral("Slow Server Response"),
-                                        Dialogs::Icon::Exclamation);
+        if (!bound::applyState(m_session, *m_boxes[i], m_session.getquoted(m_boxes[i]->tag()),
+                               weapons::slowServerMessage()))
             return;
-        }
-        m_boxes[i]->setState(*state);
-        m_boxes[i]->clearChanged();
     }
 }
 
 void WeaponsPage::cmdwepsetserv_Click() {
-    if (!bound::confirmed(m_session,
-                          QStringLiteral("Send weapon settings to server?\r"
-                                         "Only changed values will be sent."),
-                          QStringLiteral("Send to Server?"), Dialogs::Icon::Information))
-        return;
-    ExchangeScope scope(m_session, ExchangeScope::Busy);
     const QList<weapons::BaseWeapon>& table = weapons::baseWeapons();
-    for (int i = 0; i < m_boxes.size(); ++i) {
-        BoundControl& box = *m_boxes[i];
-        if (!box.isChanged())
-            continue;
-        if (!bound::sendControl(m_session, box, box.command(varcommand::Form::Quoted),
-                                table.at(i).logName + QStringLiteral(" updated.")))
-            return;
-    }
+    bound::sendChanged(m_session, QStringLiteral("Send weapon settings to server?"), m_boxes,
+                       [&](qsizetype i, BoundControl& box) {
+                           return bound::sendControl(
+                               m_session, box, box.command(varcommand::Form::Quoted),
+                               table.at(i).logName + QStringLiteral(" updated."));
+                       });
 }
 
 void WeaponsPage::cmdriflesonly_Click() {
