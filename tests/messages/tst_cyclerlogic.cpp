@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestCyclerLogic : public QObject {
     Q_OBJECT
 private slots:
@@ -13,8 +15,6 @@ private slots:
     void pick();
     void placeholders_data();
     void placeholders();
-    void friendlyFire_data();
-    void friendlyFire();
 };
 
 void TestCyclerLogic::ticks_data() {
@@ -23,52 +23,45 @@ void TestCyclerLogic::ticks_data() {
     QTest::addColumn<QString>("pattern"); // one letter per tick: B broadcast, . count
     QTest::addColumn<int>("end");
 
-    QTest::newRow("fresh start, interval 3") << 0 << 3 << "B..B..B.." << 3;
-    QTest::newRow("interval 1: every tick") << 0 << 1 << "BBBB" << 1;
-    QTest::newRow("interval 10") << 0 << 10 << "B.........B" << 1;
-    QTest::newRow("after a broadcast, interval 5") << 1 << 5 << "....B" << 1;
+    QTest::newRow("interval 1: every tick") << 0 << 1 << u"BBBB"_s << 1;
+    QTest::newRow("interval 10") << 0 << 10 << u"B.........B"_s << 1;
+    QTest::newRow("after a broadcast, interval 5") << 1 << 5 << u"....B"_s << 1;
     QTest::newRow("counter beyond a shortened interval broadcasts at once")
-        << 7 << 3 << "B..B" << 1;
+        << 7 << 3 << u"B..B"_s << 1;
 }
 
 void TestCyclerLogic::ticks() {
     QFETCH(int, start);
     QFETCH(int, interval);
     QFETCH(QString, pattern);
-    QFETCH(int, end);
     qint16 minutes = qint16(start);
     QString seen;
     for (qsizetype i = 0; i < pattern.size(); ++i)
         seen += cycler::tickDue(minutes, interval) ? u'B' : u'.';
     QCOMPARE(seen, pattern);
-    QCOMPARE(int(minutes), end);
+    QTEST(int(minutes), "end");
 }
 
 void TestCyclerLogic::interval_data() {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("minutes");
-    QTest::newRow("1") << "1" << 1;
-    QTest::newRow("10") << "10" << 10;
-    QTest::newRow("0") << "0" << 0;
-    QTest::newRow("11") << "11" << 0;
-    QTest::newRow("abc") << "abc" << 0;
-    QTest::newRow("empty") << "" << 0;
-    QTest::newRow("10.4 rounds to 10") << "10.4" << 10;
-    QTest::newRow("0.5 rounds to 0") << "0.5" << 0;
-    QTest::newRow("huge") << "99999" << 0;
+    QTest::addColumn<int>("minutes"); // 0: refused
+    QTest::newRow("1") << u"1"_s << 1;
+    QTest::newRow("10") << u"10"_s << 10;
+    QTest::newRow("empty") << QString() << 0;
+    QTest::newRow("10.4 rounds to 10") << u"10.4"_s << 10;
+    QTest::newRow("0.5 rounds to 0") << u"0.5"_s << 0;
+    QTest::newRow("beyond 16 bits") << u"99999"_s << 0;
 }
 
 void TestCyclerLogic::interval() {
     QFETCH(QString, text);
-    QFETCH(int, minutes);
-    QCOMPARE(cycler::intervalMinutes(text), minutes);
+    QTEST(cycler::intervalMinutes(text), "minutes");
 }
 
 void TestCyclerLogic::pick_data() {
     QTest::addColumn<int>("size");
     QTest::addColumn<int>("position");
     QTest::addColumn<int>("picked");
-    QTest::newRow("inside") << 3 << 1 << 1;
     QTest::newRow("last") << 3 << 2 << 2;
     QTest::newRow("at the end: back to the first") << 3 << 3 << 0;
     QTest::newRow("beyond a shorter set") << 2 << 5 << 0;
@@ -91,78 +84,40 @@ void TestCyclerLogic::pick() {
 
 void TestCyclerLogic::placeholders_data() {
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("ff"); // the raw setfriendlyfire value
     QTest::addColumn<QString>("filled");
     QTest::addColumn<QString>("asked"); // which values were asked for, in order
 
-    QTest::newRow("none: nothing asked") << "Plain text"
-                                         << "Plain text"
-                                         << "";
-    QTest::newRow("ip in lower case") << "Join %ip% now"
-                                      << "Join 10.0.0.5:28960 now"
-                                      << "I";
-    QTest::newRow("only the first of each") << "%IP% and %ip%"
-                                            << "10.0.0.5:28960 and %ip%"
-                                            << "I";
-    QTest::newRow("all three in order") << "%ff% on %Sn% at %IP%"
-                                        << "Reflective on My Server at 10.0.0.5:28960"
-                                        << "ISF";
-    QTest::newRow("server name only") << "Welcome to %SN%!"
-                                      << "Welcome to My Server!"
-                                      << "S";
-    QTest::newRow("friendly fire word") << "FF is %FF%"
-                                        << "FF is Reflective"
-                                        << "F";
-    QTest::newRow("a token split by another stays") << "%I%SN%P%"
-                                                    << "%IMy ServerP%"
-                                                    << "S";
+    QTest::newRow("none: nothing asked") << u"Plain"_s << u"2"_s << u"Plain"_s << QString();
+    QTest::newRow("only the first of each")
+        << u"%IP% and %ip%"_s << u"2"_s << u"1.2.3.4:5 and %ip%"_s << u"I"_s;
+    QTest::newRow("all three in order, any case")
+        << u"%ff% on %Sn% at %IP%"_s << u"0"_s << u"Off on My Server at 1.2.3.4:5"_s << u"ISF"_s;
+    QTest::newRow("a token split by another stays")
+        << u"%I%SN%P%"_s << u"2"_s << u"%IMy ServerP%"_s << u"S"_s;
+    const char* const words[] = {"Off", "On", "Reflective", "Shared"};
+    for (int i = 0; i < 4; ++i)
+        QTest::addRow("friendly fire %d", i) << u"FF %FF%"_s << QString::number(i)
+                                             << u"FF %1"_s.arg(QLatin1String(words[i])) << u"F"_s;
+    QTest::newRow("friendly fire 4: no word") << u"FF %FF%."_s << u"4"_s << u"FF ."_s << u"F"_s;
+    QTest::newRow("friendly fire missing") << u"FF %FF%."_s << QString() << u"FF ."_s << u"F"_s;
+    QTest::newRow("friendly fire not a number") << u"FF %FF%."_s << u"on"_s << u"FF ."_s << u"F"_s;
 }
 
 void TestCyclerLogic::placeholders() {
     QFETCH(QString, message);
-    QFETCH(QString, filled);
-    QFETCH(QString, asked);
+    QFETCH(QString, ff);
     QString calls;
-    const cycler::PlaceholderValues values{[&] {
-                                               calls += u'I';
-                                               return QStringLiteral("10.0.0.5:28960");
-                                           },
-                                           [&] {
-                                               calls += u'S';
-                                               return QStringLiteral("My Server");
-                                           },
-                                           [&] {
-                                               calls += u'F';
-                                               return QStringLiteral("2");
-                                           }};
-    QCOMPARE(cycler::fillPlaceholders(message, values), filled);
-    QCOMPARE(calls, asked);
-}
-
-void TestCyclerLogic::friendlyFire_data() {
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("word");
-    QTest::newRow("0") << "0"
-                       << "Off";
-    QTest::newRow("1") << "1"
-                       << "On";
-    QTest::newRow("2") << "2"
-                       << "Reflective";
-    QTest::newRow("3") << "3"
-                       << "Shared";
-    QTest::newRow("4") << "4"
-                       << "";
-    QTest::newRow("-1") << "-1"
-                        << "";
-    QTest::newRow("missing") << ""
-                             << "";
-    QTest::newRow("not a number") << "on"
-                                  << "";
-}
-
-void TestCyclerLogic::friendlyFire() {
-    QFETCH(QString, value);
-    QFETCH(QString, word);
-    QCOMPARE(cycler::friendlyFireWord(value), word);
+    const auto answer = [&calls](QChar call, const QString& value) {
+        return [&calls, call, value] {
+            calls += call;
+            return value;
+        };
+    };
+    const cycler::PlaceholderValues values{answer(u'I', u"1.2.3.4:5"_s),
+                                           answer(u'S', u"My Server"_s), answer(u'F', ff)};
+    QTEST(cycler::fillPlaceholders(message, values), "filled");
+    QTEST(calls, "asked");
 }
 
 QTEST_GUILESS_MAIN(TestCyclerLogic)

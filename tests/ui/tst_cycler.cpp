@@ -1,50 +1,32 @@
+#include "MessagesFixture.h"
 #include "app/SayPrefix.h"
-#include "support/Harness.h"
-#include "ui/pages/MessagesPage.h"
 
-#include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-QByteArray setSection(int index, const QByteArray& name, const QList<QByteArray>& messages) {
-    QByteArray text = "[set" + QByteArray::number(index) + "]\nname=" + name + "\n";
-    for (int i = 0; i < messages.size(); ++i)
-        text += "mess" + QByteArray::number(i) + "=" + messages.at(i) + "\n";
-    return text + "mess" + QByteArray::number(messages.size()) + "=\n";
-}
-
 const QByteArray kSets =
-    setSection(0, "Three", {"one", "two", "three"}) + setSection(1, "Single", {"solo"});
+    setSection(0, "Three", {"one", "two", "three"}) + setSection(1, "Pair", {"p1", "p2"});
 
 // A started program with saved sets, connected to the simulated server.
-struct Cycler {
-    explicit Cycler(const QByteArray& settings = kSets, bool connect = true) {
-        h.writeSettings(settings);
-        if (connect)
-            h.connectDirect();
-        h.startup();
-        page = h.main->pages().messages;
-        combo = h.find<QComboBox>(QStringLiteral("commessset"));
-        interval = h.find<QLineEdit>(QStringLiteral("txtinterval"));
-        timer = page->findChild<QTimer*>(QStringLiteral("tmrmessage"));
-    }
+struct Cycler : MessagesFixture {
+    explicit Cycler(const QByteArray& settings = kSets, bool connect = true)
+        : MessagesFixture(settings, connect) {}
+    QTimer* timer() const { return page->findChild<QTimer*>(u"tmrmessage"_s); }
     void start(const QString& set = {}) {
-        if (!set.isEmpty()) {
-            combo->setEditText(set);
-            page->commessset_LostFocus();
-        }
-        h.find<QPushButton>(QStringLiteral("cmdmessstart"))->click();
+        if (!set.isEmpty())
+            chooseSet(set);
+        click(u"cmdmessstart"_s);
     }
-    void stop() { h.find<QPushButton>(QStringLiteral("cmdmessstop"))->click(); }
     // The broadcasts the server received, without "say " and the tag.
     QStringList said() const {
         QStringList texts;
         for (const QString& command : h.commands())
-            if (command.startsWith(QLatin1String("say ")))
+            if (command.startsWith("say "_L1))
                 texts << command.mid(sayCommand({}).size());
         return texts;
     }
@@ -60,16 +42,11 @@ struct Cycler {
         return broadcasting;
     }
     void typeInterval(const QString& text) {
+        auto* interval = h.find<QLineEdit>(u"txtinterval"_s);
         interval->selectAll();
         QTest::keyClicks(interval, text);
         page->txtinterval_LostFocus();
     }
-
-    Harness h;
-    MessagesPage* page = nullptr;
-    QComboBox* combo = nullptr;
-    QLineEdit* interval = nullptr;
-    QTimer* timer = nullptr;
 };
 
 } // namespace
@@ -77,340 +54,208 @@ struct Cycler {
 class TestCycler : public QObject {
     Q_OBJECT
 private slots:
-    void startAndStop();
+    void cyclesAcrossStopAndStart();
+    void setChoice();
     void startRefusals_data();
     void startRefusals();
-    void intervalThree();
-    void cyclesAndContinuesAfterStopStart();
-    void shorterSetRestartsAtFirst();
-    void unknownSetKeepsPreviousSlot();
-    void ipPlaceholder();
-    void queriedPlaceholders_data();
-    void queriedPlaceholders();
-    void intervalChecks_data();
-    void intervalChecks();
-    void newIntervalRestartsCount();
-    void busyTickWaits();
-    void tickWhileDisconnected();
-    void saveStopsCycler();
+    void placeholders();
+    void intervalEntries();
+    void busyDisconnectedAndSaved();
     void oneOffMessage();
-    void oneOffCancelled();
     void automaticStart_data();
     void automaticStart();
 };
 
-void TestCycler::startAndStop() {
+void TestCycler::cyclesAcrossStopAndStart() {
     Cycler c;
-    QVERIFY(c.timer);
-    QCOMPARE(c.timer->parent(), c.page);
-    QCOMPARE(c.timer->interval(), 60 * Harness::kSecondMs);
-    c.start(QStringLiteral("Single"));
-    QCOMPARE(c.h.dialogs.messages().size(), 1);
-    const ScriptedDialogs::Shown question = c.h.dialogs.messages().at(0);
-    QCOMPARE(question.text, QStringLiteral("Start message Cycle for set named:\rSingle"));
-    QCOMPARE(question.title, QStringLiteral("Start Message Cycler"));
-    QCOMPARE(question.buttons, Dialogs::Buttons::OkCancel);
-    QVERIFY(c.timer->isActive());
-    QVERIFY(c.page->cyclerRunning());
-    QVERIFY(!c.h.find<QPushButton>(QStringLiteral("cmdmessstart"))->isEnabled());
-    QVERIFY(c.h.find<QPushButton>(QStringLiteral("cmdmessstop"))->isEnabled());
-    QCOMPARE(int(c.h.main->session().state().cycleset), 1);
-    c.stop();
-    QVERIFY(!c.timer->isActive());
-    QVERIFY(c.h.find<QPushButton>(QStringLiteral("cmdmessstart"))->isEnabled());
-    QVERIFY(!c.h.find<QPushButton>(QStringLiteral("cmdmessstop"))->isEnabled());
-    QVERIFY(c.h.commands().isEmpty());
+    QCOMPARE(c.timer()->interval(), 60 * Harness::kSecondMs);
+    c.start();
+    QCOMPARE(c.boxes(), QStringList{u"Start Message Cycler: Start message Cycle for set named:\r"
+                                    "Three"_s});
+    QVERIFY(c.timer()->isActive());
+    QVERIFY(!c.enabled(u"cmdmessstart"_s));
+    QVERIFY(c.enabled(u"cmdmessstop"_s));
+    // The default interval is 3; broadcasts are echoed in the pane like any other command.
+    QCOMPARE(c.ticks(10), (QList<int>{1, 4, 7, 10}));
+    QCOMPARE(c.said(), (QStringList{"one", "two", "three", "one"}));
+    QVERIFY(c.h.rconText().contains(">>RCON sent"_L1));
+
+    c.click(u"cmdmessstop"_s);
+    QVERIFY(!c.timer()->isActive());
+    QVERIFY(c.enabled(u"cmdmessstart"_s));
+    QVERIFY(!c.enabled(u"cmdmessstop"_s));
+    // Position and minute count go on where they stopped.
+    c.start();
+    QCOMPARE(c.ticks(3), QList<int>{3});
+    QCOMPARE(c.said().last(), u"two"_s);
+}
+
+void TestCycler::setChoice() {
+    Cycler c;
+    c.typeInterval(u"1"_s);
+    // No set of that name: slot 0 after program start, later the slot chosen last.
+    c.combo->setEditText(u"Nobody"_s);
+    c.start();
+    c.ticks(3);
+    c.click(u"cmdmessstop"_s);
+    // At position 3 the shorter set starts again at its first message.
+    c.start(u"Pair"_s);
+    c.ticks(2);
+    c.click(u"cmdmessstop"_s);
+    c.combo->setEditText(u"Nobody"_s);
+    c.start();
+    c.ticks(1);
+    QCOMPARE(c.said(), (QStringList{"one", "two", "three", "p1", "p2", "p1"}));
 }
 
 void TestCycler::startRefusals_data() {
     QTest::addColumn<QByteArray>("settings");
     QTest::addColumn<bool>("connected");
-    QTest::addColumn<bool>("pendingEdit");
+    QTest::addColumn<QString>("edit"); // a message typed into the set before Start
     QTest::addColumn<bool>("cancel");
-    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<QStringList>("boxes");
 
-    QTest::newRow("not connected")
-        << kSets << false << false << false << QStringList{"Not Connected"};
+    const QString question = u"Start Message Cycler: Start message Cycle for set named:\r"_s;
+    QTest::newRow("not connected") << kSets << false << QString() << false
+                                   << QStringList{"Not Connected: Please connect to server first"};
     QTest::newRow("pending edits")
-        << kSets << true << true << false << QStringList{"Pending Save Sets"};
+        << kSets << true << u"new"_s << false
+        << QStringList{"Pending Save Sets: Pending Save sets active\rPlease either Save or "
+                       "Discard changes\rbefore starting message cycler"};
     QTest::newRow("question cancelled")
-        << kSets << true << false << true << QStringList{"Start Message Cycler"};
+        << kSets << true << QString() << true << QStringList{question + "Three"};
     QTest::newRow("set without messages")
-        << setSection(0, "Empty", {}) << true << false << false
-        << QStringList{"Start Message Cycler", "No messages in set"};
+        << setSection(0, "Empty", {}) << true << QString() << false
+        << QStringList{question + "Empty", "No messages in set: The message set does not contain "
+                                           "any messages!\r Please make some messages first."};
 }
 
 void TestCycler::startRefusals() {
     QFETCH(QByteArray, settings);
     QFETCH(bool, connected);
-    QFETCH(bool, pendingEdit);
+    QFETCH(QString, edit);
     QFETCH(bool, cancel);
-    QFETCH(QStringList, titles);
     Cycler c(settings, connected);
-    if (pendingEdit) {
-        c.h.find<QLineEdit>(QStringLiteral("txtmess"))->setText(QStringLiteral("new"));
-        c.page->txtmess_LostFocus();
-    }
+    if (!edit.isEmpty())
+        c.addMessage(edit);
     if (cancel)
         c.h.dialogs.setNextAnswer(Dialogs::Answer::Cancel);
     c.start();
-    QCOMPARE(c.h.dialogs.messageTitles(), titles);
+    QTEST(c.boxes(), "boxes");
     QVERIFY(!c.page->cyclerRunning());
-    const QList<ScriptedDialogs::Shown> boxes = c.h.dialogs.messages();
-    if (titles.last() == QLatin1String("Pending Save Sets"))
-        QCOMPARE(boxes.last().text,
-                 QStringLiteral("Pending Save sets active\rPlease either Save or "
-                                "Discard changes\rbefore starting message "
-                                "cycler"));
-    if (titles.last() == QLatin1String("No messages in set"))
-        QCOMPARE(boxes.last().text, QStringLiteral("The message set does not contain any "
-                                                   "messages!\r Please make some messages first."));
-    if (titles.last() == QLatin1String("Not Connected"))
-        QCOMPARE(boxes.last().text, QStringLiteral("Please connect to server first"));
+    QVERIFY(!c.timer()->isActive());
 }
 
-void TestCycler::intervalThree() {
-    Cycler c;
+void TestCycler::placeholders() {
+    Cycler c(setSection(0, "Info", {"Join %ip% now", "FF is %FF%", "%sn% has FF %FF% %SN%"}));
+    // Only the boxes' texts: the channel stays open to the simulated server.
+    c.h.main->widgets().comserver->setEditText(u"10.0.0.5"_s);
+    c.h.main->widgets().comport->setEditText(u"28960"_s);
+    c.h.sim.setCvar(u"sv_hostname"_s, u"Sim Server"_s);
+    c.h.sim.setCvar(u"setfriendlyfire"_s, u"2"_s);
+    c.typeInterval(u"1"_s);
     c.start();
-    QCOMPARE(c.ticks(7), (QList<int>{1, 4, 7}));
-    QCOMPARE(c.said(), (QStringList{"one", "two", "three"}));
-    // Broadcasts are echoed in the pane like any other command.
-    QVERIFY(c.h.rconText().contains(QLatin1String(">>RCON sent")));
+    c.ticks(3);
+    const QString name = u"cvarlist sv_hostname"_s;
+    const QString ff = u"cvarlist setfriendlyfire"_s;
+    QCOMPARE(c.h.commands(), (QStringList{sayCommand(u"Join 10.0.0.5:28960 now"_s), ff,
+                                          sayCommand(u"FF is Reflective"_s), name, ff,
+                                          sayCommand(u"Sim Server has FF Reflective %SN%"_s)}));
 }
 
-void TestCycler::cyclesAndContinuesAfterStopStart() {
-    Cycler c;
-    c.interval->setText(QStringLiteral("1"));
-    c.start();
-    c.ticks(4);
-    QCOMPARE(c.said(), (QStringList{"one", "two", "three", "one"}));
-    c.stop();
-    c.start();
-    c.ticks(1);
-    QCOMPARE(c.said().last(), QStringLiteral("two"));
-}
-
-void TestCycler::shorterSetRestartsAtFirst() {
-    Cycler c;
-    c.interval->setText(QStringLiteral("1"));
-    c.start(QStringLiteral("Three"));
-    c.ticks(2);
-    c.stop();
-    c.start(QStringLiteral("Single"));
-    c.ticks(2);
-    QCOMPARE(c.said(), (QStringList{"one", "two", "solo", "solo"}));
-}
-
-void TestCycler::unknownSetKeepsPreviousSlot() {
-    Cycler c;
-    c.interval->setText(QStringLiteral("1"));
-    c.combo->setEditText(QStringLiteral("Nobody"));
-    c.start();
-    QVERIFY(c.page->cyclerRunning());
-    c.ticks(1);
-    c.stop();
-    c.start(QStringLiteral("Single"));
-    c.stop();
-    c.combo->setEditText(QStringLiteral("Nobody"));
-    c.start();
-    c.ticks(1);
-    // Slot 0 after program start, then the slot chosen last.
-    QCOMPARE(c.said(), (QStringList{"one", "solo"}));
-}
-
-void TestCycler::ipPlaceholder() {
-    Cycler c(setSection(0, "Ads", {"Join %ip% now"}));
-    // Only the boxes' texts; the channel stays open to the simulated server.
-    c.h.main->widgets().comserver->setEditText(QStringLiteral("10.0.0.5"));
-    c.h.main->widgets().comport->setEditText(QStringLiteral("28960"));
-    c.start();
-    c.ticks(1);
-    QCOMPARE(c.h.commands(), QStringList{sayCommand(QStringLiteral("Join 10.0.0.5:28960 now"))});
-}
-
-void TestCycler::queriedPlaceholders_data() {
-    QTest::addColumn<QByteArray>("message");
-    QTest::addColumn<QString>("friendlyFire"); // null: the variable does not exist
-    QTest::addColumn<QStringList>("commands");
-
-    const QString name = QStringLiteral("cvarlist sv_hostname");
-    const QString ff = QStringLiteral("cvarlist setfriendlyfire");
-    QTest::newRow("friendly fire 2")
-        << QByteArray("FF is %FF%") << "2" << QStringList{ff, sayCommand("FF is Reflective")};
-    QTest::newRow("friendly fire 0, any case")
-        << QByteArray("FF is %ff%") << "0" << QStringList{ff, sayCommand("FF is Off")};
-    QTest::newRow("friendly fire out of range")
-        << QByteArray("FF is %FF%.") << "7" << QStringList{ff, sayCommand("FF is .")};
-    QTest::newRow("friendly fire missing")
-        << QByteArray("FF is %FF%.") << QString() << QStringList{ff, sayCommand("FF is .")};
-    QTest::newRow("server name, then friendly fire")
-        << QByteArray("%sn% has FF %FF% %SN%") << "3"
-        << QStringList{name, ff, sayCommand("Sim Server has FF Shared %SN%")};
-}
-
-void TestCycler::queriedPlaceholders() {
-    QFETCH(QByteArray, message);
-    QFETCH(QString, friendlyFire);
-    QFETCH(QStringList, commands);
-    Cycler c(setSection(0, "Info", {message}));
-    c.h.sim.setCvar(QStringLiteral("sv_hostname"), QStringLiteral("Sim Server"));
-    if (friendlyFire.isNull())
-        c.h.sim.removeCvar(QStringLiteral("setfriendlyfire"));
-    else
-        c.h.sim.setCvar(QStringLiteral("setfriendlyfire"), friendlyFire);
-    c.start();
-    c.ticks(1);
-    QCOMPARE(c.h.commands(), commands);
-}
-
-void TestCycler::intervalChecks_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("box"); // empty: accepted
-    QTest::newRow("0") << "0"
-                       << "Value between 1 and 10 minutes";
-    QTest::newRow("11") << "11"
-                        << "Value between 1 and 10 minutes";
-    QTest::newRow("abc") << "abc"
-                         << "Value between 1 and 10 only please";
-    QTest::newRow("5") << "5"
-                       << "";
-    QTest::newRow("10") << "10"
-                        << "";
-}
-
-void TestCycler::intervalChecks() {
-    QFETCH(QString, typed);
-    QFETCH(QString, box);
-    Cycler c;
-    c.h.main->session().state().cycleminutes = 2;
-    c.typeInterval(typed);
-    if (box.isEmpty()) {
-        QVERIFY(c.h.dialogs.shown().isEmpty());
-        QCOMPARE(int(c.h.main->session().state().cycleminutes), 0);
-    } else {
-        QCOMPARE(c.h.dialogs.messages().size(), 1);
-        QCOMPARE(c.h.dialogs.messages().at(0).text, box);
-        QCOMPARE(c.h.dialogs.messages().at(0).title, QStringLiteral("Invalid Entry"));
-        QCOMPARE(c.h.dialogs.messages().at(0).icon, Dialogs::Icon::Information);
-        QCOMPARE(int(c.h.main->session().state().cycleminutes), 2);
-    }
-    // Leaving the box again without a change checks nothing.
-    c.h.dialogs.clear();
-    if (box.isEmpty()) {
-        c.h.main->session().state().cycleminutes = 2;
-        c.page->txtinterval_LostFocus();
-        QCOMPARE(int(c.h.main->session().state().cycleminutes), 2);
-    }
-}
-
-void TestCycler::newIntervalRestartsCount() {
+void TestCycler::intervalEntries() {
     Cycler c;
     c.start();
     QCOMPARE(c.ticks(2), QList<int>{1});
-    c.typeInterval(QStringLiteral("5"));
-    // The count starts again: the next tick broadcasts, then every fifth.
+    c.h.dialogs.clear();
+    // Refused entries leave the interval of 3 and its count in force.
+    for (const QString& typed : {u"0"_s, u"11"_s, u"abc"_s})
+        c.typeInterval(typed);
+    const QString range = u"Invalid Entry: Value between 1 and 10 minutes"_s;
+    QCOMPARE(c.boxes(),
+             (QStringList{range, range, u"Invalid Entry: Value between 1 and 10 only please"_s}));
+    QCOMPARE(c.ticks(2), QList<int>{2});
+    // 5 starts the count again: the next tick broadcasts, then every fifth.
+    c.typeInterval(u"5"_s);
     QCOMPARE(c.ticks(6), (QList<int>{1, 6}));
-    // A refused entry leaves the last good interval in force.
-    c.typeInterval(QStringLiteral("abc"));
-    QCOMPARE(c.ticks(5), QList<int>{5});
 }
 
-void TestCycler::busyTickWaits() {
+void TestCycler::busyDisconnectedAndSaved() {
     Cycler c;
-    c.interval->setText(QStringLiteral("1"));
+    c.typeInterval(u"1"_s);
     c.start();
-    c.h.main->session().state().busy = true;
+    // A long exchange of another page holds the message back to the next tick.
+    c.state().busy = true;
     QCOMPARE(c.ticks(1), QList<int>{});
-    c.h.main->session().state().busy = false;
+    c.state().busy = false;
     QCOMPARE(c.ticks(1), QList<int>{1});
-    QCOMPARE(c.said(), QStringList{QStringLiteral("one")});
-}
+    QCOMPARE(c.said(), QStringList{u"one"_s});
 
-void TestCycler::tickWhileDisconnected() {
-    Cycler c;
-    c.start();
-    c.h.main->session().setConnectTag(QStringLiteral("NO"));
+    c.h.main->session().setConnectTag(u"NO"_s);
     c.h.dialogs.clear();
     c.ticks(1);
-    QCOMPARE(c.h.dialogs.messageTitles(), QStringList{QStringLiteral("Not Connected")});
-    QVERIFY(c.h.commands().isEmpty());
+    QCOMPARE(c.boxes(), QStringList{u"Not Connected: Please connect to server first"_s});
+    QCOMPARE(c.said().size(), 1);
     QVERIFY(c.page->cyclerRunning());
-    QCOMPARE(int(c.h.main->session().state().cycleminutes), 0);
-}
 
-void TestCycler::saveStopsCycler() {
-    Cycler c;
-    c.start();
-    c.h.find<QLineEdit>(QStringLiteral("txtmess"))->setText(QStringLiteral("four"));
-    c.page->txtmess_LostFocus();
-    c.h.find<QPushButton>(QStringLiteral("cmdsetsave"))->click();
+    // Saving the sets stops the cycler; it is not started again.
+    c.addMessage(u"four"_s);
+    c.click(u"cmdsetsave"_s);
     QVERIFY(!c.page->cyclerRunning());
-    QVERIFY(c.h.find<QPushButton>(QStringLiteral("cmdmessstart"))->isEnabled());
-    QCOMPARE(c.h.main->session().state().messlive.at(0).last(), QStringLiteral("four"));
+    QVERIFY(c.enabled(u"cmdmessstart"_s));
 }
 
 void TestCycler::oneOffMessage() {
     Cycler c;
-    c.h.main->widgets().txtprefix->setText(QStringLiteral("Admin"));
-    c.h.dialogs.setNextInput(QStringLiteral("hi"));
+    c.h.main->widgets().txtprefix->setText(u"Admin"_s);
+    c.h.dialogs.setNextInput(QString());
+    c.h.main->widgets().cmdmessage->click();
+    c.h.dialogs.setNextInput(u"hi"_s);
     c.h.main->widgets().cmdmessage->click();
     Harness::pause(2);
-    QCOMPARE(c.h.commands(), QStringList{sayCommand(QStringLiteral("Admin hi"))});
-    QCOMPARE(c.h.messageLog(), QStringList{QStringLiteral("Message to server>> Admin hi")});
-    const ScriptedDialogs::Shown input = c.h.dialogs.shown().at(0);
-    QCOMPARE(input.text, QStringLiteral("Type message to send to server"));
-    QCOMPARE(input.title, QStringLiteral("Server Message"));
-    QCOMPARE(input.defaultText, QStringLiteral("Welcome to our server, enjoy your stay"));
-    QVERIFY(!c.h.main->session().state().nowait);
-    // Sent once, without waiting: the pane has no echo line for it.
-    QVERIFY(!c.h.rconText().contains(QLatin1String(">>RCON sent")));
-}
-
-void TestCycler::oneOffCancelled() {
-    Cycler c;
-    c.h.dialogs.setNextInput(QString());
-    c.page->sendOneOffMessage(QStringLiteral("Admin"));
-    Harness::pause(1);
-    QVERIFY(c.h.commands().isEmpty());
-    QVERIFY(c.h.messageLog().isEmpty());
+    QCOMPARE(c.h.commands(), QStringList{sayCommand(u"Admin hi"_s)});
+    QCOMPARE(c.h.messageLog(), QStringList{u"Message to server>> Admin hi"_s});
+    const ScriptedDialogs::Shown input = c.h.dialogs.shown().at(1);
+    QCOMPARE(input.text, u"Type message to send to server"_s);
+    QCOMPARE(input.title, u"Server Message"_s);
+    QCOMPARE(input.defaultText, u"Welcome to our server, enjoy your stay"_s);
+    // Sent once, without waiting and without an echo line in the pane.
+    QVERIFY(!c.state().nowait);
+    QVERIFY(!c.h.rconText().contains(">>RCON sent"_L1));
 }
 
 void TestCycler::automaticStart_data() {
-    QTest::addColumn<QByteArray>("options");
+    QTest::addColumn<int>("set");  // the options' messageset, from 1
+    QTest::addColumn<int>("time"); // and messagetime
     QTest::addColumn<bool>("connected");
-    QTest::addColumn<bool>("running");
-    QTest::addColumn<QString>("set");
-    QTest::addColumn<QString>("interval");
-
-    QTest::newRow("second set, interval 2")
-        << QByteArray("automessage=1\nmessageset=2\nmessagetime=2\n") << true << true << "Single"
-        << "2";
-    QTest::newRow("no such set: the first")
-        << QByteArray("automessage=1\nmessageset=7\nmessagetime=4\n") << true << true << "Three"
-        << "4";
+    QTest::addColumn<QString>("shown");    // the set named in the combo box
+    QTest::addColumn<QStringList>("said"); // after one tick; empty: not running
+    QTest::newRow("second set, interval 2") << 2 << 2 << true << u"Pair"_s << QStringList{"p1"};
+    QTest::newRow("no such set: the first") << 7 << 4 << true << u"Three"_s << QStringList{"one"};
     QTest::newRow("not connected: silently not started")
-        << QByteArray("automessage=1\nmessageset=1\nmessagetime=3\n") << false << false << "Three"
-        << "3";
+        << 1 << 3 << false << u"Three"_s << QStringList{};
 }
 
 void TestCycler::automaticStart() {
-    QFETCH(QByteArray, options);
+    QFETCH(int, set);
+    QFETCH(int, time);
     QFETCH(bool, connected);
-    QFETCH(bool, running);
-    QFETCH(QString, set);
-    QFETCH(QString, interval);
-    Cycler c(kSets + "[options]\n" + options, connected);
-    QCOMPARE(c.page->cyclerRunning(), running);
-    QCOMPARE(c.combo->currentText(), set);
-    QCOMPARE(c.interval->text(), interval);
+    QFETCH(QStringList, said);
+    Cycler c(kSets + QStringLiteral("[options]\nautomessage=1\nmessageset=%1\nmessagetime=%2\n")
+                         .arg(set)
+                         .arg(time)
+                         .toLatin1(),
+             connected);
+    QCOMPARE(c.page->cyclerRunning(), !said.isEmpty());
+    QTEST(c.combo->currentText(), "shown");
+    QCOMPARE(c.h.find<QLineEdit>(u"txtinterval"_s)->text(), QString::number(time));
     // The free slots stay on show.
-    QCOMPARE(c.h.find<QLineEdit>(QStringLiteral("txtfreesets"))->text(), QStringLiteral("8"));
+    QCOMPARE(c.h.find<QLineEdit>(u"txtfreesets"_s)->text(), u"8"_s);
     QVERIFY(c.h.dialogs.shown().isEmpty());
-    QVERIFY(!c.h.main->session().state().automode);
-    if (running) {
+    QVERIFY(!c.state().automode);
+    if (c.page->cyclerRunning())
         c.ticks(1);
-        QCOMPARE(c.said(), QStringList{set == QLatin1String("Single") ? "solo" : "one"});
-    }
+    QCOMPARE(c.said(), said);
 }
 
 QTEST_MAIN(TestCycler)

@@ -7,170 +7,123 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestMiscPage : public QObject {
     Q_OBJECT
 private slots:
-    void setServerToEdit_data();
     void setServerToEdit();
-    void emptyEditSendsNothing();
-    void pasteAndClear();
+    void exec();
     void notesToggle();
-    void execCancelled();
-    void execServerCfg();
-    void connectStates();
+    void connectStatesAndCopy();
 };
 
 namespace {
 
 QPlainTextEdit* rotationBox(Harness& h, int index) {
-    return h.find<QPlainTextEdit>(QStringLiteral("txtcurmaprot_%1").arg(index));
+    return h.find<QPlainTextEdit>(u"txtcurmaprot_%1"_s.arg(index));
 }
 
 } // namespace
 
-void TestMiscPage::setServerToEdit_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("command");
-    QTest::newRow("as typed") << "gametype sd map mp_pavlov"
-                              << "sv_maprotationcurrent \"gametype sd map mp_pavlov\"";
-    QTest::newRow("a line break stays inside the one command")
-        << "gametype sd map mp_pavlov\ngametype dm map mp_depot"
-        << "sv_maprotationcurrent \"gametype sd map mp_pavlov gametype dm map mp_depot\"";
-}
-
 void TestMiscPage::setServerToEdit() {
-    QFETCH(QString, typed);
-    QFETCH(QString, command);
     Harness h;
     h.connectDirect();
-    rotationBox(h, 1)->setPlainText(typed);
-    h.find<QPushButton>(QStringLiteral("cmdsetservedit"))->click();
-    QCOMPARE(h.commands(), QStringList{command});
-    QCOMPARE(h.messageLog(), QStringList{QStringLiteral("Set Map rotation to Custom choice.")});
+    auto* send = h.find<QPushButton>(u"cmdsetservedit"_s);
+    rotationBox(h, 1)->clear();
+    send->click();
+    Harness::pause(1);
+    QVERIFY(h.commands().isEmpty());
+    // Sent as typed; a line break stays inside the one command.
+    rotationBox(h, 1)->setPlainText(u"gametype sd map mp_pavlov"_s);
+    send->click();
+    rotationBox(h, 1)->setPlainText(u"gametype sd map mp_pavlov\ngametype dm map mp_depot"_s);
+    send->click();
+    QCOMPARE(h.commands(),
+             (QStringList{"sv_maprotationcurrent \"gametype sd map mp_pavlov\"",
+                          "sv_maprotationcurrent \"gametype sd map mp_pavlov gametype dm map "
+                          "mp_depot\""}));
+    QCOMPARE(h.messageLog(), QStringList(2, u"Set Map rotation to Custom choice."_s));
     QVERIFY(h.dialogs.shown().isEmpty());
 }
 
-void TestMiscPage::emptyEditSendsNothing() {
+void TestMiscPage::exec() {
     Harness h;
     h.connectDirect();
-    QCOMPARE(rotationBox(h, 1)->toPlainText(), QStringLiteral("gametype xxx map xxxxxx"));
-    rotationBox(h, 1)->clear();
-    h.find<QPushButton>(QStringLiteral("cmdsetservedit"))->click();
+    h.sim.setCfgFiles({u"server.cfg"_s, u"match.cfg"_s});
+    h.main->pages().misc->setCfgNames({u"server"_s, u"match"_s});
+    h.dialogs.setNextAnswer(Dialogs::Answer::Cancel);
+    h.find<QPushButton>(u"cmdcfgexec"_s)->click();
     Harness::pause(1);
     QVERIFY(h.commands().isEmpty());
     QVERIFY(h.messageLog().isEmpty());
-    QVERIFY(h.dialogs.shown().isEmpty());
-}
-
-void TestMiscPage::pasteAndClear() {
-    Harness h;
-    MiscPage* page = h.main->pages().misc;
-    auto* copy = h.find<QPushButton>(QStringLiteral("cmdsmrpaste_0"));
-    auto* clear = h.find<QPushButton>(QStringLiteral("cmdsmrpaste_1"));
-    QCOMPARE(copy->property("index").toInt(), 0);
-    QCOMPARE(clear->property("index").toInt(), 1);
-    page->showServerRotation(QStringLiteral("gametype tdm map mp_harbor"));
-    QVERIFY(copy->isEnabled());
-    copy->click();
-    QCOMPARE(rotationBox(h, 1)->toPlainText(), QStringLiteral("gametype tdm map mp_harbor"));
-    clear->click();
-    QCOMPARE(rotationBox(h, 1)->toPlainText(), QString());
-    QVERIFY(h.commands().isEmpty());
+    h.find<QPushButton>(u"cmdcfgexec"_s)->click();
+    QCOMPARE(h.commands(), QStringList{u"exec server.cfg"_s});
+    QCOMPARE(h.messageLog(), QStringList{u"Performed EXEC of server"_s});
+    // The server's answer shows in the pane.
+    QVERIFY(h.rconText().contains("execing server.cfg"_L1));
+    QCOMPARE(h.dialogs.messages().size(), 2);
+    const ScriptedDialogs::Shown box = h.dialogs.messages().at(0);
+    QCOMPARE(box.text, u"Are you sure you want to Exec the selected CFG file\r"
+                       "Executing CFGs is at your own risk!\r\r"
+                       "Please ensure you know what the file performs"_s);
+    QCOMPARE(box.title, u"Exec CFG"_s);
+    QCOMPARE(box.buttons, Dialogs::Buttons::OkCancel);
 }
 
 void TestMiscPage::notesToggle() {
     Harness h;
-    auto* label = h.find<QPushButton>(QStringLiteral("lblsmrnotes"));
-    auto* notes = h.find<QPlainTextEdit>(QStringLiteral("txtsmrnotes"));
+    auto* label = h.find<QPushButton>(u"lblsmrnotes"_s);
+    auto* notes = h.find<QPlainTextEdit>(u"txtsmrnotes"_s);
     QCOMPARE(notes->toPlainText().split(u'\n'), rotationNotesLines());
     QVERIFY(notes->isHidden());
-    QCOMPARE(label->text(), QStringLiteral("Click for Notes"));
+    QCOMPARE(label->text(), u"Click for Notes"_s);
     label->click();
     QVERIFY(!notes->isHidden());
-    QCOMPARE(label->text(), QStringLiteral("Click to remove"));
+    QCOMPARE(label->text(), u"Click to remove"_s);
     label->click();
     QVERIFY(notes->isHidden());
-    QCOMPARE(label->text(), QStringLiteral("Click for Notes"));
+    QCOMPARE(label->text(), u"Click for Notes"_s);
 }
 
-void TestMiscPage::execCancelled() {
-    Harness h;
-    h.connectDirect();
-    h.main->pages().misc->setCfgNames({QStringLiteral("server")});
-    h.dialogs.setNextAnswer(Dialogs::Answer::Cancel);
-    h.find<QPushButton>(QStringLiteral("cmdcfgexec"))->click();
-    Harness::pause(1);
-    QCOMPARE(h.dialogs.messages().size(), 1);
-    const ScriptedDialogs::Shown box = h.dialogs.messages().at(0);
-    QCOMPARE(box.text, QStringLiteral("Are you sure you want to Exec the selected CFG file\r"
-                                      "Executing CFGs is at your own risk!\r\r"
-                                      "Please ensure you know what the file performs"));
-    QCOMPARE(box.title, QStringLiteral("Exec CFG"));
-    QCOMPARE(box.icon, Dialogs::Icon::Question);
-    QCOMPARE(box.buttons, Dialogs::Buttons::OkCancel);
-    QVERIFY(h.commands().isEmpty());
-    QVERIFY(h.messageLog().isEmpty());
-}
-
-void TestMiscPage::execServerCfg() {
-    Harness h;
-    h.connectDirect();
-    h.sim.setCfgFiles({QStringLiteral("server.cfg"), QStringLiteral("match.cfg")});
-    h.main->pages().misc->setCfgNames({QStringLiteral("server"), QStringLiteral("match")});
-    auto* list = h.find<QComboBox>(QStringLiteral("lstcfgs"));
-    QCOMPARE(list->currentText(), QStringLiteral("server"));
-    h.find<QPushButton>(QStringLiteral("cmdcfgexec"))->click();
-    QCOMPARE(h.commands(), QStringList{QStringLiteral("exec server.cfg")});
-    QCOMPARE(h.messageLog(), QStringList{QStringLiteral("Performed EXEC of server")});
-    // The server's answer shows in the pane.
-    QVERIFY(h.rconText().contains(QLatin1String("execing server.cfg")));
-}
-
-void TestMiscPage::connectStates() {
+void TestMiscPage::connectStatesAndCopy() {
     Harness h;
     MiscPage* page = h.main->pages().misc;
     QPlainTextEdit* top = rotationBox(h, 0);
-    auto* exec = h.find<QPushButton>(QStringLiteral("cmdcfgexec"));
-    auto* copy = h.find<QPushButton>(QStringLiteral("cmdsmrpaste_0"));
-    auto* list = h.find<QComboBox>(QStringLiteral("lstcfgs"));
-    // Before any connect there is nothing to copy or execute.
-    QVERIFY(!exec->isEnabled());
-    QVERIFY(!copy->isEnabled());
-    QCOMPARE(list->count(), 0);
-
+    auto* exec = h.find<QPushButton>(u"cmdcfgexec"_s);
+    auto* copy = h.find<QPushButton>(u"cmdsmrpaste_0"_s);
+    auto* list = h.find<QComboBox>(u"lstcfgs"_s);
     page->connectPresets();
-    QCOMPARE(top->toPlainText(), QStringLiteral("Server did not give rotation."));
+    QCOMPARE(top->toPlainText(), u"Server did not give rotation."_s);
     QVERIFY(top->font().bold());
+    QCOMPARE(list->itemText(0), u"No CFGs on server"_s);
     QVERIFY(!copy->isEnabled());
-    QCOMPARE(list->count(), 1);
-    QCOMPARE(list->itemText(0), QStringLiteral("No CFGs on server"));
     QVERIFY(!exec->isEnabled());
 
-    page->showServerRotation(QStringLiteral("gametype sd map mp_depot"));
-    QCOMPARE(top->toPlainText(), QStringLiteral("gametype sd map mp_depot"));
+    page->showServerRotation(u"gametype sd map mp_depot"_s);
     QVERIFY(!top->font().bold());
-    QVERIFY(copy->isEnabled());
-
-    page->setCfgNames({QStringLiteral("a"), QStringLiteral("b")});
-    QCOMPARE(list->count(), 2);
-    QCOMPARE(list->currentIndex(), 0);
+    copy->click();
+    QCOMPARE(rotationBox(h, 1)->toPlainText(), u"gametype sd map mp_depot"_s);
+    h.find<QPushButton>(u"cmdsmrpaste_1"_s)->click();
+    QCOMPARE(rotationBox(h, 1)->toPlainText(), QString());
+    page->setCfgNames({u"a"_s, u"b"_s});
+    QCOMPARE(list->currentText(), u"a"_s);
     QVERIFY(exec->isEnabled());
 
     // A second connect starts from the presets again, not on top of the old list.
     page->connectPresets();
-    QCOMPARE(list->count(), 1);
     page->setCfgNames({});
-    QCOMPARE(list->itemText(0), QStringLiteral("No CFGs on server"));
+    QCOMPARE(list->count(), 1);
     QVERIFY(!exec->isEnabled());
-
-    rotationBox(h, 1)->setPlainText(QStringLiteral("kept"));
+    // The edit box keeps its text across connections.
+    rotationBox(h, 1)->setPlainText(u"kept"_s);
     page->clearForDisconnect();
     QCOMPARE(top->toPlainText(), QString());
     QCOMPARE(list->count(), 0);
     QVERIFY(!exec->isEnabled());
     QVERIFY(!copy->isEnabled());
-    // The edit box keeps its text across connections.
-    QCOMPARE(rotationBox(h, 1)->toPlainText(), QStringLiteral("kept"));
+    QCOMPARE(rotationBox(h, 1)->toPlainText(), u"kept"_s);
+    QVERIFY(h.commands().isEmpty());
 }
 
 QTEST_MAIN(TestMiscPage)
