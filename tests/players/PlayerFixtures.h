@@ -16,17 +16,8 @@ namespace players_fixture {
 
 inline SimPlayer player(int num, const QString& name, const QString& ping = QStringLiteral("50"),
                         int score = 0) {
-    SimPlayer p;
-    p.num = num;
-    p.name = name;
-    p.ping = ping;
-    p.score = score;
-    p.guid = QString::number(400000 + num);
-    p.lastmsg = 50;
-    p.address = QStringLiteral("192.0.2.%1:28960").arg(num + 1);
-    p.qport = 2000 + num;
-    p.rate = 25000;
-    return p;
+    const QString address = QStringLiteral("192.0.2.%1:28960").arg(num + 1);
+    return {num, score, ping, QString::number(400000 + num), name, 50, address, 2000 + num, 25000};
 }
 
 inline PlayersPage* page(const Harness& h) {
@@ -51,6 +42,13 @@ inline void tick(const Harness& h, const char* box, bool on) {
 }
 inline void populate(const Harness& h) {
     h.find<QPushButton>(QStringLiteral("cmdplypop"))->click();
+}
+// The 999 watch as "name@slot#count" entries.
+inline QStringList watched(const Harness& h) {
+    QStringList out;
+    for (const Player999Entry& e : h.main->session().state().Player999)
+        out << e.name + u'@' + e.num + u'#' + QString::number(e.count);
+    return out;
 }
 inline QStringList titles(const Harness& h) {
     return h.dialogs.messageTitles();

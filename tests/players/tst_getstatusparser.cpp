@@ -12,10 +12,6 @@ const QString kHead =
                                              "\\g_gametype\\dm\\mapname\\mp_pavlov\\sv_"
                                              "hostname\\CoDHost\\sv_maxclients\\8\n");
 
-QueryRow q(const QString& score, const QString& ping, const QString& name) {
-    return QueryRow{score, ping, name};
-}
-
 } // namespace
 
 class TestGetstatusParser : public QObject {
@@ -29,29 +25,25 @@ void TestGetstatusParser::replies_data() {
     QTest::addColumn<QString>("reply");
     QTest::addColumn<QList<QueryRow>>("rows");
     QTest::addColumn<bool>("noPlayerLines");
+    const auto row = [](const char* tag, const QString& reply, const QList<QueryRow>& rows,
+                        bool noPlayerLines = false) {
+        QTest::newRow(tag) << reply << rows << noPlayerLines;
+    };
+    const QueryRow a{"3", "48", "A"};
 
-    QTest::newRow("three players in reply order")
-        << kHead + QStringLiteral("3 48 \"A\"\n12 71 \"B\"\n-2 999 \"C\"\n")
-        << QList<QueryRow>{q("3", "48", "A"), q("12", "71", "B"), q("-2", "999", "C")} << false;
-    QTest::newRow("name with blanks and colours")
-        << kHead + QStringLiteral("0 50 \"^1Big Bad ^7Wolf\"\n")
-        << QList<QueryRow>{q("0", "50", "^1Big Bad ^7Wolf")} << false;
-    QTest::newRow("no players") << kHead << QList<QueryRow>{} << true;
-    QTest::newRow("variable line cut") << kHead.left(30) << QList<QueryRow>{} << true;
-    QTest::newRow("nothing") << QString() << QList<QueryRow>{} << true;
-    QTest::newRow("last line cut inside the name")
-        << kHead + QStringLiteral("3 48 \"A\"\n5 50 \"Bo") << QList<QueryRow>{q("3", "48", "A")}
-        << false;
-    QTest::newRow("last line without its line feed")
-        << kHead + QStringLiteral("3 48 \"A\"\n5 50 \"Bob\"")
-        << QList<QueryRow>{q("3", "48", "A"), q("5", "50", "Bob")} << false;
-    QTest::newRow("line without quotes ends the list")
-        << kHead + QStringLiteral("3 48 \"A\"\n5 50 Bob\n7 1 \"C\"\n")
-        << QList<QueryRow>{q("3", "48", "A")} << false;
-    QTest::newRow("line without blanks ends the list")
-        << kHead + QStringLiteral("garbage\n7 1 \"C\"\n") << QList<QueryRow>{} << false;
-    QTest::newRow("fields never reach into the next line")
-        << kHead + QStringLiteral("3\n48 \"A\"\n") << QList<QueryRow>{} << false;
+    row("three players in reply order", kHead + "3 48 \"A\"\n12 71 \"B\"\n-2 999 \"C\"\n",
+        {a, {"12", "71", "B"}, {"-2", "999", "C"}});
+    row("name with blanks and colours", kHead + "0 50 \"^1Big Bad ^7Wolf\"\n",
+        {{"0", "50", "^1Big Bad ^7Wolf"}});
+    row("no players", kHead, {}, true);
+    row("variable line cut", kHead.left(30), {}, true);
+    row("nothing", QString(), {}, true);
+    row("last line cut inside the name", kHead + "3 48 \"A\"\n5 50 \"Bo", {a});
+    row("last line without its line feed", kHead + "3 48 \"A\"\n5 50 \"Bob\"",
+        {a, {"5", "50", "Bob"}});
+    row("line without quotes ends the list", kHead + "3 48 \"A\"\n5 50 Bob\n7 1 \"C\"\n", {a});
+    row("line without blanks ends the list", kHead + "garbage\n7 1 \"C\"\n", {});
+    row("fields never reach into the next line", kHead + "3\n48 \"A\"\n", {});
 }
 
 void TestGetstatusParser::replies() {

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QTest>
 
 using namespace players_fixture;
@@ -13,27 +12,31 @@ namespace col = playercol;
 namespace {
 
 const QString kHeader = QStringLiteral(
-    "\"Date/Time\",\"Server IP:Port\",\"Player IP\",\"Player GUID\",\"Player Name\"");
+    "\"Date/Time\",\"Server IP:Port\",\"Player IP\",\"Player GUID\",\"Player Name\"\r\n");
 
-// The file's lines, each split into its fields (none of the names here holds a quote).
-QList<QStringList> csvRows(const Harness& h, QString* text = nullptr) {
+QByteArray fileBytes(const Harness& h) {
     QFile file(h.path(QStringLiteral("playerlist.csv")));
-    if (!file.open(QIODevice::ReadOnly))
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The file's lines after the header, each split into its fields (no name here holds a quote).
+QList<QStringList> csvRows(const Harness& h) {
+    const QString all = wire1252::decode(fileBytes(h));
+    if (!all.startsWith(kHeader) || all.count(kHeader) != 1)
         return {};
-    const QString all = wire1252::decode(file.readAll());
-    if (text)
-        *text = all;
     QList<QStringList> rows;
-    for (const QString& line : all.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
-        if (!line.startsWith(u'"') || !line.endsWith(u'"'))
-            return {};
+    for (const QString& line :
+         all.mid(kHeader.size()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
         rows << line.mid(1, line.size() - 2).split(QStringLiteral("\",\""));
-    }
     return rows;
 }
 
 void save(const Harness& h) {
     h.find<QPushButton>(QStringLiteral("cmdsavenames"))->click();
+}
+
+QString server(const Harness& h) {
+    return QStringLiteral("127.0.0.1:") + QString::number(h.sim.port());
 }
 
 } // namespace
@@ -43,55 +46,52 @@ class TestPlayersExport : public QObject {
 private slots:
     void headerOnceThenRows();
     void queryModeRowsHaveThreeFields();
-    void cancelWritesNothing();
-    void emptyListStillCreatesTheFile();
-    void unwritableFileIsReported();
 };
 
 void TestPlayersExport::headerOnceThenRows() {
     Harness h;
+    // Cancelled: no file.
+    h.dialogs.setNextAnswer(Dialogs::Answer::Cancel);
+    save(h);
+    QVERIFY(!QFile::exists(h.path(QStringLiteral("playerlist.csv"))));
+    QCOMPARE(titles(h), QStringList{"Save list"});
+
+    // An empty list still starts the file with its header.
+    h.dialogs.clear();
+    save(h);
+    QCOMPARE(fileBytes(h), kHeader.toLatin1());
+    const QList<ScriptedDialogs::Shown> boxes = h.dialogs.messages();
+    QCOMPARE(titles(h), (QStringList{"Save list", "Players saved"}));
+    QCOMPARE(boxes[0].text, "Append current list of players and GUIDs to playerlist.csv");
+    QCOMPARE(boxes[0].icon, Dialogs::Icon::Question);
+    QCOMPARE(boxes[0].buttons, Dialogs::Buttons::OkCancel);
+    QCOMPARE(boxes[1].text, "Players appended");
+    QCOMPARE(boxes[1].icon, Dialogs::Icon::Information);
+
+    // The simulated server's own three players, one with a non-ASCII name; two exports.
     tick(h, "chkremcol", true);
     h.connectDirect();
-    populate(h); // the simulated server's own three players, one with a non-ASCII name
+    populate(h);
     save(h);
-
-    QCOMPARE(h.dialogs.messages().size(), 2);
-    const ScriptedDialogs::Shown ask = h.dialogs.messages().at(0);
-    QCOMPARE(ask.text,
-             QStringLiteral("Append current list of players and GUIDs to playerlist.csv"));
-    QCOMPARE(ask.title, QStringLiteral("Save list"));
-    QCOMPARE(ask.icon, Dialogs::Icon::Question);
-    QCOMPARE(ask.buttons, Dialogs::Buttons::OkCancel);
-    const ScriptedDialogs::Shown done = h.dialogs.messages().at(1);
-    QCOMPARE(done.text, QStringLiteral("Players appended"));
-    QCOMPARE(done.title, QStringLiteral("Players saved"));
-    QCOMPARE(done.icon, Dialogs::Icon::Information);
-
     save(h);
-    QString text;
-    const QList<QStringList> rows = csvRows(h, &text);
-    QCOMPARE(text.count(kHeader), 1);
-    QVERIFY(text.startsWith(kHeader + QStringLiteral("\r\n")));
-    QCOMPARE(rows.size(), 1 + 2 * 3);
-    const QString server = QStringLiteral("127.0.0.1:") + QString::number(h.sim.port());
-    const QRegularExpression stamp(QStringLiteral(
-        "^\\d\\d-(Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec)-\\d{4} \\d\\d:\\d\\d$"));
-    for (int i = 1; i < rows.size(); ++i) {
-        const QStringList& f = rows[i];
-        const int r = (i - 1) % 3;
-        QCOMPARE(f.size(), 5);
-        QVERIFY2(stamp.match(f[0]).hasMatch(), qPrintable(f[0]));
-        QCOMPARE(f[1], server);
-        QCOMPARE(f[2], cell(h, r, col::Address));
-        QCOMPARE(f[3], cell(h, r, col::Guid));
-        QCOMPARE(f[4], cell(h, r, col::Player));
+    const QList<QStringList> rows = csvRows(h);
+    QCOMPARE(rows.size(), 2 * 3);
+    for (int i = 0; i < rows.size(); ++i) {
+        const int r = i % 3;
+        QCOMPARE(rows[i].mid(1), (QStringList{server(h), cell(h, r, col::Address),
+                                              cell(h, r, col::Guid), cell(h, r, col::Player)}));
     }
-    // One time stamp per export.
-    QCOMPARE(rows[1][0], rows[3][0]);
-    QVERIFY(column(h, col::Player).contains(QStringLiteral("J\u00fcrgen M\u00fcller")));
-    QFile raw(h.path(QStringLiteral("playerlist.csv")));
-    QVERIFY(raw.open(QIODevice::ReadOnly));
-    QVERIFY(raw.readAll().contains("\"J\xfcrgen M\xfcller\""));
+    QCOMPARE(rows[0][0], rows[2][0]); // one time stamp per export
+    QVERIFY(fileBytes(h).contains("\"J\xfcrgen M\xfcller\""));
+
+    // A file that cannot be written is reported, not claimed as saved.
+    QVERIFY(QFile::remove(h.path(QStringLiteral("playerlist.csv"))));
+    QVERIFY(QDir(h.dir()).mkdir(QStringLiteral("playerlist.csv")));
+    h.dialogs.clear();
+    save(h);
+    QCOMPARE(titles(h), (QStringList{"Save list", "Save list"}));
+    QVERIFY(h.dialogs.messages().last().text.startsWith("Could not append to playerlist.csv\r"));
+    QCOMPARE(h.dialogs.messages().last().icon, Dialogs::Icon::Exclamation);
 }
 
 void TestPlayersExport::queryModeRowsHaveThreeFields() {
@@ -102,43 +102,9 @@ void TestPlayersExport::queryModeRowsHaveThreeFields() {
     populate(h);
     save(h);
     const QList<QStringList> rows = csvRows(h);
-    QCOMPARE(rows.size(), 3);
-    QCOMPARE(rows[0].size(), 5);
-    QCOMPARE(rows[1].size(), 3);
-    QCOMPARE(rows[1][2], QStringLiteral("Big Bad Wolf"));
-    QCOMPARE(rows[2][2], QStringLiteral("Ace"));
-    QCOMPARE(rows[2][1], QStringLiteral("127.0.0.1:") + QString::number(h.sim.port()));
-}
-
-void TestPlayersExport::cancelWritesNothing() {
-    Harness h;
-    h.connectDirect();
-    populate(h);
-    h.dialogs.setNextAnswer(Dialogs::Answer::Cancel);
-    save(h);
-    QVERIFY(!QFile::exists(h.path(QStringLiteral("playerlist.csv"))));
-    QCOMPARE(titles(h), QStringList{"Save list"});
-}
-
-void TestPlayersExport::emptyListStillCreatesTheFile() {
-    Harness h;
-    save(h);
-    QString text;
-    csvRows(h, &text);
-    QCOMPARE(text, kHeader + QStringLiteral("\r\n"));
-    QCOMPARE(titles(h), (QStringList{"Save list", "Players saved"}));
-}
-
-void TestPlayersExport::unwritableFileIsReported() {
-    Harness h;
-    QVERIFY(QDir(h.dir()).mkdir(QStringLiteral("playerlist.csv")));
-    h.connectDirect();
-    populate(h);
-    save(h);
-    QCOMPARE(titles(h), (QStringList{"Save list", "Save list"}));
-    const ScriptedDialogs::Shown box = h.dialogs.messages().last();
-    QVERIFY(box.text.startsWith(QStringLiteral("Could not append to playerlist.csv\r")));
-    QCOMPARE(box.icon, Dialogs::Icon::Exclamation);
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows[0].mid(1), (QStringList{server(h), "Big Bad Wolf"}));
+    QCOMPARE(rows[1].mid(1), (QStringList{server(h), "Ace"}));
 }
 
 QTEST_MAIN(TestPlayersExport)
