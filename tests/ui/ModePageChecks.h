@@ -1,0 +1,58 @@
+#pragma once
+
+#include "support/Harness.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTest>
+
+#include <algorithm>
+
+// Shows the main window on page and makes it active, so that focus moves can be checked.
+inline void showPage(Harness& h, QWidget* page) {
+    h.main->widgets().SSTab->setCurrentWidget(page);
+    h.main->show();
+    QApplication::setActiveWindow(h.main.get());
+    QVERIFY(QTest::qWaitForWindowActive(h.main.get()));
+}
+
+// The message log, oldest line first.
+inline QStringList logOldestFirst(const Harness& h) {
+    QStringList lines = h.messageLog();
+    std::reverse(lines.begin(), lines.end());
+    return lines;
+}
+
+// Fails unless each of the first `count` datagrams the server received (all when -1) came
+// about a clock second after the one before it.
+inline void verifyAboutASecondApart(const Harness& h, int count = -1) {
+    const QList<qint64> at = h.sim.receivedAtMs();
+    for (int i = 1; i < (count < 0 ? at.size() : count); ++i)
+        QVERIFY2(at.at(i) - at.at(i - 1) >= 0.7 * Harness::kSecondMs,
+                 qPrintable(QString("gap %1: %2 ms").arg(i).arg(at.at(i) - at.at(i - 1))));
+}
+
+// The label whose buddy field is, among frame's labels; null when there is none.
+inline QLabel* labelFor(const QWidget* frame, const QWidget* field) {
+    for (QLabel* label : frame->findChildren<QLabel*>())
+        if (label->buddy() == field)
+            return label;
+    return nullptr;
+}
+
+// The message boxes shown so far, each as "title | text | icon | buttons".
+inline QStringList boxesShown(const Harness& h) {
+    static const char* const icons[] = {"None", "Information", "Exclamation", "Question",
+                                        "Critical"};
+    static const char* const buttons[] = {"Ok", "OkCancel", "YesNo"};
+    QStringList boxes;
+    for (const ScriptedDialogs::Shown& box : h.dialogs.messages())
+        boxes << box.title + " | " + box.text + " | " + icons[int(box.icon)] + " | " +
+                     buttons[int(box.buttons)];
+    return boxes;
+}
+
+// The question before a settings frame sends.
+inline const QString kSetServerQuestion =
+    "Set server | Set server with values in display? | Information | OkCancel";
