@@ -1,22 +1,28 @@
-#include "SimClient.h"
+#include "rcon/Wire1252.h"
+#include "simserver/SimServer.h"
+
+#include <QNetworkDatagram>
+#include <QTemporaryDir>
+#include <QUdpSocket>
+#include <QtTest>
 
 #include <algorithm>
 #include <memory>
 
 using namespace Qt::StringLiterals;
 
-Q_DECLARE_METATYPE(SimPlayer)
-
 namespace {
-const QByteArray kPrint = SimClient::kPrint;
+
+const QByteArray kOob{"\xff\xff\xff\xff", 4};
+const QByteArray kPrint = kOob + "print\n";
+
 QByteArray oob(const QByteArray& body) {
-    return SimClient::oob(body);
+    return kOob + body;
 }
 
 // Fields in status order: num score ping guid name lastmsg address qport rate.
-SimPlayer player(int num, int score, const QString& ping, const QString& name,
-                 const QString& address = u"127.0.0.1:28960"_s, int qport = 1234) {
-    return {num, score, ping, "465030", name, 0, address, qport, 25000};
+SimPlayer player(int num, int score, const QString& ping, const QString& name) {
+    return {num, score, ping, "465030", name, 0, u"127.0.0.1:28960"_s, 1234, 25000};
 }
 
 // Text-only data tables: the first entry of each row is its tag.
@@ -30,26 +36,63 @@ void textTable(std::initializer_list<const char*> columns,
             data << QString::fromUtf8(*it);
     }
 }
+
+// A bare rcon client on loopback: it keeps every datagram that comes back, in arrival order.
+class Client {
+public:
+    explicit Client(const SimServer& server) : m_server(server) {
+        m_socket.bind(QHostAddress::LocalHost, 0);
+        QObject::connect(&m_socket, &QUdpSocket::readyRead, &m_socket, [this] {
+            while (m_socket.hasPendingDatagrams())
+                replies << m_socket.receiveDatagram().data();
+        });
+    }
+    quint16 localPort() const { return m_socket.localPort(); }
+    void send(const QByteArray& bytes) {
+        m_socket.writeDatagram(bytes, QHostAddress::LocalHost, m_server.port());
+    }
+    void rcon(const QString& command, const QString& password = u"secret"_s) {
+        send(oob("rcon ") + wire1252::encode(password) + ' ' + wire1252::encode(command));
+    }
+    // The console text of each reply so far; empty for datagrams that are not prints.
+    QStringList printTexts() const {
+        QStringList texts;
+        for (const QByteArray& r : replies)
+            texts << (r.startsWith(kPrint) ? wire1252::decode(r.mid(kPrint.size())) : QString());
+        return texts;
+    }
+    // Sends one command and returns the text of what came back first (the replies asked for
+    // this way fit in one datagram); empty on silence.
+    QString ask(const QString& command, const QString& password = u"secret"_s) {
+        replies.clear();
+        rcon(command, password);
+        return QTest::qWaitFor([this] { return !replies.isEmpty(); }, 2000)
+                   ? printTexts().join(QString())
+                   : QString();
+    }
+
+    QList<QByteArray> replies;
+
+private:
+    const SimServer& m_server;
+    QUdpSocket m_socket;
+};
+
 } // namespace
 
-// What a client sees on the wire: framing, refusals, report layouts, limits and loss.
+// What a client sees on the wire from the simulated server: framing, refusals, report
+// layouts, limits and loss, and the data file that sets the server up.
 class TstSimServer : public QObject {
     Q_OBJECT
     std::unique_ptr<SimServer> server;
-    std::unique_ptr<SimClient> client;
-
-    QString ask(const QString& command, const QString& password = u"secret"_s) {
-        return client->ask(command, password);
-    }
-    void rcon(const QString& command) { client->rcon(command); }
-    void send(const QByteArray& bytes) { client->send(bytes); }
+    std::unique_ptr<Client> client;
 
 private slots:
     void init() {
         server = std::make_unique<SimServer>();
         QVERIFY(server->start());
         server->setRateLimitMs(0);
-        client = std::make_unique<SimClient>(*server);
+        client = std::make_unique<Client>(*server);
     }
     void cleanup() {
         client.reset();
@@ -60,7 +103,6 @@ private slots:
         textTable({"serverPassword", "sentPassword", "expected"},
                   {{"wrong", "secret", "wrong", "Bad rconpassword.\n"},
                    {"letter case counts", "secret", "Secret", "Bad rconpassword.\n"},
-                   {"longer", "secret", "secrets", "Bad rconpassword.\n"},
                    {"none set", "", "secret", "No rconpassword set on the server.\n"},
                    {"right", "secret", "secret", "console: ok\n"}});
     }
@@ -68,12 +110,12 @@ private slots:
         QFETCH(QString, serverPassword);
         QFETCH(QString, sentPassword);
         server->setRconPassword(serverPassword);
-        QTEST(ask(u"say ok"_s, sentPassword), "expected");
+        QTEST(client->ask(u"say ok"_s, sentPassword), "expected");
     }
 
     void statusMatchesCapturedLine() {
         server->setPlayers({{2, 0, "29", "465030", "ThorN", 50, "68.63.6.62:-32085", 6597, 5000}});
-        const QString text = ask(u"Status"_s);
+        const QString text = client->ask(u"Status"_s);
         const QStringList lines = text.split(u'\n');
         QCOMPARE(lines.size(), 6);
         QCOMPARE(lines[0], u"map: mp_harbor"_s);
@@ -89,30 +131,6 @@ private slots:
         QVERIFY(text.endsWith(u"\n\n"_s));
     }
 
-    void statusColumns_data() {
-        QTest::addColumn<SimPlayer>("p");
-        QTest::addColumn<QString>("line");
-        const QString tail = u"      0 127.0.0.1:28960        1234 25000"_s;
-        QTest::newRow("colour codes take no room")
-            << player(0, 12, "48", "^1Red^7Baron")
-            << "  0      12   48 465030 ^1Red^7Baron        ^7" + tail;
-        QTest::newRow("connecting, negative score")
-            << player(7, -15, "CNCT", "New Player")
-            << "  7     -15 CNCT 465030 New Player      ^7" + tail;
-        QTest::newRow("long name gets no padding")
-            << player(19, 3, "999", "J\u00fcrgen the Magnificent")
-            << " 19       3  999 465030 J\u00fcrgen the Magnificent^7" + tail;
-        QTest::newRow("22-character address runs into qport")
-            << player(11, 0, "50", "x", "255.255.255.255:-32768", 12345)
-            << QStringLiteral(" 11       0   50 465030 x               ^7      0 "
-                              "255.255.255.255:-3276812345 25000");
-    }
-    void statusColumns() {
-        QFETCH(SimPlayer, p);
-        server->setPlayers({p});
-        QTEST(ask(u"status"_s).split(u'\n').value(3), "line");
-    }
-
     void longReplySplitsWithoutLoss_data() {
         QTest::addColumn<int>("maxBytes");
         QTest::newRow("engine flush") << 1000;
@@ -126,74 +144,53 @@ private slots:
                            u"^%1Soldier %2"_s.arg(i % 10).arg(i));
         server->setPlayers(many);
         server->setMaxPrintBytes(0);
-        const QString whole = ask(u"status"_s);
+        const QString whole = client->ask(u"status"_s);
         QCOMPARE(client->replies.size(), 1);
         QVERIFY(whole.size() > 3 * maxBytes);
 
         server->setMaxPrintBytes(maxBytes);
         client->replies.clear();
-        rcon(u"status"_s);
+        client->rcon(u"status"_s);
         QTRY_COMPARE_WITH_TIMEOUT(client->printTexts().join(QString()).size(), whole.size(), 2000);
         QCOMPARE(client->printTexts().join(QString()), whole);
         QCOMPARE(client->replies.size(), (whole.size() + maxBytes - 1) / maxBytes);
-        for (const QByteArray& r : std::as_const(client->replies)) {
-            QVERIFY(r.startsWith(kPrint));
-            QVERIFY(r.size() - kPrint.size() <= maxBytes);
-        }
+        for (const QByteArray& r : std::as_const(client->replies))
+            QVERIFY(r.startsWith(kPrint) && r.size() - kPrint.size() <= maxBytes);
     }
 
     void cvarlistMatchesPrefix_data() {
-        const char* mp = "        scr_allow_m1carbine \"1\"\n        scr_allow_m1garand \"1\"\n"
-                         "        scr_allow_mp40 \"1\"\n        scr_allow_mp44 \"1\"\n"
-                         "        scr_allow_mg34 \"1\"\n        scr_allow_mg30cal \"1\"\n";
-        textTable({"command", "lines"},
-                  {{"wildcard", "cvarlist setf*", "        setfriendlyfire \"2\"\n"},
-                   {"letter case ignored", "CVARLIST SETF*", "        setfriendlyfire \"2\"\n"},
-                   {"flags", "cvarlist sv_host*", "S   A   sv_hostname \"Vostrel Test Server\"\n"},
-                   {"bare name is a prefix", "cvarlist sv_maprotation",
-                    "        sv_maprotation \"gametype dm map mp_harbor gametype sd map "
-                    "mp_carentan\"\n        sv_maprotationcurrent \"\"\n"},
-                   {"registration order", "cvarlist scr_allow_m*", mp}});
+        textTable(
+            {"command", "lines"},
+            {{"wildcard", "cvarlist setf*", "        setfriendlyfire \"2\"\n"},
+             {"letter case ignored", "CVARLIST SETF*", "        setfriendlyfire \"2\"\n"},
+             {"flags", "cvarlist sv_host*", "S   A   sv_hostname \"Vostrel Test Server\"\n"}});
     }
     void cvarlistMatchesPrefix() {
         QFETCH(QString, command);
         QFETCH(QString, lines);
         const QString total = QString::number(server->cvarNames().size());
-        QCOMPARE(ask(command), lines + "\n" + total + " total cvars\n" + total + " cvar indexes\n");
+        QCOMPARE(client->ask(command),
+                 lines + "\n" + total + " total cvars\n" + total + " cvar indexes\n");
     }
 
-    void consoleCommands_data() {
+    void assignments_data() {
         textTable(
             {"command", "reply", "name", "value"},
             {{"quoted, no blank", "scr_allow_mp40\"0\"", "", "scr_allow_mp40", "0"},
              {"quoted with blank", "scr_allow_bazooka \"0\"", "", "SCR_ALLOW_BAZOOKA", "0"},
-             {"set joins words", "set sv_hostname My  Server", "", "sv_hostname", "My Server"},
              {"plain takes one word", "sv_hostname My Server", "", "sv_hostname", "My"},
-             {"set creates", "set brand_new 5", "", "brand_new", "5"},
-             {"rotation", "sv_maprotationcurrent \"gametype sd map mp_ship\"", "",
-              "sv_maprotationcurrent", "gametype sd map mp_ship"},
+             {"set joins words", "set sv_hostname My  Server", "", "sv_hostname", "My Server"},
              {"read only", "set mapname mp_ship", "mapname is read only.\n", "mapname",
               "mp_harbor"},
-             {"query", "scr_killcam", "\"scr_killcam\" is:\"1^7\" default:\"1^7\"\n", "scr_killcam",
-              "1"},
              {"latched", "set g_gametype sd", "g_gametype will be changed upon restarting.\n",
-              "g_gametype", "dm"},
-             {"say", "say hello  world", "console: hello world\n", "", ""},
-             {"tell empty slot", "tell 2 hi", "Client 2 is not active\n", "", ""},
-             {"tell active slot", "tell 0 hi", "", "", ""},
-             {"unknown", "xyz 1", "Unknown command \"xyz\"\n", "", ""},
-             {"exec", "exec server", "execing server.cfg\n", "", ""},
-             {"exec missing", "exec nope.cfg", "couldn't exec nope.cfg\n", "", ""},
-             {"missing map", "map mp_nowhere", "Can't find map maps/mp/mp_nowhere.bsp\n", "", ""}});
+              "g_gametype", "dm"}});
     }
-    void consoleCommands() {
+    void assignments() {
         QFETCH(QString, command);
         QFETCH(QString, name);
-        server->setPlayers({player(0, 0, "50", "a")});
-        QTEST(ask(command), "reply");
+        QTEST(client->ask(command), "reply");
         QCOMPARE(client->replies.size(), 1);
-        if (!name.isEmpty())
-            QTEST(server->cvar(name), "value");
+        QTEST(server->cvar(name), "value");
     }
 
     void rateLimit_data() {
@@ -209,8 +206,8 @@ private slots:
         QFETCH(QString, firstPassword);
         server->setRateLimitMs(limitMs);
         client->rcon(u"say a"_s, firstPassword);
-        rcon(u"say b"_s);
-        send(oob("getstatus")); // never limited; its answer marks the end of the burst
+        client->rcon(u"say b"_s);
+        client->send(oob("getstatus")); // never limited; its answer marks the end of the burst
         QTRY_VERIFY_WITH_TIMEOUT(!client->replies.isEmpty() &&
                                      client->replies.last().startsWith(oob("statusResponse")),
                                  2000);
@@ -219,30 +216,26 @@ private slots:
         QCOMPARE(server->received().size(), 3);
         if (limitMs > 0) {
             QTest::qWait(limitMs + 50);
-            QCOMPARE(ask(u"say c"_s), u"console: c\n"_s);
+            QCOMPARE(client->ask(u"say c"_s), u"console: c\n"_s);
         }
     }
 
-    void dropHooks() {
+    void droppedRepliesAreStillProcessed() {
         server->dropNextReplies(2);
-        rcon(u"say one"_s);
-        rcon(u"set scr_killcam 0"_s);
-        QCOMPARE(ask(u"say two"_s), u"console: two\n"_s);
+        client->rcon(u"say one"_s);
+        client->rcon(u"set scr_killcam 0"_s);
+        QCOMPARE(client->ask(u"say two"_s), u"console: two\n"_s);
         QCOMPARE(client->replies.size(), 1);           // nothing came back for the first two
         QCOMPARE(server->cvar("scr_killcam"), u"0"_s); // processed all the same
-        server->dropNextRequests(1);
-        rcon(u"set scr_killcam 1"_s);
-        QCOMPARE(ask(u"say three"_s), u"console: three\n"_s);
-        QCOMPARE(server->cvar("scr_killcam"), u"0"_s);
-        QCOMPARE(server->receivedCommands(), QStringList({"say one", "set scr_killcam 0", "say two",
-                                                          "set scr_killcam 1", "say three"}));
+        QCOMPARE(server->receivedCommands(),
+                 QStringList({"say one", "set scr_killcam 0", "say two"}));
     }
 
     void getstatusLayout() {
         server->setPlayers({player(4, 3, "29", "ThorN"), player(6, 0, "CNCT", "^1New")});
         server->setCvar("sv_privateClients", QString());
         server->setMaxPrintBytes(50); // getstatus is never split
-        send(oob("getstatus"));
+        client->send(oob("getstatus"));
         QTRY_COMPARE_WITH_TIMEOUT(client->replies.size(), 1, 2000);
         QCOMPARE(client->replies[0],
                  oob("statusResponse\n"
@@ -251,10 +244,6 @@ private slots:
                      "\\sv_hostname\\Vostrel Test Server\\sv_maxclients\\20\\sv_maxPing\\0"
                      "\\sv_maxRate\\10000\\sv_minPing\\0\\sv_pure\\1\\pswrd\\0\n"
                      "3 29 \"ThorN\"\n0 999 \"^1New\"\n"));
-        server->setGetstatusOverride("statusResponse\n\\g_gametype\\sd\n");
-        send(oob("getstatus"));
-        QTRY_COMPARE_WITH_TIMEOUT(client->replies.size(), 2, 2000);
-        QCOMPARE(client->replies[1], oob("statusResponse\n\\g_gametype\\sd\n"));
     }
 
     void listings_data() {
@@ -269,43 +258,33 @@ private slots:
         server->setMaps({"mp_harbor", "mp_ship.bsp"});
         server->setCfgFiles({"server.cfg", "cfgs/sd.cfg", "readme.txt"});
         QFETCH(QString, command);
-        QTEST(ask(command), "reply");
+        QTEST(client->ask(command), "reply");
     }
 
     void kickRemovesPlayer_data() {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("reply");
-        QTest::addColumn<QList<int>>("left");
-        const struct {
-            const char *tag, *command, *reply;
-            QList<int> left;
-        } rows[] = {
-            {"kick slot", "clientkick 1", "J\u00fcrgen^7 was kicked\n", {0, 3}},
-            {"ban", "banclient 0", "^1Red^7Baron^7 was banned\n", {1, 3}},
-            {"temp ban", "tempbanclient 3", "Zed^7 was temporarily banned\n", {0, 1}},
-            {"by name", "kick redbaron", "^1Red^7Baron^7 was kicked\n", {1, 3}},
-            {"empty slot", "clientkick 2", "Bad client slot: 2\n", {0, 1, 3}},
-        };
-        for (const auto& r : rows)
-            QTest::newRow(r.tag) << QString::fromUtf8(r.command) << QString::fromUtf8(r.reply)
-                                 << r.left;
+        textTable({"command", "reply", "left"},
+                  {{"kick slot", "clientkick 1", "J\u00fcrgen^7 was kicked\n", "0 3"},
+                   {"ban", "banclient 0", "^1Red^7Baron^7 was banned\n", "1 3"},
+                   {"temp ban", "tempbanclient 3", "Zed^7 was temporarily banned\n", "0 1"},
+                   {"by name", "kick redbaron", "^1Red^7Baron^7 was kicked\n", "1 3"},
+                   {"empty slot", "clientkick 2", "Bad client slot: 2\n", "0 1 3"}});
     }
     void kickRemovesPlayer() {
         server->setPlayers({player(0, 0, "5", "^1Red^7Baron"), player(1, 0, "5", "J\u00fcrgen"),
                             player(3, 0, "5", "Zed")});
         QFETCH(QString, command);
-        QTEST(ask(command), "reply");
-        QList<int> left;
+        QTEST(client->ask(command), "reply");
+        QStringList left;
         for (const SimPlayer& p : server->players())
-            left << p.num;
-        QTEST(left, "left");
+            left << QString::number(p.num);
+        QTEST(left.join(' '), "left");
     }
 
     void receivedKeepsEverythingInOrder() {
         const QList<QByteArray> sent{oob("getstatus"), oob("rcon secret  two blanks "), "no header",
                                      oob("rcon wrong say x")};
         for (const QByteArray& bytes : sent)
-            send(bytes);
+            client->send(bytes);
         QTRY_COMPARE_WITH_TIMEOUT(server->received().size(), sent.size(), 2000);
         QCOMPARE(server->received(), sent);
         QCOMPARE(server->receivedCommands(),
@@ -316,6 +295,45 @@ private slots:
         QCOMPARE(server->lastClientPort(), client->localPort());
         server->clearReceived();
         QVERIFY(server->received().isEmpty() && server->receivedCommands().isEmpty());
+    }
+
+    void dataFile_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("badLine"); // 0: loads
+        QTest::newRow("good")
+            << QByteArray("# sample\n[cvars]\nsv_hostname = \"  Spaced  \"\nscr_new = 7\n"
+                          "[serverinfo]\nsv_punkbuster = 0\n[players]\n"
+                          "5 10 CNCT 99 \"^2Big Joe\" 20 127.0.0.1:1 999 3000\n"
+                          "[maps]\nmp_one\nmp_two.bsp\n[cfgs]\nserver.cfg\n")
+            << 0;
+        QTest::newRow("unknown section") << QByteArray("[cvars]\na = 1\n[bogus]\n") << 3;
+        QTest::newRow("no section") << QByteArray("a = 1\n") << 1;
+        QTest::newRow("no equals sign") << QByteArray("[cvars]\na 1\n") << 2;
+        QTest::newRow("player number") << QByteArray("[players]\nx 1 50 0 \"n\"\n") << 2;
+        QTest::newRow("player fields") << QByteArray("[players]\n1 1 50 0\n") << 2;
+    }
+    void dataFile() {
+        QFETCH(QByteArray, content);
+        QFETCH(int, badLine);
+        QTemporaryDir dir;
+        QFile file(dir.filePath("sim.ini"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+        QString error;
+        QCOMPARE(server->loadDataFile(file.fileName(), &error), badLine == 0);
+        if (badLine != 0) {
+            QVERIFY2(error.startsWith(u"line %1:"_s.arg(badLine)), qPrintable(error));
+            QCOMPARE(server->players().size(), 3); // a broken file changes nothing
+            QVERIFY(server->cvar("a").isNull());
+            return;
+        }
+        QCOMPARE(server->cvar("sv_hostname"), u"  Spaced  "_s);
+        QCOMPARE(server->cvar("scr_new"), u"7"_s);
+        QVERIFY(server->cvarFlags("sv_punkbuster").contains(u'S'));
+        QCOMPARE(server->players(), QList<SimPlayer>({{5, 10, "CNCT", "99", "^2Big Joe", 20,
+                                                       "127.0.0.1:1", 999, 3000}}));
+        QCOMPARE(server->maps(), QStringList({"mp_one", "mp_two"}));
+        QCOMPARE(server->cfgFiles(), QStringList{"server.cfg"});
     }
 };
 
