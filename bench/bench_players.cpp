@@ -79,6 +79,8 @@ void report(const char* what, qint64 ns, int iterations) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QList<SimPlayer> players = fullServer();
     const QString reply = collectedReport(players);
