@@ -61,12 +61,12 @@ bool apply(Session& session) {
     const QStringList all = commands();
     for (const QString& command : all) {
         session.sendinfo(command, true);
-        if (session.state().notconnected)
+        if (session.sendRefused())
             return false;
         QCoreApplication::processEvents();
     }
     session.sendinfo(announcement(), true);
-    return !session.state().notconnected;
+    return !session.sendRefused();
 }
 
 } // namespace clanbase

@@ -39,11 +39,11 @@ bool change(Session& session, int value) {
     if (value < 0 || value >= modes().size())
         return false;
     session.sendinfo(command(value), true);
-    if (session.state().notconnected)
+    if (session.sendRefused())
         return false;
     pausesecs(1);
     session.sendinfo(announcement(value), true);
-    if (session.state().notconnected)
+    if (session.sendRefused())
         return false;
     session.addmessage(modes().at(value).logText);
     return true;

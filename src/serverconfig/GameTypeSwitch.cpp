@@ -54,7 +54,7 @@ void GameTypeSwitch::cmdsethob_Click() {
 
 void GameTypeSwitch::switchTo(const GameType& type) {
     m_session.sendinfo(command(type), true);
-    if (m_session.state().notconnected)
+    if (m_session.sendRefused())
         return;
     pausesecs(1);
     m_session.addmessage(type.logText);

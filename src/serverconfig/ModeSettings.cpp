@@ -21,7 +21,7 @@ QString plainCommand(const QString& variable, const QString& value) {
 
 bool sendPlain(Session& session, const QString& variable, const QString& value) {
     session.sendinfo(plainCommand(variable, value), false);
-    return !session.state().notconnected;
+    return !session.sendRefused();
 }
 
 } // namespace modesettings

@@ -24,7 +24,8 @@ std::optional<qint16> wholeValue(const QString& text) {
     if (!value)
         return std::nullopt;
     const double rounded = std::nearbyint(*value); // the default rounding: halves to even
-    if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max())
+    if (rounded < std::numeric_limits<qint16>::min() ||
+        rounded > std::numeric_limits<qint16>::max())
         return std::nullopt;
     return qint16(rounded);
 }
@@ -34,6 +35,8 @@ bool wholeInRange(const QString& text, int low, int high) {
     return value && *value >= low && *value <= high;
 }
 
-qint16 wholeOrZero(const QString& text) { return wholeValue(text).value_or(0); }
+qint16 wholeOrZero(const QString& text) {
+    return wholeValue(text).value_or(0);
+}
 
 } // namespace numbers

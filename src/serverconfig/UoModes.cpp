@@ -186,7 +186,7 @@ bool send(Session& session, const Mode& mode, const QStringList& texts,
         const Box& b = mode.boxes.at(i);
         const int state = boxStates.value(i);
         session.sendinfo(boxCommand(b.variable, state), false);
-        if (session.state().notconnected)
+        if (session.sendRefused())
             return false;
         session.addmessage(b.logPrefix + QString::number(state));
     }

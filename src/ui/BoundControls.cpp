@@ -98,7 +98,7 @@ bool readListing(Session& session, const QString& command, double pauseAfter) {
 }
 
 bool lastSendWent(Session& session) {
-    return !session.state().notconnected && !session.state().noroute;
+    return !session.sendRefused();
 }
 
 bool sendControl(Session& session, BoundControl& control, const QString& command,

@@ -422,7 +422,6 @@ void PlayersPage::removeSelectedPlayer(Removal variant) {
     const RemovalTexts& t =
         variant == Removal::Kick ? kick : (variant == Removal::Ban ? ban : tempBan);
     Dialogs& dialogs = m_session.dialogs();
-    SharedState& state = m_session.state();
 
     QString stage = QStringLiteral("Top");
     const int row = selectedRow();
@@ -441,7 +440,7 @@ void PlayersPage::removeSelectedPlayer(Removal variant) {
     const QString num = m_msfplayers->item(row - 1, playercol::Num)->text();
 
     m_session.sendinfo(t.command + num);
-    if (state.notconnected || state.noroute)
+    if (m_session.sendRefused())
         return; // nothing went out
     if (variant == Removal::Ban)
         stage = QStringLiteral("Middle");
@@ -560,7 +559,7 @@ void PlayersPage::kickDuePlayers() {
         for (const Player999Entry& entry : watch.due(state.options.autokick999int)) {
             if (linkUp) {
                 m_session.sendinfo(QStringLiteral("clientkick ") + entry.num);
-                linkUp = !state.notconnected && !state.noroute;
+                linkUp = !m_session.sendRefused();
             }
             if (linkUp) {
                 m_session.addmessage(QStringLiteral("Player Auto Kicked for 999 ping [") +
