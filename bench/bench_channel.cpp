@@ -1,8 +1,8 @@
 // Figures for the command channel and the RCON pane. Prints, asserts nothing.
+#include "rcon/WaitClock.h"
 #include "simserver/SimServer.h"
 #include "ui/Main.h"
 #include "ui/QtDialogs.h"
-#include "rcon/WaitClock.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -14,19 +14,19 @@
 
 namespace {
 
-// Microseconds per addrcon append once the pane already holds `lines` lines.
+// Microseconds per appendRcon append once the pane already holds `lines` lines.
 double appendCost(Main& main, int lines) {
     main.widgets().txtoutput->clear();
     QString block;
     for (int i = 0; i < 1000; ++i)
         block += QStringLiteral("line %1 of earlier server output\r\n").arg(i);
     for (int done = 0; done < lines; done += 1000)
-        main.addrcon(block);
+        main.appendRcon(block);
     const int samples = 200;
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < samples; ++i)
-        main.addrcon(QStringLiteral("console: one more reply line\r\n"));
+        main.appendRcon(QStringLiteral("console: one more reply line\r\n"));
     return double(timer.nsecsElapsed()) / 1000.0 / samples;
 }
 
@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
     QtDialogs dialogs;
     Main main(dialogs);
 
-    std::printf("addrcon, one append (microseconds):\n");
+    std::printf("appendRcon, one append (microseconds):\n");
     for (int lines : {1000, 10000, 100000})
         std::printf("  pane of %6d lines: %8.1f\n", lines, appendCost(main, lines));
 

@@ -33,9 +33,9 @@ public:
 
 class NullSink : public OutputSink {
 public:
-    void addrcon(const QString&) override {}
-    void addmessage(const QString&) override {}
-    void showprogress(const QString&, const QString&) override {}
+    void appendRcon(const QString&) override {}
+    void addMessage(const QString&) override {}
+    void showProgress(const QString&, const QString&) override {}
     bool activeWindowMinimised() const override { return false; }
 };
 

@@ -3,21 +3,27 @@
 #include "rcon/OutputSink.h"
 
 Session::Session(Dialogs& dialogs, OutputSink& out, QObject* parent)
-    : QObject(parent), m_dialogs(dialogs), m_out(out), m_channel(m_state, dialogs, out, this) {}
+    : QObject(parent), m_dialogs(dialogs), m_out(out), m_client(dialogs, out, this) {}
 
-void Session::setConnectTag(const QString& tag) {
-    if (tag == m_connectTag)
+void Session::setConnection(ConnectionState state) {
+    if (state == m_connection)
         return;
-    m_connectTag = tag;
-    emit connectTagChanged(tag);
+    m_connection = state;
+    emit connectionChanged(state);
 }
 
-void Session::addmessage(const QString& text) {
-    m_out.addmessage(text);
+void Session::addMessage(const QString& text) {
+    m_out.addMessage(text);
 }
-void Session::addrcon(const QString& text) {
-    m_out.addrcon(text);
+
+void Session::appendRcon(const QString& text) {
+    m_out.appendRcon(text);
 }
-void Session::showprogress(const QString& text, const QString& mode) {
-    m_out.showprogress(text, mode);
+
+void Session::showProgress(const QString& text, ProgressMode mode) {
+    m_out.showProgress(text, mode);
+}
+
+void Session::hideProgress() {
+    m_out.hideProgress();
 }

@@ -1,49 +1,53 @@
 #pragma once
 
 #include "SharedState.h"
-#include "rcon/RconChannel.h"
+#include "rcon/OutputSink.h"
+#include "rcon/PlanRunner.h"
+#include "rcon/RconClient.h"
 
 #include <QObject>
 
 class Dialogs;
-class OutputSink;
 
-// What every page works with: the shared state, the command channel, the dialogs and the
-// three outputs, and the connected state (the tag of the connect button).
+enum class ConnectionState { Disconnected, Connecting, Connected };
+
+// What every page works with: the shared state, the command client, the dialogs, the three
+// outputs and the connection state.
 class Session : public QObject {
     Q_OBJECT
 public:
     Session(Dialogs& dialogs, OutputSink& out, QObject* parent = nullptr);
 
     SharedState& state() { return m_state; }
-    RconChannel& channel() { return m_channel; }
+    RconClient& client() { return m_client; }
     Dialogs& dialogs() { return m_dialogs; }
     OutputSink& out() { return m_out; }
 
-    // "YES" while connected, "NO" otherwise.
-    QString connectTag() const { return m_connectTag; }
-    bool isConnected() const { return m_connectTag == QLatin1String("YES"); }
-    void setConnectTag(const QString& tag);
+    ConnectionState connection() const { return m_connection; }
+    bool isConnected() const { return m_connection == ConnectionState::Connected; }
+    void setConnection(ConnectionState state);
 
-    // Shortcuts to the channel and outputs.
-    void sendinfo(const QString& comm, bool quietmode = false) {
-        m_channel.sendinfo(comm, quietmode);
+    void addMessage(const QString& text);
+    void appendRcon(const QString& text);
+    void showProgress(const QString& text, ProgressMode mode = ProgressMode::Replace);
+    void hideProgress();
+
+    // Queues one request for context; see RconClient::send.
+    void send(const Request& request, QObject* context, ReplyHandler done = {}) {
+        m_client.send(request, context, std::move(done));
     }
-    void addmessage(const QString& text);
-    void addrcon(const QString& text);
-    void showprogress(const QString& text, const QString& mode);
-    QString getquoted(const QString& key) const { return ::getquoted(m_state.response, key); }
-    // The last send never left: no open socket, or no route to the server. Sequences stop
-    // there, so nothing is logged as done that was not sent.
-    bool sendRefused() const { return m_state.notconnected || m_state.noroute; }
+    // Sends a plan for context; see runPlan.
+    void run(const Plan& plan, QObject* context, PlanHandler done = {}, StepHandler onStep = {}) {
+        runPlan(m_client, m_out, plan, context, std::move(done), std::move(onStep));
+    }
 
 signals:
-    void connectTagChanged(const QString& tag);
+    void connectionChanged(ConnectionState state);
 
 private:
     Dialogs& m_dialogs;
     OutputSink& m_out;
     SharedState m_state;
-    RconChannel m_channel;
-    QString m_connectTag = QStringLiteral("NO");
+    RconClient m_client;
+    ConnectionState m_connection = ConnectionState::Disconnected;
 };

@@ -37,18 +37,8 @@ inline constexpr int kMessageSetSlots = 10;
 
 // The variables every part of the program shares.
 struct SharedState {
-    QString header = QString(4, QChar(0xFF)); // out-of-band prefix
-    QString response;                         // text of the replies since the last send
-    bool collectquiet = false;                // keep replies out of the RCON pane
-    bool gotreply = false;
-    bool nowait = false;       // the next send returns right after sending
-    bool notconnected = false; // the last send found no open socket
-    bool noroute = false;      // the last send failed: host unreachable
-    bool busy = false;         // a long read-out runs; the two timers skip their tick
-    bool automode = false;     // the program, not the operator, started the action
-    bool loading = false;      // the start-up runs
-    qint16 pauselen = 0;
-    qint32 pausestart = 0;
+    bool automode = false; // the program, not the operator, started the action
+    bool loading = false;  // the start-up runs
 
     QString inifile;
     qint32 servercount = 0;

@@ -32,23 +32,84 @@ int pickMessage(const QStringList& messages, qint16& position) {
 
 namespace {
 
-void replaceFirst(QString& text, QLatin1String token, const std::function<QString()>& value) {
-    const qsizetype at = text.indexOf(token, 0, Qt::CaseInsensitive);
-    if (at < 0)
-        return;
-    text.replace(at, token.size(), value ? value() : QString());
+enum class Token { None, IpPort, ServerName, FriendlyFire };
+
+struct Piece {
+    QString text;
+    Token token = Token::None; // a placeholder; None for text as written
+};
+
+// The message cut at its placeholders. Each token is looked for in the written text only,
+// in order, so a placeholder cannot come out of another one's value.
+QList<Piece> cutAtPlaceholders(const QString& message) {
+    QList<Piece> pieces{Piece{message}};
+    const std::pair<QLatin1String, Token> tokens[] = {{QLatin1String("%IP%"), Token::IpPort},
+                                                      {QLatin1String("%SN%"), Token::ServerName},
+                                                      {QLatin1String("%FF%"), Token::FriendlyFire}};
+    for (const auto& [name, token] : tokens) {
+        for (qsizetype i = 0; i < pieces.size(); ++i) {
+            if (pieces[i].token != Token::None)
+                continue;
+            const QString text = pieces[i].text;
+            const qsizetype at = text.indexOf(name, 0, Qt::CaseInsensitive);
+            if (at < 0)
+                continue;
+            pieces[i].text = text.left(at);
+            pieces.insert(i + 1, Piece{QString(), token});
+            pieces.insert(i + 2, Piece{text.mid(at + name.size())});
+            break;
+        }
+    }
+    return pieces;
 }
 
 } // namespace
 
+Placeholders placeholdersIn(const QString& message) {
+    Placeholders found;
+    for (const Piece& piece : cutAtPlaceholders(message)) {
+        found.ipPort |= piece.token == Token::IpPort;
+        found.serverName |= piece.token == Token::ServerName;
+        found.friendlyFire |= piece.token == Token::FriendlyFire;
+    }
+    return found;
+}
+
 QString fillPlaceholders(const QString& message, const PlaceholderValues& values) {
-    QString text = message;
-    replaceFirst(text, QLatin1String("%IP%"), values.ipPort);
-    replaceFirst(text, QLatin1String("%SN%"), values.serverName);
-    replaceFirst(text, QLatin1String("%FF%"), [&values] {
-        return friendlyFireWord(values.friendlyFire ? values.friendlyFire() : QString());
-    });
+    QString text;
+    for (const Piece& piece : cutAtPlaceholders(message)) {
+        switch (piece.token) {
+        case Token::None:
+            text += piece.text;
+            break;
+        case Token::IpPort:
+            text += values.ipPort;
+            break;
+        case Token::ServerName:
+            text += values.serverName;
+            break;
+        case Token::FriendlyFire:
+            text += friendlyFireWord(values.friendlyFire);
+            break;
+        }
+    }
     return text;
+}
+
+QString serverNameListing() {
+    return QStringLiteral("cvarlist sv_hostname");
+}
+
+QString serverNameVariable() {
+    return QStringLiteral("sv_hostname");
+}
+
+QString friendlyFireListing() {
+    return QStringLiteral("cvarlist setfriendlyfire");
+}
+
+QString friendlyFireVariable() {
+    return QStringLiteral("setfriendlyfire");
 }
 
 QString friendlyFireWord(const QString& value) {

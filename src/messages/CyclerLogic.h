@@ -3,8 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
 // The decisions of the message cycler, apart from its timer and the server.
 namespace cycler {
 
@@ -23,15 +21,30 @@ int intervalMinutes(const QString& text);
 // past the end of the set. -1 for a set without messages.
 int pickMessage(const QStringList& messages, qint16& position);
 
-// The live values the placeholders stand for; each is asked only when its token is present.
-struct PlaceholderValues {
-    std::function<QString()> ipPort;       // "%IP%"
-    std::function<QString()> serverName;   // "%SN%"
-    std::function<QString()> friendlyFire; // "%FF%": the raw setfriendlyfire value
+// The placeholders of a message: the first "%IP%", "%SN%" and "%FF%" (any letter case) stand
+// for the server's address and port, its name and its friendly-fire mode. They are found in
+// that order, each in the text the ones before it left; a value put in is never searched.
+struct Placeholders {
+    bool ipPort = false;
+    bool serverName = false;
+    bool friendlyFire = false;
 };
-// Replaces the first "%IP%", "%SN%" and "%FF%" (any letter case), in that order; later
-// occurrences stay as written. The friendly-fire value is shown as its word.
+Placeholders placeholdersIn(const QString& message);
+
+// The live values the placeholders stand for.
+struct PlaceholderValues {
+    QString ipPort;
+    QString serverName;
+    QString friendlyFire; // the raw setfriendlyfire value, shown as its word
+};
+// The message with its placeholders filled; later occurrences stay as written.
 QString fillPlaceholders(const QString& message, const PlaceholderValues& values);
+
+// The listings that read the server name and the friendly-fire mode, and their variables.
+QString serverNameListing();
+QString serverNameVariable();
+QString friendlyFireListing();
+QString friendlyFireVariable();
 
 // 0 "Off", 1 "On", 2 "Reflective", 3 "Shared"; anything else, or no value, gives "".
 QString friendlyFireWord(const QString& value);

@@ -1,10 +1,6 @@
 #include "ClanbasePreset.h"
 
-#include "app/Dialogs.h"
 #include "app/SayPrefix.h"
-#include "app/Session.h"
-
-#include <QCoreApplication>
 
 namespace clanbase {
 
@@ -53,20 +49,17 @@ QString rulesText() {
                           "set logfile \"1\"\r\n");
 }
 
-bool apply(Session& session) {
-    if (session.dialogs().message(question(), questionTitle(), Dialogs::Icon::Information,
-                                  Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
-        return false;
-    session.addmessage(QStringLiteral("Setting server to Clanbase rules....."));
+QString startLine() {
+    return QStringLiteral("Setting server to Clanbase rules.....");
+}
+
+Plan plan() {
+    Plan steps;
     const QStringList all = commands();
-    for (const QString& command : all) {
-        session.sendinfo(command, true);
-        if (session.sendRefused())
-            return false;
-        QCoreApplication::processEvents();
-    }
-    session.sendinfo(announcement(), true);
-    return !session.sendRefused();
+    for (const QString& command : all)
+        steps << Step{Request::unechoed(command)};
+    steps << Step{Request::unechoed(announcement())};
+    return steps;
 }
 
 } // namespace clanbase

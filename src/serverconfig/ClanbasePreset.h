@@ -1,9 +1,9 @@
 #pragma once
 
+#include "rcon/Plan.h"
+
 #include <QString>
 #include <QStringList>
-
-class Session;
 
 // The settings the Clanbase league prescribes for its matches, and the rules text the
 // "Mods" page shows. The commands sent differ from the text in the friendly-fire variable
@@ -20,9 +20,9 @@ QString announcement();
 // The league's rules, lines ending in CR LF.
 QString rulesText();
 
-// Asks, then logs the start, sends every command and announces the result. Cancel sends
-// nothing. Without a connection the first send says so and the rest is not tried; returns
-// whether every command went out.
-bool apply(Session& session);
+// Logged before anything is sent.
+QString startLine();
+// Every command, then the announcement.
+Plan plan();
 
 } // namespace clanbase

@@ -2,8 +2,6 @@
 
 #include "ModeSettings.h"
 #include "NumberRules.h"
-#include "app/Session.h"
-#include "rcon/WaitClock.h"
 
 namespace classicmodes {
 
@@ -172,17 +170,15 @@ std::optional<Failure> firstFailure(const Page& page, const QStringList& texts) 
     return std::nullopt;
 }
 
-bool send(Session& session, const Page& page, const QStringList& texts) {
+Plan plan(const Page& page, const QStringList& texts) {
+    Plan steps;
     for (int i = 0; i < page.fields.size(); ++i) {
         const Field& f = page.fields.at(i);
         const QString text = texts.value(i);
-        if (!modesettings::sendPlain(session, f.variable, text))
-            return false;
-        session.addmessage(f.logPrefix + text);
-        if (i + 1 < page.fields.size())
-            pausesecs(1);
+        steps << Step{Request::shown(modesettings::plainCommand(f.variable, text)),
+                      f.logPrefix + text};
     }
-    return true;
+    return steps;
 }
 
 } // namespace classicmodes

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "rcon/Plan.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
-class Session;
-
 // The limits of the six base-game types as the "COD Modes" page edits them: each page is a
 // few text fields, each bound to one server variable, checked and then sent as plain
-// assignments one second apart. Nothing is read back from the server.
+// assignments. Nothing is read back from the server.
 namespace classicmodes {
 
 // One rule a field's text must pass before anything is sent.
@@ -57,9 +57,7 @@ struct Failure {
 // of that check; nothing when every field passes. Missing texts count as empty.
 std::optional<Failure> firstFailure(const Page& page, const QStringList& texts);
 
-// Sends every field in page order, one second apart, and logs each one with its value.
-// Stops at the first send that found no connection (nothing more is sent or logged) and
-// then returns false.
-bool send(Session& session, const Page& page, const QStringList& texts);
+// Every field in page order, each logged with its value. Missing texts count as empty.
+Plan plan(const Page& page, const QStringList& texts);
 
 } // namespace classicmodes

@@ -1,8 +1,6 @@
 #include "FriendlyFire.h"
 
 #include "app/SayPrefix.h"
-#include "app/Session.h"
-#include "rcon/WaitClock.h"
 
 namespace friendlyfire {
 
@@ -35,18 +33,11 @@ QString announcement(int value) {
     return sayCommand(QLatin1String("Friendly Fire now ") + modes().at(value).word);
 }
 
-bool change(Session& session, int value) {
+Plan changePlan(int value) {
     if (value < 0 || value >= modes().size())
-        return false;
-    session.sendinfo(command(value), true);
-    if (session.sendRefused())
-        return false;
-    pausesecs(1);
-    session.sendinfo(announcement(value), true);
-    if (session.sendRefused())
-        return false;
-    session.addmessage(modes().at(value).logText);
-    return true;
+        return {};
+    return {Step{Request::unechoed(command(value))},
+            Step{Request::unechoed(announcement(value)), modes().at(value).logText}};
 }
 
 } // namespace friendlyfire

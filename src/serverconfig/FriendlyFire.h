@@ -1,9 +1,9 @@
 #pragma once
 
+#include "rcon/Plan.h"
+
 #include <QList>
 #include <QString>
-
-class Session;
 
 // The server's friendly-fire mode, the variable setfriendlyfire: 0 Off, 1 On, 2 Reflective,
 // 3 Shared. A change is announced to the players.
@@ -27,9 +27,8 @@ QString command(int value);
 // The say command that tells the players about the new mode.
 QString announcement(int value);
 
-// Sets the mode, waits a second, announces it and logs it. A value outside 0 to 3 does
-// nothing. When there is no connection the first send says so and nothing more happens;
-// returns whether the change went out.
-bool change(Session& session, int value);
+// Sets the mode, then announces it to the players and logs it. A value outside 0 to 3
+// sends nothing.
+Plan changePlan(int value);
 
 } // namespace friendlyfire

@@ -1,9 +1,8 @@
 #include "GameTypeSwitch.h"
 
-#include "app/Session.h"
-#include "rcon/WaitClock.h"
+namespace gametypes {
 
-const QList<GameTypeSwitch::GameType>& GameTypeSwitch::codTypes() {
+const QList<GameType>& codTypes() {
     static const QList<GameType> types{
         {QStringLiteral("Search && Destroy"), QStringLiteral("sd"),
          QStringLiteral("Mode changed to SD")},
@@ -18,7 +17,7 @@ const QList<GameTypeSwitch::GameType>& GameTypeSwitch::codTypes() {
     return types;
 }
 
-const QList<GameTypeSwitch::GameType>& GameTypeSwitch::uoTypes() {
+const QList<GameType>& uoTypes() {
     static const QList<GameType> types{{QStringLiteral("Domination"), QStringLiteral("dom"),
                                         QStringLiteral("Mode changed to Domination")},
                                        {QStringLiteral("Capture the flag"), QStringLiteral("ctf"),
@@ -28,37 +27,19 @@ const QList<GameTypeSwitch::GameType>& GameTypeSwitch::uoTypes() {
     return types;
 }
 
-const GameTypeSwitch::GameType& GameTypeSwitch::hobType() {
+const GameType& hobType() {
     static const GameType type{QStringLiteral("Set Gametype to HOB"), QStringLiteral("hob"),
                                QStringLiteral("Mode changed to HOB")};
     return type;
 }
 
-QString GameTypeSwitch::command(const GameType& type) {
+QString command(const GameType& type) {
     return QLatin1String("set g_gametype ") + type.word;
 }
 
-void GameTypeSwitch::cmdcod_Click(int index) {
-    if (index >= 0 && index < codTypes().size())
-        switchTo(codTypes().at(index));
+Plan switchPlan(const GameType& type) {
+    return {Step{Request::unechoed(command(type)), type.logText, kSecondsBeforeRestart},
+            Step{Request::noWait(QStringLiteral("map_restart"))}};
 }
 
-void GameTypeSwitch::cmdUOmode_Click(int index) {
-    if (index >= 0 && index < uoTypes().size())
-        switchTo(uoTypes().at(index));
-}
-
-void GameTypeSwitch::cmdsethob_Click() {
-    switchTo(hobType());
-}
-
-void GameTypeSwitch::switchTo(const GameType& type) {
-    m_session.sendinfo(command(type), true);
-    if (m_session.sendRefused())
-        return;
-    pausesecs(1);
-    m_session.addmessage(type.logText);
-    // The server is busy restarting the map and does not answer in time.
-    m_session.state().nowait = true;
-    m_session.sendinfo(QStringLiteral("map_restart"), true);
-}
+} // namespace gametypes

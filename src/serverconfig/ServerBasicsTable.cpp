@@ -82,6 +82,26 @@ QString friendlyFireVariable() {
     return QStringLiteral("setfriendlyfire");
 }
 
+Plan fieldPlan(const Field& field, const QString& value) {
+    Plan steps{
+        Step{Request::shown(varcommand::command(field.form, field.tag, value)), field.logLine}};
+    if (!field.secondTag.isEmpty())
+        steps << Step{Request::shown(varcommand::command(field.form, field.secondTag, value)),
+                      field.logLine};
+    return steps;
+}
+
+Plan setPasswordPlan(const QString& password) {
+    return {Step{Request::unechoed(QStringLiteral("g_password \"") + password + QLatin1Char('"')),
+                 QStringLiteral("Server password added"), kSecondsBeforeRestart},
+            Step{Request::noWait(QStringLiteral("map_restart"))}};
+}
+
+Plan removePasswordPlan() {
+    return {Step{Request::unechoed(QStringLiteral("g_password \"\"")),
+                 QStringLiteral("Server password Removed")}};
+}
+
 QString commonFrameCaption() {
     return QStringLiteral("Common settings");
 }

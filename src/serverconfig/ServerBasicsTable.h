@@ -1,6 +1,7 @@
 #pragma once
 
 #include "VariableCommand.h"
+#include "rcon/Plan.h"
 
 #include <QList>
 #include <QString>
@@ -37,6 +38,16 @@ QList<int> readOrder();
 // The listing and the variable that give the friendly-fire mode.
 QString friendlyFireListing();
 QString friendlyFireVariable();
+
+// What sending one field's value takes: its assignment, and for voting the engine's
+// variable right after the game script's; each logged.
+Plan fieldPlan(const Field& field, const QString& value);
+
+// Seconds the server needs after a new join password before the map restart.
+inline constexpr double kSecondsBeforeRestart = 3;
+// A new join password, then the map restart that makes it take effect.
+Plan setPasswordPlan(const QString& password);
+Plan removePasswordPlan();
 
 QString commonFrameCaption();
 QString viewFrameCaption();

@@ -2,8 +2,6 @@
 
 #include "ModeSettings.h"
 #include "NumberRules.h"
-#include "app/Session.h"
-#include "rcon/WaitClock.h"
 
 #include <cmath>
 
@@ -172,25 +170,21 @@ QString boxCommand(const QString& variable, int state) {
     return variable + QLatin1Char('"') + QString::number(state) + QLatin1Char('"');
 }
 
-bool send(Session& session, const Mode& mode, const QStringList& texts,
-          const QList<int>& boxStates) {
+Plan plan(const Mode& mode, const QStringList& texts, const QList<int>& boxStates) {
+    Plan steps;
     for (int i = 0; i < mode.fields.size(); ++i) {
         const Field& f = mode.fields.at(i);
         const QString text = texts.value(i);
-        if (!modesettings::sendPlain(session, f.variable, text))
-            return false;
-        session.addmessage(f.logPrefix + text);
-        pausesecs(1);
+        steps << Step{Request::shown(modesettings::plainCommand(f.variable, text)),
+                      f.logPrefix + text};
     }
     for (int i = 0; i < mode.boxes.size(); ++i) {
         const Box& b = mode.boxes.at(i);
         const int state = boxStates.value(i);
-        session.sendinfo(boxCommand(b.variable, state), false);
-        if (session.sendRefused())
-            return false;
-        session.addmessage(b.logPrefix + QString::number(state));
+        steps << Step{Request::shown(boxCommand(b.variable, state)),
+                      b.logPrefix + QString::number(state)};
     }
-    return true;
+    return steps;
 }
 
 } // namespace uomodes

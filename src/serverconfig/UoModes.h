@@ -1,12 +1,12 @@
 #pragma once
 
+#include "rcon/Plan.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
-
-class Session;
 
 // The limits of the three United Offensive game types as the "UO: Modes" page edits them:
 // numeric fields sent as plain assignments and check boxes sent in the quoted form.
@@ -72,9 +72,7 @@ std::optional<Failure> firstFailure(const QStringList& texts);
 // The quoted form: the variable directly followed by the state in double quotes.
 QString boxCommand(const QString& variable, int state);
 
-// Sends the numeric fields, each followed by one second, then the check boxes back to
-// back, logging each. Stops at the first send that found no connection and returns false.
-bool send(Session& session, const Mode& mode, const QStringList& texts,
-          const QList<int>& boxStates);
+// The numeric fields, then the check boxes, each logged with its value.
+Plan plan(const Mode& mode, const QStringList& texts, const QList<int>& boxStates);
 
 } // namespace uomodes

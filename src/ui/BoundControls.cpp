@@ -1,7 +1,6 @@
 #include "BoundControls.h"
 
 #include "app/Session.h"
-#include "rcon/WaitClock.h"
 #include "serverconfig/ListingValue.h"
 
 #include <QLabel>
@@ -80,6 +79,65 @@ QString BoundControl::command(varcommand::Form form) const {
 
 namespace bound {
 
+namespace {
+
+// The progress notice of an exchange, as a child of the exchange's context: it goes when
+// the exchange ends, or with the context.
+class ProgressShown : public QObject {
+public:
+    ProgressShown(Session& session, QObject* context, const QString& text)
+        : QObject(context), m_session(&session) {
+        session.showProgress(text);
+    }
+    ~ProgressShown() override {
+        // The session may already be gone when the program ends mid exchange.
+        if (m_session)
+            m_session->hideProgress();
+    }
+
+protected:
+    QPointer<Session> m_session;
+};
+
+// One read-out under way.
+class ReadOutRun : public ProgressShown {
+public:
+    ReadOutRun(Session& session, QObject* context, const QString& progress,
+               const QStringList& listings, ListingHandler apply)
+        : ProgressShown(session, context, progress), m_listings(listings),
+          m_apply(std::move(apply)) {
+        session.client().hold(context);
+    }
+
+    void next() {
+        if (m_index >= m_listings.size()) {
+            finish();
+            return;
+        }
+        m_session->send(
+            Request::listing(m_listings.at(m_index)), parent(), [this](const Reply& reply) {
+                if (reply.status != Reply::Status::Replied || !m_apply(m_index, reply.text)) {
+                    finish();
+                    return;
+                }
+                ++m_index;
+                next();
+            });
+    }
+
+private:
+    void finish() {
+        m_session->client().release(parent());
+        deleteLater();
+    }
+
+    const QStringList m_listings;
+    ListingHandler m_apply;
+    qsizetype m_index = 0;
+};
+
+} // namespace
+
 bool connectedOrWarn(Session& session) {
     if (session.isConnected())
         return true;
@@ -88,44 +146,57 @@ bool connectedOrWarn(Session& session) {
     return false;
 }
 
-bool readListing(Session& session, const QString& command, double pauseAfter) {
-    session.sendinfo(command, true);
-    if (!session.state().gotreply)
-        return false;
-    if (pauseAfter > 0)
-        pausesecs(pauseAfter);
-    return true;
+void readOut(Session& session, QObject* context, const QString& progress,
+             const QStringList& listings, ListingHandler apply) {
+    if (!connectedOrWarn(session))
+        return;
+    auto* run = new ReadOutRun(session, context, progress, listings, std::move(apply));
+    run->next();
 }
 
-bool lastSendWent(Session& session) {
-    return !session.sendRefused();
+Step controlStep(const QString& command, const QString& logLine) {
+    return Step{Request::shown(command), logLine};
 }
 
-bool sendControl(Session& session, BoundControl& control, const QString& command,
-                 const QString& logLine) {
-    session.sendinfo(command, false);
-    if (!lastSendWent(session))
-        return false;
-    session.addmessage(logLine);
-    control.clearChanged();
-    return true;
+void sendPlanFor(Session& session, QObject* context, const Plan& plan,
+                 const QList<BoundControl*>& sent, PlanHandler done, const QString& progress) {
+    QList<QPointer<BoundControl>> controls(sent.begin(), sent.end());
+    QPointer<ProgressShown> shown;
+    if (!progress.isEmpty())
+        shown = new ProgressShown(session, context, progress);
+    auto ended = [shown, done = std::move(done)](const PlanOutcome& outcome) {
+        delete shown.data();
+        if (done)
+            done(outcome);
+    };
+    session.run(plan, context, std::move(ended), [controls](int index, const Reply&) {
+        if (index < controls.size() && controls.at(index))
+            controls.at(index)->clearChanged();
+    });
+}
+
+void sendChanged(Session& session, QObject* context, const QString& question,
+                 const QList<BoundControl*>& controls, const ControlSteps& stepsOf) {
+    if (!confirmed(session, question + QStringLiteral("\rOnly changed values will be sent."),
+                   QStringLiteral("Send to Server?"), Dialogs::Icon::Information))
+        return;
+    Plan plan;
+    // The control a step clears once it went: only the last step of each control does.
+    QList<BoundControl*> clears;
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        if (!controls[i]->isChanged())
+            continue;
+        const Plan steps = stepsOf(i, *controls[i]);
+        for (qsizetype s = 0; s < steps.size(); ++s)
+            clears << (s + 1 == steps.size() ? controls[i] : nullptr);
+        plan << steps;
+    }
+    sendPlanFor(session, context, plan, clears);
 }
 
 bool confirmed(Session& session, const QString& text, const QString& title, Dialogs::Icon icon) {
     return session.dialogs().message(text, title, icon, Dialogs::Buttons::OkCancel) ==
            Dialogs::Answer::Ok;
-}
-
-void sendChanged(Session& session, const QString& question, const QList<BoundControl*>& controls,
-                 const std::function<bool(qsizetype index, BoundControl& control)>& sendOne) {
-    if (!confirmed(session, question + QStringLiteral("\rOnly changed values will be sent."),
-                   QStringLiteral("Send to Server?"), Dialogs::Icon::Information))
-        return;
-    ExchangeScope scope(session, ExchangeScope::Busy);
-    for (qsizetype i = 0; i < controls.size(); ++i) {
-        if (controls[i]->isChanged() && !sendOne(i, *controls[i]))
-            return;
-    }
 }
 
 bool applyState(Session& session, BoundControl& box, const QString& value,
@@ -139,6 +210,18 @@ bool applyState(Session& session, BoundControl& box, const QString& value,
     box.setState(*state);
     box.clearChanged();
     return true;
+}
+
+void disableWhileBusy(Session& session, QObject* context, const QList<QWidget*>& buttons) {
+    QList<QPointer<QWidget>> guarded(buttons.begin(), buttons.end());
+    QObject::connect(&session.client(), &RconClient::busyChanged, context,
+                     [context, guarded](QObject* busyContext, bool busy) {
+                         if (busyContext != context)
+                             return;
+                         for (const QPointer<QWidget>& button : guarded)
+                             if (button)
+                                 button->setEnabled(!busy);
+                     });
 }
 
 QPushButton* button(const QString& name, const QString& caption, const QString& toolTip) {
@@ -169,27 +252,3 @@ QLabel* captionFor(QWidget* control, const QString& caption, const QString& tool
 }
 
 } // namespace bound
-
-ExchangeScope::ExchangeScope(Session& session, int flags) : m_session(session), m_flags(flags) {
-    if (m_flags & CollectQuiet)
-        m_session.state().collectquiet = true;
-    if (m_flags & Busy)
-        m_session.state().busy = true;
-}
-
-ExchangeScope::~ExchangeScope() {
-    if (m_flags & Progress)
-        m_session.showprogress(QString(), QStringLiteral("REP"));
-    if (m_flags & Busy)
-        m_session.state().busy = false;
-    if (m_flags & CollectQuiet)
-        m_session.state().collectquiet = false;
-}
-
-ReadOutScope::ReadOutScope(Session& session, const QString& progress) {
-    if (!bound::connectedOrWarn(session))
-        return;
-    m_scope.emplace(session,
-                    ExchangeScope::CollectQuiet | ExchangeScope::Busy | ExchangeScope::Progress);
-    session.showprogress(progress, QStringLiteral("REP"));
-}

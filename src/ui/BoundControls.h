@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Dialogs.h"
+#include "rcon/PlanRunner.h"
 #include "serverconfig/VariableCommand.h"
 
 #include <QCheckBox>
@@ -9,7 +10,6 @@
 #include <QPointer>
 
 #include <functional>
-#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -72,30 +72,47 @@ namespace bound {
 // The connection test of a read-out: false, after telling the operator, while no server
 // is connected.
 bool connectedOrWarn(Session& session);
-// Asks for a variable listing, quietly, and pauses the given clock seconds for the rest of
-// it. False when no listing came (the channel has told the operator why): a read-out then
-// stops before it overwrites anything with the values of a listing it never saw.
-bool readListing(Session& session, const QString& command, double pauseAfter);
-// Whether the last send left the program: false when it was refused for want of a
-// connection or a route. A sequence stops there, so that nothing unsent is logged as
-// updated and the unsent controls keep their marks.
-bool lastSendWent(Session& session);
-// Sends one control's command (echoed in the RCON pane); when it went, logs the line and
-// clears the control's mark. Returns whether it went.
-bool sendControl(Session& session, BoundControl& control, const QString& command,
-                 const QString& logLine);
+
+// Sets the controls from one listing's reply; false stops the read-out there.
+using ListingHandler = std::function<bool(qsizetype index, const QString& reply)>;
+
+// A read-out for `context`: when a server is connected (else the operator is told), shows the
+// progress notice and asks for the listings one after the other, quietly; after each reply
+// `apply` sets the controls from it. A listing that did not come ends the read-out before
+// anything is overwritten with the values of a reply never seen. The notice goes when the
+// read-out ends, also when its context goes first.
+void readOut(Session& session, QObject* context, const QString& progress,
+             const QStringList& listings, ListingHandler apply);
+
+// The steps that send one control.
+using ControlSteps = std::function<Plan(qsizetype index, BoundControl& control)>;
+
+// The send of a settings page: after the operator's OK to the question (its first line; the
+// second says that only changes go), sends the steps of each changed control in order, and
+// clears a control's mark once its last step went. Stops at the first step that did not go,
+// so unsent controls keep their marks.
+void sendChanged(Session& session, QObject* context, const QString& question,
+                 const QList<BoundControl*>& controls, const ControlSteps& stepsOf);
+// Sends the plan; each control in `sent` has its mark cleared once its step (by position)
+// went. `done` runs when the plan ends. With a progress text, the notice shows it until the
+// plan ends, also when its context goes first.
+void sendPlanFor(Session& session, QObject* context, const Plan& plan,
+                 const QList<BoundControl*>& sent, PlanHandler done = {},
+                 const QString& progress = QString());
+
+// One step that sends a control's command, echoed in the RCON pane, and logs the line.
+Step controlStep(const QString& command, const QString& logLine);
+
 // The operator's OK to a send: the question with OK and Cancel.
 bool confirmed(Session& session, const QString& text, const QString& title, Dialogs::Icon icon);
-// The send of a settings page: after the operator's OK to the question (its first line; the
-// second says that only changes go), sends each changed control in order through sendOne,
-// with the busy flag up, and stops at the first send that did not go.
-void sendChanged(Session& session, const QString& question, const QList<BoundControl*>& controls,
-                 const std::function<bool(qsizetype index, BoundControl& control)>& sendOne);
 // Puts a listing value into a check box and clears its mark. A value that is no box state
 // means the listing cannot be trusted: the operator is told with the given text, the box is
 // left alone and the read-out stops (false).
 bool applyState(Session& session, BoundControl& box, const QString& value,
                 const QString& slowServerText);
+
+// Disables the buttons while `context` has a request or a sequence under way.
+void disableWhileBusy(Session& session, QObject* context, const QList<QWidget*>& buttons);
 
 // A push button with its control name, caption and tool tip.
 QPushButton* button(const QString& name, const QString& caption,
@@ -110,31 +127,3 @@ QLabel* captionFor(QWidget* control, const QString& caption, const QString& tool
                    const QString& labelName);
 
 } // namespace bound
-
-// Raises the collect-quietly and busy flags for a read-out or a send and lowers them
-// (closing the progress notice when asked) however the operation ends.
-class ExchangeScope {
-public:
-    enum Flag { CollectQuiet = 0x1, Busy = 0x2, Progress = 0x4 };
-    ExchangeScope(Session& session, int flags);
-    ~ExchangeScope();
-
-    ExchangeScope(const ExchangeScope&) = delete;
-    ExchangeScope& operator=(const ExchangeScope&) = delete;
-
-private:
-    Session& m_session;
-    int m_flags;
-};
-
-// A read-out's frame: when a server is connected (else the operator is told and started() is
-// false), raises the collect-quietly and busy flags and shows the progress notice with the
-// given text, and takes them all down again however the read-out ends.
-class ReadOutScope {
-public:
-    ReadOutScope(Session& session, const QString& progress);
-    bool started() const { return m_scope.has_value(); }
-
-private:
-    std::optional<ExchangeScope> m_scope;
-};

@@ -10,11 +10,9 @@
 #include "pages/MessagesPage.h"
 #include "pages/MiscPage.h"
 #include "pages/PlayersPage.h"
-#include "rcon/WaitClock.h"
+#include "rcon/ReplyText.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QHostInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -25,9 +23,6 @@
 #include <functional>
 
 namespace {
-
-// Seconds the public status query may take before the server counts as silent.
-constexpr int kStatusWaits = 5;
 
 const QString kErrorTitle = QStringLiteral("Error...");
 const QString kNoConnectionTitle = QStringLiteral("No connection");
@@ -51,38 +46,42 @@ bool isListKey(const QKeyEvent* key) {
 ConnectController::ConnectController(Session& session, MainWidgets& widgets, Pages& pages,
                                      LogActions& logs, QObject* parent)
     : QObject(parent), m_session(session), m_widgets(widgets), m_pages(pages), m_logs(logs) {
-    connect(&session.channel(), &RconChannel::closedByError, this,
+    connect(&session.client(), &RconClient::closedByError, this,
             &ConnectController::onClosedByError);
     // A locked combo box must not change its value through its list either.
     m_widgets.comserver->installEventFilter(this);
     m_widgets.comport->installEventFilter(this);
 }
 
-void ConnectController::cmdconnect_Click() {
-    if (m_session.isConnected()) {
+void ConnectController::connectClicked() {
+    switch (m_session.connection()) {
+    case ConnectionState::Connected:
         disconnectFromServer();
         return;
-    }
-    // A click that arrives while a connect waits for the server would start a second one.
-    if (m_connecting)
+    case ConnectionState::Connecting:
+        // One connect at a time: the click waits for the one under way.
         return;
-    m_connecting = true;
-    connectToServer();
-    m_connecting = false;
+    case ConnectionState::Disconnected:
+        connectToServer();
+        return;
+    }
 }
 
-void ConnectController::progress(const QString& text, const char* mode) {
-    m_session.showprogress(text, QLatin1String(mode));
+void ConnectController::progress(const QString& text, ProgressMode mode, bool quietly) {
+    if (!quietly)
+        m_session.showProgress(text, mode);
 }
 
 void ConnectController::refuse(const QString& text, const QString& title) {
     m_session.dialogs().message(text, title, Dialogs::Icon::Exclamation);
-    progress({}, "REP");
+    closeAndStop();
 }
 
 void ConnectController::closeAndStop() {
-    m_session.channel().close();
-    progress({}, "REP");
+    m_session.client().close();
+    m_session.hideProgress();
+    m_session.setConnection(ConnectionState::Disconnected);
+    emit connectEnded();
 }
 
 void ConnectController::setFieldsLocked(bool locked) {
@@ -128,43 +127,9 @@ void ConnectController::saveAndClearLogs() {
     }
 }
 
-std::optional<QHostAddress> ConnectController::resolve(const QString& host) {
-    QHostAddress literal;
-    if (literal.setAddress(host))
-        return literal;
-
-    // Looked up in the background; the window stays live meanwhile.
-    std::optional<QHostInfo> info;
-    QEventLoop loop;
-    QHostInfo::lookupHost(host, &loop, [&info, &loop](const QHostInfo& result) {
-        info = result;
-        loop.quit();
-    });
-    if (!info)
-        loop.exec();
-    // The program is quitting: every event loop was told to end.
-    if (!info)
-        return std::nullopt;
-
-    const QList<QHostAddress> addresses = info->addresses();
-    if (info->error() != QHostInfo::NoError || addresses.isEmpty()) {
-        const QString reason = info->error() != QHostInfo::NoError
-                                   ? info->errorString()
-                                   : QStringLiteral("The name has no address.");
-        refuse(QStringLiteral("Cannot find the server ") + host + QLatin1Char('\r') + reason,
-               QStringLiteral("Server not found"));
-        return std::nullopt;
-    }
-    // Game servers listen on IPv4; a name with both kinds of address is reached there.
-    for (const QHostAddress& address : addresses)
-        if (address.protocol() == QAbstractSocket::IPv4Protocol)
-            return address;
-    return addresses.first();
-}
-
 void ConnectController::connectToServer() {
-    SharedState& state = m_session.state();
-    progress({}, "REP");
+    const SharedState& state = m_session.state();
+    m_session.hideProgress();
     if (!state.loading)
         saveAndClearLogs();
 
@@ -176,41 +141,82 @@ void ConnectController::connectToServer() {
     m_widgets.txtPWD->setText(password);
 
     if (server.isEmpty() || portText.isEmpty() || password.isEmpty()) {
-        refuse(QStringLiteral("Please provide all fields, Server, Port and password"), kErrorTitle);
+        m_session.dialogs().message(
+            QStringLiteral("Please provide all fields, Server, Port and password"), kErrorTitle,
+            Dialogs::Icon::Exclamation);
         return;
     }
     const std::optional<quint16> port = parsePort(portText);
     if (!port) {
-        refuse(QStringLiteral("Please provide a port number from 1 to 65535"), kErrorTitle);
+        m_session.dialogs().message(QStringLiteral("Please provide a port number from 1 to 65535"),
+                                    kErrorTitle, Dialogs::Icon::Exclamation);
         return;
     }
-    const std::optional<QHostAddress> address = resolve(server);
-    if (!address)
+    const Target target{server, portText, *port, state.loading};
+    m_session.setConnection(ConnectionState::Connecting);
+    QHostAddress literal;
+    if (literal.setAddress(server)) {
+        openAndProbe(target, literal);
         return;
-    if (!m_session.channel().open(*address, *port)) {
+    }
+    // Looked up in the background; the window stays live meanwhile.
+    QHostInfo::lookupHost(server, this,
+                          [this, target](const QHostInfo& info) { lookedUp(target, info); });
+}
+
+void ConnectController::lookedUp(const Target& target, const QHostInfo& info) {
+    // A disconnect while the name was looked up ended this connect.
+    if (m_session.connection() != ConnectionState::Connecting)
+        return;
+    const QList<QHostAddress> addresses = info.addresses();
+    if (info.error() != QHostInfo::NoError || addresses.isEmpty()) {
+        const QString reason = info.error() != QHostInfo::NoError
+                                   ? info.errorString()
+                                   : QStringLiteral("The name has no address.");
+        refuse(QStringLiteral("Cannot find the server ") + target.server + QLatin1Char('\r') +
+                   reason,
+               QStringLiteral("Server not found"));
+        return;
+    }
+    // Game servers listen on IPv4; a name with both kinds of address is reached there.
+    for (const QHostAddress& address : addresses) {
+        if (address.protocol() == QAbstractSocket::IPv4Protocol) {
+            openAndProbe(target, address);
+            return;
+        }
+    }
+    openAndProbe(target, addresses.first());
+}
+
+void ConnectController::openAndProbe(const Target& target, const QHostAddress& address) {
+    if (!m_session.client().open(address, target.port)) {
         refuse(QStringLiteral("Cannot open a network socket towards the server"), kErrorTitle);
         return;
     }
+    // The password probe: its reply (the player list) shows in the pane unless the start-up
+    // connects.
+    Request probe = Request::unechoed(QStringLiteral("status"));
+    probe.quiet = target.quietly;
+    m_session.send(probe, this,
+                   [this, target](const Reply& reply) { probeAnswered(target, reply); });
+}
 
-    m_session.sendinfo(QStringLiteral("status"), true);
-    pausesecs(1);
-    if (state.noroute || !m_session.channel().isOpen()) {
+void ConnectController::probeAnswered(const Target& target, const Reply& reply) {
+    if (reply.status == Reply::Status::Cancelled)
+        return; // disconnected meanwhile
+    if (!reply.went() || !m_session.client().isOpen()) {
         closeAndStop();
         return;
     }
-    switch (checkPasswordReply(state.response)) {
+    switch (checkPasswordReply(reply.text)) {
     case PasswordCheck::BadPassword:
-        m_session.dialogs().message(
-            QStringLiteral("Invalid Rcon password, no connection established"), kNoConnectionTitle,
-            Dialogs::Icon::Exclamation);
-        closeAndStop();
+        refuse(QStringLiteral("Invalid Rcon password, no connection established"),
+               kNoConnectionTitle);
         return;
     case PasswordCheck::NoPasswordSet:
         // Such a server runs no command at all, so there is nothing to administer.
-        m_session.dialogs().message(
-            QStringLiteral("The server has no RCON password set, no connection established"),
-            kNoConnectionTitle, Dialogs::Icon::Exclamation);
-        closeAndStop();
+        refuse(QStringLiteral("The server has no RCON password set, no connection established"),
+               kNoConnectionTitle);
         return;
     case PasswordCheck::Accepted:
         break;
@@ -219,85 +225,82 @@ void ConnectController::connectToServer() {
     // Connected; also when "status" went unanswered (the operator has seen that box).
     setFieldsLocked(true);
     m_widgets.cmdconnect->setText(QStringLiteral("Disconnect"));
-    m_session.setConnectTag(QStringLiteral("YES"));
-    state.Player999 = {Player999Entry{}};
-    m_session.addmessage(QStringLiteral("Connected to server ") + server + QLatin1Char(':') +
-                         portText);
+    m_session.setConnection(ConnectionState::Connected);
+    m_session.state().Player999 = {Player999Entry{}};
+    m_session.addMessage(QStringLiteral("Connected to server ") + target.server + QLatin1Char(':') +
+                         target.portText);
     m_pages.misc->connectPresets();
-    readServerDetails();
+    readGameStatus(target.quietly);
 }
 
-void ConnectController::readServerDetails() {
-    SharedState& state = m_session.state();
-    const bool quietly = state.loading;
-    const auto finish = [this, &state, quietly] {
-        if (!quietly)
-            progress({}, "REP");
-        state.collectquiet = false;
-    };
+void ConnectController::readGameStatus(bool quietly) {
+    progress(QStringLiteral("Asking server for status"), ProgressMode::Replace, quietly);
+    m_session.send(Request::statusQuery(), this, [this, quietly](const Reply& reply) {
+        if (reply.status == Reply::Status::Cancelled)
+            return;
+        if (reply.status != Reply::Status::Replied) {
+            finishConnect(quietly);
+            return;
+        }
+        m_session.appendRcon(statusquery::gameModeLine(statusquery::readGameStatus(reply.text)));
+        readRotation(quietly);
+    });
+}
 
+void ConnectController::readRotation(bool quietly) {
+    progress(QStringLiteral("Asking server for Map rotation"), ProgressMode::Add, quietly);
+    m_session.send(Request::listing(QStringLiteral("cvarlist sv_maprotation")), this,
+                   [this, quietly](const Reply& reply) {
+                       if (reply.status == Reply::Status::Cancelled)
+                           return;
+                       if (reply.status == Reply::Status::Replied)
+                           m_pages.misc->showServerRotation(
+                               getquoted(reply.text, QStringLiteral("sv_maprotation")));
+                       readCfgFiles(quietly);
+                   });
+}
+
+void ConnectController::readCfgFiles(bool quietly) {
+    progress(QStringLiteral("Asking server for cfg files"), ProgressMode::Add, quietly);
+    m_session.send(Request::listing(QStringLiteral("fdir *.cfg")), this,
+                   [this, quietly](const Reply& reply) {
+                       if (reply.status == Reply::Status::Cancelled)
+                           return;
+                       if (reply.status == Reply::Status::Replied) {
+                           if (!reply.text.contains(QLatin1Char('\n')))
+                               m_session.addMessage(
+                                   QStringLiteral("Server has no CFG files - Disabling fields..."));
+                           m_pages.misc->setCfgNames(scanCfgNames(reply.text));
+                       }
+                       if (m_session.state().options.autoqplayer)
+                           m_pages.players->startAutoUpdate();
+                       finishConnect(quietly);
+                   });
+}
+
+void ConnectController::finishConnect(bool quietly) {
     if (!quietly)
-        progress(QStringLiteral("Asking server for status"), "REP");
-    state.collectquiet = true;
-    state.gotreply = false;
-    // The buffer still holds the "status" reply; game type and map come after it.
-    const qsizetype statusEnd = state.response.size();
-    m_session.channel().sendDirect(QStringLiteral("getstatus"));
-    QCoreApplication::processEvents();
-    for (int i = 0; i < kStatusWaits && !state.gotreply && m_session.isConnected(); ++i) {
-        WaitClock::instance().wait(1, [&state] { return state.gotreply; });
-        QCoreApplication::processEvents();
-    }
-    if (!state.gotreply || !m_session.isConnected()) {
-        finish();
-        return;
-    }
-    m_session.addrcon(
-        statusquery::gameModeLine(statusquery::readGameStatus(state.response.mid(statusEnd))));
-
-    if (!quietly)
-        progress(QStringLiteral("Asking server for Map rotation"), "ADD");
-    m_session.sendinfo(QStringLiteral("cvarlist sv_maprotation"), true);
-    pausesecs(1);
-    if (!m_session.isConnected()) {
-        finish();
-        return;
-    }
-    if (state.gotreply)
-        m_pages.misc->showServerRotation(m_session.getquoted(QStringLiteral("sv_maprotation")));
-
-    if (!quietly)
-        progress(QStringLiteral("Asking server for cfg files"), "ADD");
-    m_session.sendinfo(QStringLiteral("fdir *.cfg"), true);
-    pausesecs(1);
-    if (!m_session.isConnected()) {
-        finish();
-        return;
-    }
-    if (state.gotreply) {
-        if (!state.response.contains(QLatin1Char('\n')))
-            m_session.addmessage(QStringLiteral("Server has no CFG files - Disabling fields..."));
-        m_pages.misc->setCfgNames(scanCfgNames(state.response));
-    }
-
-    if (state.options.autoqplayer)
-        m_pages.players->startAutoUpdate();
-    finish();
+        m_session.hideProgress();
+    emit connectEnded();
 }
 
 void ConnectController::disconnectFromServer() {
-    m_session.channel().close();
+    const bool wasConnecting = m_session.connection() == ConnectionState::Connecting;
+    m_session.client().close();
+    m_session.hideProgress();
     m_widgets.cmdconnect->setText(QStringLiteral("Connect"));
-    m_session.setConnectTag(QStringLiteral("NO"));
+    m_session.setConnection(ConnectionState::Disconnected);
     setFieldsLocked(false);
     if (m_pages.messages->cyclerRunning())
         m_pages.messages->stopCycler();
     m_pages.players->stopAutoUpdateForDisconnect();
     m_pages.misc->clearForDisconnect();
+    if (wasConnecting)
+        emit connectEnded();
 }
 
 void ConnectController::onClosedByError(const QString& description) {
-    m_session.addmessage(QStringLiteral("Connection to server lost: ") + description);
-    if (m_session.isConnected())
+    m_session.addMessage(QStringLiteral("Connection to server lost: ") + description);
+    if (m_session.connection() != ConnectionState::Disconnected)
         disconnectFromServer();
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "rcon/Exchange.h"
+#include "rcon/OutputSink.h"
+
 #include <QHostAddress>
 #include <QObject>
 
-#include <optional>
+class QHostInfo;
 
 class Session;
 class LogActions;
@@ -17,32 +20,47 @@ public:
     ConnectController(Session& session, MainWidgets& widgets, Pages& pages, LogActions& logs,
                       QObject* parent = nullptr);
 
-    void cmdconnect_Click();
+    // Connects to the server of the connection row, or disconnects.
+    void connectClicked();
 
-    // A connect sequence is under way (its waits let other events run).
-    bool isConnecting() const { return m_connecting; }
     // The connection fields cannot be changed by the operator.
     bool fieldsLocked() const { return m_locked; }
+
+signals:
+    // A connect sequence ended, connected or not.
+    void connectEnded();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Where a connect stands once the fields are read.
+    struct Target {
+        QString server;
+        QString portText;
+        quint16 port = 0;
+        bool quietly = false; // the start-up connects: no notices, no replies in the pane
+    };
+
     void connectToServer();
+    void lookedUp(const Target& target, const QHostInfo& info);
+    void openAndProbe(const Target& target, const QHostAddress& address);
+    void probeAnswered(const Target& target, const Reply& reply);
+    void readGameStatus(bool quietly);
+    void readRotation(bool quietly);
+    void readCfgFiles(bool quietly);
+    void finishConnect(bool quietly);
     void disconnectFromServer();
-    void readServerDetails();
     void onClosedByError(const QString& description);
     void saveAndClearLogs();
-    std::optional<QHostAddress> resolve(const QString& host);
     void refuse(const QString& text, const QString& title);
     void closeAndStop();
     void setFieldsLocked(bool locked);
-    void progress(const QString& text, const char* mode);
+    void progress(const QString& text, ProgressMode mode, bool quietly);
 
     Session& m_session;
     MainWidgets& m_widgets;
     Pages& m_pages;
     LogActions& m_logs;
-    bool m_connecting = false;
     bool m_locked = false;
 };

@@ -53,7 +53,7 @@ void ConsoleController::enterPressed() {
         m_widgets.cmdsend->click();
 }
 
-void ConsoleController::cmdsend_Click() {
+void ConsoleController::sendClicked() {
     QWidget* focus = QApplication::focusWidget();
     if (focusActsAsTab(focus)) {
         QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
@@ -72,20 +72,20 @@ void ConsoleController::cmdsend_Click() {
         direct->setEditText(command);
     }
 
-    m_session.state().nowait = true;
-    m_session.sendinfo(command, true);
-    m_session.addmessage(command);
+    // A typed line's answer comes as it comes; the pane shows it.
+    m_session.send(Request::noWait(command), this);
+    m_session.addMessage(command);
 
     direct->lineEdit()->selectAll();
     direct->setFocus();
 }
 
-void ConsoleController::cmdstatus_Click() {
-    m_session.sendinfo(QStringLiteral("Status"), true);
-    m_session.addmessage(QStringLiteral("Server Status requested"));
+void ConsoleController::statusClicked() {
+    m_session.send(Request::unechoed(QStringLiteral("Status")), this);
+    m_session.addMessage(QStringLiteral("Server Status requested"));
 }
 
-void ConsoleController::cmsserverinfo_Click() {
-    m_session.sendinfo(QStringLiteral("serverinfo"), true);
-    m_session.addmessage(QStringLiteral("Server Info requested"));
+void ConsoleController::serverInfoClicked() {
+    m_session.send(Request::unechoed(QStringLiteral("serverinfo")), this);
+    m_session.addMessage(QStringLiteral("Server Info requested"));
 }

@@ -13,9 +13,9 @@ class ConsoleController : public QObject {
 public:
     ConsoleController(Session& session, MainWidgets& widgets, QObject* parent = nullptr);
 
-    void cmdsend_Click();
-    void cmdstatus_Click();
-    void cmsserverinfo_Click();
+    void sendClicked();
+    void statusClicked();
+    void serverInfoClicked();
 
     // Enter in the main window: a focused push button takes it, any other control sends.
     void enterPressed();

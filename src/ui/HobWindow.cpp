@@ -1,6 +1,7 @@
 #include "HobWindow.h"
 
 #include "app/Session.h"
+#include "rcon/ReplyText.h"
 #include "serverconfig/GameTypeSwitch.h"
 #include "serverconfig/HobRules.h"
 #include "serverconfig/HobTable.h"
@@ -8,7 +9,6 @@
 #include "serverconfig/NumberRules.h"
 #include "ui/BoundControls.h"
 
-#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -34,8 +34,8 @@ int indexOf(const QString& control) {
 
 } // namespace
 
-HobWindow::HobWindow(Session& session, GameTypeSwitch& gameTypes, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_session(session), m_gameTypes(gameTypes) {
+HobWindow::HobWindow(Session& session, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_session(session) {
     setObjectName(QStringLiteral("frmhob"));
     setWindowTitle(hob::windowTitle());
 
@@ -100,19 +100,26 @@ HobWindow::HobWindow(Session& session, GameTypeSwitch& gameTypes, QWidget* paren
         const char* toolTip;
         void (HobWindow::*handler)();
     } kButtons[] = {
-        {"cmdhobpop", "Populate from server", "", &HobWindow::cmdhobpop_Click},
-        {"cmdhobset", "Send current to server", "", &HobWindow::cmdhobset_Click},
-        {"cmdsethob", "Set Gametype to HOB", "Set g_gametype HOB", &HobWindow::cmdsethob_Click},
-        {"cmdexit", "Exit", "", &HobWindow::cmdexit_Click},
+        {"cmdhobpop", "Populate from server", "", &HobWindow::populateClicked},
+        {"cmdhobset", "Send current to server", "", &HobWindow::sendClicked},
+        {"cmdsethob", "Set Gametype to HOB", "Set g_gametype HOB", &HobWindow::setGameTypeClicked},
+        {"cmdexit", "Exit", "", nullptr},
     };
     auto* buttons = new QHBoxLayout;
+    QList<QWidget*> exchanges;
     for (const auto& entry : kButtons) {
         auto* button = new QPushButton(QString::fromLatin1(entry.caption));
         button->setObjectName(QString::fromLatin1(entry.name));
         button->setToolTip(QString::fromLatin1(entry.toolTip));
-        connect(button, &QPushButton::clicked, this, entry.handler);
         buttons->addWidget(button);
+        if (!entry.handler) {
+            connect(button, &QPushButton::clicked, this, &QWidget::close);
+            continue;
+        }
+        connect(button, &QPushButton::clicked, this, entry.handler);
+        exchanges << button;
     }
+    bound::disableWhileBusy(m_session, this, exchanges);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_txtmess);
@@ -226,22 +233,20 @@ bool HobWindow::leaveChecksPass() {
     return txtwave_Validate();
 }
 
-void HobWindow::cmdhobpop_Click() {
-    if (!bound::connectedOrWarn(m_session))
-        return;
-    // Busy keeps the timers from emptying the response while the listing is read.
-    ExchangeScope scope(m_session, ExchangeScope::CollectQuiet | ExchangeScope::Busy |
-                                       ExchangeScope::Progress);
-    m_session.showprogress(
-        QStringLiteral("Reading variables from the server...\nHeat of Battle MOD..."),
-        QStringLiteral("REP"));
-    if (!bound::readListing(m_session, hob::listing(), 1))
-        return;
+void HobWindow::populateClicked() {
+    bound::readOut(m_session, this,
+                   QStringLiteral("Reading variables from the server...\nHeat of Battle MOD..."),
+                   {hob::listing()}, [this](qsizetype, const QString& reply) {
+                       applyListing(reply);
+                       return true;
+                   });
+}
 
+void HobWindow::applyListing(const QString& reply) {
     const QList<hob::Setting>& table = hob::settings();
     for (const int i : hob::readOrder()) {
         BoundControl& control = *m_controls[i];
-        const QString value = m_session.getquoted(control.tag());
+        const QString value = getquoted(reply, control.tag());
         switch (table.at(i).kind) {
         case hob::Kind::Check: {
             // A box the server gives no usable state for keeps its state and its mark.
@@ -265,7 +270,7 @@ void HobWindow::cmdhobpop_Click() {
     }
 }
 
-void HobWindow::cmdhobset_Click() {
+void HobWindow::sendClicked() {
     if (!leaveChecksPass())
         return;
     if (!bound::confirmed(m_session,
@@ -275,11 +280,9 @@ void HobWindow::cmdhobset_Click() {
         return;
     if (!bound::connectedOrWarn(m_session))
         return;
-    ExchangeScope scope(m_session, ExchangeScope::CollectQuiet | ExchangeScope::Progress);
-    m_session.showprogress(
-        QStringLiteral("Sending variables to the server...\nHeat of Battle MOD..."),
-        QStringLiteral("REP"));
     const QList<hob::Setting>& table = hob::settings();
+    Plan plan;
+    QList<BoundControl*> sent;
     for (int i = 0; i < m_controls.size(); ++i) {
         BoundControl& control = *m_controls[i];
         if (!control.isChanged())
@@ -288,17 +291,16 @@ void HobWindow::cmdhobset_Click() {
         const QString logLine = entry.kind == hob::Kind::Wave
                                     ? entry.logLine + control.value() + QLatin1Char(']')
                                     : entry.logLine;
-        if (!bound::sendControl(m_session, control, control.command(varcommand::Form::Quoted),
-                                logLine))
-            return;
-        QCoreApplication::processEvents();
+        // The mod's answers are of no interest in the pane; the echo says what went.
+        Request request = Request::shown(control.command(varcommand::Form::Quoted));
+        request.quiet = true;
+        plan << Step{request, logLine};
+        sent << &control;
     }
+    bound::sendPlanFor(m_session, this, plan, sent, {},
+                       QStringLiteral("Sending variables to the server...\nHeat of Battle MOD..."));
 }
 
-void HobWindow::cmdsethob_Click() {
-    m_gameTypes.cmdsethob_Click();
-}
-
-void HobWindow::cmdexit_Click() {
-    close();
+void HobWindow::setGameTypeClicked() {
+    m_session.run(gametypes::switchPlan(gametypes::hobType()), this);
 }

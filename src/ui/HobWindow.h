@@ -4,7 +4,6 @@
 #include <QWidget>
 
 class Session;
-class GameTypeSwitch;
 class BoundControl;
 class QLineEdit;
 class QPlainTextEdit;
@@ -15,12 +14,11 @@ class QScrollBar;
 class HobWindow : public QWidget {
     Q_OBJECT
 public:
-    HobWindow(Session& session, GameTypeSwitch& gameTypes, QWidget* parent = nullptr);
+    explicit HobWindow(Session& session, QWidget* parent = nullptr);
 
-    void cmdhobpop_Click();
-    void cmdhobset_Click();
-    void cmdsethob_Click();
-    void cmdexit_Click();
+    void populateClicked();
+    void sendClicked();
+    void setGameTypeClicked();
 
     // The leave checks, also run by the focus handling: false when the field's text is
     // refused (the operator has been told and the focus is back in the field).
@@ -37,12 +35,12 @@ private:
     // The setting whose control is this widget; -1 when none.
     int settingOf(const QObject* control) const;
     bool leaveChecksPass();
+    void applyListing(const QString& reply);
     void returnFocus(QLineEdit* field);
     void keepFocus(QLineEdit* field);
     void showHelp(int setting);
 
     Session& m_session;
-    GameTypeSwitch& m_gameTypes;
     QPlainTextEdit* m_txtmess = nullptr;
     QList<BoundControl*> m_controls; // in the order of the settings table
     QList<QScrollBar*> m_scrollBars; // null where a setting has none

@@ -38,18 +38,18 @@ QString LogActions::messageLogText() const {
 
 void LogActions::save(logfiles::Kind kind) {
     const bool automode = m_session.state().automode;
-    const QString mode = automode ? QStringLiteral("ADD") : QStringLiteral("REP");
+    const ProgressMode mode = automode ? ProgressMode::Add : ProgressMode::Replace;
     const QString name = logfiles::baseName(kind, QDate::currentDate());
     QString path = name + QLatin1String(".log");
     if (!automode) {
         path = m_session.dialogs().saveFileName(QStringLiteral("Save file as..."), name,
                                                 QStringLiteral("log"));
         if (path.isEmpty()) {
-            m_session.showprogress({}, QStringLiteral("REP"));
+            m_session.hideProgress();
             return;
         }
     }
-    m_session.showprogress(logfiles::progressText(kind), mode);
+    m_session.showProgress(logfiles::progressText(kind), mode);
     const QString text =
         kind == logfiles::Kind::Rcon ? rconText() + QLatin1String("\r\n") : messageLogText();
     int code = 0;
@@ -63,5 +63,5 @@ void LogActions::save(logfiles::Kind kind) {
                                     QStringLiteral("Failed to Save"), Dialogs::Icon::Exclamation);
     }
     if (!automode)
-        m_session.showprogress({}, QStringLiteral("REP"));
+        m_session.hideProgress();
 }

@@ -91,21 +91,18 @@ Main::Main(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_session(d
 
     m_progress = new ProgressNotice(this);
     m_logs = new LogActions(m_session, m_w.txtoutput, m_w.lstmessages, this);
-    m_gameTypes = std::make_unique<GameTypeSwitch>(m_session);
     buildPages();
     m_connect = new ConnectController(m_session, m_w, m_pages, *m_logs, this);
     m_console = new ConsoleController(m_session, m_w, this);
     m_saved = new SavedServersController(m_session, m_w, this);
     buildMenus();
 
-    m_session.channel().setPasswordSource([this] { return m_w.txtPWD->text(); });
-    connect(&m_session, &Session::connectTagChanged, this,
-            [this](const QString& tag) { m_w.cmdconnect->setProperty("tag", tag); });
-    connect(m_w.cmdconnect, &QPushButton::clicked, m_connect, &ConnectController::cmdconnect_Click);
-    connect(m_w.cmdsend, &QPushButton::clicked, m_console, &ConsoleController::cmdsend_Click);
-    connect(m_w.cmdstatus, &QPushButton::clicked, m_console, &ConsoleController::cmdstatus_Click);
+    m_session.client().setPasswordSource([this] { return m_w.txtPWD->text(); });
+    connect(m_w.cmdconnect, &QPushButton::clicked, m_connect, &ConnectController::connectClicked);
+    connect(m_w.cmdsend, &QPushButton::clicked, m_console, &ConsoleController::sendClicked);
+    connect(m_w.cmdstatus, &QPushButton::clicked, m_console, &ConsoleController::statusClicked);
     connect(m_w.cmsserverinfo, &QPushButton::clicked, m_console,
-            &ConsoleController::cmsserverinfo_Click);
+            &ConsoleController::serverInfoClicked);
     connect(m_w.cmdexit, &QPushButton::clicked, this, &QWidget::close);
     connect(m_w.cmdmessage, &QPushButton::clicked, this,
             [this] { m_pages.messages->sendOneOffMessage(m_w.txtprefix->text()); });
@@ -132,7 +129,6 @@ QWidget* Main::buildConnectionRow() {
     m_w.txtPWD = named(new QLineEdit(row), "txtPWD");
     m_w.txtPWD->setEchoMode(QLineEdit::Password);
     m_w.cmdconnect = named(new QPushButton(QStringLiteral("Connect"), row), "cmdconnect");
-    m_w.cmdconnect->setProperty("tag", QStringLiteral("NO"));
     layout->addWidget(labelFor(QStringLiteral("server address"), m_w.comserver, row));
     layout->addWidget(m_w.comserver, 2);
     layout->addWidget(labelFor(QStringLiteral("port"), m_w.comport, row));
@@ -263,9 +259,9 @@ void Main::buildMenus() {
     QMenu* comm = menuBar()->addMenu(QStringLiteral("Common Tasks"));
     comm->setObjectName(QStringLiteral("comm"));
     connect(action(comm, "commmap_restart", QStringLiteral("Restart Map")), &QAction::triggered,
-            m_pages.maps, &MapsPage::commmap_restart_Click);
+            m_pages.maps, &MapsPage::restartClicked);
     connect(action(comm, "commmap_rotate", QStringLiteral("Next Map in Cycle")),
-            &QAction::triggered, m_pages.maps, &MapsPage::commmap_rotate_Click);
+            &QAction::triggered, m_pages.maps, &MapsPage::rotateClicked);
     comm->addSeparator()->setObjectName(QStringLiteral("dash"));
     const std::pair<const char*, const char*> ffItems[] = {
         {"COMMFFON", "Friendly Fire On"},
@@ -289,7 +285,7 @@ void Main::buildMenus() {
     for (int i = 0; i < 6; ++i) {
         const int index = gmIndexes[i];
         connect(action(gm, gmItems[i].first, QLatin1String(gmItems[i].second)), &QAction::triggered,
-                this, [this, index] { m_gameTypes->cmdcod_Click(index); });
+                this, [this, index] { m_pages.codModes->cmdcod_Click(index); });
     }
     gm->addSeparator()->setObjectName(QStringLiteral("uodash"));
     QMenu* gmUO = gm->addMenu(QStringLiteral("United Offensive Modes"));
@@ -298,7 +294,7 @@ void Main::buildMenus() {
         {"gmUOdom", "Domination"}, {"gmUOctf", "Capture the flag"}, {"gmUObase", "Base assault"}};
     for (int i = 0; i < 3; ++i)
         connect(action(gmUO, uoItems[i].first, QLatin1String(uoItems[i].second)),
-                &QAction::triggered, this, [this, i] { m_gameTypes->cmdUOmode_Click(i); });
+                &QAction::triggered, this, [this, i] { m_pages.uoModes->cmdUOmode_Click(i); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mhelp"));
@@ -336,7 +332,7 @@ void Main::openPreferences() {
 
 void Main::openHob() {
     showOnce(m_hob, [this] {
-        auto* hob = new HobWindow(m_session, *m_gameTypes, this);
+        auto* hob = new HobWindow(m_session, this);
         hob->setAttribute(Qt::WA_DeleteOnClose);
         return hob;
     });
@@ -352,7 +348,7 @@ void Main::openAbout() {
 
 // --- Output ---------------------------------------------------------------------------
 
-void Main::addrcon(const QString& text) {
+void Main::appendRcon(const QString& text) {
     QString plain = text;
     plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -366,13 +362,13 @@ void Main::addrcon(const QString& text) {
     m_w.txtoutput->ensureCursorVisible();
 }
 
-void Main::addmessage(const QString& text) {
+void Main::addMessage(const QString& text) {
     m_w.lstmessages->insertItem(0, QLatin1String("Time: ") +
                                        QTime::currentTime().toString(QStringLiteral("hh:mm:ss")) +
                                        QLatin1Char(' ') + text);
 }
 
-void Main::showprogress(const QString& text, const QString& mode) {
+void Main::showProgress(const QString& text, ProgressMode mode) {
     if (text.isEmpty()) {
         m_progress->setText({});
         m_progress->hide();
@@ -380,13 +376,8 @@ void Main::showprogress(const QString& text, const QString& mode) {
     }
     if (activeWindowMinimised())
         return;
-    if (mode == QLatin1String("REP")) {
-        m_progress->setText(text);
-    } else if (mode == QLatin1String("ADD")) {
-        m_progress->setText(m_progress->text() + QLatin1String("\r\n") + text);
-    } else {
-        return;
-    }
+    m_progress->setText(
+        mode == ProgressMode::Add ? m_progress->text() + QLatin1String("\r\n") + text : text);
     m_progress->show();
 }
 
@@ -409,7 +400,6 @@ void Main::loadSavedServers() {
 void Main::startup() {
     SharedState& state = m_session.state();
     state.loading = true;
-    state.header = QString(4, QChar(0xFF));
     state.inifile = QDir::current().filePath(QStringLiteral("vostrel.ini"));
     m_settings.setPath(state.inifile);
     loadSavedServers();
@@ -427,18 +417,25 @@ void Main::startup() {
         m_w.comport->setEditText(o.autoconnectport);
         m_w.txtPWD->setText(o.autoconnectrcon);
         if (!o.autoconnectserv.isEmpty() && !o.autoconnectport.isEmpty() &&
-            !o.autoconnectrcon.isEmpty()) {
-            state.collectquiet = true;
-            m_connect->cmdconnect_Click();
-            state.collectquiet = false;
-        }
-    }
-    if (o.automessage) {
-        state.automode = true;
-        m_pages.messages->autoStart(o.messagetime, o.messageset);
-        state.automode = false;
+            !o.autoconnectrcon.isEmpty())
+            m_connect->connectClicked();
     }
     state.loading = false;
+    // The cycler starts once the automatic connect has ended, connected or not.
+    if (m_session.connection() == ConnectionState::Connecting)
+        connect(m_connect, &ConnectController::connectEnded, this, &Main::startCyclerIfAsked,
+                Qt::SingleShotConnection);
+    else
+        startCyclerIfAsked();
+}
+
+void Main::startCyclerIfAsked() {
+    const Options& o = m_session.state().options;
+    if (!o.automessage)
+        return;
+    m_session.state().automode = true;
+    m_pages.messages->autoStart(o.messagetime, o.messageset);
+    m_session.state().automode = false;
 }
 
 bool Main::shutdown() {
@@ -451,8 +448,8 @@ bool Main::shutdown() {
             Dialogs::Buttons::OkCancel) == Dialogs::Answer::Ok)
         return false;
 
-    m_session.channel().close();
-    showprogress(QStringLiteral("Saving server list to INI"), QStringLiteral("REP"));
+    m_session.client().close();
+    showProgress(QStringLiteral("Saving server list to INI"));
     QStringList entries, passwords;
     for (int i = 0; i < m_w.lstservers->count(); ++i) {
         entries << m_w.lstservers->item(i)->text();
@@ -466,7 +463,7 @@ bool Main::shutdown() {
                 QLatin1String(")\rError code ") + QString::number(written.errorCode) +
                 QLatin1String(" Descr: ") + written.errorDescription,
             QStringLiteral("INI Write Fail"), Dialogs::Icon::Exclamation);
-        showprogress({}, QStringLiteral("REP"));
+        hideProgress();
         return true;
     }
     state.automode = true;
@@ -475,7 +472,7 @@ bool Main::shutdown() {
     if (state.options.savemessages)
         m_logs->saveMessages();
     state.automode = false;
-    showprogress({}, QStringLiteral("REP"));
+    hideProgress();
     return true;
 }
 

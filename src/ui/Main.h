@@ -19,7 +19,6 @@ class SavedServersController;
 class PreferencesDialog;
 class HobWindow;
 class AboutDialog;
-class GameTypeSwitch;
 class QMenu;
 
 // The main window. It lays out the connection row, the logs and the ten pages, and wires
@@ -43,9 +42,10 @@ public:
     ProgressNotice* progressNotice() const { return m_progress; }
 
     // OutputSink
-    void addrcon(const QString& text) override;
-    void addmessage(const QString& text) override;
-    void showprogress(const QString& text, const QString& mode) override;
+    void appendRcon(const QString& text) override;
+    void addMessage(const QString& text) override;
+    void showProgress(const QString& text, ProgressMode mode = ProgressMode::Replace) override;
+    using OutputSink::hideProgress;
     bool activeWindowMinimised() const override;
 
     void openPreferences();
@@ -64,6 +64,7 @@ private:
     void buildPages();
     void buildMenus();
     void loadSavedServers();
+    void startCyclerIfAsked();
     // The unload handler; returns false when the operator chose to stay.
     bool shutdown();
 
@@ -76,7 +77,6 @@ private:
     ConnectController* m_connect = nullptr;
     ConsoleController* m_console = nullptr;
     SavedServersController* m_saved = nullptr;
-    std::unique_ptr<GameTypeSwitch> m_gameTypes;
     QPointer<PreferencesDialog> m_prefs;
     QPointer<HobWindow> m_hob;
     QPointer<AboutDialog> m_about;

@@ -27,8 +27,19 @@ QMessageBox::Icon toQt(Dialogs::Icon icon) {
 
 Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Icon icon,
                                    Buttons buttons) {
-    QMessageBox box(toQt(icon), title, QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')),
-                    QMessageBox::NoButton, m_parent);
+    const QString shown = QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (buttons == Buttons::Ok) {
+        m_open.removeIf([](const QPointer<QMessageBox>& box) { return box.isNull(); });
+        for (const QPointer<QMessageBox>& box : std::as_const(m_open))
+            if (box->windowTitle() == title && box->text() == shown)
+                return Answer::Ok;
+        auto* box = new QMessageBox(toQt(icon), title, shown, QMessageBox::Ok, m_parent);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        m_open << box;
+        box->open();
+        return Answer::Ok;
+    }
+    QMessageBox box(toQt(icon), title, shown, QMessageBox::NoButton, m_parent);
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);

@@ -2,9 +2,16 @@
 
 #include "app/Dialogs.h"
 
+#include <QList>
+#include <QPointer>
+
+class QMessageBox;
 class QWidget;
 
-// The dialogs of the running program: Qt's modal boxes over the main window.
+// The dialogs of the running program, over the main window. A box with only an OK button
+// reports something and asks nothing: it opens and the program goes on (the exchanges keep
+// their pace), and an identical box already open is not opened again. Questions, input boxes
+// and the save dialog are modal: they come before a sequence starts, never during one.
 class QtDialogs : public Dialogs {
 public:
     void setParentWidget(QWidget* parent) { m_parent = parent; }
@@ -18,4 +25,5 @@ public:
 
 private:
     QWidget* m_parent = nullptr;
+    QList<QPointer<QMessageBox>> m_open;
 };

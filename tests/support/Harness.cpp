@@ -1,7 +1,10 @@
 #include "Harness.h"
 
+#include "Settle.h"
+
 #include "rcon/WaitClock.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -39,10 +42,22 @@ void Harness::connectDirect() {
     w.comserver->setEditText(QStringLiteral("127.0.0.1"));
     w.comport->setEditText(QString::number(sim.port()));
     w.txtPWD->setText(sim.cvar(QStringLiteral("rconpassword")));
-    if (!main->session().channel().open(QHostAddress::LocalHost, sim.port()))
-        qFatal("cannot open the channel");
-    main->session().setConnectTag(QStringLiteral("YES"));
+    if (!main->session().client().open(QHostAddress::LocalHost, sim.port()))
+        qFatal("cannot open the client");
+    main->session().setConnection(ConnectionState::Connected);
     w.cmdconnect->setText(QStringLiteral("Disconnect"));
+}
+
+bool Harness::settle(double seconds) {
+    return waitUntilIdle(main->session().client(), seconds);
+}
+
+bool Harness::click(const QString& name) {
+    auto* button = main->findChild<QAbstractButton*>(name);
+    if (!button)
+        qFatal("no button %s", qPrintable(name));
+    button->click();
+    return settle();
 }
 
 QString Harness::rconText() const {
@@ -58,5 +73,5 @@ QStringList Harness::messageLog() const {
 }
 
 void Harness::pause(double seconds) {
-    WaitClock::instance().wait(seconds);
+    QTest::qWait(int(WaitClock::instance().toMs(seconds)));
 }

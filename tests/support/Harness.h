@@ -29,9 +29,12 @@ public:
     void writeSettings(const QByteArray& text) const;
 
     void startup() { main->startup(); }
-    // Opens the channel to the simulated server and marks the window connected, without
+    // Opens the client to the simulated server and marks the window connected, without
     // running the connect sequence.
     void connectDirect();
+    // Runs events until every exchange has ended (nothing queued, on the wire or held); false
+    // when that took longer than `seconds` clock seconds.
+    [[nodiscard]] bool settle(double seconds = 40);
 
     template <typename T> T* find(const QString& objectName) const {
         return main->findChild<T*>(objectName);
@@ -44,6 +47,8 @@ public:
     QStringList messageLog() const;
     // Waits (clock seconds) while events run.
     static void pause(double seconds);
+    // Clicks the button named name and lets the exchanges end; false when they did not.
+    [[nodiscard]] bool click(const QString& name);
 
 private:
     QTemporaryDir m_dir;

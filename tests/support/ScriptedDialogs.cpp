@@ -1,5 +1,7 @@
 #include "ScriptedDialogs.h"
 
+#include <utility>
+
 QList<ScriptedDialogs::Shown> ScriptedDialogs::messages() const {
     QList<Shown> boxes;
     for (const Shown& s : m_shown)
@@ -32,6 +34,8 @@ void ScriptedDialogs::clear() {
 Dialogs::Answer ScriptedDialogs::message(const QString& text, const QString& title, Icon icon,
                                          Buttons buttons) {
     m_shown << Shown{Kind::Message, text, title, icon, buttons, {}};
+    if (std::function<void()> action = std::exchange(m_whileShown, {}))
+        action();
     if (!m_answers.isEmpty())
         return m_answers.dequeue();
     return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;

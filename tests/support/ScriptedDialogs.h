@@ -6,6 +6,8 @@
 #include <QQueue>
 #include <QStringList>
 
+#include <functional>
+
 // Answers the program's dialogs from a script and records everything shown.
 // Without a scripted answer a box is accepted (OK or Yes), an input box returns its
 // default text and a save dialog is cancelled.
@@ -24,6 +26,9 @@ public:
     void setNextAnswer(Answer answer) { m_answers.enqueue(answer); }
     void setNextInput(const QString& text) { m_inputs.enqueue(text); }
     void setNextSaveName(const QString& path) { m_saveNames.enqueue(path); }
+    // Runs once while the next box is up, before it is answered: what the operator does
+    // meanwhile (closes a window, clicks elsewhere).
+    void setWhileNextShown(std::function<void()> action) { m_whileShown = std::move(action); }
 
     const QList<Shown>& shown() const { return m_shown; }
     // Only the message boxes, in order.
@@ -44,4 +49,5 @@ private:
     QQueue<Answer> m_answers;
     QQueue<QString> m_inputs;
     QQueue<QString> m_saveNames;
+    std::function<void()> m_whileShown;
 };

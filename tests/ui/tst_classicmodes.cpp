@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 // The six base-game settings frames of "COD Modes" against the simulated server.
 class TestClassicModes : public QObject {
@@ -23,7 +22,7 @@ private slots:
 void TestClassicModes::searchAndDestroyAsksThenSends() {
     Harness h;
     auto* set = h.find<QPushButton>("cmdsetsd");
-    set->click();
+    QVERIFY(h.click("cmdsetsd"));
     // Without a connection the first send is refused once and nothing is logged.
     QCOMPARE(h.dialogs.messageTitles(), (QStringList{"Set server", "Not connected"}));
     QVERIFY(h.messageLog().isEmpty());
@@ -32,12 +31,13 @@ void TestClassicModes::searchAndDestroyAsksThenSends() {
     h.dialogs.clear();
     h.connectDirect();
     h.dialogs.setNextAnswer(Dialogs::Answer::Cancel);
-    set->click();
-    Harness::pause(1);
+    QVERIFY(h.click("cmdsetsd"));
     QVERIFY(h.commands().isEmpty());
     QVERIFY(h.messageLog().isEmpty());
 
     set->click();
+    QVERIFY(!set->isEnabled());
+    QVERIFY(h.settle());
     QCOMPARE(boxesShown(h), QStringList(2, kSetServerQuestion));
     QCOMPARE(h.commands(),
              (QStringList{"scr_sd_graceperiod 15", "scr_sd_roundlength 4", "scr_sd_roundlimit 0",
@@ -46,7 +46,7 @@ void TestClassicModes::searchAndDestroyAsksThenSends() {
              (QStringList{"S&D Grace period updated to 15", "S&D Round length updated to 4",
                           "S&D Round limit updated to 0", "S&D Score limit updated to 10",
                           "S&D Time limit updated to 0"}));
-    verifyAboutASecondApart(h);
+    verifyPaced(h);
     QCOMPARE(h.rconText().count(">>RCON sent"), 5);
     QVERIFY(set->isEnabled());
 }
@@ -95,11 +95,10 @@ void TestClassicModes::badFieldIsReportedAndFocused() {
     h.find<QPushButton>(button)->setFocus();
     for (const QString& edit : edits)
         h.find<QLineEdit>(edit.section('=', 0, 0))->setText(edit.section('=', 1));
-    h.find<QPushButton>(button)->click();
+    QVERIFY(h.click(button));
 
     QCOMPARE(boxesShown(h), QStringList{"Invalid value | " + message + " | None | Ok"});
     QCOMPARE(QApplication::focusWidget(), h.find<QLineEdit>(field));
-    Harness::pause(1);
     QVERIFY(h.commands().isEmpty());
     QVERIFY(h.messageLog().isEmpty());
 }
@@ -112,21 +111,16 @@ void TestClassicModes::shortPageSendsAsTypedWithoutAsking() {
     // The seconds-alive field is sent whatever it holds, also nothing.
     h.find<QLineEdit>("txtbelalive")->setText("");
     // A second start while the first still sends would interleave the two.
-    int clicksDuringSend = 0;
-    QTimer::singleShot(Harness::kSecondMs / 2, set, [&] {
-        ++clicksDuringSend;
-        set->click();
-    });
     set->click();
-
-    QCOMPARE(clicksDuringSend, 1);
+    set->click();
+    QVERIFY(h.settle());
     QVERIFY(h.dialogs.shown().isEmpty());
     QCOMPARE(h.commands(), (QStringList{"scr_bel_scorelimit 50", "scr_bel_timelimit 29.5",
                                         "scr_bel_alivepointtime "}));
     QCOMPARE(logOldestFirst(h),
              (QStringList{"BEL score limit updated to 50", "BEL time limit updated to 29.5",
                           "BEL time alive as allied bonus updated to "}));
-    verifyAboutASecondApart(h);
+    verifyPaced(h);
     QVERIFY(set->isEnabled());
 }
 

@@ -93,8 +93,8 @@ QString logFile(Harness& h, const char* prefix) {
 }
 
 void addOldLogLines(Harness& h) {
-    h.main->addrcon(QStringLiteral("old pane line\r\n"));
-    h.main->addmessage(QStringLiteral("old log line"));
+    h.main->appendRcon(QStringLiteral("old pane line\r\n"));
+    h.main->addMessage(QStringLiteral("old log line"));
 }
 
 } // namespace

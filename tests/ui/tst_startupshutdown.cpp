@@ -29,10 +29,10 @@ QString dated(const char* prefix) {
 class RecordingMain : public Main {
 public:
     using Main::Main;
-    void showprogress(const QString& text, const QString& mode) override {
+    void showProgress(const QString& text, const QString& mode) override {
         if (!text.isEmpty())
             notices << text;
-        Main::showprogress(text, mode);
+        Main::showProgress(text, mode);
     }
     QStringList notices;
 };
@@ -108,9 +108,9 @@ void TestStartupShutdown::exitWritesServersAndLogsInOrder() {
         QCOMPARE(main.widgets().lstrcon->item(1)->text(), QStringLiteral("pb"));
         delete main.widgets().lstservers->takeItem(1);
         delete main.widgets().lstrcon->takeItem(1);
-        main.addrcon(QStringLiteral("pane text\r\n"));
-        main.addmessage(QStringLiteral("first"));
-        main.addmessage(QStringLiteral("second"));
+        main.appendRcon(QStringLiteral("pane text\r\n"));
+        main.addMessage(QStringLiteral("first"));
+        main.addMessage(QStringLiteral("second"));
         main.close();
         QCOMPARE(main.notices, (QStringList{QStringLiteral("Saving server list to INI"),
                                             QStringLiteral("Saving RCON output..."),
@@ -146,7 +146,7 @@ void TestStartupShutdown::exitWithUnwritableSettingsSkipsLogs() {
 
 void TestStartupShutdown::logMenuSavesAppendAndCancelWritesNothing() {
     Harness h(false);
-    h.main->addrcon(QStringLiteral("abc\r\n"));
+    h.main->appendRcon(QStringLiteral("abc\r\n"));
     QAction* save = h.main->findChild<QAction*>(QStringLiteral("savercon"));
     const QString target = h.path(QStringLiteral("chosen.log"));
     h.dialogs.setNextSaveName(target);
@@ -168,7 +168,7 @@ void TestStartupShutdown::logMenuSavesAppendAndCancelWritesNothing() {
 
 void TestStartupShutdown::failedLogSaveIsReported() {
     Harness h(false);
-    h.main->addmessage(QStringLiteral("x"));
+    h.main->addMessage(QStringLiteral("x"));
     h.dialogs.setNextSaveName(h.path(QStringLiteral("missing/folder/m.log")));
     h.main->findChild<QAction*>(QStringLiteral("savemessages"))->trigger();
     QCOMPARE(h.dialogs.messages().size(), 1);
@@ -182,8 +182,8 @@ void TestStartupShutdown::failedLogSaveIsReported() {
 
 void TestStartupShutdown::clearAsksFirst() {
     Harness h(false);
-    h.main->addrcon(QStringLiteral("keep me\r\n"));
-    h.main->addmessage(QStringLiteral("one"));
+    h.main->appendRcon(QStringLiteral("keep me\r\n"));
+    h.main->addMessage(QStringLiteral("one"));
     h.dialogs.setNextAnswer(Dialogs::Answer::No);
     h.main->findChild<QAction*>(QStringLiteral("clearrcon"))->trigger();
     QCOMPARE(h.rconText(), QStringLiteral("keep me\n"));

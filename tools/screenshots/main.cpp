@@ -5,7 +5,6 @@
 #include "ui/Main.h"
 #include "app/Dialogs.h"
 #include "rcon/WaitClock.h"
-#include "serverconfig/GameTypeSwitch.h"
 #include "simserver/SimServer.h"
 #include "ui/HobWindow.h"
 #include "ui/PreferencesDialog.h"
@@ -14,6 +13,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTabWidget>
 
@@ -34,9 +34,18 @@ public:
     void beep() override {}
 };
 
-void click(Main& main, const char* name) {
-    if (auto* button = main.findChild<QAbstractButton*>(QLatin1String(name)))
+void click(QWidget& window, const char* name) {
+    if (auto* button = window.findChild<QAbstractButton*>(QLatin1String(name)))
         button->click();
+}
+
+// Lets the exchanges under way end.
+void settle(Main& main) {
+    QElapsedTimer waited;
+    waited.start();
+    do
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    while (!main.session().client().idle() && waited.elapsed() < 10000);
 }
 
 } // namespace
@@ -56,8 +65,10 @@ int main(int argc, char* argv[]) {
     main.widgets().comport->setEditText(QString::number(sim.port()));
     main.widgets().txtPWD->setText(sim.cvar(QStringLiteral("rconpassword")));
     for (const char* name : {"cmdconnect", "cmdplypop", "cmdpopwep", "cmdUOwep_1", "cmdservpop",
-                             "cmdpopmaps", "cmdstatus"})
+                             "cmdpopmaps", "cmdstatus"}) {
         click(main, name);
+        settle(main);
+    }
 
     QTabWidget* tabs = main.widgets().SSTab;
     for (int i = 0; i < tabs->count(); ++i) {
@@ -74,13 +85,10 @@ int main(int argc, char* argv[]) {
     prefs.show();
     QApplication::processEvents();
     prefs.grab().save(out.filePath(QStringLiteral("preferences.png")));
-    GameTypeSwitch gameTypes(main.session());
-    HobWindow hob(main.session(), gameTypes);
+    HobWindow hob(main.session());
     hob.show();
-    click(main, "cmdhobpop");
-    if (auto* populate = hob.findChild<QAbstractButton*>(QStringLiteral("cmdhobpop")))
-        populate->click();
-    QApplication::processEvents();
+    click(hob, "cmdhobpop");
+    settle(main);
     hob.grab().save(out.filePath(QStringLiteral("hob.png")));
     main.session().state().options.savercon = false;
     main.session().state().options.savemessages = false;

@@ -4,6 +4,7 @@
 #include "app/Session.h"
 #include "serverconfig/ClassicModes.h"
 #include "serverconfig/ModeSettings.h"
+#include "ui/BoundControls.h"
 #include "ui/pages/ModeFrames.h"
 
 #include <QGridLayout>
@@ -15,12 +16,12 @@
 using modeframes::indexed;
 
 CodModesPage::CodModesPage(Session& session, QWidget* parent)
-    : QWidget(parent), m_session(session), m_switch(session) {
+    : QWidget(parent), m_session(session) {
     setObjectName(QStringLiteral("pageCodModes"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(modeframes::switchFrame(
-        this, QStringLiteral("COD Instant game mode switch"), 0, QStringLiteral("cmdcod"),
-        GameTypeSwitch::codTypes(), [this](int i) { cmdcod_Click(i); }));
+    layout->addWidget(modeframes::switchFrame(this, QStringLiteral("COD Instant game mode switch"),
+                                              0, QStringLiteral("cmdcod"), gametypes::codTypes(),
+                                              [this](int i) { cmdcod_Click(i); }));
 
     auto* grid = new QGridLayout;
     int labelIndex = 0;
@@ -31,6 +32,7 @@ CodModesPage::CodModesPage(Session& session, QWidget* parent)
         grid->setColumnStretch(column, 1);
     layout->addLayout(grid);
     layout->addStretch();
+    bound::disableWhileBusy(m_session, this, {m_setButtons.begin(), m_setButtons.end()});
 }
 
 QWidget* CodModesPage::buildSettingsFrame(int page, int& labelIndex) {
@@ -61,7 +63,8 @@ QWidget* CodModesPage::buildSettingsFrame(int page, int& labelIndex) {
 }
 
 void CodModesPage::cmdcod_Click(int index) {
-    m_switch.cmdcod_Click(index);
+    if (index >= 0 && index < gametypes::codTypes().size())
+        m_session.run(gametypes::switchPlan(gametypes::codTypes().at(index)), this);
 }
 
 void CodModesPage::defaultsClicked(int page) {
@@ -86,12 +89,7 @@ void CodModesPage::setClicked(int page) {
         m_fields.at(page).at(failure->field)->setFocus();
         return;
     }
-    if (table.confirm && !modesettings::confirmSetServer(m_session.dialogs()))
+    if (table.confirm && !modeframes::confirmSetServer(m_session.dialogs()))
         return;
-
-    // The sends take seconds and let clicks through; a second start would interleave.
-    QPushButton* set = m_setButtons.at(page);
-    set->setEnabled(false);
-    classicmodes::send(m_session, table, texts);
-    set->setEnabled(true);
+    m_session.run(classicmodes::plan(table, texts), this);
 }

@@ -27,7 +27,6 @@ private:
     QWidget* buildSettingsFrame(int page, int& labelIndex);
 
     Session& m_session;
-    GameTypeSwitch m_switch;
     QList<QList<QLineEdit*>> m_fields; // per page, in table order
     QList<QPushButton*> m_setButtons;
 };

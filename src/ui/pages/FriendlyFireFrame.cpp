@@ -2,6 +2,7 @@
 
 #include "app/Session.h"
 #include "serverconfig/FriendlyFire.h"
+#include "ui/BoundControls.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
@@ -34,10 +35,11 @@ FriendlyFireFrame::FriendlyFireFrame(Session& session, QWidget* parent)
     layout->addWidget(m_set, 0, Qt::AlignVCenter);
     layout->addStretch();
     connect(m_set, &QPushButton::clicked, this, &FriendlyFireFrame::cmdff_Click);
+    bound::disableWhileBusy(m_session, this, {m_set});
 }
 
 void FriendlyFireFrame::change(int value) {
-    friendlyfire::change(m_session, value);
+    m_session.run(friendlyfire::changePlan(value), this);
 }
 
 bool FriendlyFireFrame::selectValue(int value) {
@@ -48,7 +50,6 @@ bool FriendlyFireFrame::selectValue(int value) {
 }
 
 void FriendlyFireFrame::cmdff_Click() {
-    // Taken before the change starts: its waits let the operator pick another option.
     for (int value = 0; value < m_options.size(); ++value) {
         if (m_options.at(value)->isChecked()) {
             change(value);

@@ -3,8 +3,9 @@
 #include "app/Dialogs.h"
 #include "app/Session.h"
 #include "maps/DefaultMaps.h"
+#include "maps/MapCommands.h"
 #include "maps/MapListParser.h"
-#include "rcon/WaitClock.h"
+#include "ui/BoundControls.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -65,74 +66,68 @@ MapsPage::MapsPage(Session& session, QWidget* parent) : QWidget(parent), m_sessi
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
 
-    connect(m_cmdmapload, &QPushButton::clicked, this, &MapsPage::cmdmapload_Click);
-    connect(m_cmddefmaps, &QPushButton::clicked, this, &MapsPage::cmddefmaps_Click);
-    connect(m_cmdpopmaps, &QPushButton::clicked, this, &MapsPage::cmdpopmaps_Click);
-    connect(m_cmdrestartmap, &QPushButton::clicked, this, &MapsPage::commmap_restart_Click);
-    connect(m_cmdrotatemap, &QPushButton::clicked, this, &MapsPage::commmap_rotate_Click);
+    connect(m_cmdmapload, &QPushButton::clicked, this, &MapsPage::loadClicked);
+    connect(m_cmddefmaps, &QPushButton::clicked, this, &MapsPage::defaultMapsClicked);
+    connect(m_cmdpopmaps, &QPushButton::clicked, this, &MapsPage::populateClicked);
+    connect(m_cmdrestartmap, &QPushButton::clicked, this, &MapsPage::restartClicked);
+    connect(m_cmdrotatemap, &QPushButton::clicked, this, &MapsPage::rotateClicked);
+    bound::disableWhileBusy(m_session, this, {m_cmdpopmaps});
 }
 
-void MapsPage::cmddefmaps_Click() {
+void MapsPage::defaultMapsClicked() {
     m_lstmaps->clear();
     m_lstmaps->addItems(defaultMaps());
 }
 
-void MapsPage::cmdpopmaps_Click() {
-    // A second click while the reply is awaited would read the same buffer twice.
-    if (m_populating)
+void MapsPage::populateClicked() {
+    if (m_session.client().isBusy(this))
         return;
-    m_populating = true;
-    SharedState& state = m_session.state();
     m_lstmaps->clear();
-    state.collectquiet = true;
-    m_session.showprogress(QStringLiteral("Asking server for map list..."), QStringLiteral("REP"));
-    for (int tries = 0;;) {
-        state.busy = true;
-        m_session.sendinfo(QStringLiteral("dir maps/mp bsp"));
-        // A listing spread over several datagrams keeps arriving for a while.
-        pausesecs(2);
-        if (!state.gotreply)
-            break;
-        const MapListReading reading = readMapList(state.response);
+    m_session.showProgress(QStringLiteral("Asking server for map list..."));
+    // Held until the list is in, also while a reply without it is asked for again.
+    m_session.client().hold(this);
+    askForList(mapcommands::kListTries - 1);
+}
+
+void MapsPage::askForList(int triesLeft) {
+    m_session.send(mapcommands::listRequest(), this, [this, triesLeft](const Reply& reply) {
+        const auto finish = [this] {
+            m_session.hideProgress();
+            m_session.client().release(this);
+        };
+        if (reply.status != Reply::Status::Replied) {
+            finish();
+            return;
+        }
+        const MapListReading reading = readMapList(reply.text);
         if (!reading.incomplete) {
             m_lstmaps->addItems(reading.names);
-            break;
-        }
-        if (++tries == 3) {
+        } else if (triesLeft > 0) {
+            askForList(triesLeft - 1);
+            return;
+        } else {
             m_session.dialogs().message(
                 QStringLiteral("Asked server 3 times for list and none returned"),
                 QStringLiteral("No response"), Dialogs::Icon::Information);
-            break;
         }
-    }
-    state.collectquiet = false;
-    state.busy = false;
-    m_session.showprogress({}, QStringLiteral("REP"));
-    m_populating = false;
+        finish();
+    });
 }
 
-void MapsPage::cmdmapload_Click() {
+void MapsPage::loadClicked() {
     const QList<QListWidgetItem*> selected = m_lstmaps->selectedItems();
     if (selected.isEmpty()) {
         m_session.dialogs().message(QStringLiteral("Select a map in the table to load first"),
                                     QStringLiteral("Select Map"), Dialogs::Icon::Information);
         return;
     }
-    // The server is busy loading and answers late or not at all.
-    m_session.state().nowait = true;
-    m_session.sendinfo(QStringLiteral("map ") + selected.first()->text(), true);
+    m_session.run(mapcommands::loadPlan(selected.first()->text()), this);
 }
 
-void MapsPage::commmap_restart_Click() {
-    m_session.state().nowait = true;
-    m_session.sendinfo(QStringLiteral("map_restart"), true);
-    if (!m_session.sendRefused())
-        m_session.addmessage(QStringLiteral("Map Restart"));
+void MapsPage::restartClicked() {
+    m_session.run(mapcommands::restartPlan(), this);
 }
 
-void MapsPage::commmap_rotate_Click() {
-    m_session.state().nowait = true;
-    m_session.sendinfo(QStringLiteral("map_rotate"), true);
-    if (!m_session.sendRefused())
-        m_session.addmessage(QStringLiteral("Map Rotate"));
+void MapsPage::rotateClicked() {
+    m_session.run(mapcommands::rotatePlan(), this);
 }

@@ -12,15 +12,18 @@ class MapsPage : public QWidget {
 public:
     explicit MapsPage(Session& session, QWidget* parent = nullptr);
 
-    // The Common Tasks menu items "Restart Map" and "Next Map in Cycle".
-    void commmap_restart_Click();
-    void commmap_rotate_Click();
+    // Also the Common Tasks menu items "Restart Map" and "Next Map in Cycle".
+    void restartClicked();
+    void rotateClicked();
 
-    void cmddefmaps_Click();
-    void cmdpopmaps_Click();
-    void cmdmapload_Click();
+    void defaultMapsClicked();
+    void populateClicked();
+    void loadClicked();
 
 private:
+    // Asks for the map list; `triesLeft` more times when a reply lacks it.
+    void askForList(int triesLeft);
+
     Session& m_session;
     QListWidget* m_lstmaps = nullptr;
     QPushButton* m_cmdmapload = nullptr;
@@ -28,5 +31,4 @@ private:
     QPushButton* m_cmdpopmaps = nullptr;
     QPushButton* m_cmdrestartmap = nullptr;
     QPushButton* m_cmdrotatemap = nullptr;
-    bool m_populating = false;
 };

@@ -6,6 +6,7 @@
 #include "messages/CyclerLogic.h"
 #include "messages/MessageSetStore.h"
 #include "rcon/OutputSink.h"
+#include "rcon/ReplyText.h"
 #include "rcon/WaitClock.h"
 #include "serverconfig/NumberRules.h"
 #include "settings/ProfileFile.h"
@@ -26,6 +27,7 @@
 #include <QVBoxLayout>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -97,7 +99,7 @@ MessagesPage::MessagesPage(Session& session, ProfileFile& settings, QWidget* par
 
     m_tmrmessage = named(new QTimer(this), "tmrmessage");
     m_tmrmessage->setInterval(60 * WaitClock::instance().secondMs());
-    connect(m_tmrmessage, &QTimer::timeout, this, &MessagesPage::tmrmessage_Timer);
+    connect(m_tmrmessage, &QTimer::timeout, this, &MessagesPage::cyclerTick);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildSetsFrame(), 1);
@@ -469,7 +471,7 @@ void MessagesPage::cmdsetdel_Click() {
     m_lstmess->clear();
     --state.setcount;
     showFreeSets();
-    m_session.addmessage(QStringLiteral("Set named ") + name + QLatin1String(" removed."));
+    m_session.addMessage(QStringLiteral("Set named ") + name + QLatin1String(" removed."));
     m_txtmess->clear();
     state.messediting = false;
     state.setnameedit[slot].clear();
@@ -522,11 +524,10 @@ void MessagesPage::cmdsetsave_Click() {
         return;
     }
     if (cyclerRunning()) {
-        m_session.showprogress(QStringLiteral("Stopping the active message Cycle to sync changes"),
-                               QStringLiteral("REP"));
+        m_session.showProgress(QStringLiteral("Stopping the active message Cycle to sync changes"));
         stopCycler();
     }
-    m_session.showprogress(QStringLiteral("Writing changes to INI file"), QStringLiteral("ADD"));
+    m_session.showProgress(QStringLiteral("Writing changes to INI file"), ProgressMode::Add);
     const MessageSetStore::SaveResult result = MessageSetStore(m_settings).save(state);
     if (result.ok) {
         // Keep editing the set on show; its slot did not move.
@@ -541,7 +542,7 @@ void MessagesPage::cmdsetsave_Click() {
             QStringLiteral("Failed to write to INI file, Please report bug and messages attempted"),
             QStringLiteral("Failed to write INI"), Dialogs::Icon::Exclamation);
     }
-    m_session.showprogress({}, QStringLiteral("REP"));
+    m_session.hideProgress();
 }
 
 // --- The cycler -----------------------------------------------------------------------
@@ -597,9 +598,9 @@ void MessagesPage::cmdmessstart_Click() {
     }
 }
 
-void MessagesPage::tmrmessage_Timer() {
-    // The queries of a tick wait for replies, during which the next tick may come due.
-    if (m_inTick)
+void MessagesPage::cyclerTick() {
+    // Never a second broadcast of its own while one is queued or under way.
+    if (m_session.client().isBusy(this))
         return;
     SharedState& state = m_session.state();
     if (!m_session.isConnected()) {
@@ -612,27 +613,55 @@ void MessagesPage::tmrmessage_Timer() {
     const int typed = cycler::intervalMinutes(m_txtinterval->text());
     if (!cycler::tickDue(state.cycleminutes, typed > 0 ? typed : m_lastValidInterval))
         return;
-    if (state.busy)
-        return;
-    // A copy: the saved sets may change while the queries wait.
     const QStringList messages = state.messlive.value(state.cycleset);
     const int index = cycler::pickMessage(messages, state.messpos);
     if (index < 0)
         return;
-    m_inTick = true;
-    const QString text = cycler::fillPlaceholders(
-        messages.at(index), {[this] { return serverAndPort(); },
-                             [this] { return queryCvar(QStringLiteral("sv_hostname")); },
-                             [this] { return queryCvar(QStringLiteral("setfriendlyfire")); }});
-    m_session.sendinfo(sayCommand(text));
-    ++state.messpos;
-    m_inTick = false;
-}
+    const QString message = messages.at(index);
+    const cycler::Placeholders needed = cycler::placeholdersIn(message);
+    auto values = std::make_shared<cycler::PlaceholderValues>();
+    if (needed.ipPort)
+        values->ipPort = serverAndPort();
 
-QString MessagesPage::queryCvar(const QString& name) {
-    m_session.sendinfo(QStringLiteral("cvarlist ") + name, true);
-    pausesecs(1);
-    return m_session.getquoted(name);
+    // The live values first, each from its own listing, then the broadcast.
+    m_session.client().hold(this);
+    const auto broadcast = [this, message, values] {
+        m_session.send(Request::shown(sayCommand(cycler::fillPlaceholders(message, *values))), this,
+                       [this](const Reply& reply) {
+                           if (reply.status != Reply::Status::Cancelled)
+                               ++m_session.state().messpos;
+                       });
+        m_session.client().release(this);
+    };
+    const auto readFriendlyFire = [this, needed, values, broadcast] {
+        if (!needed.friendlyFire) {
+            broadcast();
+            return;
+        }
+        m_session.send(Request::unechoed(cycler::friendlyFireListing()), this,
+                       [this, values, broadcast](const Reply& reply) {
+                           if (reply.status == Reply::Status::Cancelled) {
+                               m_session.client().release(this);
+                               return;
+                           }
+                           values->friendlyFire =
+                               getquoted(reply.text, cycler::friendlyFireVariable());
+                           broadcast();
+                       });
+    };
+    if (!needed.serverName) {
+        readFriendlyFire();
+        return;
+    }
+    m_session.send(Request::unechoed(cycler::serverNameListing()), this,
+                   [this, values, readFriendlyFire](const Reply& reply) {
+                       if (reply.status == Reply::Status::Cancelled) {
+                           m_session.client().release(this);
+                           return;
+                       }
+                       values->serverName = getquoted(reply.text, cycler::serverNameVariable());
+                       readFriendlyFire();
+                   });
 }
 
 QString MessagesPage::serverAndPort() const {
@@ -685,8 +714,7 @@ void MessagesPage::sendOneOffMessage(const QString& userPrefix) {
         return;
     const QString text = userPrefix + QLatin1Char(' ') + message;
     // A broadcast has nothing to wait for.
-    m_session.state().nowait = true;
-    m_session.sendinfo(sayCommand(text), true);
-    if (!m_session.sendRefused())
-        m_session.addmessage(QStringLiteral("Message to server>> ") + text);
+    m_session.run(
+        {Step{Request::noWait(sayCommand(text)), QStringLiteral("Message to server>> ") + text}},
+        this);
 }

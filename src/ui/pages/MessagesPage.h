@@ -45,7 +45,7 @@ public:
     void cmdmessstart_Click();
     void cmdmessstop_Click();
     // One minute tick of the timer "tmrmessage".
-    void tmrmessage_Timer();
+    void cyclerTick();
     void txtinterval_LostFocus();
 
 protected:
@@ -60,7 +60,6 @@ private:
     int selectedMessageRow() const;
     void moveSelectedMessage(int step);
     void refocusLater(QWidget* widget);
-    QString queryCvar(const QString& name);
     QString serverAndPort() const;
 
     Session& m_session;
@@ -86,7 +85,6 @@ private:
     bool m_txtmessChanged = false;
     bool m_intervalChanged = false;
     bool m_inSetSelection = false;
-    bool m_inTick = false;
     // Used by the tick while the interval box holds something that is not 1 to 10.
     int m_lastValidInterval = 3;
 };

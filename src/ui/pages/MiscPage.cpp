@@ -2,8 +2,8 @@
 
 #include "app/Dialogs.h"
 #include "app/Session.h"
+#include "maps/MapCommands.h"
 #include "maps/RotationNotes.h"
-#include "rcon/WaitClock.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -52,7 +52,8 @@ MiscPage::MiscPage(Session& session, QWidget* parent) : QWidget(parent), m_sessi
         m_cmdsmrpaste[i] = button(QLatin1String(pasteCaptions[i]),
                                   QStringLiteral("cmdsmrpaste_%1").arg(i), rotation);
         m_cmdsmrpaste[i]->setProperty("index", i);
-        connect(m_cmdsmrpaste[i], &QPushButton::clicked, this, [this, i] { cmdsmrpaste_Click(i); });
+        connect(m_cmdsmrpaste[i], &QPushButton::clicked, this,
+                [this, i] { copyRotationClicked(i); });
     }
     // The server's rotation is only ever read at connect.
     m_txtcurmaprot[0]->setReadOnly(true);
@@ -102,9 +103,9 @@ MiscPage::MiscPage(Session& session, QWidget* parent) : QWidget(parent), m_sessi
     layout->addWidget(cfgFrame);
     layout->addStretch();
 
-    connect(m_cmdsetservedit, &QPushButton::clicked, this, &MiscPage::cmdsetservedit_Click);
-    connect(m_lblsmrnotes, &QPushButton::clicked, this, &MiscPage::lblsmrnotes_Click);
-    connect(m_cmdcfgexec, &QPushButton::clicked, this, &MiscPage::cmdcfgexec_Click);
+    connect(m_cmdsetservedit, &QPushButton::clicked, this, &MiscPage::setRotationClicked);
+    connect(m_lblsmrnotes, &QPushButton::clicked, this, &MiscPage::notesClicked);
+    connect(m_cmdcfgexec, &QPushButton::clicked, this, &MiscPage::execCfgClicked);
 
     // Until a connect has read them there is nothing to copy or execute.
     clearForDisconnect();
@@ -154,32 +155,24 @@ void MiscPage::clearForDisconnect() {
     m_cmdcfgexec->setEnabled(false);
 }
 
-void MiscPage::cmdsmrpaste_Click(int index) {
+void MiscPage::copyRotationClicked(int index) {
     m_txtcurmaprot[1]->setPlainText(index == 0 ? m_txtcurmaprot[0]->toPlainText() : QString());
 }
 
-void MiscPage::cmdsetservedit_Click() {
-    QString rotation = m_txtcurmaprot[1]->toPlainText();
-    if (rotation.isEmpty())
-        return;
-    // The rotation is one console line; a line break would end the command early.
-    rotation.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    rotation.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    rotation.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    m_session.sendinfo(QStringLiteral("sv_maprotationcurrent \"") + rotation + QLatin1Char('"'),
-                       true);
-    if (!m_session.sendRefused())
-        m_session.addmessage(QStringLiteral("Set Map rotation to Custom choice."));
+void MiscPage::setRotationClicked() {
+    const QString rotation = m_txtcurmaprot[1]->toPlainText();
+    if (!rotation.isEmpty())
+        m_session.run(mapcommands::setRotationPlan(rotation), this);
 }
 
-void MiscPage::lblsmrnotes_Click() {
+void MiscPage::notesClicked() {
     const bool show = m_txtsmrnotes->isHidden();
     m_txtsmrnotes->setVisible(show);
     m_lblsmrnotes->setText(show ? QStringLiteral("Click to remove")
                                 : QStringLiteral("Click for Notes"));
 }
 
-void MiscPage::cmdcfgexec_Click() {
+void MiscPage::execCfgClicked() {
     if (m_session.dialogs().message(
             QStringLiteral("Are you sure you want to Exec the selected CFG file\r"
                            "Executing CFGs is at your own risk!\r\r"
@@ -187,10 +180,5 @@ void MiscPage::cmdcfgexec_Click() {
             QStringLiteral("Exec CFG"), Dialogs::Icon::Question,
             Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
         return;
-    const QString name = m_lstcfgs->currentText();
-    m_session.sendinfo(QStringLiteral("exec ") + name + QLatin1String(".cfg"), true);
-    if (m_session.sendRefused())
-        return;
-    pausesecs(1);
-    m_session.addmessage(QStringLiteral("Performed EXEC of ") + m_lstcfgs->currentText());
+    m_session.run(mapcommands::execPlan(m_lstcfgs->currentText()), this);
 }

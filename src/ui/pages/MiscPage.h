@@ -25,10 +25,10 @@ public:
     void clearForDisconnect();
 
     // Index 0 copies the server's rotation into the edit box, index 1 empties it.
-    void cmdsmrpaste_Click(int index);
-    void cmdsetservedit_Click();
-    void lblsmrnotes_Click();
-    void cmdcfgexec_Click();
+    void copyRotationClicked(int index);
+    void setRotationClicked();
+    void notesClicked();
+    void execCfgClicked();
 
 private:
     void showRotation(const QString& text, bool bold);

@@ -1,5 +1,8 @@
 #include "ModeFrames.h"
 
+#include "app/Dialogs.h"
+#include "serverconfig/ModeSettings.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,8 +12,14 @@
 
 namespace modeframes {
 
+bool confirmSetServer(Dialogs& dialogs) {
+    return dialogs.message(modesettings::setServerQuestion(), modesettings::setServerTitle(),
+                           Dialogs::Icon::Information,
+                           Dialogs::Buttons::OkCancel) == Dialogs::Answer::Ok;
+}
+
 QGroupBox* switchFrame(QWidget* parent, const QString& caption, int frameIndex,
-                       const QString& buttonArray, const QList<GameTypeSwitch::GameType>& types,
+                       const QString& buttonArray, const QList<gametypes::GameType>& types,
                        const std::function<void(int)>& onClick) {
     auto* frame =
         indexed(new QGroupBox(caption, parent), QStringLiteral("frmgamemode"), frameIndex);

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class Dialogs;
 class QGridLayout;
 class QGroupBox;
 class QLineEdit;
@@ -27,7 +28,7 @@ template <typename W> W* indexed(W* widget, const QString& name, int index) {
 // A game-type switch: frame frmgamemode_frameIndex with one button per type, three to a row,
 // named buttonArray_i; a click calls onClick with the button's index.
 QGroupBox* switchFrame(QWidget* parent, const QString& caption, int frameIndex,
-                       const QString& buttonArray, const QList<GameTypeSwitch::GameType>& types,
+                       const QString& buttonArray, const QList<gametypes::GameType>& types,
                        const std::function<void(int)>& onClick);
 
 // One setting at row of grid: the caption label lblgrace_labelIndex, the text box's buddy,
@@ -40,6 +41,9 @@ struct Setting {
     QString fieldTip; // empty when the text box has none
 };
 QLineEdit* addSetting(QGridLayout* grid, int row, int labelIndex, const Setting& setting);
+
+// Asks "Set server with values in display?"; true when the operator chose OK.
+bool confirmSetServer(Dialogs& dialogs);
 
 // Ends a settings frame: a stretch row at row, then "Defaults" and "Set" at the bottom right.
 void addButtonRow(QGridLayout* grid, int row, QPushButton* defaults, QPushButton* set);

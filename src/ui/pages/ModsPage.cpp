@@ -1,5 +1,6 @@
 #include "ModsPage.h"
 
+#include "app/Dialogs.h"
 #include "app/Session.h"
 #include "serverconfig/ClanbasePreset.h"
 
@@ -159,7 +160,12 @@ bool ModsPage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ModsPage::cmdsetcb_Click() {
-    clanbase::apply(m_session);
+    if (m_session.dialogs().message(clanbase::question(), clanbase::questionTitle(),
+                                    Dialogs::Icon::Information,
+                                    Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
+        return;
+    m_session.addMessage(clanbase::startLine());
+    m_session.run(clanbase::plan(), this);
 }
 
 void ModsPage::lblcbrules_Click() {

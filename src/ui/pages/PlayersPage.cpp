@@ -10,11 +10,11 @@
 #include "players/PlayerNames.h"
 #include "players/PlayerSort.h"
 #include "players/StatusParser.h"
+#include "rcon/Plan.h"
 #include "rcon/WaitClock.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QGroupBox>
@@ -24,7 +24,6 @@
 #include <QMouseEvent>
 #include <QPersistentModelIndex>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -32,8 +31,6 @@
 namespace {
 
 using Icon = Dialogs::Icon;
-
-const QString kRep = QStringLiteral("REP");
 
 // Sorting the grid compares cells the way the player list wants, not as plain text.
 class PlayerCell : public QTableWidgetItem {
@@ -81,7 +78,7 @@ PlayersPage::PlayersPage(Session& session, QWidget* parent) : QWidget(parent), m
 
     m_cmdplypop = makeButton("cmdplypop", QStringLiteral("Populate from server"),
                              QStringLiteral("Get current player list from server"));
-    connect(m_cmdplypop, &QPushButton::clicked, this, &PlayersPage::cmdplypop_Click);
+    connect(m_cmdplypop, &QPushButton::clicked, this, &PlayersPage::populateClicked);
 
     auto* options = new QHBoxLayout;
     m_chkremcol = captionedBox(
@@ -101,7 +98,7 @@ PlayersPage::PlayersPage(Session& session, QWidget* parent) : QWidget(parent), m
         "chkautoupdate", QStringLiteral("Auto Update"),
         QStringLiteral("Auto Update list, interval taken from Preferences..."), "lblautoupdate",
         QStringLiteral("Auto update player list, see Preferences for interval"), options);
-    connect(m_chkautoupdate, &QCheckBox::toggled, this, &PlayersPage::chkautoupdate_Click);
+    connect(m_chkautoupdate, &QCheckBox::toggled, this, &PlayersPage::autoUpdateToggled);
 
     m_complayersort = new QComboBox;
     m_complayersort->setObjectName(QStringLiteral("complayersort"));
@@ -111,8 +108,7 @@ PlayersPage::PlayersPage(Session& session, QWidget* parent) : QWidget(parent), m
          QStringLiteral("Ping"), QStringLiteral("Score"), QStringLiteral("Address"),
          QStringLiteral("Port"), QStringLiteral("Rate"), QStringLiteral("Message")});
     m_complayersort->setCurrentIndex(-1);
-    connect(m_complayersort, &QComboBox::currentIndexChanged, this,
-            &PlayersPage::complayersort_Click);
+    connect(m_complayersort, &QComboBox::currentIndexChanged, this, &PlayersPage::sortChosen);
     auto* sortLabel = new QLabel(QStringLiteral("Sort on"));
     sortLabel->setObjectName(QStringLiteral("lblsort"));
     sortLabel->setBuddy(m_complayersort);
@@ -137,10 +133,10 @@ PlayersPage::PlayersPage(Session& session, QWidget* parent) : QWidget(parent), m
     m_cmdplyban = makeButton("cmdplyban", QStringLiteral("Ban selected"));
     m_cmdtempban = makeButton("cmdtempban", QStringLiteral("Temp Ban selected"));
     m_cmdplymessage = makeButton("cmdplymessage", QStringLiteral("Send message"));
-    connect(m_cmdplykick, &QPushButton::clicked, this, &PlayersPage::cmdplykick_Click);
-    connect(m_cmdplyban, &QPushButton::clicked, this, &PlayersPage::cmdplyban_Click);
-    connect(m_cmdtempban, &QPushButton::clicked, this, &PlayersPage::cmdtempban_Click);
-    connect(m_cmdplymessage, &QPushButton::clicked, this, &PlayersPage::cmdplymessage_Click);
+    connect(m_cmdplykick, &QPushButton::clicked, this, &PlayersPage::kickClicked);
+    connect(m_cmdplyban, &QPushButton::clicked, this, &PlayersPage::banClicked);
+    connect(m_cmdtempban, &QPushButton::clicked, this, &PlayersPage::tempBanClicked);
+    connect(m_cmdplymessage, &QPushButton::clicked, this, &PlayersPage::messageClicked);
     auto* actionFrame = new QGroupBox(QStringLiteral("Selected player"));
     actionFrame->setObjectName(QStringLiteral("frmplayeractions"));
     auto* actions = new QHBoxLayout(actionFrame);
@@ -150,7 +146,7 @@ PlayersPage::PlayersPage(Session& session, QWidget* parent) : QWidget(parent), m
     actions->addWidget(m_cmdplymessage);
 
     m_cmdsavenames = makeButton("cmdsavenames", QStringLiteral("Save Names"));
-    connect(m_cmdsavenames, &QPushButton::clicked, this, &PlayersPage::cmdsavenames_Click);
+    connect(m_cmdsavenames, &QPushButton::clicked, this, &PlayersPage::saveNamesClicked);
     auto* exportFrame = new QGroupBox(QStringLiteral("Player log"));
     exportFrame->setObjectName(QStringLiteral("frmplayerexport"));
     auto* exportRow = new QHBoxLayout(exportFrame);
@@ -167,7 +163,7 @@ PlayersPage::PlayersPage(Session& session, QWidget* parent) : QWidget(parent), m
 
     m_tmrplayer = new QTimer(this);
     m_tmrplayer->setObjectName(QStringLiteral("tmrplayer"));
-    connect(m_tmrplayer, &QTimer::timeout, this, &PlayersPage::tmrplayer_Timer);
+    connect(m_tmrplayer, &QTimer::timeout, this, &PlayersPage::refreshTick);
 }
 
 QCheckBox* PlayersPage::captionedBox(const QString& name, const QString& caption,
@@ -240,8 +236,13 @@ bool PlayersPage::populateIsQuiet() const {
     return m_session.state().options.autoqplayer || m_chkautoupdate->isChecked();
 }
 
-void PlayersPage::cmdplypop_Click() {
-    if (m_populating)
+void PlayersPage::populateClicked() {
+    populate({});
+}
+
+void PlayersPage::populate(const std::function<void()>& listed) {
+    // A second populate waits for the first: the grid is filled once per reply.
+    if (m_session.client().isBusy(this))
         return;
     if (!m_session.isConnected()) {
         m_session.dialogs().message(QStringLiteral("You need to connect to a server first"),
@@ -249,32 +250,31 @@ void PlayersPage::cmdplypop_Click() {
         return;
     }
     SharedState& state = m_session.state();
-    const QScopedValueRollback populating(m_populating, true);
-    // The message cycler's tick would empty the reply buffer while the report comes in.
-    const QScopedValueRollback busy(state.busy, true);
     const bool interactive = !populateIsQuiet();
 
     m_msfplayers->setRowCount(0);
     m_mapChangeListing = false;
     if (interactive)
-        m_session.showprogress(QStringLiteral("Asking server for player list..."), kRep);
+        m_session.showProgress(QStringLiteral("Asking server for player list..."));
     if (state.options.autokick999)
         Player999Watch(state.Player999).clearSeen();
 
-    if (m_chkplyq->isChecked()) {
-        querystatus();
-    } else {
-        state.collectquiet = true;
-        m_session.sendinfo(QStringLiteral("status"), true);
-        // Further datagrams of a long report may still be on their way.
-        pausesecs(1);
-        const QString reply = state.response; // late datagrams may still arrive meanwhile
-        listStatusReply(reply, interactive);
-        state.collectquiet = false;
-    }
-    complayersort_Click();
-    if (interactive)
-        m_session.showprogress(QString(), kRep);
+    const bool query = m_chkplyq->isChecked();
+    const Request request =
+        query ? Request::statusQuery() : Request::listing(QStringLiteral("status"));
+    m_session.send(request, this, [this, query, interactive, listed](const Reply& reply) {
+        if (interactive)
+            m_session.hideProgress();
+        if (!reply.went())
+            return;
+        if (query)
+            listQueryReply(reply);
+        else
+            listStatusReply(reply.text, interactive);
+        sortChosen();
+        if (listed)
+            listed();
+    });
 }
 
 void PlayersPage::listStatusReply(const QString& reply, bool interactive) {
@@ -328,30 +328,20 @@ void PlayersPage::check999(const QString& name, const QString& ping, const QStri
     Player999Watch(m_session.state().Player999).check(name, ping, num);
 }
 
-void PlayersPage::querystatus() {
-    SharedState& state = m_session.state();
-    const bool boxes = !state.options.autoqplayer;
-    state.gotreply = false;
-    state.collectquiet = true;
-    state.response.clear();
-    m_session.channel().sendDirect(QStringLiteral("getstatus"));
-    QCoreApplication::processEvents();
-    for (int second = 0; second < 5 && !state.gotreply; ++second)
-        WaitClock::instance().wait(1, [&state] { return state.gotreply; });
-    if (!state.gotreply) {
+void PlayersPage::listQueryReply(const Reply& reply) {
+    const bool boxes = !m_session.state().options.autoqplayer;
+    if (reply.status != Reply::Status::Replied) {
         if (boxes)
             m_session.dialogs().message(
                 QStringLiteral("No response from server in 5 seconds with standard Query method"),
                 QStringLiteral("No response"), Icon::Exclamation);
-        state.collectquiet = false;
         return;
     }
-    const QueryReport report = parseGetstatusReply(state.response);
+    const QueryReport report = parseGetstatusReply(reply.text);
     if (report.noPlayerLines) {
         if (boxes)
             m_session.dialogs().message(QStringLiteral("No players on server"),
                                         QStringLiteral("No players"), Icon::Information);
-        state.collectquiet = false;
         return;
     }
     const bool showStripped = m_chkremcol->isChecked();
@@ -360,7 +350,6 @@ void PlayersPage::querystatus() {
         addRow(0, {QString(), QString(), QString(), name, row.ping, row.score, QString(), QString(),
                    QString(), QString()});
     }
-    state.collectquiet = false;
 }
 
 void PlayersPage::addRow(int at, const QStringList& cells) {
@@ -383,13 +372,13 @@ void PlayersPage::removeDataRow(int dataRow) {
     m_msfplayers->clearSelection();
 }
 
-void PlayersPage::cmdplykick_Click() {
+void PlayersPage::kickClicked() {
     removeSelectedPlayer(Removal::Kick);
 }
-void PlayersPage::cmdplyban_Click() {
+void PlayersPage::banClicked() {
     removeSelectedPlayer(Removal::Ban);
 }
-void PlayersPage::cmdtempban_Click() {
+void PlayersPage::tempBanClicked() {
     removeSelectedPlayer(Removal::TempBan);
 }
 
@@ -423,7 +412,6 @@ void PlayersPage::removeSelectedPlayer(Removal variant) {
         variant == Removal::Kick ? kick : (variant == Removal::Ban ? ban : tempBan);
     Dialogs& dialogs = m_session.dialogs();
 
-    QString stage = QStringLiteral("Top");
     const int row = selectedRow();
     if (row == 0) {
         dialogs.message(t.noSelection, QStringLiteral("No player"), Icon::Information);
@@ -433,35 +421,33 @@ void PlayersPage::removeSelectedPlayer(Removal variant) {
         dialogs.message(t.queryMode, QStringLiteral("Need Rcon Access"), Icon::Information);
         return;
     }
-    // Events run while the command waits for its reply; this index follows the player's row
-    // through them, and is invalid once the row is gone.
+    // Other replies may fill the grid anew before this one is in; the index follows the
+    // player's row and is invalid once the row is gone.
     const QPersistentModelIndex target = m_msfplayers->model()->index(row - 1, playercol::Num);
     const QString name = m_msfplayers->item(row - 1, playercol::Player)->text();
     const QString num = m_msfplayers->item(row - 1, playercol::Num)->text();
 
-    m_session.sendinfo(t.command + num);
-    if (m_session.sendRefused())
-        return; // nothing went out
-    if (variant == Removal::Ban)
-        stage = QStringLiteral("Middle");
-    m_session.addmessage(t.log + name + t.logEnd);
-    if (variant != Removal::Kick)
-        stage = t.removeStage;
-
-    if (!target.isValid()) {
-        if (variant == Removal::Kick)
-            return;
-        dialogs.message(t.routine + u'\r' + QStringLiteral("Error code ") +
-                            QString::number(kRowGoneFault) + QStringLiteral(" Descr: ") +
-                            kRowGoneText + u'\r' + QStringLiteral("Section ") + stage + u'\r' +
-                            QStringLiteral("Player Row ") + QString::number(row) + u'\r',
-                        t.errorTitle, Icon::Exclamation);
-        return;
-    }
-    removeDataRow(target.row());
+    m_session.send(Request::shown(t.command + num), this,
+                   [this, variant, t, target, name, row](const Reply& reply) {
+                       if (!reply.went())
+                           return; // nothing went out
+                       m_session.addMessage(t.log + name + t.logEnd);
+                       if (target.isValid()) {
+                           removeDataRow(target.row());
+                           return;
+                       }
+                       if (variant == Removal::Kick)
+                           return;
+                       m_session.dialogs().message(
+                           t.routine + u'\r' + QStringLiteral("Error code ") +
+                               QString::number(kRowGoneFault) + QStringLiteral(" Descr: ") +
+                               kRowGoneText + u'\r' + QStringLiteral("Section ") + t.removeStage +
+                               u'\r' + QStringLiteral("Player Row ") + QString::number(row) + u'\r',
+                           t.errorTitle, Icon::Exclamation);
+                   });
 }
 
-void PlayersPage::cmdplymessage_Click() {
+void PlayersPage::messageClicked() {
     Dialogs& dialogs = m_session.dialogs();
     if (m_chkplyq->isChecked()) {
         dialogs.message(
@@ -487,10 +473,10 @@ void PlayersPage::cmdplymessage_Click() {
     if (!m_chkremcol->isChecked())
         name = stripcolours(name).trimmed();
     message = fillPlayerPlaceholder(message, name);
-    m_session.addmessage(QStringLiteral("Private message to [") + name + QStringLiteral("]: ") +
+    m_session.addMessage(QStringLiteral("Private message to [") + name + QStringLiteral("]: ") +
                          message);
     const QString num = m_msfplayers->item(target.row(), playercol::Num)->text();
-    m_session.sendinfo(QStringLiteral("tell ") + num + u' ' + message);
+    m_session.send(Request::shown(QStringLiteral("tell ") + num + u' ' + message), this);
 }
 
 // ---- auto update ----
@@ -508,7 +494,7 @@ int PlayersPage::refreshIntervalMs() {
     return seconds * WaitClock::instance().secondMs();
 }
 
-void PlayersPage::chkautoupdate_Click() {
+void PlayersPage::autoUpdateToggled() {
     if (!m_chkautoupdate->isChecked()) {
         setActionsEnabled(true);
         m_tmrplayer->stop();
@@ -521,29 +507,25 @@ void PlayersPage::chkautoupdate_Click() {
     setActionsEnabled(false);
     m_tmrplayer->setInterval(refreshIntervalMs());
     m_tmrplayer->start();
-    cmdplypop_Click();
+    populate({});
 }
 
-void PlayersPage::tmrplayer_Timer() {
-    SharedState& state = m_session.state();
-    if (state.busy || m_ticking || m_populating)
+void PlayersPage::refreshTick() {
+    // Never a second refresh of its own while one is queued or under way.
+    if (m_session.client().isBusy(this))
         return;
     if (!m_session.isConnected()) {
         // The link went down without the disconnect: stop rather than report it every tick.
         m_chkautoupdate->setChecked(false);
         return;
     }
-    const QScopedValueRollback ticking(m_ticking, true);
     // The preferences may have changed the interval since the last tick.
     if (m_tmrplayer->isActive()) {
         const int interval = refreshIntervalMs();
         if (m_tmrplayer->interval() != interval)
             m_tmrplayer->setInterval(interval);
     }
-    cmdplypop_Click();
-    // A disconnect while the report came in ends the refresh here.
-    if (m_session.isConnected())
-        kickDuePlayers();
+    populate([this] { kickDuePlayers(); });
 }
 
 void PlayersPage::kickDuePlayers() {
@@ -553,29 +535,30 @@ void PlayersPage::kickDuePlayers() {
     // nothing is watched any more.
     if (!state.options.autokick999)
         watch.clearSeen();
+    Plan kicks;
+    QStringList kickedSlots;
     if (state.options.autokick999 && !m_mapChangeListing) {
-        const QScopedValueRollback busy(state.busy, true);
-        bool linkUp = true;
         for (const Player999Entry& entry : watch.due(state.options.autokick999int)) {
-            if (linkUp) {
-                m_session.sendinfo(QStringLiteral("clientkick ") + entry.num);
-                linkUp = !m_session.sendRefused();
-            }
-            if (linkUp) {
-                m_session.addmessage(QStringLiteral("Player Auto Kicked for 999 ping [") +
-                                     entry.name + u']');
-                for (int r = 0; r < m_msfplayers->rowCount(); ++r) {
-                    const QTableWidgetItem* numCell = m_msfplayers->item(r, playercol::Num);
-                    if (numCell && numCell->text() == entry.num) {
-                        removeDataRow(r);
-                        break;
-                    }
-                }
-            }
+            kicks << Step{Request::shown(QStringLiteral("clientkick ") + entry.num),
+                          QStringLiteral("Player Auto Kicked for 999 ping [") + entry.name + u']'};
+            kickedSlots << entry.num;
+            // Kicked or not, the player leaves the watch: a refused kick is not tried again
+            // from an old count.
             watch.markKicked(entry);
         }
     }
     watch.cleanUp();
+    if (kicks.isEmpty())
+        return;
+    m_session.run(kicks, this, {}, [this, kickedSlots](int index, const Reply&) {
+        for (int r = 0; r < m_msfplayers->rowCount(); ++r) {
+            const QTableWidgetItem* numCell = m_msfplayers->item(r, playercol::Num);
+            if (numCell && numCell->text() == kickedSlots.at(index)) {
+                removeDataRow(r);
+                break;
+            }
+        }
+    });
 }
 
 void PlayersPage::applyStartupOptions(const Options& options) {
@@ -604,11 +587,11 @@ QString PlayersPage::serverText() const {
     const auto* port = main->findChild<QComboBox*>(QStringLiteral("comport"));
     if (server && port)
         return server->currentText() + u':' + port->currentText();
-    const RconChannel& channel = m_session.channel();
-    return channel.serverAddress().toString() + u':' + QString::number(channel.serverPort());
+    const RconClient& client = m_session.client();
+    return client.serverAddress().toString() + u':' + QString::number(client.serverPort());
 }
 
-void PlayersPage::cmdsavenames_Click() {
+void PlayersPage::saveNamesClicked() {
     Dialogs& dialogs = m_session.dialogs();
     if (dialogs.message(
             QStringLiteral("Append current list of players and GUIDs to playerlist.csv"),
@@ -636,7 +619,7 @@ void PlayersPage::cmdsavenames_Click() {
                     Icon::Information);
 }
 
-void PlayersPage::complayersort_Click() {
+void PlayersPage::sortChosen() {
     if (m_msfplayers->rowCount() < 2)
         return;
     const int column = m_complayersort->currentIndex() + 1;

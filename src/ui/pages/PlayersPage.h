@@ -1,7 +1,11 @@
 #pragma once
 
+#include "rcon/Exchange.h"
+
 #include <QStringList>
 #include <QWidget>
+
+#include <functional>
 
 class Session;
 struct Options;
@@ -30,32 +34,33 @@ public:
 
     // Populate: the player list from the server's status report, or from the public status
     // query in Query Mode. Quiet (no boxes, no progress notice) while the list updates itself.
-    void cmdplypop_Click();
-    // The Query Mode path of the populate.
-    void querystatus();
-    // Lists the players of a collected status reply below the rows already in the grid and
-    // feeds them to the 999 watch (the populate's work once the reply is in).
-    void listStatusReply(const QString& reply, bool interactive);
-    // One player line for the 999 watch; does nothing unless the auto-kick option is on.
-    void check999(const QString& name, const QString& ping, const QString& num);
+    void populateClicked();
 
-    void cmdplykick_Click();
-    void cmdplyban_Click();
-    void cmdtempban_Click();
-    void cmdplymessage_Click();
+    void kickClicked();
+    void banClicked();
+    void tempBanClicked();
+    void messageClicked();
 
-    void chkautoupdate_Click();
-    // One refresh: populate, kick the players due, clean the watch up.
-    void tmrplayer_Timer();
+    void autoUpdateToggled();
+    // One refresh: populate, then kick the players due and clean the watch up.
+    void refreshTick();
 
-    void cmdsavenames_Click();
-    void complayersort_Click();
+    void saveNamesClicked();
+    void sortChosen();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     enum class Removal { Kick, Ban, TempBan };
+    // Asks for the list; `listed` runs once it is shown (not when the request never went).
+    void populate(const std::function<void()>& listed);
+    // Lists the players of a status reply below the rows already in the grid and feeds them
+    // to the 999 watch.
+    void listStatusReply(const QString& reply, bool interactive);
+    void listQueryReply(const Reply& reply);
+    // One player line for the 999 watch; does nothing unless the auto-kick option is on.
+    void check999(const QString& name, const QString& ping, const QString& num);
     void removeSelectedPlayer(Removal variant);
     void kickDuePlayers();
     void buildGrid();
@@ -85,10 +90,6 @@ private:
     QCheckBox* m_chkautoupdate = nullptr;
     QComboBox* m_complayersort = nullptr;
     QTimer* m_tmrplayer = nullptr;
-    // A populate waits for the server while events run; a second click or a timer tick in
-    // that time would read a buffer the first one still needs.
-    bool m_populating = false;
-    bool m_ticking = false;
     // The last listing showed every player at 999: the server is changing maps, and that
     // says nothing about anyone's connection, so its refresh kicks nobody.
     bool m_mapChangeListing = false;

@@ -2,7 +2,7 @@
 
 #include "FriendlyFireFrame.h"
 #include "app/Session.h"
-#include "rcon/WaitClock.h"
+#include "rcon/ReplyText.h"
 #include "serverconfig/NumberRules.h"
 #include "serverconfig/ServerBasicsTable.h"
 #include "ui/BoundControls.h"
@@ -19,20 +19,6 @@ namespace {
 
 QString slowServerText() {
     return QStringLiteral("The server is not responding quickly enough\rTry populate again");
-}
-
-bool sendField(Session& session, const serverbasics::Field& entry, BoundControl& control) {
-    if (entry.secondTag.isEmpty())
-        return bound::sendControl(session, control, control.command(entry.form), entry.logLine);
-    // Voting lives in two variables: the game script's and the engine's.
-    session.sendinfo(control.command(entry.form), false);
-    if (!bound::lastSendWent(session))
-        return false;
-    session.addmessage(entry.logLine);
-    pausesecs(1);
-    return bound::sendControl(session, control,
-                              varcommand::command(entry.form, entry.secondTag, control.value()),
-                              entry.logLine);
 }
 
 void addRow(QGridLayout* grid, QLabel* label, QWidget* control) {
@@ -96,13 +82,14 @@ ServerPage::ServerPage(Session& session, QWidget* parent)
     commonGrid->addWidget(removePassword, passwordRow, 3);
     commonGrid->setColumnStretch(1, 1);
     viewGrid->setColumnStretch(1, 1);
-    connect(setPassword, &QPushButton::clicked, this, &ServerPage::cmdservsetpass_Click);
-    connect(removePassword, &QPushButton::clicked, this, &ServerPage::cmdservrempass_Click);
+    connect(setPassword, &QPushButton::clicked, this, &ServerPage::setPasswordClicked);
+    connect(removePassword, &QPushButton::clicked, this, &ServerPage::removePasswordClicked);
 
     QPushButton* populate = bound::populateButton(QStringLiteral("cmdservpop"));
     QPushButton* send = bound::sendButton(QStringLiteral("cmdservsetbasics"));
-    connect(populate, &QPushButton::clicked, this, &ServerPage::cmdservpop_Click);
-    connect(send, &QPushButton::clicked, this, &ServerPage::cmdservsetbasics_Click);
+    connect(populate, &QPushButton::clicked, this, &ServerPage::populateClicked);
+    connect(send, &QPushButton::clicked, this, &ServerPage::sendClicked);
+    bound::disableWhileBusy(m_session, this, {populate, send, setPassword, removePassword});
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(populate);
     buttons->addWidget(send);
@@ -122,26 +109,31 @@ ServerPage::ServerPage(Session& session, QWidget* parent)
     layout->addStretch();
 }
 
-void ServerPage::slowServer() {
-    m_session.dialogs().message(slowServerText(), QStringLiteral("Slow Server Response"),
-                                Dialogs::Icon::Exclamation);
+void ServerPage::populateClicked() {
+    bound::readOut(
+        m_session, this, QStringLiteral("Reading variables from the server..."),
+        serverbasics::listings() << serverbasics::friendlyFireListing(),
+        [this](qsizetype index, const QString& reply) { return applyListing(index, reply); });
 }
 
-void ServerPage::cmdservpop_Click() {
-    const ReadOutScope readOut(m_session, QStringLiteral("Reading variables from the server..."));
-    if (!readOut.started())
-        return;
-
-    QString listingRead;
+bool ServerPage::applyListing(qsizetype index, const QString& reply) {
+    const QStringList listings = serverbasics::listings();
+    if (index == listings.size()) {
+        const QString value = getquoted(reply, serverbasics::friendlyFireVariable());
+        if (value.isEmpty())
+            return true;
+        const std::optional<qint16> mode = numbers::wholeValue(value);
+        if (!mode || !m_ff->selectValue(*mode))
+            m_session.dialogs().message(slowServerText(), QStringLiteral("Slow Server Response"),
+                                        Dialogs::Icon::Exclamation);
+        return true;
+    }
     for (const int i : serverbasics::readOrder()) {
         const serverbasics::Field& entry = serverbasics::fields().at(i);
-        if (entry.listing != listingRead) {
-            listingRead = entry.listing;
-            if (!bound::readListing(m_session, listingRead, 1))
-                return;
-        }
+        if (entry.listing != listings.at(index))
+            continue;
         BoundControl& control = *m_fields[i];
-        const QString value = m_session.getquoted(control.tag());
+        const QString value = getquoted(reply, control.tag());
         if (entry.kind == serverbasics::Kind::Text) {
             control.setText(value);
             control.clearChanged();
@@ -149,27 +141,20 @@ void ServerPage::cmdservpop_Click() {
         }
         // A box whose variable the server does not list keeps its state and its mark.
         if (!value.isEmpty() && !bound::applyState(m_session, control, value, slowServerText()))
-            return;
+            return false;
     }
-
-    if (!bound::readListing(m_session, serverbasics::friendlyFireListing(), 1))
-        return;
-    const QString value = m_session.getquoted(serverbasics::friendlyFireVariable());
-    if (value.isEmpty())
-        return;
-    const std::optional<qint16> mode = numbers::wholeValue(value);
-    if (!mode || !m_ff->selectValue(*mode))
-        slowServer();
+    return true;
 }
 
-void ServerPage::cmdservsetbasics_Click() {
-    bound::sendChanged(m_session, QStringLiteral("Send settings to server?"), m_fields,
-                       [this](qsizetype i, BoundControl& control) {
-                           return sendField(m_session, serverbasics::fields().at(i), control);
+void ServerPage::sendClicked() {
+    bound::sendChanged(m_session, this, QStringLiteral("Send settings to server?"), m_fields,
+                       [](qsizetype i, BoundControl& control) {
+                           return serverbasics::fieldPlan(serverbasics::fields().at(i),
+                                                          control.value());
                        });
 }
 
-void ServerPage::cmdservsetpass_Click() {
+void ServerPage::setPasswordClicked() {
     const QString password = m_password->text();
     if (password.isEmpty()) {
         m_session.dialogs().message(
@@ -177,18 +162,9 @@ void ServerPage::cmdservsetpass_Click() {
             QStringLiteral("No password given"), Dialogs::Icon::Information);
         return;
     }
-    m_session.sendinfo(QStringLiteral("g_password \"") + password + QLatin1Char('"'), true);
-    if (!bound::lastSendWent(m_session))
-        return;
-    pausesecs(3);
-    m_session.addmessage(QStringLiteral("Server password added"));
-    // The restarting server does not answer in time; do not wait for it.
-    m_session.state().nowait = true;
-    m_session.sendinfo(QStringLiteral("map_restart"), true);
+    m_session.run(serverbasics::setPasswordPlan(password), this);
 }
 
-void ServerPage::cmdservrempass_Click() {
-    m_session.sendinfo(QStringLiteral("g_password \"\""), true);
-    if (bound::lastSendWent(m_session))
-        m_session.addmessage(QStringLiteral("Server password Removed"));
+void ServerPage::removePasswordClicked() {
+    m_session.run(serverbasics::removePasswordPlan(), this);
 }

@@ -16,13 +16,14 @@ public:
 
     FriendlyFireFrame* friendlyFire() const { return m_ff; }
 
-    void cmdservpop_Click();
-    void cmdservsetbasics_Click();
-    void cmdservsetpass_Click();
-    void cmdservrempass_Click();
+    void populateClicked();
+    void sendClicked();
+    void setPasswordClicked();
+    void removePasswordClicked();
 
 private:
-    void slowServer();
+    // Sets the controls read from one listing; false when the reply cannot be trusted.
+    bool applyListing(qsizetype index, const QString& reply);
 
     Session& m_session;
     FriendlyFireFrame* m_ff;

@@ -1,6 +1,7 @@
 #include "UoMiscPage.h"
 
 #include "app/Session.h"
+#include "rcon/ReplyText.h"
 #include "serverconfig/WeaponTable.h"
 #include "ui/BoundControls.h"
 
@@ -47,10 +48,12 @@ UoMiscPage::UoMiscPage(Session& session, QWidget* parent) : QWidget(parent), m_s
     for (const int index : {1, 0}) {
         QPushButton* button = index == 1 ? populate : send;
         button->setProperty("index", index);
-        connect(button, &QPushButton::clicked, this, [this, index] { cmdUOwep_Click(index); });
+        connect(button, &QPushButton::clicked, this,
+                index == 1 ? &UoMiscPage::populateClicked : &UoMiscPage::sendClicked);
         buttons->addWidget(button);
     }
     buttons->addStretch();
+    bound::disableWhileBusy(m_session, this, {populate, send});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(frames);
@@ -58,44 +61,43 @@ UoMiscPage::UoMiscPage(Session& session, QWidget* parent) : QWidget(parent), m_s
     layout->addStretch();
 }
 
-void UoMiscPage::cmdUOwep_Click(int index) {
-    if (index == 1)
-        populate();
-    else if (index == 0)
-        send();
-}
-
-void UoMiscPage::populate() {
-    const ReadOutScope readOut(m_session, QStringLiteral("Reading variables from the server...\r\n"
-                                                         "United Offensive..."));
-    if (!readOut.started())
-        return;
+void UoMiscPage::populateClicked() {
     const QList<weapons::UoWeapon>& table = weapons::uoWeapons();
-    QString listingRead;
-    for (int i = 0; i < m_boxes.size(); ++i) {
-        // Each send empties the response, so a box is read from its own listing only.
-        if (table.at(i).listing != listingRead) {
-            listingRead = table.at(i).listing;
-            if (!bound::readListing(m_session, listingRead, 1))
-                return;
-        }
-        QString value = m_session.getquoted(m_boxes[i]->tag());
-        // Older add-on versions lack some of these variables: they count as off.
-        if (value.isEmpty())
-            value = QStringLiteral("0");
-        if (!bound::applyState(m_session, *m_boxes[i], value, weapons::slowServerMessage()))
-            return;
+    // A listing is asked for again whenever the table moves on to another one.
+    QStringList listings;
+    QList<qsizetype> readBy;
+    for (const weapons::UoWeapon& weapon : table) {
+        if (listings.isEmpty() || listings.last() != weapon.listing)
+            listings << weapon.listing;
+        readBy << listings.size() - 1;
     }
+    const QString progress =
+        QStringLiteral("Reading variables from the server...\r\nUnited Offensive...");
+    bound::readOut(
+        m_session, this, progress, listings, [this, readBy](qsizetype index, const QString& reply) {
+            for (int i = 0; i < m_boxes.size(); ++i) {
+                if (readBy.at(i) != index)
+                    continue;
+                QString value = getquoted(reply, m_boxes[i]->tag());
+                // Older add-on versions lack some of these variables: they count
+                // as off.
+                if (value.isEmpty())
+                    value = QStringLiteral("0");
+                if (!bound::applyState(m_session, *m_boxes[i], value, weapons::slowServerMessage()))
+                    return false;
+            }
+            return true;
+        });
 }
 
-void UoMiscPage::send() {
-    const QList<weapons::UoWeapon>& table = weapons::uoWeapons();
-    bound::sendChanged(
-        m_session, QStringLiteral("Send United Offensive weapon settings to server?"), m_boxes,
-        [&](qsizetype i, BoundControl& box) {
-            return bound::sendControl(m_session, box, box.command(varcommand::Form::Quoted),
-                                      QStringLiteral("United Offensive ") +
-                                          weapons::uoLogName(table.at(i).label) +
-                                          QStringLiteral(" updated."));
-        });
+void UoMiscPage::sendClicked() {
+    bound::sendChanged(m_session, this,
+                       QStringLiteral("Send United Offensive weapon settings to server?"), m_boxes,
+                       [](qsizetype i, BoundControl& box) {
+                           return Plan{bound::controlStep(
+                               box.command(varcommand::Form::Quoted),
+                               QStringLiteral("United Offensive ") +
+                                   weapons::uoLogName(weapons::uoWeapons().at(i).label) +
+                                   QStringLiteral(" updated."))};
+                       });
 }

@@ -12,14 +12,10 @@ class UoMiscPage : public QWidget {
 public:
     explicit UoMiscPage(Session& session, QWidget* parent = nullptr);
 
-    // Index 1 reads the switches from the server, index 0 sends the changed ones; any
-    // other index does nothing.
-    void cmdUOwep_Click(int index);
+    void populateClicked();
+    void sendClicked();
 
 private:
-    void populate();
-    void send();
-
     Session& m_session;
     QList<BoundControl*> m_boxes; // chkUOwep by index
 };

@@ -5,6 +5,7 @@
 #include "serverconfig/ClassicModes.h"
 #include "serverconfig/ModeSettings.h"
 #include "serverconfig/UoModes.h"
+#include "ui/BoundControls.h"
 #include "ui/pages/ModeFrames.h"
 
 #include <QCheckBox>
@@ -17,14 +18,12 @@
 
 using modeframes::indexed;
 
-UoModesPage::UoModesPage(Session& session, QWidget* parent)
-    : QWidget(parent), m_session(session), m_switch(session) {
+UoModesPage::UoModesPage(Session& session, QWidget* parent) : QWidget(parent), m_session(session) {
     setObjectName(QStringLiteral("pageUoModes"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(
-        modeframes::switchFrame(this, QStringLiteral("United Offensive instant game mode switch"),
-                                1, QStringLiteral("cmdUOmode"), GameTypeSwitch::uoTypes(),
-                                [this](int i) { cmdUOmode_Click(i); }));
+    layout->addWidget(modeframes::switchFrame(
+        this, QStringLiteral("United Offensive instant game mode switch"), 1,
+        QStringLiteral("cmdUOmode"), gametypes::uoTypes(), [this](int i) { cmdUOmode_Click(i); }));
 
     auto* row = new QHBoxLayout;
     // The caption labels continue the label array of the base-game page.
@@ -33,6 +32,10 @@ UoModesPage::UoModesPage(Session& session, QWidget* parent)
         row->addWidget(buildSettingsFrame(mode, labelIndex), 1);
     layout->addLayout(row);
     layout->addStretch();
+    QList<QWidget*> setButtons;
+    for (int mode = 0; mode < uomodes::modes().size(); ++mode)
+        setButtons << m_buttons.value(2 * mode);
+    bound::disableWhileBusy(m_session, this, setButtons);
 }
 
 QWidget* UoModesPage::buildSettingsFrame(int mode, int& labelIndex) {
@@ -82,7 +85,8 @@ QWidget* UoModesPage::buildSettingsFrame(int mode, int& labelIndex) {
 }
 
 void UoModesPage::cmdUOmode_Click(int index) {
-    m_switch.cmdUOmode_Click(index);
+    if (index >= 0 && index < gametypes::uoTypes().size())
+        m_session.run(gametypes::switchPlan(gametypes::uoTypes().at(index)), this);
 }
 
 void UoModesPage::cmdUOmodeset_Click(int index) {
@@ -122,15 +126,11 @@ void UoModesPage::setMode(int mode) {
         m_fields.at(mode).at(failure->field)->setFocus();
         return;
     }
-    if (!modesettings::confirmSetServer(m_session.dialogs()))
+    if (!modeframes::confirmSetServer(m_session.dialogs()))
         return;
 
     QList<int> states;
     for (const QCheckBox* box : m_boxes.at(mode))
         states << (box->isChecked() ? 1 : 0);
-    // The sends take seconds and let clicks through; a second start would interleave.
-    QPushButton* set = m_buttons.at(2 * mode);
-    set->setEnabled(false);
-    uomodes::send(m_session, table, texts, states);
-    set->setEnabled(true);
+    m_session.run(uomodes::plan(table, texts, states), this);
 }

@@ -29,7 +29,6 @@ private:
     void restoreDefaults(int mode);
 
     Session& m_session;
-    GameTypeSwitch m_switch;
     QList<QList<QLineEdit*>> m_fields; // per mode, by index
     QList<QList<QCheckBox*>> m_boxes;  // per mode, in send order
     QList<QPushButton*> m_buttons;     // the six-button array

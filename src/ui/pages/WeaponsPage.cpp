@@ -1,6 +1,7 @@
 #include "WeaponsPage.h"
 
 #include "app/Session.h"
+#include "rcon/ReplyText.h"
 #include "serverconfig/WeaponTable.h"
 #include "ui/BoundControls.h"
 
@@ -64,12 +65,13 @@ WeaponsPage::WeaponsPage(Session& session, QWidget* parent) : QWidget(parent), m
     QPushButton* all = bound::button(QStringLiteral("cmdwepselall"), QStringLiteral("Select all"));
     QPushButton* none =
         bound::button(QStringLiteral("cmdwepunselall"), QStringLiteral("De-select all"));
-    connect(populate, &QPushButton::clicked, this, &WeaponsPage::cmdpopwep_Click);
-    connect(send, &QPushButton::clicked, this, &WeaponsPage::cmdwepsetserv_Click);
-    connect(rifles, &QPushButton::clicked, this, &WeaponsPage::cmdriflesonly_Click);
-    connect(snipers, &QPushButton::clicked, this, &WeaponsPage::cmdnosnipers_Click);
-    connect(all, &QPushButton::clicked, this, &WeaponsPage::cmdwepselall_Click);
-    connect(none, &QPushButton::clicked, this, &WeaponsPage::cmdwepunselall_Click);
+    connect(populate, &QPushButton::clicked, this, &WeaponsPage::populateClicked);
+    connect(send, &QPushButton::clicked, this, &WeaponsPage::sendClicked);
+    connect(rifles, &QPushButton::clicked, this, &WeaponsPage::riflesOnlyClicked);
+    connect(snipers, &QPushButton::clicked, this, &WeaponsPage::noSnipersClicked);
+    connect(all, &QPushButton::clicked, this, [this] { setAll(1); });
+    connect(none, &QPushButton::clicked, this, [this] { setAll(0); });
+    bound::disableWhileBusy(m_session, this, {populate, send, rifles, snipers});
 
     auto* buttons = new QGridLayout;
     buttons->addWidget(populate, 0, 0);
@@ -88,86 +90,75 @@ WeaponsPage::WeaponsPage(Session& session, QWidget* parent) : QWidget(parent), m
     layout->addStretch();
 }
 
-void WeaponsPage::cmdpopwep_Click() {
+void WeaponsPage::populateClicked() {
     const QList<weapons::BaseWeapon>& table = weapons::baseWeapons();
-    const ReadOutScope readOut(m_session,
-                               QStringLiteral("Reading variables from the server...\r\n") +
-                                   progressOf(table.first().frame));
-    // The stock server sends the whole listing at once, so no extra pause is needed here.
-    if (!readOut.started() || !bound::readListing(m_session, weapons::baseListing(), 0))
-        return;
-
-    int frame = table.first().frame;
-    for (int i = 0; i < m_boxes.size(); ++i) {
-        if (table.at(i).frame != frame) {
-            frame = table.at(i).frame;
-            m_session.showprogress(progressOf(frame), QStringLiteral("ADD"));
-        }
-        if (!bound::applyState(m_session, *m_boxes[i], m_session.getquoted(m_boxes[i]->tag()),
-                               weapons::slowServerMessage()))
-            return;
-    }
+    const QString progress = QStringLiteral("Reading variables from the server...\r\n") +
+                             progressOf(table.first().frame);
+    bound::readOut(m_session, this, progress, {weapons::baseListing()},
+                   [this](qsizetype, const QString& reply) {
+                       const QList<weapons::BaseWeapon>& table = weapons::baseWeapons();
+                       int frame = table.first().frame;
+                       for (int i = 0; i < m_boxes.size(); ++i) {
+                           if (table.at(i).frame != frame) {
+                               frame = table.at(i).frame;
+                               m_session.showProgress(progressOf(frame), ProgressMode::Add);
+                           }
+                           if (!bound::applyState(m_session, *m_boxes[i],
+                                                  getquoted(reply, m_boxes[i]->tag()),
+                                                  weapons::slowServerMessage()))
+                               return false;
+                       }
+                       return true;
+                   });
 }
 
-void WeaponsPage::cmdwepsetserv_Click() {
-    const QList<weapons::BaseWeapon>& table = weapons::baseWeapons();
-    bound::sendChanged(m_session, QStringLiteral("Send weapon settings to server?"), m_boxes,
-                       [&](qsizetype i, BoundControl& box) {
-                           return bound::sendControl(
-                               m_session, box, box.command(varcommand::Form::Quoted),
-                               table.at(i).logName + QStringLiteral(" updated."));
+void WeaponsPage::sendClicked() {
+    bound::sendChanged(m_session, this, QStringLiteral("Send weapon settings to server?"), m_boxes,
+                       [](qsizetype i, BoundControl& box) {
+                           return Plan{bound::controlStep(box.command(varcommand::Form::Quoted),
+                                                          weapons::baseWeapons().at(i).logName +
+                                                              QStringLiteral(" updated."))};
                        });
 }
 
-void WeaponsPage::cmdriflesonly_Click() {
+void WeaponsPage::sendBoxes(const QList<BoundControl*>& boxes, const QString& logLine) {
+    Plan plan;
+    for (BoundControl* box : boxes)
+        plan << Step{Request::shown(box->command(varcommand::Form::Quoted))};
+    bound::sendPlanFor(m_session, this, plan, boxes, [this, logLine](const PlanOutcome& outcome) {
+        if (outcome.completed)
+            m_session.addMessage(logLine);
+    });
+}
+
+void WeaponsPage::riflesOnlyClicked() {
     if (!bound::confirmed(m_session,
                           QStringLiteral("Set weapons to rifles only on server?\r"
                                          "Screen will reflect changes"),
                           QStringLiteral("Rifles only?"), Dialogs::Icon::Information))
         return;
     const QList<weapons::BaseWeapon>& table = weapons::baseWeapons();
-    for (int i = 0; i < m_boxes.size(); ++i) {
-        BoundControl& box = *m_boxes[i];
-        box.setState(table.at(i).riflesOnly);
-        // Every box goes out, changed or not, so the server ends up exactly as shown.
-        m_session.sendinfo(box.command(varcommand::Form::Quoted), false);
-        if (!bound::lastSendWent(m_session))
-            return;
-        box.clearChanged();
-    }
-    m_session.addmessage(QStringLiteral("Server set to rifles only"));
+    for (int i = 0; i < m_boxes.size(); ++i)
+        m_boxes[i]->setState(table.at(i).riflesOnly);
+    // Every box goes out, changed or not, so the server ends up exactly as shown.
+    sendBoxes(m_boxes, QStringLiteral("Server set to rifles only"));
 }
 
-void WeaponsPage::cmdnosnipers_Click() {
+void WeaponsPage::noSnipersClicked() {
     if (!bound::confirmed(m_session, QStringLiteral("Disable snipers on server"),
                           QStringLiteral("No Snipers"), Dialogs::Icon::Question))
         return;
     const QList<weapons::BaseWeapon>& table = weapons::baseWeapons();
-    QList<BoundControl*> snipers;
+    QList<BoundControl*> changed;
     for (int i = 0; i < m_boxes.size(); ++i) {
-        if (table.at(i).sniper)
-            snipers << m_boxes[i];
-    }
-    for (BoundControl* box : std::as_const(snipers))
-        box->setState(0);
-    // A sniper that was already off and never changed is not sent again.
-    for (BoundControl* box : std::as_const(snipers)) {
-        if (!box->isChanged())
+        if (!table.at(i).sniper)
             continue;
-        m_session.sendinfo(box->command(varcommand::Form::Quoted), false);
-        if (!bound::lastSendWent(m_session))
-            return;
-        box->clearChanged();
+        m_boxes[i]->setState(0);
+        // A sniper that was already off and never changed is not sent again.
+        if (m_boxes[i]->isChanged())
+            changed << m_boxes[i];
     }
-    m_session.addmessage(QStringLiteral("No snipers set on server."));
-}
-
-void WeaponsPage::cmdwepselall_Click() {
-    setAll(1);
-}
-
-void WeaponsPage::cmdwepunselall_Click() {
-    setAll(0);
+    sendBoxes(changed, QStringLiteral("No snipers set on server."));
 }
 
 void WeaponsPage::setAll(int state) {

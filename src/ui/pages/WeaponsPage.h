@@ -13,15 +13,15 @@ class WeaponsPage : public QWidget {
 public:
     explicit WeaponsPage(Session& session, QWidget* parent = nullptr);
 
-    void cmdpopwep_Click();
-    void cmdwepsetserv_Click();
-    void cmdriflesonly_Click();
-    void cmdnosnipers_Click();
-    void cmdwepselall_Click();
-    void cmdwepunselall_Click();
+    void populateClicked();
+    void sendClicked();
+    void riflesOnlyClicked();
+    void noSnipersClicked();
 
 private:
     void setAll(int state);
+    // Sends the boxes as they stand, changed or not, and logs the line once all went.
+    void sendBoxes(const QList<BoundControl*>& boxes, const QString& logLine);
 
     Session& m_session;
     QList<BoundControl*> m_boxes; // in the order of the weapon table

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "Exchange.h"
+
+#include <QList>
+#include <QString>
+
+// One command of a sequence a button sends.
+struct Step {
+    Request request;
+    // The message-log line written once the command went; empty writes nothing.
+    QString logLine;
+    // Clock seconds the server needs to act on this command before the next one goes (beyond
+    // the client's own pacing).
+    double waitAfter = 0;
+
+    friend bool operator==(const Step& a, const Step& b) {
+        return a.request.command == b.request.command && a.request.echo == b.request.echo &&
+               a.request.quiet == b.request.quiet &&
+               a.request.waitForReply == b.request.waitForReply && a.logLine == b.logLine &&
+               a.waitAfter == b.waitAfter;
+    }
+};
+
+// What a button sends, in order.
+using Plan = QList<Step>;

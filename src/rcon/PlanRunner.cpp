@@ -1,0 +1,76 @@
+#include "PlanRunner.h"
+
+#include "OutputSink.h"
+#include "RconClient.h"
+#include "WaitClock.h"
+
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+
+// One plan under way. It lives as a child of its context, so it goes when the context goes.
+class PlanRun : public QObject {
+public:
+    PlanRun(RconClient& client, OutputSink& out, const Plan& plan, QObject* context,
+            PlanHandler done, StepHandler onStep)
+        : QObject(context ? context : &client), m_client(client), m_out(out), m_plan(plan),
+          m_context(context), m_done(std::move(done)), m_onStep(std::move(onStep)) {
+        m_client.hold(context);
+    }
+
+    void next() {
+        if (m_index >= m_plan.size()) {
+            finish(true);
+            return;
+        }
+        m_client.send(m_plan.at(m_index).request, m_context,
+                      [this](const Reply& reply) { stepEnded(reply); });
+    }
+
+private:
+    void stepEnded(const Reply& reply) {
+        if (!reply.went()) {
+            finish(false);
+            return;
+        }
+        const Step& step = m_plan.at(m_index);
+        if (!step.logLine.isEmpty())
+            m_out.addMessage(step.logLine);
+        ++m_outcome.went;
+        if (m_onStep)
+            m_onStep(m_index, reply);
+        ++m_index;
+        if (step.waitAfter > 0 && m_index < m_plan.size())
+            QTimer::singleShot(WaitClock::instance().toMs(step.waitAfter), this,
+                               [this] { next(); });
+        else
+            next();
+    }
+
+    void finish(bool completed) {
+        m_outcome.completed = completed;
+        if (m_done)
+            m_done(m_outcome);
+        m_client.release(m_context);
+        deleteLater();
+    }
+
+    RconClient& m_client;
+    OutputSink& m_out;
+    const Plan m_plan;
+    QPointer<QObject> m_context;
+    PlanHandler m_done;
+    StepHandler m_onStep;
+    qsizetype m_index = 0;
+    PlanOutcome m_outcome;
+};
+
+} // namespace
+
+void runPlan(RconClient& client, OutputSink& out, const Plan& plan, QObject* context,
+             PlanHandler done, StepHandler onStep) {
+    auto* run = new PlanRun(client, out, plan, context, std::move(done), std::move(onStep));
+    // Started from the event loop, as every exchange ends there too.
+    QTimer::singleShot(0, run, [run] { run->next(); });
+}

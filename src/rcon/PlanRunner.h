@@ -1,0 +1,26 @@
+#pragma once
+
+#include "Plan.h"
+
+#include <functional>
+
+class QObject;
+class OutputSink;
+class RconClient;
+
+// How a plan ended.
+struct PlanOutcome {
+    int went = 0;           // the steps whose command left, from the first on
+    bool completed = false; // every step went
+};
+
+using StepHandler = std::function<void(int index, const Reply& reply)>;
+using PlanHandler = std::function<void(const PlanOutcome& outcome)>;
+
+// Sends a plan through the client, one step after the other, for `context` (which counts as
+// busy meanwhile). A step that went writes its log line, then `onStep` hears of it; the plan
+// stops at the first step that was refused or cancelled (nothing more is sent or logged)
+// and goes on after one that went unanswered, since the server may have acted on it. `done`
+// runs once at the end, unless the context was destroyed first.
+void runPlan(RconClient& client, OutputSink& out, const Plan& plan, QObject* context,
+             PlanHandler done = {}, StepHandler onStep = {});

@@ -1,0 +1,324 @@
+#include "RconClient.h"
+
+#include "OutputSink.h"
+#include "ReplyText.h"
+#include "WaitClock.h"
+#include "Wire1252.h"
+#include "app/Dialogs.h"
+
+#include <QNetworkDatagram>
+#include <QTime>
+#include <QUdpSocket>
+
+namespace {
+
+const QString kHeader = QString(4, QChar(0xFF));
+const QChar kEchoMark(0x18);
+
+int clockMs(double seconds) {
+    return int(WaitClock::instance().toMs(seconds));
+}
+
+} // namespace
+
+RconClient::RconClient(Dialogs& dialogs, OutputSink& out, QObject* parent)
+    : QObject(parent), m_dialogs(dialogs), m_out(out) {
+    for (QTimer* timer : {&m_pumpTimer, &m_paceTimer, &m_attemptTimer, &m_quietTimer}) {
+        timer->setSingleShot(true);
+        timer->setTimerType(Qt::PreciseTimer);
+    }
+    connect(&m_pumpTimer, &QTimer::timeout, this, &RconClient::pump);
+    connect(&m_paceTimer, &QTimer::timeout, this, &RconClient::transmit);
+    connect(&m_attemptTimer, &QTimer::timeout, this, &RconClient::attemptTimedOut);
+    connect(&m_quietTimer, &QTimer::timeout, this, &RconClient::replyComplete);
+}
+
+RconClient::~RconClient() {
+    closeSocket();
+}
+
+bool RconClient::open(const QHostAddress& address, quint16 port) {
+    close();
+    auto* socket = new QUdpSocket(this);
+    const bool v6 = address.protocol() == QAbstractSocket::IPv6Protocol;
+    if (!socket->bind(v6 ? QHostAddress::AnyIPv6 : QHostAddress::AnyIPv4, 0)) {
+        delete socket;
+        return false;
+    }
+    m_socket = socket;
+    m_serverAddress = address;
+    m_serverPort = port;
+    connect(socket, &QUdpSocket::readyRead, this, &RconClient::onReadyRead);
+    connect(socket, &QUdpSocket::errorOccurred, this, &RconClient::onSocketError);
+    return true;
+}
+
+void RconClient::close() {
+    cancelAll();
+    closeSocket();
+}
+
+void RconClient::closeSocket() {
+    if (!m_socket)
+        return;
+    QUdpSocket* socket = m_socket;
+    m_socket = nullptr;
+    socket->disconnect(this);
+    socket->close();
+    socket->deleteLater();
+}
+
+bool RconClient::isOpen() const {
+    return m_socket && (m_socket->state() == QAbstractSocket::BoundState ||
+                        m_socket->state() == QAbstractSocket::ConnectedState);
+}
+
+void RconClient::onSocketError(QAbstractSocket::SocketError error) {
+    // UDP has no connection: a refusal from the server's host (its port closed while the
+    // game restarts) says nothing about later datagrams, so the socket stays open.
+    if (error == QAbstractSocket::ConnectionRefusedError || !m_socket)
+        return;
+    const QString description = m_socket->errorString();
+    close();
+    emit closedByError(description);
+}
+
+// ---- the queue ----
+
+void RconClient::send(const Request& request, QObject* context, ReplyHandler done) {
+    m_queue.append(Pending{request, context, context, std::move(done)});
+    addWork(context);
+    schedulePump();
+}
+
+void RconClient::schedulePump() {
+    if (!m_current && !m_queue.isEmpty() && !m_pumpTimer.isActive())
+        m_pumpTimer.start(0);
+}
+
+void RconClient::pump() {
+    if (m_current || m_queue.isEmpty()) {
+        checkIdle();
+        return;
+    }
+    m_current = m_queue.takeFirst();
+    m_orphaned = false;
+    m_attempt = 0;
+    m_gotData = false;
+    m_text.clear();
+    start();
+}
+
+void RconClient::start() {
+    const Request& request = m_current->request;
+    if (!isOpen()) {
+        if (!request.outOfBand)
+            m_dialogs.message(QStringLiteral("Please connect to a server first!"),
+                              QStringLiteral("Not connected"), Dialogs::Icon::Exclamation);
+        complete(Reply::Status::NotConnected);
+        return;
+    }
+    if (!request.outOfBand && m_lastRconSendMs >= 0) {
+        const WaitClock& clock = WaitClock::instance();
+        const qint64 readyAt = m_lastRconSendMs + clock.toMs(kMinGapSeconds);
+        if (clock.nowMs() < readyAt) {
+            m_paceTimer.start(int(readyAt - clock.nowMs()));
+            return;
+        }
+    }
+    transmit();
+}
+
+void RconClient::transmit() {
+    if (!m_current)
+        return;
+    if (!isOpen()) {
+        start(); // reports the refusal
+        return;
+    }
+    const Request& request = m_current->request;
+    const QString password = m_password ? m_password() : QString();
+    const QString text = request.outOfBand ? QString(kHeader + request.command)
+                                           : QString(kHeader + QLatin1String("rcon ") + password +
+                                                     QLatin1Char(' ') + request.command);
+    const QByteArray datagram = wire1252::encode(text);
+    ++m_attempt;
+    if (!request.outOfBand)
+        m_lastRconSendMs = WaitClock::instance().nowMs();
+    if (m_socket->writeDatagram(datagram, m_serverAddress, m_serverPort) != datagram.size()) {
+        if (m_socket && m_socket->error() == QAbstractSocket::NetworkError) {
+            m_dialogs.message(
+                QStringLiteral("No route to server, are you sure your connected to the Internet!"),
+                QStringLiteral("No Route"), Dialogs::Icon::Exclamation);
+            complete(Reply::Status::NoRoute);
+        } else {
+            complete(Reply::Status::SendFailed);
+        }
+        return;
+    }
+    if (!request.waitForReply) {
+        complete(Reply::Status::Sent);
+        return;
+    }
+    m_attemptTimer.start(clockMs(request.outOfBand ? kStatusQuerySeconds : kAttemptSeconds));
+}
+
+void RconClient::attemptTimedOut() {
+    if (!m_current || m_gotData)
+        return;
+    const Request& request = m_current->request;
+    // A command the server may have run but whose answer was lost goes again, as long as
+    // someone still waits for it.
+    if (!request.outOfBand && !m_orphaned && m_attempt < kAttempts) {
+        start();
+        return;
+    }
+    if (!request.outOfBand && !m_orphaned && !m_out.activeWindowMinimised())
+        m_dialogs.message(QStringLiteral("No response from server in 15 seconds\n"
+                                         "Could be server loading map! or \n"
+                                         "Fragmented UDP packets which routers do not pass on\n"
+                                         "Try again..."),
+                          QStringLiteral("No response"), Dialogs::Icon::Exclamation);
+    complete(Reply::Status::NoReply);
+}
+
+void RconClient::replyComplete() {
+    if (!m_current)
+        return;
+    const Request& request = m_current->request;
+    if (request.echo && !request.outOfBand)
+        m_out.appendRcon(QLatin1String(">>RCON sent [") +
+                         QTime::currentTime().toString(QStringLiteral("hh:mm:ss")) +
+                         QLatin1String("] ") + kEchoMark + request.command + kEchoMark +
+                         QLatin1String("\r\n"));
+    complete(Reply::Status::Replied, request.quiet ? replytext::collapseBlanks(m_text) : m_text);
+}
+
+void RconClient::complete(Reply::Status status, const QString& text) {
+    m_paceTimer.stop();
+    m_attemptTimer.stop();
+    m_quietTimer.stop();
+    Pending finished = std::move(*m_current);
+    m_current.reset();
+    m_text.clear();
+    m_lastQuiet = finished.request.quiet;
+    const bool deliver = !m_orphaned && finished.done && (!finished.owner || finished.context);
+    m_orphaned = false;
+    schedulePump();
+    // The handler may queue more, cancel, or close: the queue is consistent before it runs.
+    if (deliver)
+        finished.done(Reply{status, text});
+    removeWork(finished.owner);
+}
+
+void RconClient::cancelAll() {
+    QList<Pending> withdrawn = std::move(m_queue);
+    m_queue.clear();
+    if (m_current) {
+        m_paceTimer.stop();
+        m_attemptTimer.stop();
+        m_quietTimer.stop();
+        withdrawn.prepend(std::move(*m_current));
+        m_current.reset();
+        m_text.clear();
+        if (m_orphaned)
+            withdrawn.first().done = {};
+        m_orphaned = false;
+    }
+    for (Pending& pending : withdrawn) {
+        if (pending.done && (!pending.owner || pending.context))
+            pending.done(Reply{Reply::Status::Cancelled, {}});
+        removeWork(pending.owner);
+    }
+    checkIdle();
+}
+
+// ---- busy state ----
+
+void RconClient::addWork(const QObject* owner) {
+    if (!owner)
+        return;
+    int& count = m_work[owner];
+    if (++count == 1) {
+        connect(owner, &QObject::destroyed, this, &RconClient::forgetContext, Qt::UniqueConnection);
+        emit busyChanged(const_cast<QObject*>(owner), true);
+    }
+}
+
+void RconClient::removeWork(const QObject* owner) {
+    auto it = m_work.find(owner);
+    if (it != m_work.end() && --it.value() == 0) {
+        m_work.erase(it);
+        emit busyChanged(const_cast<QObject*>(owner), false);
+    }
+    checkIdle();
+}
+
+void RconClient::hold(QObject* context) {
+    addWork(context);
+}
+
+void RconClient::release(QObject* context) {
+    removeWork(context);
+}
+
+bool RconClient::isBusy(const QObject* context) const {
+    return m_work.contains(context);
+}
+
+bool RconClient::idle() const {
+    return !m_current && m_queue.isEmpty() && m_work.isEmpty();
+}
+
+void RconClient::checkIdle() {
+    if (idle())
+        emit idleNow();
+}
+
+void RconClient::forgetContext(QObject* context) {
+    m_work.remove(context);
+    m_queue.removeIf([context](const Pending& pending) { return pending.owner == context; });
+    // The request on the wire keeps collecting its reply, so that it is not taken for the
+    // next one's, but it is not sent again and nobody hears of it.
+    if (m_current && m_current->owner == context) {
+        m_orphaned = true;
+        if (m_attempt == 0 || !m_current->request.waitForReply)
+            complete(Reply::Status::Cancelled);
+    }
+    checkIdle();
+}
+
+// ---- replies ----
+
+void RconClient::onReadyRead() {
+    while (m_socket && m_socket->hasPendingDatagrams()) {
+        const QNetworkDatagram datagram = m_socket->receiveDatagram(kMaxDatagram + 1);
+        const bool fromServer =
+            datagram.senderPort() == m_serverPort &&
+            datagram.senderAddress().isEqual(m_serverAddress, QHostAddress::ConvertV4MappedToIPv4);
+        if (fromServer)
+            handleDatagram(datagram.data());
+    }
+}
+
+void RconClient::handleDatagram(QByteArray bytes) {
+    if (bytes.size() > kMaxDatagram) {
+        bytes.truncate(kMaxDatagram);
+        m_dialogs.message(QStringLiteral("Data returned is to large for buffers\r"
+                                         "Truncated after 8192 bytes\r"
+                                         "I bet you did CVARLIST ;)"),
+                          QStringLiteral("Truncated data"), Dialogs::Icon::Information);
+    }
+    QString text = wire1252::decode(bytes);
+    text.remove(kHeader + QLatin1String("print\n"));
+    const bool collecting = m_current && m_attempt > 0 && m_current->request.waitForReply;
+    const bool quiet = collecting ? m_current->request.quiet : m_lastQuiet;
+    if (!quiet)
+        m_out.appendRcon(QString(text).replace(QLatin1Char('\n'), QLatin1String("\r\n")));
+    if (!collecting)
+        return;
+    m_text += text;
+    m_gotData = true;
+    m_attemptTimer.stop();
+    m_quietTimer.start(clockMs(kQuietSeconds));
+}

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "Exchange.h"
+
+#include <QAbstractSocket>
+#include <QHash>
+#include <QHostAddress>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+#include <functional>
+#include <optional>
+
+class QUdpSocket;
+class Dialogs;
+class OutputSink;
+
+// The one road to the game server's remote console. Requests wait in a first-in, first-out
+// queue and go out one at a time: a command is framed, sent, sent again while unanswered,
+// and its reply is collected until the datagrams stop; then the requester gets the reply and
+// the next request goes. Nothing waits by running events: every wait is a timer.
+class RconClient : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kMaxDatagram = 8192;
+    static constexpr int kAttempts = 5;
+    static constexpr double kAttemptSeconds = 3;
+    static constexpr double kStatusQuerySeconds = 5;
+    // The stock server drops an rcon request that follows the one before within 500 ms; the
+    // margin covers requests that travel faster than the one before them.
+    static constexpr double kMinGapSeconds = 0.6;
+    // Nothing on the wire marks the last datagram of a reply: it is complete once the line
+    // has been quiet this long.
+    static constexpr double kQuietSeconds = 0.05;
+
+    RconClient(Dialogs& dialogs, OutputSink& out, QObject* parent = nullptr);
+    ~RconClient() override;
+
+    // The password is read at each send (the text of the password box).
+    void setPasswordSource(std::function<QString()> source) { m_password = std::move(source); }
+
+    // Opens a UDP socket on a local port chosen by the system, towards the server.
+    bool open(const QHostAddress& address, quint16 port);
+    // Cancels everything queued and closes the socket.
+    void close();
+    bool isOpen() const;
+    QHostAddress serverAddress() const { return m_serverAddress; }
+    quint16 serverPort() const { return m_serverPort; }
+
+    // Queues a request. `done` runs once, from the event loop, with the outcome; it is dropped
+    // (and the request withdrawn) when `context` is destroyed first. A null context never
+    // withdraws.
+    void send(const Request& request, QObject* context, ReplyHandler done = {});
+    // Ends every queued request and the one on the wire as Cancelled.
+    void cancelAll();
+
+    // A sequence of several requests counts its context busy from its first request to its
+    // end, also between two requests: it holds the context meanwhile.
+    void hold(QObject* context);
+    void release(QObject* context);
+    // The context has a request queued or on the wire, or is held.
+    bool isBusy(const QObject* context) const;
+    // Nothing is queued, on the wire or held.
+    bool idle() const;
+
+signals:
+    void busyChanged(QObject* context, bool busy);
+    void idleNow();
+    // The socket was closed because of a socket error (not by close()).
+    void closedByError(const QString& description);
+
+private:
+    struct Pending {
+        Request request;
+        QPointer<QObject> context;
+        const QObject* owner = nullptr; // the context as given, for the busy count
+        ReplyHandler done;
+    };
+
+    void schedulePump();
+    void pump();
+    void start();
+    void transmit();
+    void attemptTimedOut();
+    void replyComplete();
+    void complete(Reply::Status status, const QString& text = {});
+    void onReadyRead();
+    void onSocketError(QAbstractSocket::SocketError error);
+    void handleDatagram(QByteArray bytes);
+    void addWork(const QObject* owner);
+    void removeWork(const QObject* owner);
+    void forgetContext(QObject* context);
+    void checkIdle();
+    void closeSocket();
+
+    Dialogs& m_dialogs;
+    OutputSink& m_out;
+    std::function<QString()> m_password;
+    QPointer<QUdpSocket> m_socket;
+    QHostAddress m_serverAddress;
+    quint16 m_serverPort = 0;
+
+    QList<Pending> m_queue;
+    std::optional<Pending> m_current;
+    bool m_orphaned = false; // the current request's context went away: no retries, no answer
+    int m_attempt = 0;
+    bool m_gotData = false;
+    QString m_text;
+    // Datagrams that arrive between requests follow the mode of the request before them.
+    bool m_lastQuiet = false;
+    qint64 m_lastRconSendMs = -1;
+    QHash<const QObject*, int> m_work;
+
+    QTimer m_pumpTimer;
+    QTimer m_paceTimer;
+    QTimer m_attemptTimer;
+    QTimer m_quietTimer;
+};

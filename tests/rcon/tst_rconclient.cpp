@@ -1,0 +1,389 @@
+#include "rcon/OutputSink.h"
+#include "rcon/PlanRunner.h"
+#include "rcon/RconClient.h"
+#include "rcon/ReplyText.h"
+#include "rcon/WaitClock.h"
+#include "rcon/Wire1252.h"
+#include "simserver/SimServer.h"
+#include "support/Harness.h"
+#include "support/ScriptedDialogs.h"
+#include "support/Settle.h"
+
+#include <QTest>
+#include <QUdpSocket>
+
+namespace {
+
+class RecordingOutput : public OutputSink {
+public:
+    void appendRcon(const QString& text) override { pane += text; }
+    void addMessage(const QString& text) override { log << text; }
+    void showProgress(const QString&, ProgressMode) override {}
+    bool activeWindowMinimised() const override { return minimised; }
+
+    QString pane;
+    QStringList log; // oldest first
+    bool minimised = false;
+};
+
+const QByteArray kFrame = QByteArray(4, '\xff') + "print\n";
+using Status = Reply::Status;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Request)
+
+// The command client against the simulated server, without any window.
+class TestRconClient : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void replyModesShapeThePane_data();
+    void replyModesShapeThePane();
+    void requestsGoInOrderAtTheServersPace();
+    void lostRepliesAreSentFiveTimesThenReportedOnce();
+    void refusalsAndCancelsEndEveryRequest();
+    void destroyedContextWithdrawsItsRequests();
+    void statusQueryIsNotPacedWithRcon();
+    void longReplyIsCollectedWhole();
+    void datagramsAreUnframedTruncatedAndFiltered();
+    void everyByteValueSurvivesTheWire();
+    void planLogsWhatWentAndStopsAtARefusal();
+    void getquotedLooksUpValues_data();
+    void getquotedLooksUpValues();
+
+private:
+    // Queues a request and records its reply in `replies` under its command.
+    void send(const Request& request, QObject* context = nullptr);
+    [[nodiscard]] bool settle() { return waitUntilIdle(*client); }
+    // One exchange, so the server knows where the client is; the pane starts empty.
+    void introduce();
+
+    std::unique_ptr<SimServer> sim;
+    std::unique_ptr<ScriptedDialogs> dialogs;
+    std::unique_ptr<RecordingOutput> out;
+    std::unique_ptr<RconClient> client;
+    QList<std::pair<QString, Reply>> replies;
+};
+
+void TestRconClient::init() {
+    WaitClock::instance().setSecondMs(Harness::kSecondMs);
+    sim = std::make_unique<SimServer>();
+    sim->setRateLimitMs(0);
+    sim->setMaxPrintBytes(0);
+    QVERIFY(sim->start());
+    dialogs = std::make_unique<ScriptedDialogs>();
+    out = std::make_unique<RecordingOutput>();
+    client = std::make_unique<RconClient>(*dialogs, *out);
+    client->setPasswordSource([this] { return sim->cvar(QStringLiteral("rconpassword")); });
+    QVERIFY(client->open(QHostAddress::LocalHost, sim->port()));
+    replies.clear();
+}
+
+void TestRconClient::cleanup() {
+    client.reset();
+    sim.reset();
+}
+
+void TestRconClient::send(const Request& request, QObject* context) {
+    client->send(request, context, [this, command = request.command](const Reply& reply) {
+        replies << std::pair{command, reply};
+    });
+}
+
+void TestRconClient::replyModesShapeThePane_data() {
+    QTest::addColumn<Request>("request");
+    QTest::addColumn<QString>("pane"); // a regular expression
+    QTest::addColumn<QString>("text");
+    const QString command = QStringLiteral("cvarlist sv_hostname");
+    const QString shown =
+        QStringLiteral("S      sv_hostname \"My   Server  Name\"\r\n\r\n1 total cvars\r\n");
+    const QString echo =
+        QStringLiteral(">>RCON sent \\[\\d\\d:\\d\\d:\\d\\d\\] \\x{18}%1\\x{18}\r\n");
+    const QString text = QString(shown).remove(QLatin1Char('\r'));
+    QTest::newRow("shown, echo below the reply")
+        << Request::shown(command)
+        << "^" + QRegularExpression::escape(shown) + echo.arg(command) + "$" << text;
+    QTest::newRow("unechoed") << Request::unechoed(command)
+                              << "^" + QRegularExpression::escape(shown) + "$" << text;
+    // A listing stays out of the pane; runs of blanks collapse, also inside quoted values.
+    QTest::newRow("listing") << Request::listing(command) << "^$"
+                             << "S sv_hostname \"My Server Name\"\n\n1 total cvars\n";
+}
+
+void TestRconClient::replyModesShapeThePane() {
+    QFETCH(Request, request);
+    QFETCH(QString, pane);
+    QFETCH(QString, text);
+    sim->setReplyOverride(QStringLiteral("cvarlist sv_hostname"),
+                          "S      sv_hostname \"My   Server  Name\"\n\n1 total cvars\n");
+    send(request);
+    QVERIFY(settle());
+    QCOMPARE(sim->received().constFirst(), QByteArray(4, '\xff') + "rcon " +
+                                               sim->cvar("rconpassword").toLatin1() + ' ' +
+                                               request.command.toLatin1());
+    QVERIFY2(QRegularExpression(pane).match(out->pane).hasMatch(), qPrintable(out->pane));
+    QCOMPARE(replies.size(), 1);
+    QCOMPARE(replies[0].second.status, Status::Replied);
+    QCOMPARE(replies[0].second.text, text);
+    QVERIFY(dialogs->shown().isEmpty());
+}
+
+void TestRconClient::requestsGoInOrderAtTheServersPace() {
+    // The server drops what comes sooner than this; the client keeps its own, longer gap.
+    sim->setRateLimitMs(int(0.5 * Harness::kSecondMs));
+    QObject first, second;
+    QList<std::pair<QObject*, bool>> busy;
+    connect(client.get(), &RconClient::busyChanged, this, [&busy](QObject* context, bool on) {
+        busy << std::pair{context, on};
+    });
+    for (const char* command : {"say a", "say b", "say c"})
+        send(Request::shown(QLatin1String(command)), &first);
+    send(Request::noWait("say d"), &second);
+    QVERIFY(client->isBusy(&first) && client->isBusy(&second) && !client->idle());
+    QVERIFY(settle());
+
+    QTRY_COMPARE(sim->receivedCommands(), (QStringList{"say a", "say b", "say c", "say d"}));
+    const QList<qint64> at = sim->receivedAtMs();
+    for (int i = 1; i < at.size(); ++i)
+        QVERIFY2(at[i] - at[i - 1] >= RconClient::kMinGapSeconds * Harness::kSecondMs - 1,
+                 qPrintable(QString::number(at[i] - at[i - 1])));
+    // Each requester got its own reply, in the order asked.
+    QCOMPARE(replies.size(), 4);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(replies[i].second.status, Status::Replied);
+        QCOMPARE(replies[i].second.text, "console: " + QString(QChar('a' + i)) + "\n");
+    }
+    QCOMPARE(replies[3].second.status, Status::Sent);
+    QCOMPARE(busy, (QList<std::pair<QObject*, bool>>{
+                       {&first, true}, {&second, true}, {&first, false}, {&second, false}}));
+    // A reply to a request not waited for shows, but is never echoed.
+    QTRY_VERIFY(out->pane.endsWith("console: d\r\n"));
+    QCOMPARE(out->pane.count(">>RCON sent"), 3);
+}
+
+void TestRconClient::lostRepliesAreSentFiveTimesThenReportedOnce() {
+    for (const bool minimised : {false, true}) {
+        sim->clearReceived();
+        dialogs->clear();
+        out->minimised = minimised;
+        sim->dropNextReplies(5);
+        send(Request::shown("status"));
+        QVERIFY(settle());
+        QCOMPARE(sim->receivedCommands(), QStringList(5, "status"));
+        const QList<qint64> at = sim->receivedAtMs();
+        for (int i = 1; i < at.size(); ++i)
+            QVERIFY(at[i] - at[i - 1] >= 2.5 * Harness::kSecondMs);
+        QCOMPARE(replies.takeLast().second.status, Status::NoReply);
+        if (minimised) {
+            QVERIFY(dialogs->shown().isEmpty());
+            continue;
+        }
+        QCOMPARE(dialogs->messages().size(), 1);
+        const ScriptedDialogs::Shown box = dialogs->messages().constFirst();
+        QCOMPARE(box.title, QStringLiteral("No response"));
+        QCOMPARE(box.text, QStringLiteral("No response from server in 15 seconds\n"
+                                          "Could be server loading map! or \n"
+                                          "Fragmented UDP packets which routers do not pass on\n"
+                                          "Try again..."));
+        QCOMPARE(box.icon, Dialogs::Icon::Exclamation);
+    }
+    QVERIFY(!out->pane.contains(">>RCON sent"));
+}
+
+void TestRconClient::refusalsAndCancelsEndEveryRequest() {
+    // On the wire, then queued: a close cancels both, and nothing more is sent.
+    sim->setReplyDelayMs(Harness::kSecondMs);
+    send(Request::shown("say on the wire"));
+    send(Request::shown("say queued"));
+    QTRY_COMPARE(sim->receivedCommands().size(), 1);
+    client->close();
+    QVERIFY(client->idle());
+    QCOMPARE(replies.size(), 2);
+    QCOMPARE(replies[0].second.status, Status::Cancelled);
+    QCOMPARE(replies[1].second.status, Status::Cancelled);
+    QVERIFY(dialogs->shown().isEmpty());
+
+    // Closed: refused with one box each, nothing sent.
+    replies.clear();
+    send(Request::shown("map_restart"));
+    send(Request::noWait("map_restart"));
+    QVERIFY(settle());
+    QCOMPARE(sim->receivedCommands(), QStringList{"say on the wire"});
+    QCOMPARE(replies.size(), 2);
+    QCOMPARE(replies[0].second.status, Status::NotConnected);
+    QCOMPARE(replies[1].second.status, Status::NotConnected);
+    QCOMPARE(dialogs->messageTitles(), QStringList(2, "Not connected"));
+    QCOMPARE(dialogs->messages().constFirst().text,
+             QStringLiteral("Please connect to a server first!"));
+}
+
+void TestRconClient::destroyedContextWithdrawsItsRequests() {
+    auto page = std::make_unique<QObject>();
+    sim->dropNextReplies(1);
+    send(Request::shown("say lost"), page.get());
+    send(Request::shown("say queued"), page.get());
+    send(Request::shown("say other"));
+    QTRY_COMPARE(sim->receivedCommands().size(), 1);
+    page.reset();
+    QVERIFY(settle());
+    // The lost one is not sent again, the queued one never goes; nobody hears of either.
+    QCOMPARE(sim->receivedCommands(), (QStringList{"say lost", "say other"}));
+    QCOMPARE(replies.size(), 1);
+    QCOMPARE(replies[0].first, QStringLiteral("say other"));
+    QCOMPARE(replies[0].second.text, QStringLiteral("console: other\n"));
+    QVERIFY(dialogs->shown().isEmpty());
+}
+
+void TestRconClient::statusQueryIsNotPacedWithRcon() {
+    send(Request::shown("say first"));
+    send(Request::statusQuery());
+    QVERIFY(settle());
+    const QList<QByteArray> received = sim->received();
+    QCOMPARE(received.size(), 2);
+    QCOMPARE(received[1], QByteArray(4, '\xff') + "getstatus");
+    const qint64 gap = sim->receivedAtMs()[1] - sim->receivedAtMs()[0];
+    QVERIFY2(gap < RconClient::kMinGapSeconds * Harness::kSecondMs,
+             qPrintable(QString::number(gap)));
+    QCOMPARE(replies[1].second.status, Status::Replied);
+    QVERIFY(replies[1].second.text.contains("statusResponse\n\\"));
+    QVERIFY(!out->pane.contains("statusResponse"));
+
+    // Unanswered, it is not sent again and shows no box of its own.
+    sim->clearReceived();
+    sim->dropNextRequests(1);
+    send(Request::statusQuery());
+    QVERIFY(settle());
+    QCOMPARE(sim->received().size(), 1);
+    QCOMPARE(replies.last().second.status, Status::NoReply);
+    QVERIFY(dialogs->shown().isEmpty());
+}
+
+void TestRconClient::longReplyIsCollectedWhole() {
+    QString expected;
+    for (int i = 0; i < 60; ++i)
+        expected += QStringLiteral("line %1 of a long reply\n").arg(i);
+    sim->setReplyOverride(QStringLiteral("long"), expected.toLatin1());
+    sim->setMaxPrintBytes(100);
+    send(Request::listing("long"));
+    send(Request::listing("say next"));
+    QVERIFY(settle());
+    QCOMPARE(replies[0].second.text, expected);
+    QCOMPARE(replies[1].second.text, QStringLiteral("console: next\n"));
+}
+
+void TestRconClient::introduce() {
+    send(Request::unechoed("say x"));
+    QVERIFY(settle());
+    out->pane.clear();
+    replies.clear();
+}
+
+void TestRconClient::datagramsAreUnframedTruncatedAndFiltered() {
+    introduce();
+    // Between requests, datagrams show as the request before them did.
+    sim->sendRaw(QHostAddress::LocalHost, sim->lastClientPort(),
+                 kFrame + "one\n" + kFrame + "two\n");
+    QUdpSocket stranger;
+    QVERIFY(stranger.bind(QHostAddress::LocalHost, 0));
+    stranger.writeDatagram(kFrame + "spoofed\n", QHostAddress::LocalHost, sim->lastClientPort());
+    QTRY_COMPARE(out->pane, QStringLiteral("one\r\ntwo\r\n"));
+
+    sim->setReplyOverride(QStringLiteral("huge"), QByteArray(9000, 'x'));
+    send(Request::unechoed("huge"));
+    QVERIFY(settle());
+    QCOMPARE(replies.last().second.text.size(), RconClient::kMaxDatagram - kFrame.size());
+    QCOMPARE(dialogs->messages().size(), 1);
+    const ScriptedDialogs::Shown box = dialogs->messages().constFirst();
+    QCOMPARE(box.title, QStringLiteral("Truncated data"));
+    QCOMPARE(box.text,
+             QStringLiteral("Data returned is to large for buffers\rTruncated after 8192 bytes\r"
+                            "I bet you did CVARLIST ;)"));
+    QCOMPARE(box.icon, Dialogs::Icon::Information);
+    QVERIFY(!out->pane.contains("spoofed"));
+}
+
+void TestRconClient::everyByteValueSurvivesTheWire() {
+    QByteArray all;
+    for (int b = 1; b < 256; ++b)
+        all.append(char(b));
+    QCOMPARE(wire1252::encode(wire1252::decode(all)), all);
+    QCOMPARE(wire1252::decode("\x80\x9f\xe9"), QStringLiteral("\u20ac\u0178\u00e9"));
+
+    // Out: the command's bytes arrive unchanged; in: the reply comes back as the same text.
+    const QByteArray text = all.mid(127);
+    send(Request::unechoed("say " + wire1252::decode(text)));
+    QVERIFY(settle());
+    QVERIFY(sim->received().constFirst().endsWith(QByteArray(" say " + text)));
+    QCOMPARE(wire1252::encode(replies[0].second.text), QByteArray("console: " + text + '\n'));
+}
+
+void TestRconClient::planLogsWhatWentAndStopsAtARefusal() {
+    QObject page;
+    QList<int> stepsHeard;
+    QList<PlanOutcome> outcomes;
+    const auto run = [&](const Plan& plan) {
+        runPlan(
+            *client, *out, plan, &page,
+            [&outcomes](const PlanOutcome& outcome) { outcomes << outcome; },
+            [&stepsHeard](int index, const Reply&) { stepsHeard << index; });
+    };
+    // An unanswered step goes on; a wait gives the server time before the next.
+    sim->dropNextReplies(5);
+    run({Step{Request::shown("say a"), "a went", 2}, Step{Request::noWait("say b"), "b went"}});
+    QVERIFY(client->isBusy(&page));
+    QVERIFY(settle());
+    QCOMPARE(out->log, (QStringList{"a went", "b went"}));
+    QCOMPARE(stepsHeard, (QList<int>{0, 1}));
+    QCOMPARE(outcomes.size(), 1);
+    QVERIFY(outcomes[0].completed);
+    QTRY_COMPARE(sim->receivedCommands(), QStringList(5, "say a") << "say b");
+    const QList<qint64> at = sim->receivedAtMs();
+    QVERIFY(at[5] - at[4] >= 2 * Harness::kSecondMs);
+
+    // Refused at its first step: one box, nothing logged, nothing more sent.
+    client->close();
+    sim->clearReceived();
+    run({Step{Request::shown("say c"), "c went"}, Step{Request::shown("say d"), "d went"}});
+    QVERIFY(settle());
+    QCOMPARE(out->log.size(), 2);
+    QCOMPARE(outcomes.size(), 2);
+    QCOMPARE(outcomes[1].went, 0);
+    QVERIFY(!outcomes[1].completed);
+    QVERIFY(sim->received().isEmpty());
+    QCOMPARE(dialogs->messageTitles().count("Not connected"), 1);
+}
+
+void TestRconClient::getquotedLooksUpValues_data() {
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    const QString rotation = QStringLiteral(
+        "S sv_maprotation \"gametype sd map mp_harbor\"\nS sv_maprotationcurrent \"\"\n");
+    QTest::newRow("any letter case") << rotation << "SV_MapRotation"
+                                     << "gametype sd map mp_harbor";
+    QTest::newRow("absent") << rotation << "sv_hostname"
+                            << "";
+    QTest::newRow("first match wins inside longer name")
+        << "A scr_allow_kar98ksniper \"0\"\nA scr_allow_kar98k \"1\"\n"
+        << "scr_allow_kar98k"
+        << "0";
+    QTest::newRow("no closing quote") << "A sv_hostname \"cut off"
+                                      << "sv_hostname"
+                                      << "";
+    QTest::newRow("empty value") << "A g_password \"\"\n"
+                                 << "g_password"
+                                 << "";
+}
+
+void TestRconClient::getquotedLooksUpValues() {
+    QFETCH(QString, reply);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QCOMPARE(getquoted(reply, key), value);
+}
+
+QTEST_MAIN(TestRconClient)
+#include "tst_rconclient.moc"

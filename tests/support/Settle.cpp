@@ -1,0 +1,26 @@
+#include "Settle.h"
+
+#include "rcon/RconClient.h"
+#include "rcon/WaitClock.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+bool waitUntilIdle(const RconClient& client, double seconds) {
+    const QDeadlineTimer deadline(WaitClock::instance().toMs(seconds));
+    for (;;) {
+        // Events already due may start another exchange: idle only counts after them.
+        QCoreApplication::processEvents();
+        if (client.idle())
+            return true;
+        if (deadline.hasExpired())
+            return false;
+        QEventLoop loop;
+        QObject::connect(&client, &RconClient::idleNow, &loop, &QEventLoop::quit);
+        QTimer::singleShot(int(qMax<qint64>(1, deadline.remainingTime())), &loop,
+                           &QEventLoop::quit);
+        loop.exec();
+    }
+}
