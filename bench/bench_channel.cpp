@@ -1,13 +1,15 @@
 // Figures for the command channel and the RCON pane. Prints, asserts nothing.
-#include "rcon/WaitClock.h"
+#include "rcon/RconClient.h"
 #include "simserver/SimServer.h"
 #include "ui/Main.h"
 #include "ui/QtDialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QNetworkDatagram>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QUdpSocket>
 
 #include <cstdio>
@@ -67,27 +69,39 @@ int main(int argc, char* argv[]) {
     std::printf("\nloopback, one exchange with the simulated server (microseconds):\n");
     std::printf("  bare UDP round trip:        %10.1f\n", bareRoundTrip(sim, rounds));
 
-    main.session().channel().setPasswordSource([] { return QStringLiteral("secret"); });
-    main.session().channel().open(QHostAddress::LocalHost, sim.port());
-    main.session().state().collectquiet = true;
+    RconClient& client = main.session().client();
+    client.setPasswordSource([] { return QStringLiteral("secret"); });
+    client.open(QHostAddress::LocalHost, sim.port());
+    const auto exchange = [&client](int count) {
+        QEventLoop loop;
+        int left = count;
+        for (int i = 0; i < count; ++i)
+            client.send(Request::listing(QStringLiteral("say ping")), nullptr, [&](const Reply&) {
+                if (--left == 0)
+                    loop.quit();
+            });
+        loop.exec();
+    };
     const int exchanges = 10;
     double single = 0;
     for (int i = 0; i < exchanges; ++i) {
-        pausesecs(RconChannel::kMinGapSeconds); // past the pacing gap, so only the exchange counts
+        // Past the pacing gap, so only the exchange counts.
+        QEventLoop pause;
+        QTimer::singleShot(int(RconClient::kMinGapSeconds * 1000), &pause, &QEventLoop::quit);
+        pause.exec();
         QElapsedTimer timer;
         timer.start();
-        main.session().sendinfo(QStringLiteral("say ping"), true);
+        exchange(1);
         single += double(timer.nsecsElapsed()) / 1000.0;
     }
-    std::printf("  sendinfo, one exchange:     %10.1f\n", single / exchanges);
+    std::printf("  one exchange:               %10.1f\n", single / exchanges);
     QElapsedTimer timer;
     timer.start();
-    for (int i = 0; i < exchanges; ++i)
-        main.session().sendinfo(QStringLiteral("say ping"), true);
-    std::printf("  sendinfo, back to back:     %10.1f\n",
+    exchange(exchanges);
+    std::printf("  exchanges back to back:     %10.1f\n",
                 double(timer.nsecsElapsed()) / 1000.0 / exchanges);
     std::printf("  (a reply ends after %.0f ms of quiet; commands keep %.0f ms apart for the "
                 "server's rate limit)\n",
-                RconChannel::kSettleSeconds * 1000, RconChannel::kMinGapSeconds * 1000);
+                RconClient::kQuietSeconds * 1000, RconClient::kMinGapSeconds * 1000);
     return 0;
 }

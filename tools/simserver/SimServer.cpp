@@ -8,6 +8,7 @@
 #include <QUdpSocket>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -435,6 +436,7 @@ bool SimServer::loadDataFile(const QString& path, QString* error) {
     QList<SimPlayer> players;
     QStringList maps, cfgs;
     bool havePlayers = false, haveMaps = false, haveCfgs = false;
+    std::optional<Engine> engine;
     QString section;
     int lineNo = 0;
     while (!file.atEnd()) {
@@ -453,7 +455,7 @@ bool SimServer::loadDataFile(const QString& path, QString* error) {
                 haveMaps = true;
             else if (section == u"cfgs")
                 haveCfgs = true;
-            else if (section != u"cvars" && section != u"serverinfo")
+            else if (section != u"cvars" && section != u"serverinfo" && section != u"engine")
                 return fail(where(QStringLiteral("unknown section [%1]").arg(section)));
             continue;
         }
@@ -493,6 +495,13 @@ bool SimServer::loadDataFile(const QString& path, QString* error) {
             if (!okNum || !okScore || !ok || p.num < 0)
                 return fail(where(QStringLiteral("a number field is not a number")));
             players << p;
+        } else if (section == u"engine") {
+            if (line.compare(u"callofduty", Qt::CaseInsensitive) == 0)
+                engine = Engine::CallOfDuty;
+            else if (line.compare(u"ioquake3", Qt::CaseInsensitive) == 0)
+                engine = Engine::Ioquake3;
+            else
+                return fail(where(QStringLiteral("expected callofduty or ioquake3")));
         } else if (section == u"maps") {
             maps << line;
         } else {
@@ -504,6 +513,8 @@ bool SimServer::loadDataFile(const QString& path, QString* error) {
         setCvar(name, value);
     for (const QString& name : std::as_const(serverinfoNames))
         setCvarFlags(name, cvarFlags(name) + u'S');
+    if (engine)
+        m_engine = *engine;
     if (havePlayers)
         setPlayers(players);
     if (haveMaps)
@@ -614,8 +625,11 @@ void SimServer::handleDatagram(const QByteArray& bytes, const QHostAddress& from
 void SimServer::handleRcon(const QByteArray& password, const QByteArray& commandBytes,
                            const QHostAddress& from, quint16 port) {
     // One window for all senders; a refused password still uses it up.
-    if (m_rateLimitMs > 0 && m_sinceAccepted.isValid() && m_sinceAccepted.elapsed() < m_rateLimitMs)
+    if (m_rateLimitMs > 0 && m_sinceAccepted.isValid() &&
+        m_sinceAccepted.elapsed() < m_rateLimitMs) {
+        ++m_rateLimited;
         return;
+    }
     m_sinceAccepted.start();
 
     const bool dropReply = m_dropReplies > 0;
@@ -792,6 +806,8 @@ SimServer::Reply SimServer::execute(const QString& command) {
         // Only the first word counts: "sv_hostname My Server" sets "My".
         return {setFromConsole(var->name, args[1], false)};
     }
+    if (m_engine == Engine::Ioquake3)
+        return {QStringLiteral("unknown command: %1\n").arg(args.first())};
     return {QStringLiteral("Unknown command \"%1\"\n").arg(args.first())};
 }
 
@@ -898,7 +914,16 @@ void SimServer::rotateMap() {
 
 // ---- report texts ----
 
-QString SimServer::statusLine(const SimPlayer& p) {
+QString SimServer::statusLine(const SimPlayer& p, Engine engine) {
+    if (engine == Engine::Ioquake3) {
+        // The name padded to 15 visible characters and a blank, its colour reset, no guid,
+        // lastmsg or qport.
+        const int pad = std::max(1, 16 - int(stripColours(p.name).size()));
+        return QString::number(p.num).rightJustified(2) + u' ' +
+               QString::number(p.score).rightJustified(5) + u' ' + p.ping.rightJustified(4) + u' ' +
+               p.name + QString(pad, u' ') + QStringLiteral("^7") + p.address.leftJustified(39) +
+               u' ' + QString::number(p.rate).rightJustified(5) + u'\n';
+    }
     // Colour codes take no room on screen, so the padding ignores them.
     const int pad = std::max(0, 16 - int(stripColours(p.name).size()));
     // The score column is two places wider than its header, exactly as real servers print it.
@@ -911,13 +936,19 @@ QString SimServer::statusLine(const SimPlayer& p) {
 }
 
 QString SimServer::statusText() const {
-    QString text = QStringLiteral("map: ") + cvar(QStringLiteral("mapname")) + u'\n' +
-                   QStringLiteral("num score ping guid   name            lastmsg address        "
-                                  "       qport rate\n") +
-                   QStringLiteral("--- ----- ---- ------ --------------- ------- ---------------"
-                                  "------ ----- -----\n");
+    QString text = QStringLiteral("map: ") + cvar(QStringLiteral("mapname")) + u'\n';
+    if (m_engine == Engine::Ioquake3)
+        text += QStringLiteral("cl score ping name            address                         "
+                               "        rate \n"
+                               "-- ----- ---- --------------- -------------------------------"
+                               "-------- -----\n");
+    else
+        text += QStringLiteral("num score ping guid   name            lastmsg address        "
+                               "       qport rate\n"
+                               "--- ----- ---- ------ --------------- ------- ---------------"
+                               "------ ----- -----\n");
     for (const SimPlayer& p : m_players)
-        text += statusLine(p);
+        text += statusLine(p, m_engine);
     return text + u'\n';
 }
 

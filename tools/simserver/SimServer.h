@@ -41,6 +41,13 @@ public:
     void stop();
     quint16 port() const;
 
+    // Which engine of the family the server shows to the client: the stock Call of Duty 1.1
+    // server, or an ioquake3 1.36 server (its status columns "cl score ping name address
+    // rate", its "unknown command: <name>").
+    enum class Engine { CallOfDuty, Ioquake3 };
+    void setEngine(Engine engine) { m_engine = engine; }
+    Engine engine() const { return m_engine; }
+
     // The password lives in the cvar "rconpassword", as on the engine, so an rcon
     // "rconpassword x" changes it too.
     void setRconPassword(const QString& password);
@@ -54,6 +61,8 @@ public:
     QList<qint64> receivedAtMs() const { return m_receivedAt; }
     QStringList receivedCommands() const { return m_receivedCommands; }
     void clearReceived();
+    // Rcon requests dropped unanswered because they came too soon after the one before.
+    int rateLimitedCount() const { return m_rateLimited; }
 
     void setCvar(const QString& name, const QString& value);
     QString cvar(const QString& name) const; // null when the variable does not exist
@@ -86,7 +95,7 @@ public:
     void injectIntoNextReply(const QString& text);
 
     // One player's line of the status report, line feed included.
-    static QString statusLine(const SimPlayer& player);
+    static QString statusLine(const SimPlayer& player, Engine engine = Engine::CallOfDuty);
 
 signals:
     void datagramReceived(const QByteArray& bytes);
@@ -143,6 +152,8 @@ private:
     int m_dropRequests = 0;
     int m_dropReplies = 0;
     int m_replyDelayMs = 0;
+    int m_rateLimited = 0;
+    Engine m_engine = Engine::CallOfDuty;
     QElapsedTimer m_sinceAccepted;
     QElapsedTimer m_clock;
 
