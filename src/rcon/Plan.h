@@ -13,12 +13,15 @@ struct Step {
     // Clock seconds the server needs to act on this command before the next one goes (beyond
     // the client's own pacing).
     double waitAfter = 0;
+    // What the command sets, as the log names it. When the reply says the server did not take
+    // the command, the log reads "<subject> not changed: <why>" instead of the log line.
+    QString subject;
 
     friend bool operator==(const Step& a, const Step& b) {
         return a.request.command == b.request.command && a.request.echo == b.request.echo &&
                a.request.quiet == b.request.quiet &&
                a.request.waitForReply == b.request.waitForReply && a.logLine == b.logLine &&
-               a.waitAfter == b.waitAfter;
+               a.waitAfter == b.waitAfter && a.subject == b.subject;
     }
 };
 

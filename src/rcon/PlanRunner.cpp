@@ -2,6 +2,7 @@
 
 #include "OutputSink.h"
 #include "RconClient.h"
+#include "ReplyText.h"
 #include "WaitClock.h"
 
 #include <QPointer>
@@ -35,7 +36,12 @@ private:
             return;
         }
         const Step& step = m_plan.at(m_index);
-        if (!step.logLine.isEmpty())
+        const QString refusal = step.subject.isEmpty() || reply.status != Reply::Status::Replied
+                                    ? QString()
+                                    : replytext::refusalOf(reply.text, step.request.command);
+        if (!refusal.isEmpty())
+            m_out.addMessage(step.subject + QLatin1String(" not changed: ") + refusal);
+        else if (!step.logLine.isEmpty())
             m_out.addMessage(step.logLine);
         ++m_outcome.went;
         if (m_onStep)

@@ -19,6 +19,15 @@ int clockMs(double seconds) {
     return int(WaitClock::instance().toMs(seconds));
 }
 
+// An engine that queues console text runs each line as a command of its own, so a line break
+// typed into a message or a name must not reach it.
+QString oneLine(QString command) {
+    command.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    command.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    command.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return command;
+}
+
 } // namespace
 
 RconClient::RconClient(Dialogs& dialogs, OutputSink& out, QObject* parent)
@@ -86,7 +95,9 @@ void RconClient::onSocketError(QAbstractSocket::SocketError error) {
 // ---- the queue ----
 
 void RconClient::send(const Request& request, QObject* context, ReplyHandler done) {
-    m_queue.append(Pending{request, context, context, std::move(done)});
+    Request oneLineRequest = request;
+    oneLineRequest.command = oneLine(request.command);
+    m_queue.append(Pending{oneLineRequest, context, context, std::move(done)});
     addWork(context);
     schedulePump();
 }

@@ -51,7 +51,7 @@ public:
 
     // Queues a request. `done` runs once, from the event loop, with the outcome; it is dropped
     // (and the request withdrawn) when `context` is destroyed first. A null context never
-    // withdraws.
+    // withdraws. A command is one console line: a line break in it goes as a blank.
     void send(const Request& request, QObject* context, ReplyHandler done = {});
     // Ends every queued request and the one on the wire as Cancelled.
     void cancelAll();

@@ -53,6 +53,8 @@ private slots:
     void planLogsWhatWentAndStopsAtARefusal();
     void getquotedLooksUpValues_data();
     void getquotedLooksUpValues();
+    void refusalsAreRead_data();
+    void refusalsAreRead();
 
 private:
     // Queues a request and records its reply in `replies` under its command.
@@ -312,12 +314,14 @@ void TestRconClient::everyByteValueSurvivesTheWire() {
     QCOMPARE(wire1252::encode(wire1252::decode(all)), all);
     QCOMPARE(wire1252::decode("\x80\x9f\xe9"), QStringLiteral("\u20ac\u0178\u00e9"));
 
-    // Out: the command's bytes arrive unchanged; in: the reply comes back as the same text.
+    // Out: the command's bytes arrive unchanged, but a line break, which would end the command
+    // early, goes as a blank; in: the reply comes back as the same text.
     const QByteArray text = all.mid(127);
-    send(Request::unechoed("say " + wire1252::decode(text)));
+    send(Request::unechoed("say hello\r\nquit\nnow\r" + wire1252::decode(text)));
     QVERIFY(settle());
-    QVERIFY(sim->received().constFirst().endsWith(QByteArray(" say " + text)));
-    QCOMPARE(wire1252::encode(replies[0].second.text), QByteArray("console: " + text + '\n'));
+    QVERIFY(sim->received().constFirst().endsWith(QByteArray(" say hello quit now " + text)));
+    QCOMPARE(wire1252::encode(replies[0].second.text),
+             QByteArray("console: hello quit now " + text + '\n'));
 }
 
 void TestRconClient::planLogsWhatWentAndStopsAtARefusal() {
@@ -330,16 +334,22 @@ void TestRconClient::planLogsWhatWentAndStopsAtARefusal() {
             [&outcomes](const PlanOutcome& outcome) { outcomes << outcome; },
             [&stepsHeard](int index, const Reply&) { stepsHeard << index; });
     };
-    // An unanswered step goes on; a wait gives the server time before the next.
+    // An unanswered step goes on, so does one the server did not take; a wait gives the
+    // server time before the next.
     sim->dropNextReplies(5);
-    run({Step{Request::shown("say a"), "a went", 2}, Step{Request::noWait("say b"), "b went"}});
+    run({Step{Request::shown("say a"), "a went", 2},
+         Step{Request::shown("scr_nosuch 1"), "nosuch set", 0, "No such"},
+         Step{Request::noWait("say b"), "b went"}});
     QVERIFY(client->isBusy(&page));
     QVERIFY(settle());
-    QCOMPARE(out->log, (QStringList{"a went", "b went"}));
-    QCOMPARE(stepsHeard, (QList<int>{0, 1}));
+    QCOMPARE(out->log,
+             (QStringList{"a went", "No such not changed: the server does not know scr_nosuch",
+                          "b went"}));
+    QCOMPARE(stepsHeard, (QList<int>{0, 1, 2}));
     QCOMPARE(outcomes.size(), 1);
     QVERIFY(outcomes[0].completed);
-    QTRY_COMPARE(sim->receivedCommands(), QStringList(5, "say a") << "say b");
+    QTRY_COMPARE(sim->receivedCommands(), QStringList(5, "say a") << "scr_nosuch 1"
+                                                                  << "say b");
     const QList<qint64> at = sim->receivedAtMs();
     QVERIFY(at[5] - at[4] >= 2 * Harness::kSecondMs);
 
@@ -348,7 +358,7 @@ void TestRconClient::planLogsWhatWentAndStopsAtARefusal() {
     sim->clearReceived();
     run({Step{Request::shown("say c"), "c went"}, Step{Request::shown("say d"), "d went"}});
     QVERIFY(settle());
-    QCOMPARE(out->log.size(), 2);
+    QCOMPARE(out->log.size(), 3);
     QCOMPARE(outcomes.size(), 2);
     QCOMPARE(outcomes[1].went, 0);
     QVERIFY(!outcomes[1].completed);
@@ -383,6 +393,34 @@ void TestRconClient::getquotedLooksUpValues() {
     QFETCH(QString, key);
     QFETCH(QString, value);
     QCOMPARE(getquoted(reply, key), value);
+}
+
+void TestRconClient::refusalsAreRead_data() {
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("refusal");
+    const QString unknown = QStringLiteral("the server does not know scr_allow_mp40");
+    QTest::newRow("ioquake3") << "unknown command: scr_allow_mp40\n"
+                              << "scr_allow_mp40 1" << unknown;
+    QTest::newRow("quoted name, quoted value") << "Unknown command \"scr_allow_mp40\"\n"
+                                               << "scr_allow_mp40\"1\"" << unknown;
+    QTest::newRow("letter case, after chat") << "say: Bob: hi\nUNKNOWN COMMAND scr_allow_mp40\n"
+                                             << "scr_allow_mp40 1" << unknown;
+    QTest::newRow("usage") << "Usage: clientkick <client number>\n"
+                           << "clientkick "
+                           << "the server answered Usage: clientkick <client number>";
+    QTest::newRow("chat is no refusal") << "console: unknown command ahead\nsay: Bob: usage: none\n"
+                                        << "say x"
+                                        << "";
+    QTest::newRow("taken") << "g_gametype will be changed upon restarting.\n"
+                           << "set g_gametype sd"
+                           << "";
+}
+
+void TestRconClient::refusalsAreRead() {
+    QFETCH(QString, reply);
+    QFETCH(QString, command);
+    QTEST(replytext::refusalOf(reply, command), "refusal");
 }
 
 QTEST_MAIN(TestRconClient)
