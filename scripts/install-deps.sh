@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build dependencies on Debian 12 when they are missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev)
+# The last three check the install tree (desktop file, software-centre entry) and build the
+# Debian package.
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev desktop-file-utils appstream dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
