@@ -98,6 +98,7 @@ MessagesPage::MessagesPage(Session& session, ProfileFile& settings, QWidget* par
     setObjectName(QStringLiteral("pageMessages"));
 
     m_tmrmessage = named(new QTimer(this), "tmrmessage");
+    m_cyclerWork = new QObject(this);
     m_tmrmessage->setInterval(60 * WaitClock::instance().secondMs());
     connect(m_tmrmessage, &QTimer::timeout, this, &MessagesPage::cyclerTick);
 
@@ -600,7 +601,7 @@ void MessagesPage::cmdmessstart_Click() {
 
 void MessagesPage::cyclerTick() {
     // Never a second broadcast of its own while one is queued or under way.
-    if (m_session.client().isBusy(this))
+    if (m_session.client().isBusy(m_cyclerWork))
         return;
     SharedState& state = m_session.state();
     if (!m_session.isConnected()) {
@@ -624,24 +625,24 @@ void MessagesPage::cyclerTick() {
         values->ipPort = serverAndPort();
 
     // The live values first, each from its own listing, then the broadcast.
-    m_session.client().hold(this);
+    m_session.client().hold(m_cyclerWork);
     const auto broadcast = [this, message, values] {
-        m_session.send(Request::shown(sayCommand(cycler::fillPlaceholders(message, *values))), this,
-                       [this](const Reply& reply) {
+        m_session.send(Request::shown(sayCommand(cycler::fillPlaceholders(message, *values))),
+                       m_cyclerWork, [this](const Reply& reply) {
                            if (reply.status != Reply::Status::Cancelled)
                                ++m_session.state().messpos;
                        });
-        m_session.client().release(this);
+        m_session.client().release(m_cyclerWork);
     };
     const auto readFriendlyFire = [this, needed, values, broadcast] {
         if (!needed.friendlyFire) {
             broadcast();
             return;
         }
-        m_session.send(Request::unechoed(cycler::friendlyFireListing()), this,
+        m_session.send(Request::unechoed(cycler::friendlyFireListing()), m_cyclerWork,
                        [this, values, broadcast](const Reply& reply) {
                            if (reply.status == Reply::Status::Cancelled) {
-                               m_session.client().release(this);
+                               m_session.client().release(m_cyclerWork);
                                return;
                            }
                            values->friendlyFire =
@@ -653,10 +654,10 @@ void MessagesPage::cyclerTick() {
         readFriendlyFire();
         return;
     }
-    m_session.send(Request::unechoed(cycler::serverNameListing()), this,
+    m_session.send(Request::unechoed(cycler::serverNameListing()), m_cyclerWork,
                    [this, values, readFriendlyFire](const Reply& reply) {
                        if (reply.status == Reply::Status::Cancelled) {
-                           m_session.client().release(this);
+                           m_session.client().release(m_cyclerWork);
                            return;
                        }
                        values->serverName = getquoted(reply.text, cycler::serverNameVariable());

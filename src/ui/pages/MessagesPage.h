@@ -80,6 +80,9 @@ private:
     QPushButton* m_cmdmessstart = nullptr;
     QPushButton* m_cmdmessstop = nullptr;
     QTimer* m_tmrmessage = nullptr;
+    // Owns the cycler's exchanges, so that only its own broadcast holds back the next tick
+    // (not a message sent from this page meanwhile).
+    QObject* m_cyclerWork = nullptr;
 
     bool m_pending = false;
     bool m_txtmessChanged = false;
