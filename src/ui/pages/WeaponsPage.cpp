@@ -121,27 +121,32 @@ void WeaponsPage::sendClicked() {
                        });
 }
 
-void WeaponsPage::sendBoxes(const QList<BoundControl*>& boxes, const QString& logLine) {
-    Plan plan;
-    for (BoundControl* box : boxes)
-        plan << Step{Request::shown(box->command(varcommand::Form::Quoted))};
-    bound::sendPlanFor(m_session, this, plan, boxes, [this, logLine](const PlanOutcome& outcome) {
-        if (outcome.completed)
-            m_session.addMessage(logLine);
-    });
-}
-
 void WeaponsPage::riflesOnlyClicked() {
     if (!bound::confirmed(m_session,
                           QStringLiteral("Set weapons to rifles only on server?\r"
                                          "Screen will reflect changes"),
                           QStringLiteral("Rifles only?"), Dialogs::Icon::Information))
         return;
+    // Every box goes out, changed or not, so the server ends up exactly as shown. A box takes
+    // its preset state just before its command goes: when the first send is refused, the
+    // rest of the page stays as the operator left it.
     const QList<weapons::BaseWeapon>& table = weapons::baseWeapons();
+    Plan plan;
     for (int i = 0; i < m_boxes.size(); ++i)
-        m_boxes[i]->setState(table.at(i).riflesOnly);
-    // Every box goes out, changed or not, so the server ends up exactly as shown.
-    sendBoxes(m_boxes, QStringLiteral("Server set to rifles only"));
+        plan << Step{Request::shown(varcommand::command(varcommand::Form::Quoted, m_boxes[i]->tag(),
+                                                        QString::number(table.at(i).riflesOnly)))};
+    m_boxes.first()->setState(table.first().riflesOnly);
+    m_session.run(
+        plan, this,
+        [this](const PlanOutcome& outcome) {
+            if (outcome.completed)
+                m_session.addMessage(QStringLiteral("Server set to rifles only"));
+        },
+        [this](int index, const Reply&) {
+            m_boxes[index]->clearChanged();
+            if (index + 1 < m_boxes.size())
+                m_boxes[index + 1]->setState(weapons::baseWeapons().at(index + 1).riflesOnly);
+        });
 }
 
 void WeaponsPage::noSnipersClicked() {
@@ -158,7 +163,13 @@ void WeaponsPage::noSnipersClicked() {
         if (m_boxes[i]->isChanged())
             changed << m_boxes[i];
     }
-    sendBoxes(changed, QStringLiteral("No snipers set on server."));
+    Plan plan;
+    for (BoundControl* box : std::as_const(changed))
+        plan << Step{Request::shown(box->command(varcommand::Form::Quoted))};
+    bound::sendPlanFor(m_session, this, plan, changed, [this](const PlanOutcome& outcome) {
+        if (outcome.completed)
+            m_session.addMessage(QStringLiteral("No snipers set on server."));
+    });
 }
 
 void WeaponsPage::setAll(int state) {

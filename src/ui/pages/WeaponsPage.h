@@ -20,8 +20,6 @@ public:
 
 private:
     void setAll(int state);
-    // Sends the boxes as they stand, changed or not, and logs the line once all went.
-    void sendBoxes(const QList<BoundControl*>& boxes, const QString& logLine);
 
     Session& m_session;
     QList<BoundControl*> m_boxes; // in the order of the weapon table
