@@ -16,11 +16,17 @@ public:
     PlanRun(RconClient& client, OutputSink& out, const Plan& plan, QObject* context,
             PlanHandler done, StepHandler onStep)
         : QObject(context ? context : &client), m_client(client), m_out(out), m_plan(plan),
-          m_context(context), m_done(std::move(done)), m_onStep(std::move(onStep)) {
+          m_context(context), m_hasContext(context), m_done(std::move(done)),
+          m_onStep(std::move(onStep)) {
         m_client.hold(context);
     }
 
+    bool ended() const { return m_ended; }
+
     void next() {
+        // The context is going: nothing more is sent for it.
+        if (m_hasContext && !m_context)
+            return;
         if (m_index >= m_plan.size()) {
             finish(true);
             return;
@@ -55,6 +61,7 @@ private:
     }
 
     void finish(bool completed) {
+        m_ended = true;
         m_outcome.completed = completed;
         if (m_done)
             m_done(m_outcome);
@@ -66,6 +73,8 @@ private:
     OutputSink& m_out;
     const Plan m_plan;
     QPointer<QObject> m_context;
+    const bool m_hasContext;
+    bool m_ended = false;
     PlanHandler m_done;
     StepHandler m_onStep;
     qsizetype m_index = 0;
@@ -76,7 +85,20 @@ private:
 
 void runPlan(RconClient& client, OutputSink& out, const Plan& plan, QObject* context,
              PlanHandler done, StepHandler onStep) {
+    // A plan waits for the plans its context started before it, so that their steps never mix
+    // (two quick game-type switches restart the map each after its own change).
+    PlanRun* previous = nullptr;
+    if (context) {
+        for (QObject* child : context->children()) {
+            auto* earlier = dynamic_cast<PlanRun*>(child);
+            if (earlier && !earlier->ended())
+                previous = earlier;
+        }
+    }
     auto* run = new PlanRun(client, out, plan, context, std::move(done), std::move(onStep));
-    // Started from the event loop, as every exchange ends there too.
-    QTimer::singleShot(0, run, [run] { run->next(); });
+    if (previous)
+        QObject::connect(previous, &QObject::destroyed, run, [run] { run->next(); });
+    else
+        // Started from the event loop, as every exchange ends there too.
+        QTimer::singleShot(0, run, [run] { run->next(); });
 }

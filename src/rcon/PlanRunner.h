@@ -22,6 +22,7 @@ using PlanHandler = std::function<void(const PlanOutcome& outcome)>;
 // it, then `onStep` hears of it. The plan stops at the first step that could not be sent or
 // was cancelled (nothing more is sent or logged) and goes on after one that went unanswered or
 // was not taken, since the server may have acted on it or the next one may still apply. `done`
-// runs once at the end, unless the context was destroyed first.
+// runs once at the end, unless the context was destroyed first. A plan starts once the plans
+// its context started before it have ended.
 void runPlan(RconClient& client, OutputSink& out, const Plan& plan, QObject* context,
              PlanHandler done = {}, StepHandler onStep = {});

@@ -353,15 +353,22 @@ void TestRconClient::planLogsWhatWentAndStopsAtARefusal() {
     const QList<qint64> at = sim->receivedAtMs();
     QVERIFY(at[5] - at[4] >= 2 * Harness::kSecondMs);
 
+    // A second plan of the same context waits for the first to end.
+    sim->clearReceived();
+    run({Step{Request::shown("say a1"), {}, 1}, Step{Request::shown("say a2")}});
+    run({Step{Request::shown("say b1")}});
+    QVERIFY(settle());
+    QCOMPARE(sim->receivedCommands(), (QStringList{"say a1", "say a2", "say b1"}));
+
     // Refused at its first step: one box, nothing logged, nothing more sent.
     client->close();
     sim->clearReceived();
     run({Step{Request::shown("say c"), "c went"}, Step{Request::shown("say d"), "d went"}});
     QVERIFY(settle());
     QCOMPARE(out->log.size(), 3);
-    QCOMPARE(outcomes.size(), 2);
-    QCOMPARE(outcomes[1].went, 0);
-    QVERIFY(!outcomes[1].completed);
+    QCOMPARE(outcomes.size(), 4);
+    QCOMPARE(outcomes[3].went, 0);
+    QVERIFY(!outcomes[3].completed);
     QVERIFY(sim->received().isEmpty());
     QCOMPARE(dialogs->messageTitles().count("Not connected"), 1);
 }
