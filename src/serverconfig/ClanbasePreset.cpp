@@ -58,6 +58,8 @@ Plan plan() {
     const QStringList all = commands();
     for (const QString& command : all)
         steps << Step{Request::unechoed(command)};
+    // Said once the first command went, so a refused preset logs nothing.
+    steps.first().logLine = startLine();
     steps << Step{Request::unechoed(announcement())};
     return steps;
 }

@@ -20,7 +20,7 @@ QString announcement();
 // The league's rules, lines ending in CR LF.
 QString rulesText();
 
-// Logged before anything is sent.
+// Logged once the first command went.
 QString startLine();
 // Every command, then the announcement.
 Plan plan();

@@ -282,6 +282,11 @@ void TestConfigPages::validationBoxesAndFocus() {
 
 void TestConfigPages::clanbasePreset() {
     Harness h;
+    // Refused for want of a connection: nothing is said to have been set.
+    QVERIFY(h.click("cmdsetcb"));
+    QCOMPARE(h.dialogs.messageTitles(), (QStringList{"Change settings?", "Not connected"}));
+    QVERIFY(h.messageLog().isEmpty());
+    h.dialogs.clear();
     h.connectDirect();
     QVERIFY(h.click("cmdsetcb"));
     QCOMPARE(boxesShown(h),

@@ -164,7 +164,6 @@ void ModsPage::cmdsetcb_Click() {
                                     Dialogs::Icon::Information,
                                     Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
         return;
-    m_session.addMessage(clanbase::startLine());
     m_session.run(clanbase::plan(), this);
 }
 
