@@ -73,7 +73,8 @@ const QString kRowGoneText =
 
 } // namespace
 
-PlayersPage::PlayersPage(Session& session, QWidget* parent) : QWidget(parent), m_session(session) {
+PlayersPage::PlayersPage(Session& session, QWidget* parent)
+    : QWidget(parent), m_session(session), m_listWork(new QObject(this)) {
     setObjectName(QStringLiteral("pagePlayers"));
 
     m_cmdplypop = makeButton("cmdplypop", QStringLiteral("Populate from server"),
@@ -242,7 +243,7 @@ void PlayersPage::populateClicked() {
 
 void PlayersPage::populate(const std::function<void()>& listed) {
     // A second populate waits for the first: the grid is filled once per reply.
-    if (m_session.client().isBusy(this))
+    if (m_session.client().isBusy(m_listWork))
         return;
     if (!m_session.isConnected()) {
         m_session.dialogs().message(QStringLiteral("You need to connect to a server first"),
@@ -262,7 +263,7 @@ void PlayersPage::populate(const std::function<void()>& listed) {
     const bool query = m_chkplyq->isChecked();
     const Request request =
         query ? Request::statusQuery() : Request::listing(QStringLiteral("status"));
-    m_session.send(request, this, [this, query, interactive, listed](const Reply& reply) {
+    m_session.send(request, m_listWork, [this, query, interactive, listed](const Reply& reply) {
         if (interactive)
             m_session.hideProgress();
         if (!reply.went())
@@ -512,7 +513,7 @@ void PlayersPage::autoUpdateToggled() {
 
 void PlayersPage::refreshTick() {
     // Never a second refresh of its own while one is queued or under way.
-    if (m_session.client().isBusy(this))
+    if (m_session.client().isBusy(m_listWork))
         return;
     if (!m_session.isConnected()) {
         // The link went down without the disconnect: stop rather than report it every tick.
@@ -550,7 +551,7 @@ void PlayersPage::kickDuePlayers() {
     watch.cleanUp();
     if (kicks.isEmpty())
         return;
-    m_session.run(kicks, this, {}, [this, kickedSlots](int index, const Reply&) {
+    m_session.run(kicks, m_listWork, {}, [this, kickedSlots](int index, const Reply&) {
         for (int r = 0; r < m_msfplayers->rowCount(); ++r) {
             const QTableWidgetItem* numCell = m_msfplayers->item(r, playercol::Num);
             if (numCell && numCell->text() == kickedSlots.at(index)) {

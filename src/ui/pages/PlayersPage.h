@@ -90,6 +90,10 @@ private:
     QCheckBox* m_chkautoupdate = nullptr;
     QComboBox* m_complayersort = nullptr;
     QTimer* m_tmrplayer = nullptr;
+    // The context of the list's own exchanges: the populate and the kicks of a refresh. A
+    // populate or a tick waits for these only; a kick or a message the operator sent
+    // meanwhile does not hold the list back.
+    QObject* m_listWork = nullptr;
     // The last listing showed every player at 999: the server is changing maps, and that
     // says nothing about anyone's connection, so its refresh kicks nobody.
     bool m_mapChangeListing = false;
