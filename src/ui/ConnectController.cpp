@@ -81,6 +81,13 @@ void ConnectController::closeAndStop() {
     m_session.client().close();
     m_session.hideProgress();
     m_session.setConnection(ConnectionState::Disconnected);
+    endSequence();
+}
+
+void ConnectController::endSequence() {
+    if (!m_sequenceRunning)
+        return;
+    m_sequenceRunning = false;
     emit connectEnded();
 }
 
@@ -140,19 +147,22 @@ void ConnectController::connectToServer() {
     m_widgets.comport->setEditText(portText);
     m_widgets.txtPWD->setText(password);
 
+    // A refused field leaves no notice up (the saving of the old logs shows one).
+    const auto refuseField = [this](const QString& text) {
+        m_session.dialogs().message(text, kErrorTitle, Dialogs::Icon::Exclamation);
+        m_session.hideProgress();
+    };
     if (server.isEmpty() || portText.isEmpty() || password.isEmpty()) {
-        m_session.dialogs().message(
-            QStringLiteral("Please provide all fields, Server, Port and password"), kErrorTitle,
-            Dialogs::Icon::Exclamation);
+        refuseField(QStringLiteral("Please provide all fields, Server, Port and password"));
         return;
     }
     const std::optional<quint16> port = parsePort(portText);
     if (!port) {
-        m_session.dialogs().message(QStringLiteral("Please provide a port number from 1 to 65535"),
-                                    kErrorTitle, Dialogs::Icon::Exclamation);
+        refuseField(QStringLiteral("Please provide a port number from 1 to 65535"));
         return;
     }
     const Target target{server, portText, *port, state.loading};
+    m_sequenceRunning = true;
     m_session.setConnection(ConnectionState::Connecting);
     QHostAddress literal;
     if (literal.setAddress(server)) {
@@ -281,11 +291,10 @@ void ConnectController::readCfgFiles(bool quietly) {
 void ConnectController::finishConnect(bool quietly) {
     if (!quietly)
         m_session.hideProgress();
-    emit connectEnded();
+    endSequence();
 }
 
 void ConnectController::disconnectFromServer() {
-    const bool wasConnecting = m_session.connection() == ConnectionState::Connecting;
     m_session.client().close();
     m_session.hideProgress();
     m_widgets.cmdconnect->setText(QStringLiteral("Connect"));
@@ -295,8 +304,9 @@ void ConnectController::disconnectFromServer() {
         m_pages.messages->stopCycler();
     m_pages.players->stopAutoUpdateForDisconnect();
     m_pages.misc->clearForDisconnect();
-    if (wasConnecting)
-        emit connectEnded();
+    // A connect cut short (also after the password was accepted, while the server's details
+    // are read) has ended too.
+    endSequence();
 }
 
 void ConnectController::onClosedByError(const QString& description) {

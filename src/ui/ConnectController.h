@@ -27,7 +27,7 @@ public:
     bool fieldsLocked() const { return m_locked; }
 
 signals:
-    // A connect sequence ended, connected or not.
+    // A connect sequence ended: connected, refused, or cut short by a disconnect.
     void connectEnded();
 
 protected:
@@ -55,6 +55,8 @@ private:
     void saveAndClearLogs();
     void refuse(const QString& text, const QString& title);
     void closeAndStop();
+    // Ends the connect sequence under way, if any, with connectEnded().
+    void endSequence();
     void setFieldsLocked(bool locked);
     void progress(const QString& text, ProgressMode mode, bool quietly);
 
@@ -63,4 +65,6 @@ private:
     Pages& m_pages;
     LogActions& m_logs;
     bool m_locked = false;
+    // From the first request of a connect (after the field checks) to its end.
+    bool m_sequenceRunning = false;
 };

@@ -23,7 +23,7 @@ struct MainWidgets {
     QComboBox* comserver = nullptr;
     QComboBox* comport = nullptr;
     QLineEdit* txtPWD = nullptr;
-    QPushButton* cmdconnect = nullptr; // its "tag" property is "YES" while connected
+    QPushButton* cmdconnect = nullptr; // "Connect", or "Disconnect" while connected
     QListWidget* lstservers = nullptr;
     QListWidget* lstrcon = nullptr; // hidden, parallel to lstservers
     QPlainTextEdit* txtoutput = nullptr;

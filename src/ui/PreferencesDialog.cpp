@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -226,8 +227,12 @@ void PreferencesDialog::reportWriteFailure(const QString& what, int code,
 
 void PreferencesDialog::cmdsave_Click() {
     Dialogs& dialogs = m_session.dialogs();
+    // The window may be closed, and gone, while one of its boxes is up.
+    const QPointer<PreferencesDialog> self(this);
     if (dialogs.message(QStringLiteral("Save any changes made"), QStringLiteral("Save Changes"),
-                        Dialogs::Icon::Question, Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
+                        Dialogs::Icon::Question,
+                        Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok ||
+        !self)
         return;
 
     PreferenceEdits edits;
@@ -256,27 +261,33 @@ void PreferencesDialog::cmdsave_Click() {
     if (result.stoppedAtSavercon) {
         const PreferenceWriteFailure& f = result.failures.first();
         reportWriteFailure(QStringLiteral("save rcon"), f.errorCode, f.errorDescription);
-        close();
+        if (self)
+            close();
         return;
     }
     // What could not be written keeps its mark, so a second save tries it again.
     m_changed.clear();
     for (const PreferenceWriteFailure& f : result.failures) {
         reportWriteFailure(f.key, f.errorCode, f.errorDescription);
+        if (!self)
+            return;
         m_changed.insert(boxKeyOf(f.key));
     }
     if (!result.ok())
         return;
     dialogs.message(QStringLiteral("Preferences saved."), QStringLiteral("Saved"),
                     Dialogs::Icon::Information);
-    close();
+    if (self)
+        close();
 }
 
 void PreferencesDialog::cmdexit_Click() {
+    const QPointer<PreferencesDialog> self(this);
     if (m_session.dialogs().message(QStringLiteral("Exit preferences?\r\r"
                                                    "This will cancel any changes made\r\r"
                                                    "Please select Save first if any changes"),
                                     QStringLiteral("Have you Saved?"), Dialogs::Icon::Information,
-                                    Dialogs::Buttons::OkCancel) == Dialogs::Answer::Ok)
+                                    Dialogs::Buttons::OkCancel) == Dialogs::Answer::Ok &&
+        self)
         close();
 }

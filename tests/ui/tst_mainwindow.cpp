@@ -1,0 +1,798 @@
+#include "ModePageChecks.h"
+
+#include "app/CfgScan.h"
+#include "app/ConnectChecks.h"
+#include "app/ServerListRules.h"
+#include "app/StatusQuery.h"
+#include "maps/MapListParser.h"
+#include "settings/OptionsStore.h"
+#include "ui/PreferencesDialog.h"
+#include "ui/ProgressNotice.h"
+#include "ui/pages/MiscPage.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QStringList kConnectTraffic{"status", "getstatus", "cvarlist sv_maprotation", "fdir *.cfg"};
+const QString kGameModeLine = u"Server running game mode [dm] on map [mp_harbor]"_s;
+const QString kRotation = u"gametype dm map mp_harbor gametype sd map mp_carentan | copy on"_s;
+const QString kConnectedMisc = kRotation + u" | *server,dedicated,sd,ctf | exec on"_s;
+const QString kPresets = u"Server did not give rotation. (bold) | copy off | *No CFGs on server"
+                         " | exec off"_s;
+const QString kCleared = u" | copy off |  | exec off"_s;
+
+QByteArray fileText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString dated(const char* prefix) {
+    return QLatin1String(prefix) + QDate::currentDate().toString(u"ddMMyy"_s) + ".log"_L1;
+}
+
+bool matches(const QString& pattern, const QString& text) {
+    return QRegularExpression(u'^' + pattern + u'$', QRegularExpression::DotMatchesEverythingOption)
+        .match(text)
+        .hasMatch();
+}
+
+QStringList items(const QAbstractItemModel* model) {
+    QStringList texts;
+    for (int i = 0; i < model->rowCount(); ++i)
+        texts << model->index(i, 0).data().toString();
+    return texts;
+}
+
+void trigger(Harness& h, const QString& action) {
+    h.main->findChild<QAction*>(action)->trigger();
+}
+
+void fill(Harness& h, const QStringList& fields) {
+    h.main->widgets().comserver->setEditText(fields.value(0));
+    h.main->widgets().comport->setEditText(fields.value(1));
+    h.main->widgets().txtPWD->setText(fields.value(2));
+}
+
+QString fields(Harness& h) {
+    const MainWidgets& w = h.main->widgets();
+    return w.comserver->currentText() + u' ' + w.comport->currentText() + u' ' + w.txtPWD->text();
+}
+
+QString connectedLine(Harness& h, const QString& server = u"127.0.0.1"_s) {
+    return "Connected to server "_L1 + server + u':' + QString::number(h.sim.port());
+}
+
+// The connect button's caption and how many of the three fields are locked.
+QString connectionRow(Harness& h) {
+    const MainWidgets& w = h.main->widgets();
+    return w.cmdconnect->text() + u' ' +
+           QString::number(int(w.comserver->lineEdit()->isReadOnly()) +
+                           int(w.comport->lineEdit()->isReadOnly()) + int(w.txtPWD->isReadOnly()));
+}
+
+// The Misc page: rotation (bold or not), copy buttons, CFG list (current "*"), Exec button.
+QString miscState(Harness& h) {
+    const auto* rotation = h.find<QPlainTextEdit>(u"txtcurmaprot_0"_s);
+    const auto* cfgs = h.find<QComboBox>(u"lstcfgs"_s);
+    QStringList names;
+    for (int i = 0; i < cfgs->count(); ++i)
+        names << (i == cfgs->currentIndex() ? "*"_L1 : ""_L1) + cfgs->itemText(i);
+    const auto on = [&h](const QString& b) { return h.find<QPushButton>(b)->isEnabled(); };
+    return rotation->toPlainText() + (rotation->font().bold() ? " (bold)"_L1 : ""_L1) +
+           (on(u"cmdsmrpaste_0"_s) ? " | copy on | "_L1 : " | copy off | "_L1) + names.join(u',') +
+           (on(u"cmdcfgexec"_s) ? " | exec on"_L1 : " | exec off"_L1);
+}
+
+// What the progress notice showed each time the server received a datagram.
+std::shared_ptr<QStringList> progressAtEachDatagram(Harness& h) {
+    auto seen = std::make_shared<QStringList>();
+    QObject::connect(&h.sim, &SimServer::datagramReceived, &h.sim, [seen, &h] {
+        const ProgressNotice* notice = h.main->progressNotice();
+        *seen << (notice->isVisible() ? notice->text() : u"(hidden)"_s);
+    });
+    return seen;
+}
+
+template <typename T = QAbstractButton> T* in(QWidget* window, const QString& name) {
+    return window->findChild<T*>(name);
+}
+
+PreferencesDialog* openPreferences(Harness& h) {
+    h.main->openPreferences();
+    return h.main->findChild<PreferencesDialog*>();
+}
+
+// What the program reads from a reply, a typed field or a settings value, as one text.
+QString reading(const QString& reader, const QString& input) {
+    if (reader == "password"_L1)
+        return QStringList{"accepted", "bad", "none"}.at(int(checkPasswordReply(input)));
+    if (reader == "port"_L1)
+        return QString::number(parsePort(input).value_or(0));
+    if (reader == "status"_L1)
+        return statusquery::readGameStatus(input).gametype + u'|' +
+               statusquery::readGameStatus(input).map;
+    if (reader == "cfgs"_L1)
+        return scanCfgNames(input).join(u',');
+    if (reader == "saved"_L1) // whether the address counts as saved already
+        return serverlist::hasAddress({u"Cod.Example.Net:28960"_s}, input) ? u"yes"_s : u"no"_s;
+    if (reader == "switch"_L1) // with the default on, then off
+        return QString::number(profile::toSwitch(input, true)) +
+               QString::number(profile::toSwitch(input, false));
+    if (reader == "number"_L1)
+        return QString::number(profile::toNumber(input));
+    const MapListReading maps = readMapList(input);
+    return maps.incomplete ? u"incomplete"_s : maps.names.join(u',');
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void connectAndConsole();
+    void automaticConnect_data();
+    void automaticConnect();
+    void connectOutcomes_data();
+    void connectOutcomes();
+    void disconnect_data();
+    void disconnect();
+    void enterKey_data();
+    void enterKey();
+    void savedListLogsAndExit();
+    void preferencesSave_data();
+    void preferencesSave();
+    void preferencesExitAndFailures();
+    void preferencesClosedWhileABoxIsUp_data();
+    void preferencesClosedWhileABoxIsUp();
+    void mapsPopulate_data();
+    void mapsPopulate();
+    void actions_data();
+    void actions();
+    void pageControls();
+    void readers_data();
+    void readers();
+    void settingsFile();
+};
+
+void TestMainWindow::connectAndConsole() {
+    Harness h;
+    const auto send = [&h](const char* text) {
+        h.main->widgets().comdirect->setEditText(QLatin1String(text));
+        h.main->widgets().cmdsend->click();
+    };
+    send("status"); // refused while disconnected
+    QVERIFY(h.settle());
+    h.main->session().state().options.autoqplayer = true;
+    h.main->appendRcon(u"old pane line\r\n"_s);
+    const auto progress = progressAtEachDatagram(h);
+    // No pause leaves the queue idle in a connect: what another page queues then goes last.
+    QObject::connect(
+        &h.sim, &SimServer::datagramReceived, h.main.get(),
+        [&h] {
+            QObject::connect(
+                &h.main->session().client(), &RconClient::idleNow, h.main.get(),
+                [&h] { h.main->widgets().cmsserverinfo->click(); }, Qt::SingleShotConnection);
+        },
+        Qt::SingleShotConnection);
+    const QString pw = h.sim.cvar(u"rconpassword"_s), port = QString::number(h.sim.port());
+    fill(h, {u" 127.0.0.1 "_s, u' ' + port, pw + u' '}); // the blanks are removed
+    QVERIFY(h.click(u"cmdconnect"_s));
+
+    QCOMPARE(h.commands(), (kConnectTraffic + QStringList{"status", "serverinfo"})); // + refresh
+    QCOMPARE(fields(h) + u' ' + connectionRow(h), u"127.0.0.1 %1 %2 Disconnect 3"_s.arg(port, pw));
+    // The old logs are saved, then emptied; only the status reply and game mode reach the pane.
+    QVERIFY(fileText(h.path(dated("vostrel_rcon_"))).contains("old pane line"));
+    QCOMPARE(h.messageLog(), (QStringList{"Server Info requested", connectedLine(h)}));
+    QVERIFY2(matches(u"map: mp_harbor\n[^/]*\n"_s + QRegularExpression::escape(kGameModeLine) +
+                         u"Server info settings:[^/]*"_s,
+                     h.rconText()),
+             qPrintable(h.rconText()));
+    QCOMPARE(progress->mid(0, 4), // the notice of the saved logs stays up until the first question
+             (QStringList{"\r\nSaving RCON output...\r\nSaving Message output...",
+                          "Asking server for status",
+                          "Asking server for status\r\nAsking server for Map rotation",
+                          "Asking server for status\r\nAsking server for Map rotation\r\n"
+                          "Asking server for cfg files"}));
+    // Rcon Direct: no wait for the replies, which come as they come; the history holds each once.
+    h.find<QCheckBox>(u"chkautoupdate"_s)->click();
+    h.sim.clearReceived();
+    h.sim.setReplyDelayMs(20 * Harness::kSecondMs);
+    const QStringList typed{"sv_hostname", "sv_hostname", "SV_HOSTNAME", "sv_hostname"};
+    for (const QString& command : typed)
+        send(qPrintable(command));
+    QCOMPARE(items(h.main->widgets().comdirect->model()),
+             (QStringList{"status", "sv_hostname", "SV_HOSTNAME"}));
+    QTRY_COMPARE(h.commands(), typed);
+    verifyPaced(h);
+    QTRY_COMPARE(h.rconText().count(u"\"sv_hostname\" is:\"Vostrel Test Server^7\""_s), 4);
+    QCOMPARE(h.dialogs.messageTitles(), QStringList{u"Not connected"_s});
+}
+
+void TestMainWindow::automaticConnect_data() {
+    QTest::addColumn<bool>("cutShort"); // disconnected while the rotation is asked for
+    QTest::newRow("connects") << false;
+    QTest::newRow("cut short, then connected by hand") << true;
+}
+
+void TestMainWindow::automaticConnect() {
+    QFETCH(bool, cutShort);
+    Harness h;
+    h.writeSettings("[set0]\r\nname=Set\r\nmess0=hello\r\nmess1=\r\n[options]\r\nautomessage=1\r\n"
+                    "autoconnect=1\r\nautoconnectserv=127.0.0.1\r\nautoconnectport=" +
+                    QByteArray::number(h.sim.port()) + "\r\nautoconnectrcon=secret\r\n");
+    h.main->appendRcon(u"old pane line\r\n"_s);
+    const auto progress = progressAtEachDatagram(h);
+    if (cutShort)
+        QObject::connect(&h.sim, &SimServer::datagramReceived, h.main.get(), [&h] {
+            if (h.commands().size() == 3)
+                h.main->widgets().cmdconnect->click();
+        });
+    auto* start = h.find<QPushButton>(u"cmdmessstart"_s);
+    h.startup();
+    QVERIFY(start->isEnabled() && h.settle()); // the cycler waits for the end of the connect
+    QCOMPARE(h.commands(), kConnectTraffic.mid(0, cutShort ? 3 : 4));
+    QCOMPARE(connectionRow(h) + miscState(h),
+             cutShort ? u"Connect 0"_s + kCleared : u"Disconnect 3"_s + kConnectedMisc);
+    // Nothing is cleared or saved, no progress shows, only the game-mode line reaches the pane.
+    QCOMPARE(h.rconText() + h.messageLog().join(u'|'),
+             u"old pane line\n"_s + kGameModeLine + connectedLine(h));
+    QVERIFY(QDir(h.dir()).entryList({u"*.log"_s}).isEmpty() && h.dialogs.shown().isEmpty());
+    QCOMPARE(*progress, QStringList(h.commands().size(), u"(hidden)"_s));
+    QCOMPARE(start->isEnabled(), cutShort);
+    if (cutShort) { // the start-up's cycler start went with the connect that ended
+        QVERIFY(h.click(u"cmdconnect"_s));
+        QCOMPARE(h.commands().mid(3), kConnectTraffic);
+        QVERIFY(start->isEnabled());
+    }
+}
+
+void TestMainWindow::connectOutcomes_data() {
+    QTest::addColumn<QString>("fields"); // server|port|password; "SIM": the simulated server's
+    QTest::addColumn<QString>("setup");  // "silent", or "command=its reply"
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<QString>("box");  // the start of the one box, "title | text"; "": none
+    QTest::addColumn<QString>("misc"); // empty: not connected
+    const auto row = [](const char* name, const char* fields, const char* setup,
+                        const QStringList& commands, const QString& box, const QString& misc) {
+        QTest::newRow(name) << fields << setup << commands << box << misc;
+    };
+    const QString missing = u"Error... | Please provide all fields, Server, Port and password"_s;
+    const QString invalid = u"No connection | Invalid Rcon password, no connection established"_s;
+    const QStringList probe{"status"}, full = kConnectTraffic + probe; // and the refresh
+    const QString noCfgs = kRotation + u" | *No CFGs on server | exec off"_s;
+    const char* sim = "127.0.0.1|SIM|SIM";
+    row("no address", "|SIM|pw", "", {}, missing, {});
+    row("password of blanks", "127.0.0.1|SIM|   ", "", {}, missing, {});
+    row("port not a number", "127.0.0.1|port|pw", "", {},
+        u"Error... | Please provide a port number from 1 to 65535"_s, {});
+    // The reserved top-level name never resolves, so no outside lookup is needed.
+    row("unknown host name", "no-such-server.invalid|SIM|pw", "", {},
+        u"Server not found | Cannot find the server no-such-server.invalid\r"_s, {});
+    row("wrong password", "127.0.0.1|SIM|guess", "", probe, invalid, {});
+    row("mixed-case refusal", sim, "status=bAD RconPASSword.\n", probe, invalid, {});
+    row("no password on the server", sim, "status=No rconpassword set on the server.\n", probe,
+        u"No connection | The server has no RCON password set, no connection established"_s, {});
+    row("no reply", sim, "silent", QStringList(5, "status") << "getstatus",
+        u"No response | No response from server in 15 seconds\n"_s, kPresets);
+    row("no cfg line", sim, "fdir *.cfg=---\n0 files listed", full, {}, noCfgs);
+    row("no line at all", sim, "fdir *.cfg=", full, {}, noCfgs); // and a log line says so
+}
+
+void TestMainWindow::connectOutcomes() {
+    QFETCH(QString, setup);
+    QFETCH(QString, box);
+    QFETCH(QString, misc);
+    Harness h;
+    h.main->session().state().options.autoqplayer = true;
+    if (setup.contains(u'='))
+        h.sim.setReplyOverride(setup.section(u'=', 0, 0), setup.section(u'=', 1).toLatin1());
+    h.sim.dropNextReplies(setup == "silent"_L1 ? 6 : 0); // every "status" and the getstatus
+    // A second click while the first connect waits for "status" starts no other one.
+    QTimer::singleShot(Harness::kSecondMs, h.main.get(), [&h, &setup] {
+        if (setup == "silent"_L1)
+            h.main->widgets().cmdconnect->click();
+    });
+    QFETCH(QString, fields);
+    fill(h, fields.replace(u"SIM|SIM"_s, u"SIM|"_s + h.sim.cvar(u"rconpassword"_s))
+                .replace(u"SIM"_s, QString::number(h.sim.port()))
+                .split(u'|'));
+    h.main->widgets().cmdconnect->click();
+    QTRY_VERIFY(h.settle() && h.main->session().connection() != ConnectionState::Connecting);
+    QTEST(h.commands(), "commands");
+    QVERIFY2(box.isEmpty()
+                 ? boxesShown(h).isEmpty()
+                 : matches(QRegularExpression::escape(box) + u".* \\| Exclamation \\| Ok"_s,
+                           boxesShown(h).join(u'\n')),
+             qPrintable(boxesShown(h).join(u'\n')));
+    QCOMPARE(connectionRow(h), misc.isEmpty() ? u"Connect 0"_s : u"Disconnect 3"_s);
+    const QString noCfgLine = u"Server has no CFG files - Disabling fields...|"_s;
+    QCOMPARE(h.messageLog().join(u'|'),
+             misc.isEmpty() ? QString()
+                            : (setup.endsWith(u'=') ? noCfgLine : QString()) + connectedLine(h));
+    // Without game type and map nothing more is asked for and no refresh starts.
+    QCOMPARE(miscState(h), misc.isEmpty() ? kCleared : misc);
+    QCOMPARE(h.rconText().contains(kGameModeLine) +
+                 h.find<QCheckBox>(u"chkautoupdate"_s)->isChecked(),
+             misc.contains(u"copy on"_s) ? 2 : 0);
+    QVERIFY(!h.main->progressNotice()->isVisible());
+}
+
+void TestMainWindow::disconnect_data() {
+    QTest::addColumn<bool>("socketError");
+    QTest::addColumn<QStringList>("logged");
+    QTest::newRow("the button") << false << QStringList{};
+    QTest::newRow("a socket error")
+        << true << QStringList{"Connection to server lost: Network unreachable"};
+}
+
+void TestMainWindow::disconnect() {
+    QFETCH(QStringList, logged);
+    Harness h;
+    h.main->session().state().options.autoqplayer = true;
+    fill(h, {u"localhost"_s, QString::number(h.sim.port()), h.sim.cvar(u"rconpassword"_s)});
+    h.main->widgets().cmdconnect->click(); // a host name is looked up
+    QTRY_COMPARE(connectionRow(h), u"Disconnect 3"_s);
+    QVERIFY(h.settle());
+    const QString pane = h.rconText();
+    const qsizetype sent = h.commands().size();
+    h.main->widgets().cmdstatus->click(); // queued, not yet sent: withdrawn by the disconnect
+    h.main->widgets().cmsserverinfo->click();
+    QFETCH(bool, socketError);
+    if (socketError)
+        emit h.main->session().client().closedByError(u"Network unreachable"_s);
+    else
+        h.main->widgets().cmdconnect->click();
+    QCOMPARE(connectionRow(h) + miscState(h), u"Connect 0"_s + kCleared);
+    QCOMPARE(h.messageLog(),
+             (logged + QStringList{"Server Info requested", "Server Status requested",
+                                   connectedLine(h, u"localhost"_s)}));
+    QVERIFY(!h.find<QCheckBox>(u"chkautoupdate"_s)->isChecked()); // the refresh stops
+    QVERIFY(h.click(u"cmdstatus"_s)); // refused now, and no refresh comes
+    Harness::pause(11);
+    QCOMPARE(h.commands().size(), sent);
+    QCOMPARE(h.rconText() + h.dialogs.messageTitles().join(u' '), pane + u"Not connected"_s);
+}
+
+void TestMainWindow::enterKey_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("sent");  // "": nothing
+    QTest::addColumn<QString>("focus"); // where the focus is afterwards
+    const auto row = [](const char* control, const char* sent, const char* focus) {
+        QTest::newRow(control) << control << sent << focus;
+    };
+    row("comserver", "sv_hostname", "comdirect"); // Rcon Direct sends
+    row("txtPWD", "", "cmdconnect");              // the password box moves on
+    row("cmdstatus", "Status", "cmdstatus");      // a focused button takes it
+    row("txtcurmaprot_1", "", "txtcurmaprot_1");  // a multi-line box keeps it
+}
+
+void TestMainWindow::enterKey() {
+    QFETCH(QString, control);
+    QFETCH(QString, sent);
+    QFETCH(QString, focus);
+    Harness h;
+    h.connectDirect();
+    QWidget* widget = h.find<QWidget>(control);
+    h.main->widgets().comdirect->setEditText(u"sv_hostname"_s);
+    showPage(h, h.main->pages().misc);
+    widget->setFocus(Qt::OtherFocusReason);
+    QTRY_VERIFY(widget->hasFocus());
+    QTest::keyClick(widget, Qt::Key_Return);
+    Harness::pause(1);
+    QCOMPARE(h.commands(), QStringList(sent.isEmpty() ? 0 : 1, sent));
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    if (focus == "comdirect"_L1) // ready for the next command: the whole text selected
+        QCOMPARE(h.main->widgets().comdirect->lineEdit()->selectedText(), u"sv_hostname"_s);
+}
+
+void TestMainWindow::savedListLogsAndExit() {
+    Harness h;
+    h.writeSettings("[servers]\r\nserver1=x.net\r\nserver2=a.net\r\nserver3=A.NET\r\n"
+                    "server4=b.net\r\n[ports]\r\nport1=9\r\nport2=1\r\nport3=1\r\nport4=2\r\n"
+                    "[rcon]\r\nrcon1=p0\r\nrcon2=p1\r\nrcon3=p2\r\nrcon4=p3\r\n[options]\r\n"
+                    "autoconnect=1\r\nautoconnectserv=127.0.0.1\r\nautoconnectport=" +
+                    QByteArray::number(h.sim.port()) + "\r\n[Remoteuser]\r\nuser=Admin\r\n");
+    h.startup();
+    QStringList notices; // every text the progress notice shows
+    auto* notice = h.main->progressNotice()->findChild<QPlainTextEdit*>();
+    QObject::connect(notice, &QPlainTextEdit::textChanged,
+                     [&] { notices << notice->toPlainText(); });
+    const MainWidgets& w = h.main->widgets();
+    // The automatic connect lacks its password: the fields are filled, nothing is sent.
+    QCOMPARE(fields(h) + w.txtprefix->text(), u"127.0.0.1 %1 Admin"_s.arg(h.sim.port()));
+    for (const QString& step :
+         {u"Saveserver c.net 1"_s,    // incomplete: the box, nothing added
+          u"Saveserver b.net 3 pw"_s, // the address with another port is saved
+          u"Saveserver 2001:db8::5 28960 pv6"_s,
+          u"removeserver a.net"_s,      // without a port nothing goes
+          u"removeserver a.net 1"_s}) { // with it every match, also adjacent
+        fill(h, step.split(u' ').mid(1));
+        trigger(h, step.section(u' ', 0, 0));
+    }
+    QCOMPARE(items(w.lstservers->model()).join(u' ') + u'|' + items(w.lstrcon->model()).join(u' '),
+             u"x.net:9 b.net:2 2001:db8::5:28960|p0 p3 pv6"_s);
+    QCOMPARE(boxesShown(h), QStringList{u"In complete details | Need a Server, Port and password "
+                                        "to be present to save | Exclamation | Ok"_s});
+    // A server picked while connected: the commands carry its password.
+    h.connectDirect();
+    w.lstservers->setCurrentRow(0);
+    QVERIFY(h.click(u"cmdstatus"_s));
+    QCOMPARE(h.sim.received(), QList<QByteArray>{QByteArray(4, '\xff') + "rcon p0 Status"});
+    trigger(h, u"removeserver"_s); // the selected server goes with its password
+
+    // The logs: a save appends to the chosen file, a failed one says so, clearing asks first.
+    h.dialogs.clear();
+    const QString chosen = h.path(u"chosen.log"_s);
+    for (const QString& name : {chosen, chosen, QString(), h.path(u"missing/m.log"_s)}) {
+        h.dialogs.setNextSaveName(name);
+        trigger(h, name == chosen ? u"savercon"_s : u"savemessages"_s);
+    }
+    const QByteArray paneSaved = QByteArray(h.rconText().toLatin1() + '\n').replace("\n", "\r\n");
+    QCOMPARE(fileText(chosen), paneSaved + paneSaved);
+    h.dialogs.setNextAnswer(Dialogs::Answer::No);
+    trigger(h, u"clearrcon"_s);
+    trigger(h, u"clearmessage"_s);
+    QVERIFY(!h.rconText().isEmpty() && h.messageLog().isEmpty());
+    QVERIFY2(matches(u"Failed to Save \\| Error writing file, err -?\\d+\rMessage log not written "
+                     "\\| Exclamation \\| Ok\nClear \\| Clear the RCON window\\? \\| Question \\| "
+                     "YesNo\nClear \\| Clear the message window\\? \\| Question \\| YesNo"_s,
+                     boxesShown(h).join(u'\n')),
+             qPrintable(boxesShown(h).join(u'\n')));
+
+    // Exit writes the list (blanking the removed entries), then both logs.
+    h.main->addMessage(u"first"_s);
+    h.main->addMessage(u"second"_s);
+    h.dialogs.clear();
+    h.main->close();
+    QCOMPARE(notices.mid(notices.size() - 2),
+             (QStringList{u"Saving server list to INI\nSaving RCON "
+                          "output...\nSaving Message output..."_s,
+                          {}}));
+    QVERIFY(
+        fileText(h.path(u"vostrel.ini"_s))
+            .startsWith("[servers]\r\nserver1=b.net\r\nserver2=2001:db8::5\r\nserver3=\r\n"
+                        "server4=\r\nserver5=\r\n[ports]\r\nport1=2\r\nport2=28960\r\nport3=\r\n"
+                        "port4=\r\nport5=\r\n[rcon]\r\nrcon1=p3\r\nrcon2=pv6\r\nrcon3=\r\n"));
+    QCOMPARE(fileText(h.path(dated("vostrel_rcon_"))), paneSaved);
+    QVERIFY(matches(u"Time: [0-9:]{8} second\r\nTime: [0-9:]{8} first\r\n"_s,
+                    QString::fromLatin1(fileText(h.path(dated("vostrel_messages_"))))));
+}
+
+void TestMainWindow::preferencesSave_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("typed"); // for a text box
+    QTest::addColumn<QString>("file");  // section "options" of the file after the save
+    const auto row = [](const char* control, const char* typed, const char* file) {
+        QTest::newRow(control) << control << typed << file;
+    };
+    row("moptsr", "", "savercon=0");
+    row("moptqp", "", "usequery=1");
+    row("chkautoplayer", "", "autoqplayer=1 autoqplayerint=10"); // the slider goes with its box
+    row("chkauto999", "", "autokick999=1 autokick999int=3");
+    row("sldauto999", "", "autokick999=0 autokick999int=5"); // a moved slider marks its box
+    row("chkautoconnect", "", "autoconnect=1");
+    row("txtserv", "cod.example.net", "autoconnectserv=cod.example.net");
+    row("txtport", "28961", "autoconnectport=28961");
+    row("txtpass", "pa ss", "autoconnectrcon=pa ss");
+    row("chkautomessages", "", "automessage=1");
+    row("txtmesset", "abc", "messageset=0"); // not a number
+    row("txtmessint", " 2.5 ", "messagetime=2");
+    row("none", "", ""); // filling marked nothing: nothing is written, the save is reported
+}
+
+void TestMainWindow::preferencesSave() {
+    QFETCH(QString, control);
+    QFETCH(QString, typed);
+    Harness h;
+    h.startup();
+    QPointer<PreferencesDialog> prefs = openPreferences(h);
+    if (auto* box = in<QCheckBox>(prefs, control))
+        box->toggle();
+    else if (auto* slider = in<QSlider>(prefs, control))
+        slider->setValue(5);
+    else if (auto* text = in<QLineEdit>(prefs, control))
+        text->setText(typed);
+    in(prefs, u"cmdsave"_s)->click();
+    QString written = QString::fromLatin1(fileText(h.path(u"vostrel.ini"_s)));
+    QTEST(written.remove(u"[options]\r\n"_s).replace(u"\r\n"_s, u" "_s).trimmed(), "file");
+    QCOMPARE(boxesShown(h),
+             (QStringList{"Save Changes | Save any changes made | Question | OkCancel",
+                          "Saved | Preferences saved. | Information | Ok"}));
+    QTRY_VERIFY(prefs.isNull());
+}
+
+void TestMainWindow::preferencesExitAndFailures() {
+    Harness h;
+    h.writeSettings("[options]\r\nsavercon=0\r\nautoqplayerint=25\r\n");
+    h.startup();
+    QPointer<PreferencesDialog> prefs = openPreferences(h);
+    // Filled from the options; a box enables the controls that belong to it.
+    QCOMPARE(in<QSlider>(prefs, u"sldautoplayer"_s)->value(), 25);
+    QVERIFY(!in<QCheckBox>(prefs, u"moptsr"_s)->isChecked() &&
+            !in<QWidget>(prefs, u"sldautoplayer"_s)->isEnabled());
+    QTest::mouseClick(in(prefs, u"chkautoplayer"_s), Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(in<QWidget>(prefs, u"sldautoplayer"_s)->isEnabled());
+    // A cancelled save and Exit drop the changes; Exit asks first.
+    const QByteArray before = fileText(h.path(u"vostrel.ini"_s));
+    in(prefs, u"moptsr"_s)->click();
+    h.dialogs.setNextAnswer(Dialogs::Answer::Cancel);
+    h.dialogs.setNextAnswer(Dialogs::Answer::Cancel);
+    for (const QString& button : {u"cmdsave"_s, u"cmdexit"_s, u"cmdexit"_s})
+        in(prefs, button)->click();
+    const QString exit = "Have you Saved? | Exit preferences?\r\rThis will cancel any changes "
+                         "made\r\rPlease select Save first if any changes | Information | OkCancel";
+    QCOMPARE(boxesShown(h).mid(1), (QStringList{exit, exit}));
+    QTRY_VERIFY(prefs.isNull() && fileText(h.path(u"vostrel.ini"_s)) == before);
+    prefs = openPreferences(h); // showing the options as they were
+    QVERIFY(!in<QCheckBox>(prefs, u"moptsr"_s)->isChecked());
+    // Each key not written is reported, the window stays; a failed "savercon" ends it all.
+    QVERIFY(QFile::setPermissions(h.path(u"vostrel.ini"_s), QFileDevice::ReadOwner));
+    in(prefs, u"moptqp"_s)->click();
+    in(prefs, u"chkautoplayer"_s)->click();
+    h.dialogs.clear();
+    in(prefs, u"cmdsave"_s)->click();
+    QVERIFY(prefs && prefs->isVisible());
+    in(prefs, u"moptsr"_s)->click();
+    in(prefs, u"cmdsave"_s)->click();
+    const QString failed = u"INI Write Fail \\| Failed to write new %1 to INI file\rError code "
+                           "\\d+ Descr: .+ \\| Exclamation \\| Ok\n"_s;
+    QVERIFY2(matches(u"Save Changes.*\n"_s + failed.arg(u"usequery"_s) +
+                         failed.arg(u"autoqplayer"_s) + u"Save Changes.*\n"_s +
+                         failed.arg(u"save rcon"_s).chopped(1),
+                     boxesShown(h).join(u'\n')),
+             qPrintable(boxesShown(h).join(u'\n')));
+    QTRY_VERIFY(prefs.isNull() && fileText(h.path(u"vostrel.ini"_s)) == before);
+}
+
+void TestMainWindow::preferencesClosedWhileABoxIsUp_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("box"); // the box during which the window goes, from 0
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<QByteArray>("file");
+    const auto row = [](const char* name, const char* button, int box, const QStringList& titles,
+                        const QByteArray& file) {
+        QTest::newRow(name) << button << box << titles << file;
+    };
+    row("the Saved box", "cmdsave", 1, {"Save Changes", "Saved"}, "[options]\r\nsavercon=0\r\n");
+    row("the save question", "cmdsave", 0, {"Save Changes"}, {});
+    row("the exit question", "cmdexit", 0, {"Have you Saved?"}, {});
+}
+
+void TestMainWindow::preferencesClosedWhileABoxIsUp() {
+    QFETCH(QString, button);
+    QFETCH(int, box);
+    Harness h;
+    h.startup();
+    QPointer<PreferencesDialog> prefs = openPreferences(h);
+    in(prefs, u"moptsr"_s)->click();
+    // The window closes and goes while the box is up, as the box's own event loop lets it.
+    const auto closeWindow = [&prefs] {
+        prefs->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    if (box == 0)
+        h.dialogs.setWhileNextShown(closeWindow);
+    else
+        h.dialogs.setWhileNextShown(
+            [&h, closeWindow] { h.dialogs.setWhileNextShown(closeWindow); });
+    in(prefs, button)->click();
+    QVERIFY(prefs.isNull() && openPreferences(h)->isVisible()); // the menu opens a new one
+    QTEST(h.dialogs.messageTitles(), "titles");
+    QTEST(fileText(h.path(u"vostrel.ini"_s)), "file");
+}
+
+void TestMainWindow::mapsPopulate_data() {
+    QTest::addColumn<QByteArrayList>("replies"); // to the first, second, ... request
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("boxes");
+    const auto row = [](const char* name, const QByteArrayList& replies, const QStringList& names,
+                        const QStringList& boxes) {
+        QTest::newRow(name) << replies << names << boxes;
+    };
+    row("four lines: only the second file", {"Directory\n---\nmp_alpha.bsp\nmp_Beta.BSP\n"},
+        {"mp_Beta"}, {});
+    row("two line feeds: asked again",
+        {"Dir\n---\nmp_cut.bsp", "D\n-\nmp_a.bsp\nmp_b.bsp\nmp_c.bsp"}, {"mp_b", "mp_c"}, {});
+    row("three empty replies: the box", {"", "", ""}, {},
+        {"No response | Asked server 3 times for list and none returned | Information | Ok"});
+}
+
+void TestMainWindow::mapsPopulate() {
+    QFETCH(QByteArrayList, replies);
+    Harness h;
+    h.connectDirect();
+    QObject::connect(&h.sim, &SimServer::datagramReceived, &h.sim, [&] {
+        QCOMPARE(h.main->progressNotice()->text(), u"Asking server for map list..."_s);
+        h.sim.setReplyOverride(u"dir maps/mp bsp"_s, replies.value(h.commands().size() - 1));
+    });
+    auto* list = h.find<QListWidget>(u"lstmaps"_s);
+    list->addItem(u"left over"_s); // a populate starts from an empty list
+    auto* populate = h.find<QPushButton>(u"cmdpopmaps"_s);
+    populate->click();
+    QVERIFY(!populate->isEnabled()); // one populate at a time
+    QVERIFY(h.settle());
+    QTEST(items(list->model()), "names");
+    QCOMPARE(h.commands(), QStringList(replies.size(), u"dir maps/mp bsp"_s));
+    QTEST(boxesShown(h), "boxes");
+    QVERIFY(populate->isEnabled() && !h.main->progressNotice()->isVisible());
+    QVERIFY(!h.rconText().contains(".bsp"_L1)); // collected quietly
+}
+
+void TestMainWindow::actions_data() {
+    QTest::addColumn<QString>("steps"); // while connected, in order, separated by ";"
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<QStringList>("log");
+    QTest::addColumn<QString>("boxes"); // their titles
+    QTest::addColumn<QString>("pane");  // a text the RCON pane shows at the end
+    const auto row = [](const char* name, const char* steps, const char* commands, const char* log,
+                        const char* boxes, const char* pane = "") {
+        QTest::newRow(name) << steps << QString::fromUtf8(commands).split(u'|', Qt::SkipEmptyParts)
+                            << QString::fromUtf8(log).split(u'|', Qt::SkipEmptyParts) << boxes
+                            << pane;
+    };
+    // The server answers nothing while it loads: nothing is sent again, no box comes.
+    row("maps: load, restart, rotate",
+        "click cmdmapload;click cmddefmaps;pick mp_arnhem.bsp;drop 99;click cmdmapload;click "
+        "cmdrestartmap;menu commmap_restart;click cmdrotatemap;menu commmap_rotate",
+        "map mp_arnhem.bsp|map_restart|map_restart|map_rotate|map_rotate",
+        "Map Rotate|Map Rotate|Map Restart|Map Restart", "Select Map");
+    // Sent as typed; a line break goes as a blank inside the one command.
+    row("misc: set the rotation",
+        "edit ;click cmdsetservedit;edit gametype sd map mp_pavlov;click cmdsetservedit;edit "
+        "gametype sd\nmap mp_depot;click cmdsetservedit",
+        "sv_maprotationcurrent \"gametype sd map mp_pavlov\"|sv_maprotationcurrent \"gametype sd "
+        "map mp_depot\"",
+        "Set Map rotation to Custom choice.|Set Map rotation to Custom choice.", "");
+    row("misc: exec cancelled", "cancel;click cmdcfgexec", "", "", "Exec CFG");
+    row("misc: exec", "click cmdcfgexec", "exec server.cfg", "Performed EXEC of server", "Exec CFG",
+        "execing server.cfg");
+    // Queued behind another command, then withdrawn by a disconnect: nothing is logged.
+    row("misc: exec, disconnected before it went",
+        "delay 10;click cmdstatus;click cmdcfgexec;click cmdconnect", "Status",
+        "Server Status requested", "Exec CFG");
+    row("misc: exec, disconnected while it waits for its answer",
+        "delay 10;disconnect on arrival;click cmdcfgexec", "exec server.cfg", "", "Exec CFG");
+    // Get Status and Get Server Info show their answers; an unanswered one gets the box.
+    row("console: status and server info",
+        "click cmdstatus;click cmsserverinfo;sent 2;drop 5;click cmsserverinfo",
+        "Status|serverinfo|serverinfo|serverinfo|serverinfo|serverinfo|serverinfo",
+        "Server Info requested|Server Info requested|Server Status requested", "No response",
+        "Server info settings:");
+}
+
+void TestMainWindow::actions() {
+    QFETCH(QString, steps);
+    Harness h;
+    h.connectDirect();
+    h.sim.setCfgFiles({u"server.cfg"_s, u"match.cfg"_s});
+    h.main->pages().misc->setCfgNames({u"server"_s, u"match"_s});
+    auto* maps = h.find<QListWidget>(u"lstmaps"_s);
+    for (const QString& step : steps.split(u';')) {
+        const QString what = step.section(u' ', 0, 0), arg = step.section(u' ', 1);
+        if (what == "click"_L1)
+            h.find<QAbstractButton>(arg)->click();
+        else if (what == "menu"_L1)
+            trigger(h, arg);
+        else if (what == "pick"_L1)
+            maps->setCurrentItem(maps->findItems(arg, Qt::MatchExactly).value(0));
+        else if (what == "edit"_L1)
+            h.find<QPlainTextEdit>(u"txtcurmaprot_1"_s)->setPlainText(arg);
+        else if (what == "cancel"_L1)
+            h.dialogs.setNextAnswer(Dialogs::Answer::Cancel);
+        else if (what == "drop"_L1)
+            h.sim.dropNextReplies(arg.toInt());
+        else if (what == "delay"_L1)
+            h.sim.setReplyDelayMs(arg.toInt() * Harness::kSecondMs);
+        else if (what == "sent"_L1) // the server has received so many commands
+            QTRY_COMPARE(h.commands().size(), arg.toInt());
+        else if (what == "disconnect"_L1)
+            QObject::connect(&h.sim, &SimServer::datagramReceived, h.main.get(),
+                             [&h] { h.main->widgets().cmdconnect->click(); });
+        QCoreApplication::processEvents(); // a plan queues its first command from the loop
+    }
+    QVERIFY(h.settle());
+    Harness::pause(4);
+    QTEST(h.commands(), "commands");
+    verifyPaced(h);
+    QTEST(h.messageLog(), "log");
+    QTEST(h.dialogs.messageTitles().join(u' '), "boxes");
+    if (h.dialogs.messageTitles().contains(u"Exec CFG"_s))
+        QCOMPARE(boxesShown(h).first(),
+                 u"Exec CFG | Are you sure you want to Exec the selected CFG file\rExecuting CFGs "
+                 "is at your own risk!\r\rPlease ensure you know what the file performs | "
+                 "Question | OkCancel"_s);
+    QFETCH(QString, pane);
+    QVERIFY2(h.rconText().contains(pane), qPrintable(h.rconText()));
+    QVERIFY(!h.rconText().contains(u">>RCON sent"_s));
+}
+
+void TestMainWindow::pageControls() {
+    Harness h;
+    QVERIFY(h.click(u"lblsmrnotes"_s)); // the rotation notes, shown and hidden again
+    QCOMPARE(h.find<QPushButton>(u"lblsmrnotes"_s)->text(), u"Click to remove"_s);
+    QVERIFY(h.click(u"lblsmrnotes"_s) && h.find<QWidget>(u"txtsmrnotes"_s)->isHidden());
+    // The server's rotation goes to the edit box, which the other button empties.
+    auto* edit = h.find<QPlainTextEdit>(u"txtcurmaprot_1"_s);
+    h.main->pages().misc->showServerRotation(u"gametype sd map mp_depot"_s);
+    QVERIFY(h.click(u"cmdsmrpaste_0"_s));
+    QCOMPARE(edit->toPlainText(), u"gametype sd map mp_depot"_s);
+    QVERIFY(h.click(u"cmdsmrpaste_1"_s) && edit->toPlainText().isEmpty());
+}
+
+void TestMainWindow::readers_data() {
+    QTest::addColumn<QString>("reader");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("expected");
+    int n = 0;
+    const auto row = [&n](const char* reader, const QString& input, const char* expected) {
+        QTest::addRow("%s %d", reader, ++n) << reader << input << expected;
+    };
+    row("password", "bAD RconPassWORD", "bad"); // sixteen characters, any case
+    for (const char* refused : {"0", "65536", "99999999999", "+28960", "28960.0", "28960x"})
+        row("port", refused, "0");
+    row("port", " 65535 ", "65535");
+    row("status", "\\G_GameType\\sd\\MAPNAME\\mp_carentan\\", "sd|mp_carentan");
+    row("cfgs", "server.cfg\n/local.cfg\n/readme.txt\n/b.cfg", "local,b"); // packed ones have no /
+    row("cfgs", "/SERVER.CFG\r\n/x.cfg.cfg\r\n", "SERVER,x");
+    row("saved", "cod.example", "yes"); // inside a longer address, in any case
+    row("maps", "a\nb\nc\nMP_Har bor.v2.BsP\nmp_x.bSp\nreadme", "MP_Har bor.v2,mp_x"); // case kept
+    row("switch", "", "10");
+    row("number", "12abc", "12");
+    row("number", "2.5", "2"); // halves to even
+}
+
+void TestMainWindow::readers() {
+    QFETCH(QString, reader);
+    QFETCH(QString, input);
+    QTEST(reading(reader, input), "expected");
+}
+
+void TestMainWindow::settingsFile() {
+    Harness h(false);
+    ProfileFile file(h.path(u"vostrel.ini"_s));
+    // Names in any case; an empty number keeps its default; texts are cut; garbage does no harm.
+    const QByteArray x(70, 'x');
+    h.writeSettings(
+        "\x01\xff[[[\r\n=novalue\r\n" + QByteArray(9999, 'z') +
+        "\r\n[OPTIONS]\r\nAutoKick999Int=\r\nautoqplayerint=99999\r\nautoconnectserv=" + x +
+        "\r\nautoconnectport=" + x + "\r\nautoconnectrcon=" + x + "\r\nlater=2\r\n[set0]\r\n");
+    const Options o = loadOptions(file);
+    QCOMPARE((QList<qsizetype>{o.autokick999int, o.autoqplayerint, o.autoconnectserv.size(),
+                               o.autoconnectport.size(), o.autoconnectrcon.size()}),
+             (QList<qsizetype>{3, 32767, 29, 6, 19}));
+    // A write keeps every other line; a line break in a value cannot start a key of its own.
+    const QByteArray before = fileText(file.path());
+    QVERIFY(file.write(u"OPTIONS"_s, u"usequery"_s, u"1"_s));
+    QVERIFY(file.write(u"set0"_s, u"mess0"_s, u"hi\r\n[options]\nautoconnect=1"_s));
+    QCOMPARE(fileText(file.path()),
+             QByteArray(before).replace("later=2\r\n", "later=2\r\nusequery=1\r\n") +
+                 "mess0=hi  [options] autoconnect=1\r\n");
+    // Saved servers in a new file, which its owner alone may read: they are read up to the
+    // first gap, and IPv6 entries keep their colons.
+    ProfileFile fresh(h.path(u"fresh.ini"_s));
+    QVERIFY(writeSavedServers(fresh, {"::1:28960"}, {"pa"}, 0).ok &&
+            fresh.write(u"servers"_s, u"server3"_s, u"d"_s));
+    QVERIFY(
+        !(QFile::permissions(fresh.path()) & (QFileDevice::ReadGroup | QFileDevice::ReadOther)));
+    const QList<SavedServer> servers = readSavedServers(fresh);
+    QCOMPARE(servers.size() == 1 ? servers[0].entry() + servers[0].password : QString(),
+             u"::1:28960pa"_s);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
