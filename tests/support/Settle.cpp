@@ -11,10 +11,14 @@
 bool waitUntilIdle(const RconClient& client, double seconds) {
     const QDeadlineTimer deadline(WaitClock::instance().toMs(seconds));
     for (;;) {
-        // Events already due may start another exchange: idle only counts after them.
+        // Events already due may start another exchange: idle only counts after them, and
+        // the server in this process has read what the last request sent.
         QCoreApplication::processEvents();
-        if (client.idle())
-            return true;
+        if (client.idle()) {
+            QCoreApplication::processEvents();
+            if (client.idle())
+                return true;
+        }
         if (deadline.hasExpired())
             return false;
         QEventLoop loop;
