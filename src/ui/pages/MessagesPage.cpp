@@ -27,7 +27,6 @@
 #include <QVBoxLayout>
 
 #include <functional>
-#include <memory>
 
 namespace {
 
@@ -620,48 +619,41 @@ void MessagesPage::cyclerTick() {
         return;
     const QString message = messages.at(index);
     const cycler::Placeholders needed = cycler::placeholdersIn(message);
-    auto values = std::make_shared<cycler::PlaceholderValues>();
+    cycler::PlaceholderValues values;
     if (needed.ipPort)
-        values->ipPort = serverAndPort();
-
+        values.ipPort = serverAndPort();
     // The live values first, each from its own listing, then the broadcast.
+    QList<LiveValue> listings;
+    if (needed.serverName)
+        listings << LiveValue{cycler::serverNameListing(), cycler::serverNameVariable(),
+                              &cycler::PlaceholderValues::serverName};
+    if (needed.friendlyFire)
+        listings << LiveValue{cycler::friendlyFireListing(), cycler::friendlyFireVariable(),
+                              &cycler::PlaceholderValues::friendlyFire};
     m_session.client().hold(m_cyclerWork);
-    const auto broadcast = [this, message, values] {
-        m_session.send(Request::shown(sayCommand(cycler::fillPlaceholders(message, *values))),
+    broadcastWhenRead(message, values, listings);
+}
+
+void MessagesPage::broadcastWhenRead(const QString& message, cycler::PlaceholderValues values,
+                                     QList<LiveValue> listings) {
+    if (listings.isEmpty()) {
+        m_session.send(Request::shown(sayCommand(cycler::fillPlaceholders(message, values))),
                        m_cyclerWork, [this](const Reply& reply) {
                            if (reply.status != Reply::Status::Cancelled)
                                ++m_session.state().messpos;
                        });
         m_session.client().release(m_cyclerWork);
-    };
-    const auto readFriendlyFire = [this, needed, values, broadcast] {
-        if (!needed.friendlyFire) {
-            broadcast();
-            return;
-        }
-        m_session.send(Request::unechoed(cycler::friendlyFireListing()), m_cyclerWork,
-                       [this, values, broadcast](const Reply& reply) {
-                           if (reply.status == Reply::Status::Cancelled) {
-                               m_session.client().release(m_cyclerWork);
-                               return;
-                           }
-                           values->friendlyFire =
-                               getquoted(reply.text, cycler::friendlyFireVariable());
-                           broadcast();
-                       });
-    };
-    if (!needed.serverName) {
-        readFriendlyFire();
         return;
     }
-    m_session.send(Request::unechoed(cycler::serverNameListing()), m_cyclerWork,
-                   [this, values, readFriendlyFire](const Reply& reply) {
+    const LiveValue next = listings.takeFirst();
+    m_session.send(Request::unechoed(next.listing), m_cyclerWork,
+                   [this, message, values, listings, next](const Reply& reply) mutable {
                        if (reply.status == Reply::Status::Cancelled) {
                            m_session.client().release(m_cyclerWork);
                            return;
                        }
-                       values->serverName = getquoted(reply.text, cycler::serverNameVariable());
-                       readFriendlyFire();
+                       values.*next.field = getquoted(reply.text, next.variable);
+                       broadcastWhenRead(message, values, listings);
                    });
 }
 

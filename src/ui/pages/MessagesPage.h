@@ -1,5 +1,7 @@
 #pragma once
 
+#include "messages/CyclerLogic.h"
+
 #include <QWidget>
 
 class Session;
@@ -61,6 +63,15 @@ private:
     void moveSelectedMessage(int step);
     void refocusLater(QWidget* widget);
     QString serverAndPort() const;
+    // A placeholder's value read from the server before a broadcast.
+    struct LiveValue {
+        QString listing;
+        QString variable;
+        QString cycler::PlaceholderValues::*field;
+    };
+    // Reads the listings one after the other, then broadcasts the message with the values.
+    void broadcastWhenRead(const QString& message, cycler::PlaceholderValues values,
+                           QList<LiveValue> listings);
 
     Session& m_session;
     ProfileFile& m_settings;
