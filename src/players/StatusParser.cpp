@@ -1,11 +1,13 @@
 #include "StatusParser.h"
 
+#include <QStringList>
+
 #include <optional>
 
 namespace {
 
-// The channel collapses blanks one datagram at a time, so a run of blanks that a datagram
-// boundary cut in two still arrives as two blanks.
+// Blanks pad the report's columns; whether or not the client collapsed them, a run of blanks
+// is one separator.
 QString collapseBlanks(const QString& text) {
     if (!text.contains(QLatin1String("  ")))
         return text;
@@ -35,12 +37,47 @@ bool isInteger(QStringView s) {
 // The rule under the column names; console output printed while the command ran (chat,
 // kills) may stand above the report, so the head is found by this line, not by counting.
 bool isDashRule(QStringView line) {
-    if (!line.startsWith(QLatin1String("---")))
+    if (!line.contains(QLatin1String("--")))
         return false;
     for (const QChar c : line)
         if (c != u'-' && c != u' ')
             return false;
     return true;
+}
+
+enum class Column { Slot, Score, Ping, Guid, Name, Lastmsg, Address, Qport, Rate, Other };
+
+Column columnNamed(QStringView name) {
+    static const std::pair<const char*, Column> known[] = {
+        {"num", Column::Slot},        {"cl", Column::Slot},         {"score", Column::Score},
+        {"ping", Column::Ping},       {"guid", Column::Guid},       {"name", Column::Name},
+        {"lastmsg", Column::Lastmsg}, {"address", Column::Address}, {"qport", Column::Qport},
+        {"rate", Column::Rate}};
+    for (const auto& [text, column] : known)
+        if (name.compare(QLatin1String(text), Qt::CaseInsensitive) == 0)
+            return column;
+    return Column::Other;
+}
+
+// The columns before the name and after it, in report order.
+struct Layout {
+    QList<Column> before;
+    QList<Column> after;
+};
+
+std::optional<Layout> layoutOf(QStringView header) {
+    Layout layout;
+    bool nameSeen = false;
+    for (const QStringView word : header.split(u' ', Qt::SkipEmptyParts)) {
+        const Column column = columnNamed(word);
+        if (column == Column::Name && !nameSeen)
+            nameSeen = true;
+        else
+            (nameSeen ? layout.after : layout.before) << column;
+    }
+    if (!nameSeen)
+        return std::nullopt;
+    return layout;
 }
 
 // An address is at most 22 characters and is padded to that width, so a 22-character address
@@ -49,46 +86,85 @@ constexpr qsizetype kAddressWidth = 22;
 
 const QLatin1String kColourReset("^7");
 
-std::optional<StatusRow> parsePlayerLine(QStringView line) {
+void setField(StatusRow& row, Column column, const QString& text) {
+    switch (column) {
+    case Column::Slot:
+        row.num = text;
+        break;
+    case Column::Score:
+        row.score = text;
+        break;
+    case Column::Ping:
+        row.ping = text;
+        break;
+    case Column::Guid:
+        row.guid = text;
+        break;
+    case Column::Lastmsg:
+        row.lastmsg = text;
+        break;
+    case Column::Address:
+        row.address = text;
+        break;
+    case Column::Qport:
+        row.qport = text;
+        break;
+    case Column::Rate:
+        row.rate = text;
+        break;
+    case Column::Name:
+    case Column::Other:
+        break;
+    }
+}
+
+bool emptyOrInteger(const QString& text) {
+    return text.isEmpty() || isInteger(text);
+}
+
+std::optional<StatusRow> parsePlayerLine(QStringView line, const Layout& layout) {
     const QList<QStringView> words = line.split(u' ', Qt::SkipEmptyParts);
-    const qsizetype n = words.size();
-    if (n < 7)
+    const qsizetype before = layout.before.size();
+    if (words.size() < before + layout.after.size() - 1)
         return std::nullopt;
     StatusRow row;
-    row.num = words[0].toString();
-    row.score = words[1].toString();
-    row.ping = words[2].toString();
-    row.guid = words[3].toString();
-    row.rate = words[n - 1].toString();
-    qsizetype nameEnd = 0;
-    const QStringView beforeRate = words[n - 2];
-    if (beforeRate.contains(u':') && beforeRate.size() > kAddressWidth) {
-        row.address = beforeRate.left(kAddressWidth).toString();
-        row.qport = beforeRate.mid(kAddressWidth).toString();
-        row.lastmsg = words[n - 3].toString();
-        nameEnd = n - 3;
-    } else {
-        if (n < 8)
+    for (qsizetype i = 0; i < before; ++i)
+        setField(row, layout.before[i], words[i].toString());
+
+    qsizetype last = words.size() - 1; // the word the next column from the right takes
+    for (qsizetype c = layout.after.size() - 1; c >= 0; --c, --last) {
+        if (last < before)
             return std::nullopt;
-        row.qport = beforeRate.toString();
-        row.address = words[n - 3].toString();
-        row.lastmsg = words[n - 4].toString();
-        nameEnd = n - 4;
+        const QStringView word = words[last];
+        if (layout.after[c] == Column::Qport && c > 0 && layout.after[c - 1] == Column::Address &&
+            word.size() > kAddressWidth && word.contains(u':')) {
+            row.address = word.left(kAddressWidth).toString();
+            row.qport = word.mid(kAddressWidth).toString();
+            --c;
+            continue;
+        }
+        setField(row, layout.after[c], word.toString());
     }
     QStringList nameWords;
-    for (qsizetype i = 4; i < nameEnd; ++i)
+    for (qsizetype i = before; i <= last; ++i)
         nameWords << words[i].toString();
     row.name = nameWords.join(u' ');
-    // The report closes every name with a colour reset of its own (after the padding on some
-    // servers, before it on others); it is not part of the name, and a colour code at the
-    // very end of a name colours nothing anyway.
+    // The report closes every name with a colour reset of its own: after the padding on some
+    // servers, before it on others, glued to the next column on others. It is not part of the
+    // name, and a colour code at the very end of a name colours nothing anyway.
     if (row.name.endsWith(kColourReset)) {
         row.name.chop(kColourReset.size());
         row.name = row.name.trimmed();
+    } else if (!layout.after.isEmpty() && words.size() > last + 1 &&
+               words[last + 1].startsWith(kColourReset)) {
+        QString next = words[last + 1].mid(kColourReset.size()).toString();
+        setField(row, layout.after.first(), next);
     }
 
-    if (!isDigits(row.num) || !isInteger(row.score) || !isInteger(row.lastmsg) ||
-        !isInteger(row.qport) || !isInteger(row.rate))
+    const bool slotShown =
+        layout.before.contains(Column::Slot) || layout.after.contains(Column::Slot);
+    if ((slotShown && !isDigits(row.num)) || !emptyOrInteger(row.score) ||
+        !emptyOrInteger(row.lastmsg) || !emptyOrInteger(row.qport) || !emptyOrInteger(row.rate))
         return std::nullopt;
     return row;
 }
@@ -103,15 +179,22 @@ StatusReport parseStatusReply(const QString& reply) {
     const QStringView view(text);
 
     qsizetype pos = 0;
-    bool headFound = false;
-    while (!headFound) {
+    QStringView previousLine;
+    std::optional<Layout> layout;
+    while (!layout) {
         const qsizetype end = text.indexOf(u'\n', pos);
         if (end < 0)
             break;
-        headFound = isDashRule(view.mid(pos, end - pos));
+        const QStringView line = view.mid(pos, end - pos);
+        if (isDashRule(line)) {
+            layout = layoutOf(previousLine);
+            if (!layout)
+                break;
+        }
+        previousLine = line;
         pos = end + 1;
     }
-    if (!headFound) {
+    if (!layout) {
         report.malformed = true;
         return report;
     }
@@ -125,7 +208,7 @@ StatusReport parseStatusReply(const QString& reply) {
         const QStringView line = view.mid(pos, end - pos);
         if (line.trimmed().isEmpty())
             return report;
-        const std::optional<StatusRow> row = parsePlayerLine(line);
+        const std::optional<StatusRow> row = parsePlayerLine(line, *layout);
         if (!row) {
             report.malformed = true;
             return report;

@@ -3,9 +3,10 @@
 #include <QList>
 #include <QString>
 
-// One player line of the server's "status" report, every field as printed.
+// One player line of the server's "status" report, every field as printed. A column the
+// server does not print stays empty.
 struct StatusRow {
-    QString num;
+    QString num; // the slot ("num", or "cl" on ioquake3 servers)
     QString score;
     QString ping; // a number, or a word such as CNCT while the player connects
     QString guid;
@@ -28,8 +29,10 @@ struct StatusReport {
     bool malformed = false;
 };
 
-// Reads the player lines of a collected "status" reply: a head ending in a row of dashes,
-// one line per player (num score ping guid name lastmsg address qport rate) and a closing
-// empty line. The name may hold blanks, so four fields are cut from the left and four from
-// the right. An empty reply (nothing arrived) lists no players and is not malformed.
+// Reads the player lines of a collected "status" reply: a head whose last two lines are the
+// column names and a rule of dashes, one line per player and a closing empty line. The
+// columns are taken from their names (num or cl, score, ping, guid, name, lastmsg, address,
+// qport, rate; servers of the family print different sets). A name may hold blanks, so the
+// columns before it are read from the left and those after it from the right. An empty reply
+// (nothing arrived) lists no players and is not malformed.
 StatusReport parseStatusReply(const QString& reply);

@@ -5,6 +5,8 @@
 #include "players/PlayerNames.h"
 #include "players/PlayerSort.h"
 #include "players/StatusParser.h"
+#include "rcon/Wire1252.h"
+#include "support/Captures.h"
 #include "ui/ProgressNotice.h"
 #include "ui/pages/PlayersPage.h"
 
@@ -59,6 +61,7 @@ private slots:
     void autoKick_data();
     void autoKick();
     void exportToCsv();
+    void ioquake3Server();
 };
 
 void TestPlayers::replies_data() {
@@ -89,6 +92,18 @@ void TestPlayers::replies_data() {
     row("only the report's own reset goes", head + " 1 0 5 9 ^2Ace^7^7 0 1.2.3.4:5 6 7\n\n",
         {"1|0|5|9|^2Ace^7|0|1.2.3.4:5|6|7"});
     row("line too short", thornLine + " 5 0 40 1 Bob\n\n", {thorn}, true);
+    // An ioquake3 server prints fewer columns and glues the colour reset to the address.
+    const QString capture = wire1252::decode(captures::bytes("rcon_status.bin").mid(10));
+    QStringList bots;
+    for (const char* name :
+         {"Angelyss", "^1Red^7Sarge", "Kyonshi", "Cyber-Garg", "^2A_Very_Long_Bot_Name_22"})
+        bots << QString("%1|0|0||%2||bot||16384").arg(bots.size()).arg(name);
+    row("ioquake3 layout", capture, bots);
+    row("ioquake3 layout, name with blanks",
+        capture.section(u'\n', 0, 2) + "\n 7 3 48 Big Bad Wolf ^7192.0.2.1:27960 25000\n\n",
+        {"7|3|48||Big Bad Wolf||192.0.2.1:27960||25000"});
+    row("ioquake3 layout, no players",
+        wire1252::decode(captures::bytes("rcon_status_no_players.bin").mid(10)), {});
     row("refusal instead of a report", "Bad rconpassword.\n", {}, true);
     const QString query = QString(4, QChar(0xFF)) + "statusResponse\n\\mapname\\mp_pavlov\n";
     row("query: last line cut inside the name", query + "3 48 \"A\"\n5 50 \"Bo", {"3|48|A"}, false,
@@ -151,10 +166,10 @@ void TestPlayers::populate_data() {
     row("slow server keeps the rows read", false, "cut", "", "",
         {"Slow Server Response | The server is not responding quickly enough\rTry populate "
          "again | Exclamation"});
+    // Without an answer the box says so, and the list keeps what it showed.
     row("no reply after five tries", false, "silent", "", "",
         {"No response | No response from server in 15 seconds\nCould be server loading map! or "
-         "\nFragmented UDP packets which routers do not pass on\nTry again... | Exclamation",
-         none});
+         "\nFragmented UDP packets which routers do not pass on\nTry again... | Exclamation"});
     row("quiet by option", false, "empty", "option", "");
     row("quiet by auto update", false, "cut", "box", "");
     row("query: no players", true, "empty", "", "", {none});
@@ -189,7 +204,8 @@ void TestPlayers::populate() {
     h.sim.injectIntoNextReply("Bee: gg all\n");
     if (server == u"cut") // the second line still on its way
         h.sim.setReplyOverride(
-            "status", "num\n---\n" + SimServer::statusLine(player(0, "Ace")).toLatin1() + " 1 ");
+            "status", "num score ping guid name lastmsg address qport rate\n--- -----\n" +
+                          SimServer::statusLine(player(0, "Ace")).toLatin1() + " 1 ");
     h.sim.dropNextReplies(server == u"silent" ? RconClient::kAttempts : 0);
     h.sim.setReplyDelayMs(Harness::kSecondMs);
     h.options().autoqplayer = quiet == u"option";
@@ -197,6 +213,8 @@ void TestPlayers::populate() {
     h.tick("chkplyq", queryMode);
     h.find<QComboBox>("complayersort")->setCurrentIndex(4); // score: the highest first
     h.connectDirect();
+    h.grid()->setRowCount(1); // what an earlier populate listed
+    h.grid()->setItem(0, col::Player, new QTableWidgetItem("Earlier"));
     quiet == u"box" ? h.tick("chkautoupdate", true) : h.press("cmdplypop");
     QCOMPARE(h.main->progressNotice()->isVisible() ? h.main->progressNotice()->text() : "",
              quiet.isEmpty() ? "Asking server for player list..." : "");
@@ -214,8 +232,9 @@ void TestPlayers::populate() {
     // Read quietly: neither the command nor the report reach the RCON pane.
     QVERIFY(!h.rconText().contains("status") && !h.rconText().contains("Number"));
     const bool listed = server == u"full" && then != u"disconnect";
-    QCOMPARE(h.grid()->rowCount(), listed ? 64 : (server == u"cut" ? 1 : 0));
-    for (int r = 0; r < h.grid()->rowCount(); ++r) {
+    const bool kept = server == u"silent" || then == u"disconnect";
+    QCOMPARE(h.grid()->rowCount(), listed ? 64 : (server == u"cut" || kept ? 1 : 0));
+    for (int r = 0; r < h.grid()->rowCount() && !kept; ++r) {
         const SimPlayer p = server == u"cut" ? player(0, "Ace") : players[63 - r];
         QStringList cells;
         for (int c = 0; c < col::Count; ++c)
@@ -224,6 +243,8 @@ void TestPlayers::populate() {
                                      QString::number(p.score), p.address, QString::number(p.qport),
                                      QString::number(p.rate), ""}));
     }
+    if (kept)
+        QCOMPARE(h.grid()->item(0, col::Player)->text(), "Earlier");
     if (then != u"disconnect")
         return;
     QVERIFY(!h.timer()->isActive() && h.click("cmdplypop") && h.commands().size() == 1);
@@ -248,13 +269,15 @@ void TestPlayers::actions_data() {
     row("ban", "cmdplyban", "", {"banclient 2"}, "Player banned and kicked [Red Baron]");
     row("temp ban, colours shown", "cmdtempban", "colours", {"tempbanclient 2"},
         "Player temporary banned and kicked [^1Red ^7Baron]");
-    row("kick, populated meanwhile", "cmdplykick", "populate, colours", {"clientkick 2", "status"},
-        "Player Kicked >^1Red ^7Baron<");
-    row("ban, populated meanwhile", "cmdplyban", "populate", {"banclient 2", "status"},
+    // A populate queued after the command fills the list once the command went; one queued
+    // before it fills the list anew while the command is out, so the row has gone.
+    row("kick, populate queued after it", "cmdplykick", "populate, colours",
+        {"clientkick 2", "status"}, "Player Kicked >^1Red ^7Baron<");
+    row("ban, populate queued before it", "cmdplyban", "populate first", {"status", "banclient 2"},
         "Player banned and kicked [Red Baron]",
         "BanUser Error | Error in BAN Routine\r" + rowGone.arg("Remove Grid"));
-    row("temp ban, populated meanwhile", "cmdtempban", "populate", {"tempbanclient 2", "status"},
-        "Player temporary banned and kicked [Red Baron]",
+    row("temp ban, populate queued before it", "cmdtempban", "populate first",
+        {"status", "tempbanclient 2"}, "Player temporary banned and kicked [Red Baron]",
         "TempBan Error | Error in TempBan Routines\r" + rowGone.arg("Grid remove"));
     row("ban, link down", "cmdplyban", "link down", {}, "",
         "Not connected | Please connect to a server first! | Exclamation");
@@ -270,6 +293,8 @@ void TestPlayers::actions_data() {
                                 const QString& box) { row(tag, button, meanwhile, {}, "", box); };
     refused("kick, none selected", "cmdplykick", "query, unselected", pick.arg("Kick first"));
     refused("kick, query", "cmdplykick", "query", rcon.arg("Kick"));
+    // A row read in Query Mode has no slot, whatever the box shows now.
+    refused("kick, a row from Query Mode", "cmdplykick", "rows from query", rcon.arg("Kick"));
     refused("ban, none selected", "cmdplyban", "query, unselected", pick.arg("Ban first"));
     refused("ban, query", "cmdplyban", "query", rcon.arg("Ban"));
     refused("temp ban, none selected", "cmdtempban", "query, unselected",
@@ -291,6 +316,7 @@ void TestPlayers::actions() {
     h.tick("chkremcol", !meanwhile.contains("colours"));
     h.sim.setPlayers({player(1, "Ace"), player(2, "^1Red ^7Baron"), player(3, "Cat")});
     h.connectDirect();
+    h.tick("chkplyq", meanwhile == u"rows from query");
     QVERIFY(h.click("cmdplypop"));
     if (!meanwhile.contains("unselected"))
         h.grid()->selectRow(1);
@@ -300,24 +326,29 @@ void TestPlayers::actions() {
     h.dialogs.setNextInput(meanwhile == u"cancel" ? "" : "%p%, stop %P%");
     if (meanwhile == u"link down")
         h.main->session().client().close();
-    h.press(button);
+    const bool populateFirst = meanwhile == u"populate first";
+    h.press(populateFirst ? "cmdplypop" : button);
     if (meanwhile.startsWith("populate")) {
         QVERIFY(h.received.wait());
-        h.press("cmdplypop");
+        h.press(populateFirst ? button : "cmdplypop");
     }
     QVERIFY(h.settle());
     QCOMPARE(h.commands(), commands);
     QCOMPARE(h.messageLog(), log.isEmpty() ? QStringList() : QStringList{log});
     QCOMPARE(boxesShown(h), box.isEmpty() ? QStringList() : QStringList{box + " | Ok"});
-    const bool removed = !log.isEmpty() && button != u"cmdplymessage";
-    QCOMPARE(h.column(col::Num), (removed ? QStringList{"1", "3"} : QStringList{"1", "2", "3"}));
+    const bool removed = !log.isEmpty() && button != u"cmdplymessage" && box.isEmpty();
+    if (meanwhile != u"rows from query")
+        QCOMPARE(h.column(col::Num),
+                 (removed ? QStringList{"1", "3"} : QStringList{"1", "2", "3"}));
     // After a removal nothing is selected: the next action needs a new choice.
-    const bool selected = !removed && !meanwhile.contains("unselected");
+    const bool selected = !removed && !meanwhile.contains("unselected") &&
+                          meanwhile != u"populate first";
     QCOMPARE(h.grid()->selectionModel()->selectedRows().size(), selected ? 1 : 0);
     // Not quiet: the answer and the echo of the command are in the RCON pane.
     if (!commands.isEmpty())
-        QVERIFY(h.rconText().contains(QRegularExpression("(^|\n)>>RCON sent \\[[0-9:]{8}\\] .?" +
-                                                         QRegularExpression::escape(commands[0]))));
+        QVERIFY(h.rconText().contains(QRegularExpression(
+            "(^|\n)>>RCON sent \\[[0-9:]{8}\\] .?" +
+            QRegularExpression::escape(commands[populateFirst ? 1 : 0]))));
     for (const ScriptedDialogs::Shown& asked : h.dialogs.shown())
         if (asked.kind == ScriptedDialogs::Kind::Input)
             QCOMPARE(asked.text + u'|' + asked.title + u'|' + asked.defaultText,
@@ -463,6 +494,34 @@ void TestPlayers::exportToCsv() {
     QCOMPARE(boxesShown(h).replaceInStrings(QRegularExpression("\r[^|]*"), "\r(error) "),
              (QStringList{question, "Save list | Could not append to playerlist.csv\r(error) | "
                                     "Exclamation | Ok"}));
+}
+
+// A server that prints no guid, lastmsg or qport: the list, the grid's empty columns and the
+// 999 auto-kick by slot.
+void TestPlayers::ioquake3Server() {
+    Fixture h;
+    h.sim.setEngine(SimServer::Engine::Ioquake3);
+    QList<SimPlayer> bots;
+    for (const char* name : {"Angelyss", "^1Red^7Sarge", "Kyonshi", "Cyber Garg"})
+        bots << SimPlayer{int(bots.size()), int(bots.size()) * 3, "5", "", name, 0, "bot", 0, 16384};
+    bots[2].ping = "999";
+    h.sim.setPlayers(bots);
+    h.options().autokick999 = true;
+    h.options().autokick999int = 1;
+    h.tick("chkremcol", false);
+    h.connectDirect();
+    h.page()->refreshTick();
+    QVERIFY(h.settle());
+    QCOMPARE(h.commands(), (QStringList{"status", "clientkick 2"}));
+    QCOMPARE(h.messageLog(), QStringList{"Player Auto Kicked for 999 ping [Kyonshi]"});
+    QCOMPARE(h.column(col::Num), (QStringList{"0", "1", "3"}));
+    QCOMPARE(h.column(col::Player), (QStringList{"Angelyss", "^1Red^7Sarge", "Cyber Garg"}));
+    QCOMPARE(h.column(col::Score), (QStringList{"0", "3", "9"}));
+    QCOMPARE(h.column(col::Ping), QStringList(3, "5"));
+    QCOMPARE(h.column(col::Address), QStringList(3, "bot"));
+    for (const int empty : {col::Guid, col::Qport})
+        QCOMPARE(h.column(empty), QStringList(3, ""));
+    QVERIFY(h.dialogs.shown().isEmpty());
 }
 
 QTEST_MAIN(TestPlayers)

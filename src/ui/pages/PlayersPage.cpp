@@ -253,7 +253,6 @@ void PlayersPage::populate(const std::function<void()>& listed) {
     SharedState& state = m_session.state();
     const bool interactive = !populateIsQuiet();
 
-    m_msfplayers->setRowCount(0);
     m_mapChangeListing = false;
     if (interactive)
         m_session.showProgress(QStringLiteral("Asking server for player list..."));
@@ -266,10 +265,19 @@ void PlayersPage::populate(const std::function<void()>& listed) {
     m_session.send(request, m_listWork, [this, query, interactive, listed](const Reply& reply) {
         if (interactive)
             m_session.hideProgress();
-        if (!reply.went())
+        // Without an answer the list keeps what it showed; the box has said why.
+        if (reply.status != Reply::Status::Replied) {
+            if (query && reply.status == Reply::Status::NoReply &&
+                !m_session.state().options.autoqplayer)
+                m_session.dialogs().message(
+                    QStringLiteral(
+                        "No response from server in 5 seconds with standard Query method"),
+                    QStringLiteral("No response"), Icon::Exclamation);
             return;
+        }
+        m_msfplayers->setRowCount(0);
         if (query)
-            listQueryReply(reply);
+            listQueryReply(reply.text);
         else
             listStatusReply(reply.text, interactive);
         sortChosen();
@@ -329,16 +337,9 @@ void PlayersPage::check999(const QString& name, const QString& ping, const QStri
     Player999Watch(m_session.state().Player999).check(name, ping, num);
 }
 
-void PlayersPage::listQueryReply(const Reply& reply) {
+void PlayersPage::listQueryReply(const QString& reply) {
     const bool boxes = !m_session.state().options.autoqplayer;
-    if (reply.status != Reply::Status::Replied) {
-        if (boxes)
-            m_session.dialogs().message(
-                QStringLiteral("No response from server in 5 seconds with standard Query method"),
-                QStringLiteral("No response"), Icon::Exclamation);
-        return;
-    }
-    const QueryReport report = parseGetstatusReply(reply.text);
+    const QueryReport report = parseGetstatusReply(reply);
     if (report.noPlayerLines) {
         if (boxes)
             m_session.dialogs().message(QStringLiteral("No players on server"),
@@ -418,7 +419,9 @@ void PlayersPage::removeSelectedPlayer(Removal variant) {
         dialogs.message(t.noSelection, QStringLiteral("No player"), Icon::Information);
         return;
     }
-    if (m_chkplyq->isChecked()) {
+    // A row read in Query Mode carries no slot, whatever the box shows now.
+    const QString num = m_msfplayers->item(row - 1, playercol::Num)->text();
+    if (m_chkplyq->isChecked() || num.isEmpty()) {
         dialogs.message(t.queryMode, QStringLiteral("Need Rcon Access"), Icon::Information);
         return;
     }
@@ -426,7 +429,6 @@ void PlayersPage::removeSelectedPlayer(Removal variant) {
     // player's row and is invalid once the row is gone.
     const QPersistentModelIndex target = m_msfplayers->model()->index(row - 1, playercol::Num);
     const QString name = m_msfplayers->item(row - 1, playercol::Player)->text();
-    const QString num = m_msfplayers->item(row - 1, playercol::Num)->text();
 
     m_session.send(Request::shown(t.command + num), this,
                    [this, variant, t, target, name, row](const Reply& reply) {
@@ -450,17 +452,25 @@ void PlayersPage::removeSelectedPlayer(Removal variant) {
 
 void PlayersPage::messageClicked() {
     Dialogs& dialogs = m_session.dialogs();
-    if (m_chkplyq->isChecked()) {
+    const auto needSlot = [&dialogs] {
         dialogs.message(
             QStringLiteral("Can only send message to an individual with the RCON access\n"
                            "Populate players without Query Mode ticked"),
             QStringLiteral("Need Player ID"), Icon::Exclamation);
+    };
+    if (m_chkplyq->isChecked()) {
+        needSlot();
         return;
     }
     const int row = selectedRow();
     if (row == 0) {
         dialogs.message(QStringLiteral("Select a player from the list to send private to"),
                         QStringLiteral("No player"), Icon::Information);
+        return;
+    }
+    // A row read in Query Mode carries no slot.
+    if (m_msfplayers->item(row - 1, playercol::Num)->text().isEmpty()) {
+        needSlot();
         return;
     }
     const QPersistentModelIndex target = m_msfplayers->model()->index(row - 1, playercol::Num);
@@ -474,10 +484,11 @@ void PlayersPage::messageClicked() {
     if (!m_chkremcol->isChecked())
         name = stripcolours(name).trimmed();
     message = fillPlayerPlaceholder(message, name);
-    m_session.addMessage(QStringLiteral("Private message to [") + name + QStringLiteral("]: ") +
-                         message);
+    const QString logLine =
+        QStringLiteral("Private message to [") + name + QStringLiteral("]: ") + message;
     const QString num = m_msfplayers->item(target.row(), playercol::Num)->text();
-    m_session.send(Request::shown(QStringLiteral("tell ") + num + u' ' + message), this);
+    m_session.run({Step{Request::shown(QStringLiteral("tell ") + num + u' ' + message), logLine}},
+                  this);
 }
 
 // ---- auto update ----

@@ -58,7 +58,7 @@ private:
     // Lists the players of a status reply below the rows already in the grid and feeds them
     // to the 999 watch.
     void listStatusReply(const QString& reply, bool interactive);
-    void listQueryReply(const Reply& reply);
+    void listQueryReply(const QString& reply);
     // One player line for the 999 watch; does nothing unless the auto-kick option is on.
     void check999(const QString& name, const QString& ping, const QString& num);
     void removeSelectedPlayer(Removal variant);
