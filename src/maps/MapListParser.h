@@ -2,14 +2,14 @@
 
 #include <QStringList>
 
-// Reading the server's reply to "dir maps/mp bsp".
+// Reading the server's reply to "dir maps/mp bsp": a line "Directory of maps/mp bsp", a line
+// of dashes, then one file name per line.
 struct MapListReading {
-    // The reply lacked the lines that precede the list; the request should be repeated.
+    // The reply did not reach its line of dashes; the request should be repeated.
     bool incomplete = false;
-    // The map names in reply order, letter case kept, without their ".bsp".
+    // Every ".bsp" file after the dashes (any letter case), in reply order, letter case kept,
+    // without its ".bsp". Empty when the folder holds no maps.
     QStringList names;
 };
 
-// The first three line feeds of the reply are passed over; after them every text up to a
-// ".bsp" (any letter case) is a name, and each name's line feed starts the next one.
 MapListReading readMapList(const QString& reply);

@@ -5,7 +5,9 @@
 #include "app/ServerListRules.h"
 #include "app/StatusQuery.h"
 #include "maps/MapListParser.h"
+#include "rcon/Wire1252.h"
 #include "settings/OptionsStore.h"
+#include "support/Captures.h"
 #include "ui/PreferencesDialog.h"
 #include "ui/ProgressNotice.h"
 #include "ui/pages/MiscPage.h"
@@ -136,6 +138,8 @@ QString reading(const QString& reader, const QString& input) {
     if (reader == "number"_L1)
         return QString::number(profile::toNumber(input));
     const MapListReading maps = readMapList(input);
+    if (maps.names.size() > 10) // a long listing: how many, the first and the last
+        return u"%1 %2..%3"_s.arg(maps.names.size()).arg(maps.names.first(), maps.names.last());
     return maps.incomplete ? u"incomplete"_s : maps.names.join(u',');
 }
 
@@ -600,14 +604,19 @@ void TestMainWindow::mapsPopulate_data() {
     QTest::addColumn<QByteArrayList>("replies"); // to the first, second, ... request
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QStringList>("log");
     const auto row = [](const char* name, const QByteArrayList& replies, const QStringList& names,
-                        const QStringList& boxes) {
-        QTest::newRow(name) << replies << names << boxes;
+                        const QStringList& boxes, const QStringList& log = {}) {
+        QTest::newRow(name) << replies << names << boxes << log;
     };
-    row("four lines: only the second file", {"Directory\n---\nmp_alpha.bsp\nmp_Beta.BSP\n"},
-        {"mp_Beta"}, {});
-    row("two line feeds: asked again",
-        {"Dir\n---\nmp_cut.bsp", "D\n-\nmp_a.bsp\nmp_b.bsp\nmp_c.bsp"}, {"mp_b", "mp_c"}, {});
+    row("every name after the dashes",
+        {"Directory of maps/mp bsp\n---\nmp_alpha.bsp\nmp_Beta.BSP\n"}, {"mp_alpha", "mp_Beta"},
+        {});
+    row("cut before the dashes: asked again",
+        {"Directory of maps/mp bsp\n", "D\n-\nmp_a.bsp\nmp_b.bsp\nmp_c.bsp"},
+        {"mp_a", "mp_b", "mp_c"}, {});
+    row("an empty folder", {"Directory of maps/mp bsp\n---------------\n"}, {}, {},
+        {"No maps found in maps/mp"});
     row("three empty replies: the box", {"", "", ""}, {},
         {"No response | Asked server 3 times for list and none returned | Information | Ok"});
 }
@@ -629,6 +638,7 @@ void TestMainWindow::mapsPopulate() {
     QTEST(items(list->model()), "names");
     QCOMPARE(h.commands(), QStringList(replies.size(), u"dir maps/mp bsp"_s));
     QTEST(boxesShown(h), "boxes");
+    QTEST(h.messageLog(), "log");
     QVERIFY(populate->isEnabled() && !h.main->progressNotice()->isVisible());
     QVERIFY(!h.rconText().contains(".bsp"_L1)); // collected quietly
 }
@@ -750,7 +760,12 @@ void TestMainWindow::readers_data() {
     row("cfgs", "server.cfg\n/local.cfg\n/readme.txt\n/b.cfg", "local,b"); // packed ones have no /
     row("cfgs", "/SERVER.CFG\r\n/x.cfg.cfg\r\n", "SERVER,x");
     row("saved", "cod.example", "yes"); // inside a longer address, in any case
-    row("maps", "a\nb\nc\nMP_Har bor.v2.BsP\nmp_x.bSp\nreadme", "MP_Har bor.v2,mp_x"); // case kept
+    // Every name after the dashes, the first one too; letter case kept.
+    row("maps", "Directory of maps/mp bsp\n-----\nMP_Har bor.v2.BsP\nmp_x.bSp\nreadme",
+        "MP_Har bor.v2,mp_x");
+    const QString captured = wire1252::decode(captures::bytes("rcon_dir_maps_bsp.bin"))
+                                 .remove(QString(4, QChar(0xFF)) + u"print\n"_s);
+    row("maps", captured, "72 aggressor..wrackdm17");
     row("switch", "", "10");
     row("number", "12abc", "12");
     row("number", "2.5", "2"); // halves to even

@@ -102,6 +102,8 @@ void MapsPage::askForList(int triesLeft) {
         const MapListReading reading = readMapList(reply.text);
         if (!reading.incomplete) {
             m_lstmaps->addItems(reading.names);
+            if (reading.names.isEmpty())
+                m_session.addMessage(QStringLiteral("No maps found in maps/mp"));
         } else if (triesLeft > 0) {
             askForList(triesLeft - 1);
             return;
