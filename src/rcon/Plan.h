@@ -27,3 +27,7 @@ struct Step {
 
 // What a button sends, in order.
 using Plan = QList<Step>;
+
+// A step that sets something, logged as "<what> updated..." or "<what> changed...": when
+// the server does not take it, the log says "<what> not changed: <why>" instead.
+Step settingStep(const Request& request, const QString& logLine);

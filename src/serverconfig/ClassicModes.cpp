@@ -175,8 +175,8 @@ Plan plan(const Page& page, const QStringList& texts) {
     for (int i = 0; i < page.fields.size(); ++i) {
         const Field& f = page.fields.at(i);
         const QString text = texts.value(i);
-        steps << Step{Request::shown(modesettings::plainCommand(f.variable, text)),
-                      f.logPrefix + text};
+        steps << settingStep(Request::shown(modesettings::plainCommand(f.variable, text)),
+                             f.logPrefix + text);
     }
     return steps;
 }

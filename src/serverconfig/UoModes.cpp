@@ -175,14 +175,14 @@ Plan plan(const Mode& mode, const QStringList& texts, const QList<int>& boxState
     for (int i = 0; i < mode.fields.size(); ++i) {
         const Field& f = mode.fields.at(i);
         const QString text = texts.value(i);
-        steps << Step{Request::shown(modesettings::plainCommand(f.variable, text)),
-                      f.logPrefix + text};
+        steps << settingStep(Request::shown(modesettings::plainCommand(f.variable, text)),
+                             f.logPrefix + text);
     }
     for (int i = 0; i < mode.boxes.size(); ++i) {
         const Box& b = mode.boxes.at(i);
         const int state = boxStates.value(i);
-        steps << Step{Request::shown(boxCommand(b.variable, state)),
-                      b.logPrefix + QString::number(state)};
+        steps << settingStep(Request::shown(boxCommand(b.variable, state)),
+                             b.logPrefix + QString::number(state));
     }
     return steps;
 }

@@ -1,6 +1,7 @@
 #include "BoundControls.h"
 
 #include "app/Session.h"
+#include "rcon/ReplyText.h"
 #include "serverconfig/ListingValue.h"
 
 #include <QLabel>
@@ -155,7 +156,7 @@ void readOut(Session& session, QObject* context, const QString& progress,
 }
 
 Step controlStep(const QString& command, const QString& logLine) {
-    return Step{Request::shown(command), logLine};
+    return settingStep(Request::shown(command), logLine);
 }
 
 void sendPlanFor(Session& session, QObject* context, const Plan& plan,
@@ -169,8 +170,10 @@ void sendPlanFor(Session& session, QObject* context, const Plan& plan,
         if (done)
             done(outcome);
     };
-    session.run(plan, context, std::move(ended), [controls](int index, const Reply&) {
-        if (index < controls.size() && controls.at(index))
+    session.run(plan, context, std::move(ended), [controls, plan](int index, const Reply& reply) {
+        // A value the server did not take is still a change to send.
+        if (index < controls.size() && controls.at(index) &&
+            replytext::refusalOf(reply.text, plan.at(index).request.command).isEmpty())
             controls.at(index)->clearChanged();
     });
 }

@@ -294,7 +294,7 @@ void HobWindow::sendClicked() {
         // The mod's answers are of no interest in the pane; the echo says what went.
         Request request = Request::shown(control.command(varcommand::Form::Quoted));
         request.quiet = true;
-        plan << Step{request, logLine};
+        plan << settingStep(request, logLine);
         sent << &control;
     }
     bound::sendPlanFor(m_session, this, plan, sent, {},

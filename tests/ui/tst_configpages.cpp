@@ -1,5 +1,6 @@
 #include "ModePageChecks.h"
 
+#include "serverconfig/UoModes.h"
 #include "ui/HobWindow.h"
 #include "ui/ProgressNotice.h"
 
@@ -21,6 +22,7 @@ private slots:
     void validationBoxesAndFocus_data();
     void validationBoxesAndFocus();
     void clanbasePreset();
+    void settingsTheServerDoesNotKnow();
     void readOuts_data();
     void readOuts();
     void weaponPresets();
@@ -222,6 +224,13 @@ void TestConfigPages::sendsOfEachControl() {
     h.dialogs.clear();
     const QString variable = serverHas.section('=', 0, 0);
     h.sim.setCvar(variable, "-");
+    // An United Offensive server knows the add-on's variables too.
+    for (const uomodes::Mode& mode : uomodes::modes()) {
+        for (const uomodes::Field& field : mode.fields)
+            h.sim.setCvar(field.variable, field.initial);
+        for (const uomodes::Box& box : mode.boxes)
+            h.sim.setCvar(box.variable, "1");
+    }
     h.connectDirect();
     trigger(h, control);
     for (const QString& button : busy)
@@ -278,6 +287,34 @@ void TestConfigPages::validationBoxesAndFocus() {
     QFETCH(QString, focus);
     QCOMPARE(QApplication::focusWidget(), get(h, focus));
     QVERIFY(h.sim.received().isEmpty() && h.messageLog().isEmpty());
+}
+
+// An ioquake3 server without the game's variables: every refusal is said, the rest goes on,
+// and a refused box keeps its mark.
+void TestConfigPages::settingsTheServerDoesNotKnow() {
+    Harness h;
+    h.sim.setEngine(SimServer::Engine::Ioquake3);
+    h.sim.removeCvar("scr_sd_graceperiod");
+    h.sim.removeCvar("scr_allow_mp40");
+    h.connectDirect();
+    QVERIFY(h.click("cmdsetsd"));
+    QCOMPARE(h.commands().size(), 5);
+    QCOMPARE(logOldestFirst(h).mid(0, 2),
+             (QStringList{
+                 "S&D Grace period not changed: the server does not know scr_sd_graceperiod",
+                 "S&D Round length updated to 4"}));
+    auto* mp40 = h.find<QCheckBox>("chkmp40");
+    auto* bar = h.find<QCheckBox>("chkbar");
+    mp40->click();
+    bar->click();
+    h.sim.clearReceived();
+    QVERIFY(h.click("cmdwepsetserv"));
+    QCOMPARE(h.commands().size(), 2);
+    QVERIFY(h.messageLog().contains("MP40 not changed: the server does not know scr_allow_mp40"));
+    // Only the refused box is still a change to send.
+    h.sim.clearReceived();
+    QVERIFY(h.click("cmdwepsetserv"));
+    QCOMPARE(h.commands(), QStringList{"scr_allow_mp40\"1\""});
 }
 
 void TestConfigPages::clanbasePreset() {
