@@ -2,18 +2,14 @@
 
 QStringList scanCfgNames(const QString& response) {
     QStringList names;
-    qsizetype lineStart = 0;
-    while (lineStart < response.size()) {
-        qsizetype lineEnd = response.indexOf(QLatin1Char('\n'), lineStart);
-        if (lineEnd < 0)
-            lineEnd = response.size();
-        if (response[lineStart] == QLatin1Char('/')) {
-            const qsizetype ext =
-                response.indexOf(QLatin1String(".cfg"), lineStart + 1, Qt::CaseInsensitive);
-            if (ext >= 0 && ext < lineEnd)
-                names << response.mid(lineStart + 1, ext - lineStart - 1);
-        }
-        lineStart = lineEnd + 1;
+    const QLatin1String extension(".cfg");
+    for (const QStringView line : QStringView(response).split(QLatin1Char('\n'))) {
+        if (!line.startsWith(QLatin1Char('/')))
+            continue;
+        // Only this line is searched, so a long reply is read once.
+        const qsizetype ext = line.indexOf(extension, 1, Qt::CaseInsensitive);
+        if (ext >= 0)
+            names << line.mid(1, ext - 1).toString();
     }
     return names;
 }

@@ -52,6 +52,12 @@ void TestConfigTables::valueRules_data() {
     value("ten", false, kNone, 0, Wave::NotNumeric);
     value("", false, kNone, 0, Wave::NotNumeric);
     value("1e400", false, kNone, 1, Wave::NotNumeric);
+    value(".5", true, 0, 0, Wave::OutOfRange);
+    value("+5.", true, 5, 5, Wave::Ok);
+    value(".", false, kNone, 0, Wave::NotNumeric);
+    value("1e", false, kNone, 1, Wave::NotNumeric);
+    value("--1", false, kNone, 0, Wave::NotNumeric);
+    value("1,5", false, kNone, 1, Wave::NotNumeric);
 }
 
 void TestConfigTables::valueRules() {
