@@ -9,6 +9,7 @@
 #include <QEventLoop>
 #include <QNetworkDatagram>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUdpSocket>
 
@@ -55,7 +56,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     QtDialogs dialogs;
-    Main main(dialogs);
+    const QTemporaryDir files; // the window's settings and logs stay out of the way
+    Main main(dialogs, FileLocations{files.filePath(QStringLiteral("vostrel.ini")), files.path()});
 
     std::printf("appendRcon, one append (microseconds):\n");
     for (int lines : {1000, 10000, 100000})

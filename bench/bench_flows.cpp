@@ -18,6 +18,7 @@
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QNetworkDatagram>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUdpSocket>
 
@@ -129,7 +130,8 @@ int main(int argc, char* argv[]) {
                 RconClient::kQuietSeconds * 1e6);
 
     AcceptingDialogs dialogs;
-    Main main(dialogs);
+    const QTemporaryDir files; // the window's settings and logs stay out of the way
+    Main main(dialogs, FileLocations{files.filePath(QStringLiteral("vostrel.ini")), files.path()});
     RconClient& client = main.session().client();
     main.findChild<QComboBox*>(QStringLiteral("comserver"))
         ->setEditText(QStringLiteral("127.0.0.1"));

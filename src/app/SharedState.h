@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/FileLocations.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -40,7 +42,7 @@ struct SharedState {
     bool automode = false; // the program, not the operator, started the action
     bool loading = false;  // the start-up runs
 
-    QString inifile;
+    FileLocations files;
     qint32 servercount = 0;
     Options options;
 

@@ -1,5 +1,7 @@
 #include "AboutDialog.h"
 
+#include "Version.h"
+
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -10,9 +12,10 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Vostrel"));
     auto* title = new QLabel(QStringLiteral("<h2>Vostrel</h2>"), this);
-    auto* version = new QLabel(QStringLiteral("Version 1.4.1 - 10/Mar/2005\n"
-                                              "Remote administration for Call of Duty and "
-                                              "United Offensive servers"),
+    auto* version = new QLabel(QStringLiteral("Version ") + QLatin1String(kVostrelVersion) +
+                                   QStringLiteral(" - 10/Mar/2005\n"
+                                                  "Remote administration for Call of Duty and "
+                                                  "United Offensive servers"),
                                this);
     version->setObjectName(QStringLiteral("lblVersion"));
     auto* sysInfo = new QPushButton(QStringLiteral("&System Info..."), this);

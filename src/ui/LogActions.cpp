@@ -4,6 +4,7 @@
 #include "app/Session.h"
 
 #include <QDate>
+#include <QDir>
 #include <QListWidget>
 #include <QPlainTextEdit>
 
@@ -39,7 +40,8 @@ QString LogActions::messageLogText() const {
 void LogActions::save(logfiles::Kind kind) {
     const bool automode = m_session.state().automode;
     const ProgressMode mode = automode ? ProgressMode::Add : ProgressMode::Replace;
-    const QString name = logfiles::baseName(kind, QDate::currentDate());
+    const QString name = QDir(m_session.state().files.dataFolder)
+                             .filePath(logfiles::baseName(kind, QDate::currentDate()));
     QString path = name + QLatin1String(".log");
     if (!automode) {
         path = m_session.dialogs().saveFileName(QStringLiteral("Save file as..."), name,

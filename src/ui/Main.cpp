@@ -8,6 +8,7 @@
 #include "PreferencesDialog.h"
 #include "ProgressNotice.h"
 #include "SavedServersController.h"
+#include "Version.h"
 #include "app/Dialogs.h"
 #include "app/Links.h"
 #include "pages/CodModesPage.h"
@@ -65,7 +66,9 @@ QAction* action(QMenu* menu, const char* name, const QString& caption) {
 
 } // namespace
 
-Main::Main(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), m_session(dialogs, *this) {
+Main::Main(Dialogs& dialogs, const FileLocations& files, QWidget* parent)
+    : QMainWindow(parent), m_session(dialogs, *this) {
+    m_session.state().files = files;
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Vostrel"));
 
@@ -304,7 +307,9 @@ void Main::buildMenus() {
             [] { openurl(links::forum()); });
     connect(action(help, "helpabout", QStringLiteral("About")), &QAction::triggered, this,
             &Main::openAbout);
-    action(help, "helpinfo", QStringLiteral("Version 1.4.1 - 10/Mar/2005"));
+    action(help, "helpinfo",
+           QStringLiteral("Version ") + QLatin1String(kVostrelVersion) +
+               QStringLiteral(" - 10/Mar/2005"));
 }
 
 void Main::openurl(const QUrl& url) {
@@ -400,8 +405,7 @@ void Main::loadSavedServers() {
 void Main::startup() {
     SharedState& state = m_session.state();
     state.loading = true;
-    state.inifile = QDir::current().filePath(QStringLiteral("vostrel.ini"));
-    m_settings.setPath(state.inifile);
+    m_settings.setPath(state.files.settingsFile);
     loadSavedServers();
     m_pages.messages->loadSets();
 

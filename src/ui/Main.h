@@ -26,7 +26,8 @@ class QMenu;
 class Main : public QMainWindow, public OutputSink {
     Q_OBJECT
 public:
-    explicit Main(Dialogs& dialogs, QWidget* parent = nullptr);
+    // The files go where `files` says (the settings file is read at startup()).
+    Main(Dialogs& dialogs, const FileLocations& files, QWidget* parent = nullptr);
     ~Main() override;
 
     // The load handler: settings, saved servers, message sets, options, then the automatic

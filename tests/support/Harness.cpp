@@ -23,7 +23,8 @@ Harness::Harness(bool startSimulatedServer) : m_previousDir(QDir::currentPath())
         if (!sim.start())
             qFatal("the simulated server did not start");
     }
-    main = std::make_unique<Main>(dialogs);
+    main = std::make_unique<Main>(
+        dialogs, FileLocations{m_dir.filePath(QStringLiteral("vostrel.ini")), m_dir.path()});
 }
 
 Harness::~Harness() {

@@ -16,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -60,7 +61,8 @@ int main(int argc, char* argv[]) {
     sim.setRateLimitMs(0);
     sim.start();
     AcceptingDialogs dialogs;
-    Main main(dialogs);
+    const QTemporaryDir files; // the window's settings and logs stay out of the way
+    Main main(dialogs, FileLocations{files.filePath(QStringLiteral("vostrel.ini")), files.path()});
     main.show();
     main.widgets().comport->setEditText(QString::number(sim.port()));
     main.widgets().txtPWD->setText(sim.cvar(QStringLiteral("rconpassword")));

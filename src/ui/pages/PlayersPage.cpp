@@ -619,7 +619,8 @@ void PlayersPage::saveNamesClicked() {
         rows << playerexport::Row{text(playercol::Address), text(playercol::Guid),
                                   text(playercol::Player)};
     }
-    const QString path = QDir::current().filePath(QLatin1String(playerexport::kFileName));
+    const QString path =
+        QDir(m_session.state().files.dataFolder).filePath(QLatin1String(playerexport::kFileName));
     QString error;
     if (!playerexport::append(path, rows, serverText(), QDateTime::currentDateTime(),
                               m_chkplyq->isChecked(), &error)) {
