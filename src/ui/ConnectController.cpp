@@ -252,7 +252,9 @@ void ConnectController::readGameStatus(bool quietly) {
             finishConnect(quietly);
             return;
         }
-        m_session.appendRcon(statusquery::gameModeLine(statusquery::readGameStatus(reply.text)));
+        const statusquery::GameStatus status = statusquery::readGameStatus(reply.text);
+        m_session.appendRcon(statusquery::gameModeLine(status));
+        emit gameStatusRead(status.gametype, status.map);
         readRotation(quietly);
     });
 }

@@ -29,6 +29,8 @@ public:
 signals:
     // A connect sequence ended: connected, refused, or cut short by a disconnect.
     void connectEnded();
+    // The connect read the server's game type and map.
+    void gameStatusRead(const QString& gametype, const QString& map);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
