@@ -1,5 +1,7 @@
 #include "ConnectChecks.h"
 
+#include "settings/ProfileFile.h"
+
 namespace {
 
 bool startsWithText(const QString& response, QLatin1String text) {
@@ -31,4 +33,24 @@ std::optional<quint16> parsePort(const QString& text) {
     if (value < 1)
         return std::nullopt;
     return quint16(value);
+}
+
+QString unsupportedTextRefusal(const QList<TypedField>& fields) {
+    for (const TypedField& field : fields) {
+        const QString missing = profile::unsupportedCharacters(field.text);
+        if (!missing.isEmpty())
+            return QStringLiteral("The ") + field.name +
+                   QLatin1String(" holds characters that cannot be sent to the server or kept "
+                                 "in the settings file: ") +
+                   missing +
+                   QLatin1String("\rPlease use only the characters of Western European text "
+                                 "(Windows-1252).");
+    }
+    return {};
+}
+
+QString connectionRowRefusal(const QString& server, const QString& port, const QString& password) {
+    return unsupportedTextRefusal({{QStringLiteral("server address"), server},
+                                   {QStringLiteral("port"), port},
+                                   {QStringLiteral("rcon password"), password}});
 }

@@ -21,14 +21,16 @@ qint16 MessageSetStore::load(SharedState& state) const {
     state.editset = 0;
     state.setnamelive = state.setnameedit = QStringList(kMessageSetSlots);
     state.messlive = state.messedit = QList<QStringList>(kMessageSetSlots);
+    // Read once: a set of many messages costs one read of the file, not one per message.
+    const ProfileFile::Contents contents = m_file.contents();
     for (int slot = 0; slot < kMessageSetSlots; ++slot) {
         const QString section = sectionOf(slot);
-        const QString name = m_file.read(section, kName, {}, kMaxText + 1);
+        const QString name = contents.read(section, kName, {}, kMaxText + 1);
         if (name.isEmpty())
             break;
         QStringList messages;
         for (int m = 0;; ++m) {
-            const QString text = m_file.read(section, messageKey(m), {}, kMaxText + 1);
+            const QString text = contents.read(section, messageKey(m), {}, kMaxText + 1);
             if (text.isEmpty())
                 break;
             messages << text;
@@ -41,40 +43,36 @@ qint16 MessageSetStore::load(SharedState& state) const {
 }
 
 MessageSetStore::SaveResult MessageSetStore::save(SharedState& state) {
-    SaveResult result;
-    auto write = [&](const QString& section, const QString& key, const QString& value) {
-        if (m_file.write(section, key, value))
-            return true;
-        result.ok = false;
-        result.errorCode = m_file.errorCode();
-        result.errorDescription = m_file.errorDescription();
-        return false;
-    };
-
+    // Every set in one replace of the file: a save cut short leaves the sets as they were.
+    QList<ProfileFile::Entry> entries;
     int k = 0;
     for (int slot = 0; slot < kMessageSetSlots; ++slot) {
         const QString& name = state.setnameedit.at(slot);
         if (name.isEmpty())
             continue;
         const QString section = sectionOf(k);
-        if (!write(section, kName, name))
-            return result;
+        entries << ProfileFile::Entry{section, kName, name};
         const QStringList& messages = state.messedit.at(slot);
         int m = 0;
         for (; m < messages.size(); ++m)
-            if (!write(section, messageKey(m), messages.at(m)))
-                return result;
+            entries << ProfileFile::Entry{section, messageKey(m), messages.at(m)};
         // The empty key ends the list for the reader; an empty set gets two.
-        if (!write(section, messageKey(m), {}))
-            return result;
-        if (messages.isEmpty() && !write(section, messageKey(1), {}))
-            return result;
-        result.written = ++k;
+        entries << ProfileFile::Entry{section, messageKey(m), {}};
+        if (messages.isEmpty())
+            entries << ProfileFile::Entry{section, messageKey(1), {}};
+        ++k;
     }
     for (int rest = k; rest < kMessageSetSlots; ++rest)
-        if (!write(sectionOf(rest), kName, {}))
-            return result;
+        entries << ProfileFile::Entry{sectionOf(rest), kName, {}};
 
+    SaveResult result;
+    if (!m_file.write(entries)) {
+        result.ok = false;
+        result.errorCode = m_file.errorCode();
+        result.errorDescription = m_file.errorDescription();
+        return result;
+    }
+    result.written = k;
     state.setnamelive = state.setnameedit;
     state.messlive = state.messedit;
     state.setcount = qint16(k);

@@ -21,7 +21,7 @@ public:
 
     struct SaveResult {
         bool ok = true;
-        int written = 0; // sets written completely before the end or the failure
+        int written = 0; // sets written; none when the write failed
         int errorCode = 0;
         QString errorDescription;
     };

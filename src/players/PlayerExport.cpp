@@ -1,6 +1,7 @@
 #include "PlayerExport.h"
 
 #include "rcon/Wire1252.h"
+#include "settings/PrivateFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -53,8 +54,8 @@ bool append(const QString& path, const QList<Row>& rows, const QString& server,
     const QByteArray bytes = wire1252::encode((fresh ? headerLine() : QString()) +
                                               lines(rows, server, stamp(when), queryMode));
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(bytes) != bytes.size() ||
-        !file.flush()) {
+    if (!privatefiles::makeFolderFor(path) || !privatefiles::openForAppend(file) ||
+        file.write(bytes) != bytes.size() || !file.flush()) {
         if (error)
             *error = file.errorString();
         return false;

@@ -26,8 +26,8 @@ QString lines(const QList<Row>& rows, const QString& server, const QString& stam
 QString headerLine();
 
 // Appends the rows to the file, starting a new or empty file with the header line. Written
-// in Windows-1252 with one write. Returns false with a description when the file cannot be
-// written.
+// in Windows-1252 with one write; a new file and its new folders are its owner's only. Returns
+// false with a description when the file cannot be written.
 bool append(const QString& path, const QList<Row>& rows, const QString& server,
             const QDateTime& when, bool queryMode, QString* error);
 

@@ -1,6 +1,7 @@
 #include "LogFiles.h"
 
 #include "Wire1252.h"
+#include "settings/PrivateFiles.h"
 
 #include <QFile>
 
@@ -25,8 +26,7 @@ QString failureText(Kind kind) {
 bool append(const QString& path, const QString& text, int* errorCode, QString* errorDescription) {
     QFile file(path);
     const QByteArray bytes = wire1252::encode(text);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Append) && file.write(bytes) == bytes.size() &&
-        file.flush()) {
+    if (privatefiles::openForAppend(file) && file.write(bytes) == bytes.size() && file.flush()) {
         return true;
     }
     *errorCode = int(file.error());

@@ -13,7 +13,8 @@ QString baseName(Kind kind, const QDate& date);
 QString progressText(Kind kind);
 QString failureText(Kind kind);
 
-// Appends the bytes (Windows-1252) to the file, creating it when missing.
+// Appends the bytes (Windows-1252) to the file, creating it, for its owner only, when
+// missing.
 // On failure returns false and fills the error number and description.
 bool append(const QString& path, const QString& text, int* errorCode, QString* errorDescription);
 

@@ -11,7 +11,8 @@ constexpr int kUserBuffer = 50;
 
 } // namespace
 
-Options loadOptions(const ProfileFile& file) {
+Options loadOptions(const ProfileFile& settings) {
+    const ProfileFile::Contents file = settings.contents();
     const QString& section = optionkeys::section;
     Options o;
     auto flag = [&](const char* key, bool def) {
@@ -44,7 +45,8 @@ Options loadOptions(const ProfileFile& file) {
     return o;
 }
 
-QList<SavedServer> readSavedServers(const ProfileFile& file) {
+QList<SavedServer> readSavedServers(const ProfileFile& settings) {
+    const ProfileFile::Contents file = settings.contents();
     QList<SavedServer> servers;
     for (int n = 1;; ++n) {
         const QString num = QString::number(n);
@@ -63,32 +65,34 @@ QList<SavedServer> readSavedServers(const ProfileFile& file) {
 
 ServerListWriteResult writeSavedServers(ProfileFile& file, const QStringList& entries,
                                         const QStringList& passwords, int previousCount) {
-    ServerListWriteResult result;
-    auto put = [&](const char* section, const char* key, int n, const QString& value,
-                   const char* part) {
-        if (!result.ok)
-            return;
-        if (!file.write(QLatin1String(section), QLatin1String(key) + QString::number(n), value)) {
-            result.ok = false;
-            result.failedPart = QLatin1String(part);
-            result.errorCode = file.errorCode();
-            result.errorDescription = file.errorDescription();
-        }
+    QList<ProfileFile::Entry> keys;
+    const auto put = [&keys](int n, const QString& address, const QString& port,
+                             const QString& password) {
+        const QString num = QString::number(n);
+        keys << ProfileFile::Entry{QStringLiteral("servers"), QLatin1String("server") + num,
+                                   address}
+             << ProfileFile::Entry{QStringLiteral("ports"), QLatin1String("port") + num, port}
+             << ProfileFile::Entry{QStringLiteral("rcon"), QLatin1String("rcon") + num, password};
     };
-    for (int i = 0; i < entries.size() && result.ok; ++i) {
-        const QString& entry = entries[i];
+    int n = 0;
+    for (int i = 0; i < entries.size(); ++i) {
         const qsizetype colon =
-            entry.lastIndexOf(QLatin1Char(':')); // an IPv6 address holds colons too
-        const QString address = colon < 0 ? entry : entry.left(colon);
-        const QString port = colon < 0 ? QString() : entry.mid(colon + 1);
-        put("servers", "server", i + 1, address, "Server");
-        put("ports", "port", i + 1, port, "Port");
-        put("rcon", "rcon", i + 1, passwords.value(i), "Rcon");
+            entries[i].lastIndexOf(QLatin1Char(':')); // an IPv6 address holds colons too
+        const QString address = (colon < 0 ? entries[i] : entries[i].left(colon)).trimmed();
+        // An empty address would end the list for the reader and lose the servers after it.
+        if (!address.isEmpty())
+            put(++n, address, colon < 0 ? QString() : entries[i].mid(colon + 1),
+                passwords.value(i));
     }
-    for (int n = int(entries.size()) + 1; n <= previousCount && result.ok; ++n) {
-        put("servers", "server", n, {}, "Server");
-        put("ports", "port", n, {}, "Port");
-        put("rcon", "rcon", n, {}, "Rcon");
+    while (n < previousCount)
+        put(++n, {}, {}, {});
+    // One replace of the file: an address never goes without its own port and password.
+    ServerListWriteResult result;
+    if (!file.write(keys)) {
+        result.ok = false;
+        result.failedPart = QStringLiteral("Server");
+        result.errorCode = file.errorCode();
+        result.errorDescription = file.errorDescription();
     }
     return result;
 }

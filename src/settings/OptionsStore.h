@@ -24,8 +24,8 @@ struct SavedServer {
 // Servers 1, 2, ... up to the first without an address.
 QList<SavedServer> readSavedServers(const ProfileFile& file);
 
-// The outcome of writing the saved-server list: which key failed ("Server", "Port" or
-// "Rcon"), with the file's error code and description.
+// The outcome of writing the saved-server list: on failure nothing was written; failedPart
+// names the first key not written ("Server"), with the file's error code and description.
 struct ServerListWriteResult {
     bool ok = true;
     QString failedPart;
@@ -34,7 +34,8 @@ struct ServerListWriteResult {
 };
 
 // Writes entries ("address:port") and passwords as keys 1..n and blanks the keys up to
-// previousCount so that removed servers are gone at the next start-up.
+// previousCount so that removed servers are gone at the next start-up, all in one replace of
+// the file. An entry whose address is blank is left out.
 ServerListWriteResult writeSavedServers(ProfileFile& file, const QStringList& entries,
                                         const QStringList& passwords, int previousCount);
 

@@ -10,6 +10,7 @@ QString switchText(bool on) {
     return on ? QStringLiteral("1") : QStringLiteral("0");
 }
 
+// Gathers the keys of the changed options; write() puts them in the file in one go.
 class Writer {
 public:
     Writer(ProfileFile& file, const PreferenceEdits& edits, PreferenceSaveResult& result)
@@ -17,53 +18,68 @@ public:
 
     bool changed(const char* key) const { return m_edits.changed.contains(QLatin1String(key)); }
 
-    bool write(const char* key, const QString& value) {
-        const QString name = QLatin1String(key);
-        if (m_file.write(optionkeys::section, name, value)) {
-            m_result.written << name;
-            return true;
-        }
-        m_result.failures << PreferenceWriteFailure{name, m_file.errorCode(),
-                                                    m_file.errorDescription()};
-        return false;
-    }
-
     void flag(const char* key, bool& target, bool value) {
         if (!changed(key))
             return;
         target = value;
-        write(key, switchText(value));
+        add(key, switchText(value));
     }
 
-    // A check box with its slider: the slider's value goes with a successful write of the box.
+    // A check box with its slider: the slider's value goes with the box, and a failure is
+    // the box's.
     void flagWithSlider(const char* key, bool& target, bool value, const char* sliderKey,
                         qint16& sliderTarget, qint16 sliderValue) {
         if (!changed(key))
             return;
-        target = value;
+        flag(key, target, value);
         sliderTarget = sliderValue;
-        if (write(key, switchText(value)))
-            write(sliderKey, QString::number(sliderValue));
+        add(sliderKey, QString::number(sliderValue), false);
     }
 
     void text(const char* key, QString& target, const QString& value) {
         if (!changed(key))
             return;
         target = value;
-        write(key, value);
+        add(key, value);
     }
 
     void number(const char* key, qint16& target, const QString& typed) {
         if (!changed(key))
             return;
         target = numbers::wholeOrZero(typed);
-        write(key, QString::number(target));
+        add(key, QString::number(target));
+    }
+
+    // Writes what was gathered; on failure every gathered key but a slider's is reported.
+    bool write() {
+        if (m_entries.isEmpty())
+            return true;
+        QStringList keys;
+        for (const ProfileFile::Entry& entry : std::as_const(m_entries))
+            keys << entry.key;
+        if (m_file.write(m_entries))
+            m_result.written << keys;
+        else
+            for (const QString& key : std::as_const(m_reported))
+                m_result.failures << PreferenceWriteFailure{key, m_file.errorCode(),
+                                                            m_file.errorDescription()};
+        m_entries.clear();
+        m_reported.clear();
+        return m_result.ok();
     }
 
 private:
+    void add(const char* key, const QString& value, bool reported = true) {
+        m_entries << ProfileFile::Entry{optionkeys::section, QLatin1String(key), value};
+        if (reported)
+            m_reported << QLatin1String(key);
+    }
+
     ProfileFile& m_file;
     const PreferenceEdits& m_edits;
     PreferenceSaveResult& m_result;
+    QList<ProfileFile::Entry> m_entries;
+    QStringList m_reported;
 };
 
 } // namespace
@@ -75,7 +91,7 @@ PreferenceSaveResult savePreferences(ProfileFile& file, Options& options,
     const Options& v = edits.values;
 
     w.flag("savercon", options.savercon, v.savercon);
-    if (!result.ok()) {
+    if (!w.write()) {
         result.stoppedAtSavercon = true;
         return result;
     }
@@ -95,5 +111,6 @@ PreferenceSaveResult savePreferences(ProfileFile& file, Options& options,
     w.flag("automessage", options.automessage, v.automessage);
     w.number("messageset", options.messageset, edits.messagesetText);
     w.number("messagetime", options.messagetime, edits.messagetimeText);
+    w.write();
     return result;
 }

@@ -38,6 +38,7 @@ struct PreferenceSaveResult {
 // Applies the changed options to `options` and writes their keys, in the order of the
 // section: switches as "1" or "0", texts as typed, the message set and interval as their
 // whole value (a text that is not a number counts as 0). A check box with a slider also
-// writes the slider's key, but only when its own key was written.
+// writes the slider's key. "savercon" is written first and alone, then the others in one
+// replace of the file: all of them, or none and each reported.
 PreferenceSaveResult savePreferences(ProfileFile& file, Options& options,
                                      const PreferenceEdits& edits);

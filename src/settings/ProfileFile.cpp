@@ -1,30 +1,51 @@
 #include "ProfileFile.h"
 
+#include "PrivateFiles.h"
 #include "rcon/Wire1252.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 
-constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+struct FileText {
+    bool exists = false;
+    QString readError; // the file is there but could not be read whole
+    QStringList lines;
+};
 
-QStringList readLines(const QString& path, bool* exists) {
+// The whole file, whatever its size: a write must keep every line of it.
+FileText readFile(const QString& path) {
+    FileText text;
     QFile file(path);
-    *exists = file.exists();
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QString text = wire1252::decode(file.read(kMaxFileBytes));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString& line : lines)
+    text.exists = file.exists();
+    if (!text.exists)
+        return text;
+    if (!file.open(QIODevice::ReadOnly)) {
+        text.readError = file.errorString();
+        return text;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        text.readError = file.errorString();
+        return text;
+    }
+    text.lines = wire1252::decode(bytes).split(QLatin1Char('\n'));
+    for (QString& line : text.lines)
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    if (!text.lines.isEmpty() && text.lines.last().isEmpty())
+        text.lines.removeLast();
+    return text;
 }
 
 // "[name]" with blanks allowed around it; returns whether the line opens a section.
@@ -55,89 +76,181 @@ QString oneLine(QString text) {
     return text;
 }
 
+// The file's lines by section, for a write: the lines before the first section, then each
+// section from its header on, with where its keys are.
+class Document {
+public:
+    explicit Document(const QStringList& lines) {
+        m_blocks.append(Block{});
+        for (const QString& line : lines) {
+            QString name, key, value;
+            if (sectionName(line, &name)) {
+                if (!m_sections.contains(name.toCaseFolded())) // the first one counts
+                    m_sections.insert(name.toCaseFolded(), m_blocks.size());
+                m_blocks.append(Block{});
+            } else if (m_blocks.size() > 1 && keyLine(line, &key, &value)) {
+                Block& block = m_blocks.last();
+                if (!block.keys.contains(key.toCaseFolded()))
+                    block.keys.insert(key.toCaseFolded(), block.lines.size());
+                block.lastKey = block.lines.size();
+            }
+            m_blocks.last().lines << line;
+        }
+    }
+
+    // Replaces the key's first line in the first section of that name, or adds it after the
+    // section's last key; a missing section goes at the end.
+    void set(const ProfileFile::Entry& entry) {
+        const QString line = oneLine(entry.key) + QLatin1Char('=') + oneLine(entry.value);
+        const QString sectionKey = entry.section.toCaseFolded();
+        if (!m_sections.contains(sectionKey)) {
+            m_sections.insert(sectionKey, m_blocks.size());
+            Block block;
+            block.lines << QLatin1Char('[') + oneLine(entry.section) + QLatin1Char(']');
+            m_blocks.append(block);
+        }
+        Block& block = m_blocks[m_sections.value(sectionKey)];
+        const QString key = entry.key.toCaseFolded();
+        if (const auto found = block.keys.constFind(key); found != block.keys.cend()) {
+            block.lines[*found] = line;
+            return;
+        }
+        block.lastKey += 1;
+        block.lines.insert(block.lastKey, line);
+        block.keys.insert(key, block.lastKey);
+    }
+
+    QByteArray bytes() const {
+        QString text;
+        for (const Block& block : m_blocks)
+            for (const QString& line : block.lines)
+                text += line + QLatin1String("\r\n");
+        return wire1252::encode(text);
+    }
+
+private:
+    struct Block {
+        QStringList lines;
+        QHash<QString, qsizetype> keys; // case-folded key: its first line
+        qsizetype lastKey = 0;          // the last key line, or the header
+    };
+    QList<Block> m_blocks;
+    QHash<QString, qsizetype> m_sections; // case-folded name: its first block
+};
+
+// A settings file reached through a link is written where the link points.
+QString writeTarget(const QString& path) {
+    const QFileInfo info(path);
+    const QString target = info.isSymLink() ? info.canonicalFilePath() : QString();
+    return target.isEmpty() ? path : target;
+}
+
 } // namespace
+
+QString ProfileFile::Contents::read(const QString& section, const QString& key,
+                                    const QString& defaultValue, int bufferSize) const {
+    const QString value = m_values.value(section.toCaseFolded()).value(key.toCaseFolded());
+    if (value.isEmpty())
+        return defaultValue;
+    return value.left(qMax(0, bufferSize - 1));
+}
+
+ProfileFile::Contents ProfileFile::contents() const {
+    Contents contents;
+    bool inSection = false; // not before the first header
+    QString section;
+    for (const QString& line : readFile(m_path).lines) {
+        QString name, key, value;
+        if (sectionName(line, &name)) {
+            inSection = true;
+            section = name.toCaseFolded();
+        } else if (inSection && keyLine(line, &key, &value)) {
+            QHash<QString, QString>& keys = contents.m_values[section];
+            if (!keys.contains(key.toCaseFolded())) // the first one counts
+                keys.insert(key.toCaseFolded(), value);
+        }
+    }
+    return contents;
+}
 
 QString ProfileFile::read(const QString& section, const QString& key, const QString& defaultValue,
                           int bufferSize) const {
-    bool exists = false;
-    const QStringList lines = readLines(m_path, &exists);
-    bool inSection = false;
-    for (const QString& line : lines) {
-        QString name, k, value;
-        if (sectionName(line, &name)) {
-            inSection = name.compare(section, Qt::CaseInsensitive) == 0;
-        } else if (inSection && keyLine(line, &k, &value) &&
-                   k.compare(key, Qt::CaseInsensitive) == 0) {
-            if (value.isEmpty())
-                return defaultValue;
-            return value.left(qMax(0, bufferSize - 1));
-        }
-    }
-    return defaultValue;
+    return contents().read(section, key, defaultValue, bufferSize);
 }
 
 bool ProfileFile::write(const QString& section, const QString& key, const QString& value) {
+    return write(QList<Entry>{{section, key, value}});
+}
+
+bool ProfileFile::fail(int code, const QString& description) {
+    m_errorCode = code;
+    m_errorDescription = description;
+    return false;
+}
+
+bool ProfileFile::write(const QList<Entry>& entries) {
     m_errorCode = 0;
     m_errorDescription.clear();
-    bool exists = false;
-    QStringList lines = readLines(m_path, &exists);
-    const QString entry = oneLine(key) + QLatin1Char('=') + oneLine(value);
-
-    qsizetype sectionStart = -1; // index of the section's header line
-    qsizetype insertAt = -1;     // after the section's last key line
-    bool replaced = false;
-    bool inSection = false;
-    for (qsizetype i = 0; i < lines.size() && !replaced; ++i) {
-        QString name, k, v;
-        if (sectionName(lines[i], &name)) {
-            if (inSection)
-                break;
-            inSection = name.compare(section, Qt::CaseInsensitive) == 0;
-            if (inSection) {
-                sectionStart = i;
-                insertAt = i + 1;
-            }
-        } else if (inSection) {
-            if (keyLine(lines[i], &k, &v)) {
-                insertAt = i + 1;
-                if (k.compare(key, Qt::CaseInsensitive) == 0) {
-                    lines[i] = entry;
-                    replaced = true;
-                }
-            }
-        }
+    for (const Entry& entry : entries) {
+        const QString missing =
+            profile::unsupportedCharacters(entry.section + entry.key + entry.value);
+        if (!missing.isEmpty())
+            return fail(int(QFileDevice::WriteError),
+                        QStringLiteral("The text holds characters the settings file (Windows-1252) "
+                                       "cannot keep: ") +
+                            missing);
     }
-    if (!replaced) {
-        if (sectionStart < 0) {
-            lines << QLatin1Char('[') + oneLine(section) + QLatin1Char(']') << entry;
-        } else {
-            lines.insert(insertAt, entry);
-        }
-    }
-
+    const QString target = writeTarget(m_path);
+    const FileText text = readFile(target);
+    if (!text.readError.isEmpty())
+        return fail(int(QFileDevice::ReadError),
+                    QStringLiteral("The settings file could not be read, so it was left as it "
+                                   "is: ") +
+                        text.readError);
     // A file without its write bit is read-only, whoever runs the program.
-    if (exists && !(QFile::permissions(m_path) & QFileDevice::WriteOwner)) {
-        m_errorCode = int(QFileDevice::WriteError);
-        m_errorDescription = QStringLiteral("The settings file is read-only");
-        return false;
+    if (text.exists && !(QFile::permissions(target) & QFileDevice::WriteOwner))
+        return fail(int(QFileDevice::WriteError), QStringLiteral("The settings file is read-only"));
+
+    Document document(text.lines);
+    for (const Entry& entry : entries)
+        document.set(entry);
+    const QByteArray bytes = document.bytes();
+
+    if (!privatefiles::makeFolderFor(target))
+        return fail(int(QFileDevice::OpenError),
+                    QStringLiteral("Cannot create the folder ") + QFileInfo(target).absolutePath());
+    const QString temporary = temporaryPath();
+    QFile file(temporary);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate, privatefiles::kOwnerOnly) ||
+        !file.setPermissions(privatefiles::kOwnerOnly) || file.write(bytes) != bytes.size() ||
+        !file.flush()) {
+        const int code = int(file.error());
+        const QString description = file.errorString();
+        file.close();
+        QFile::remove(temporary);
+        return fail(code, description);
     }
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        m_errorCode = int(file.error());
-        m_errorDescription = file.errorString();
-        return false;
+#ifdef Q_OS_UNIX
+    ::fsync(file.handle()); // the new text is on disk before it takes the old one's place
+#endif
+    file.close();
+    // The one step that replaces the file: a reader sees the old text or the new, never a mix.
+    if (std::rename(QFile::encodeName(temporary).constData(),
+                    QFile::encodeName(target).constData()) != 0) {
+        const int error = errno;
+        QFile::remove(temporary);
+        return fail(int(QFileDevice::RenameError), qt_error_string(error));
     }
-    if (!exists)
-        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    file.write(wire1252::encode(lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n")));
-    if (!file.commit()) {
-        m_errorCode = int(file.error());
-        m_errorDescription = file.errorString();
-        return false;
-    }
-    if (!exists)
-        QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     return true;
+}
+
+QString ProfileFile::temporaryPath() const {
+    return writeTarget(m_path) + QLatin1String(".saving");
+}
+
+void ProfileFile::removeStaleTemporary() const {
+    if (!m_path.isEmpty())
+        QFile::remove(temporaryPath());
 }
 
 namespace profile {
@@ -158,6 +271,23 @@ qint16 toNumber(const QString& value) {
     if (!std::isfinite(number))
         return number < 0 ? -32768 : 32767;
     return qint16(qBound(-32768.0, number, 32767.0));
+}
+
+QString unsupportedCharacters(const QString& text) {
+    QString missing;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // A character outside the 16-bit range is a pair of surrogates: one character.
+        const qsizetype length =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
+                ? 2
+                : 1;
+        const QString character = text.mid(i, length);
+        i += length - 1;
+        if (wire1252::decode(wire1252::encode(character)) != character &&
+            !missing.contains(character))
+            missing += character;
+    }
+    return missing;
 }
 
 } // namespace profile

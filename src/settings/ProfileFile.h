@@ -1,29 +1,65 @@
 #pragma once
 
+#include <QHash>
+#include <QList>
 #include <QString>
 
-// An INI file read and written one key at a time, the way the Windows private-profile
-// functions do it: section and key names match without regard to case, a missing or
-// empty key gives the default, a read returns at most bufferSize - 1 characters.
+// An INI file with the rules of the Windows private-profile functions: section and key
+// names match without regard to case, a missing or empty key gives the default, a read
+// returns at most bufferSize - 1 characters.
 // A write keeps every other line of the file (comments and unknown sections included),
-// replaces the file in one step so it is never left half written, and creates a new file
-// readable and writable by its owner only (it holds RCON passwords).
+// replaces the file in one step through a temporary beside it, so it is never left half
+// written, and leaves it readable and writable by its owner only (it holds RCON passwords).
+// Text the file's code page (Windows-1252) cannot hold is refused, never written changed.
 class ProfileFile {
 public:
+    // One key of a write.
+    struct Entry {
+        QString section;
+        QString key;
+        QString value;
+    };
+
+    // The keys of the file as read once: looking them up does not read the file again.
+    class Contents {
+    public:
+        QString read(const QString& section, const QString& key, const QString& defaultValue = {},
+                     int bufferSize = 200) const;
+
+    private:
+        friend class ProfileFile;
+        // Section, then key, both case-folded: the first value in the file.
+        QHash<QString, QHash<QString, QString>> m_values;
+    };
+
     explicit ProfileFile(QString path = {}) : m_path(std::move(path)) {}
 
     void setPath(const QString& path) { m_path = path; }
     QString path() const { return m_path; }
 
+    // Reads the whole file once; a missing or unreadable file has no keys.
+    Contents contents() const;
+    // One key; a reader of several keys takes contents() once instead.
     QString read(const QString& section, const QString& key, const QString& defaultValue = {},
                  int bufferSize = 200) const;
-    // Returns false on failure; errorCode() and errorDescription() then tell why.
+
+    // Returns false on failure, with nothing written; errorCode() and errorDescription() then
+    // tell why.
     bool write(const QString& section, const QString& key, const QString& value);
+    // Every entry, in order, in one replace of the file: all of them or none.
+    bool write(const QList<Entry>& entries);
+
+    // The temporary a write uses beside the file. One left by a write that was cut short is
+    // removed with removeStaleTemporary() at start-up.
+    QString temporaryPath() const;
+    void removeStaleTemporary() const;
 
     int errorCode() const { return m_errorCode; }
     QString errorDescription() const { return m_errorDescription; }
 
 private:
+    bool fail(int code, const QString& description);
+
     QString m_path;
     int m_errorCode = 0;
     QString m_errorDescription;
@@ -37,5 +73,8 @@ bool toSwitch(const QString& value, bool defaultValue);
 // The numeric prefix of the value rounded to a 16-bit integer (halves to even); a value
 // without a numeric prefix gives 0, one outside 16 bits is clamped.
 qint16 toNumber(const QString& value);
+// The characters of the text that Windows-1252, the code page of the settings file and of
+// the game's text, cannot hold, each once; empty when it holds them all.
+QString unsupportedCharacters(const QString& text);
 
 } // namespace profile

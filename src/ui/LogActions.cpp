@@ -2,6 +2,7 @@
 
 #include "app/Dialogs.h"
 #include "app/Session.h"
+#include "settings/PrivateFiles.h"
 
 #include <QDate>
 #include <QDir>
@@ -43,6 +44,7 @@ void LogActions::save(logfiles::Kind kind) {
     const QString name = QDir(m_session.state().files.dataFolder)
                              .filePath(logfiles::baseName(kind, QDate::currentDate()));
     QString path = name + QLatin1String(".log");
+    privatefiles::makeFolderFor(path); // the data folder, where the save dialog opens too
     if (!automode) {
         path = m_session.dialogs().saveFileName(QStringLiteral("Save file as..."), name,
                                                 QStringLiteral("log"));

@@ -9,8 +9,8 @@ class QPlainTextEdit;
 class QListWidget;
 
 // Clearing and saving the RCON pane and the message log. While the shared `automode` is
-// raised a save asks nothing, writes the dated file in the working directory and stays
-// silent on failure.
+// raised a save asks nothing, writes the dated file in the data folder and stays silent
+// on failure.
 class LogActions : public QObject {
     Q_OBJECT
 public:

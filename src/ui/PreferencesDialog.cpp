@@ -1,5 +1,6 @@
 #include "PreferencesDialog.h"
 
+#include "app/ConnectChecks.h"
 #include "app/Dialogs.h"
 #include "app/Session.h"
 #include "settings/PreferencesWriter.h"
@@ -9,6 +10,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -41,7 +43,7 @@ QString boxKeyOf(const QString& key) {
 } // namespace
 
 PreferencesDialog::PreferencesDialog(Session& session, ProfileFile& settings, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_session(session), m_settings(settings) {
+    : QDialog(parent), m_session(session), m_settings(settings) {
     setObjectName(QStringLiteral("frmpref"));
     setWindowTitle(QStringLiteral("Vostrel - Preferences"));
 
@@ -114,6 +116,7 @@ PreferencesDialog::PreferencesDialog(Session& session, ProfileFile& settings, QW
     cmdsave->setObjectName(QStringLiteral("cmdsave"));
     auto* cmdexit = new QPushButton(QStringLiteral("Exit"), this);
     cmdexit->setObjectName(QStringLiteral("cmdexit"));
+    cmdsave->setDefault(true);
     connect(cmdsave, &QPushButton::clicked, this, &PreferencesDialog::cmdsave_Click);
     connect(cmdexit, &QPushButton::clicked, this, &PreferencesDialog::cmdexit_Click);
 
@@ -227,6 +230,14 @@ void PreferencesDialog::reportWriteFailure(const QString& what, int code,
 
 void PreferencesDialog::cmdsave_Click() {
     Dialogs& dialogs = m_session.dialogs();
+    const QString refusal =
+        unsupportedTextRefusal({{QStringLiteral("Server IP"), m_txtserv->text()},
+                                {QStringLiteral("Server Port"), m_txtport->text()},
+                                {QStringLiteral("Rcon password"), m_txtpass->text()}});
+    if (!refusal.isEmpty()) {
+        dialogs.message(refusal, kUnsupportedTitle, Dialogs::Icon::Exclamation);
+        return;
+    }
     // The window may be closed, and gone, while one of its boxes is up.
     const QPointer<PreferencesDialog> self(this);
     if (dialogs.message(QStringLiteral("Save any changes made"), QStringLiteral("Save Changes"),
@@ -281,7 +292,19 @@ void PreferencesDialog::cmdsave_Click() {
         close();
 }
 
+void PreferencesDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel)) {
+        cmdexit_Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void PreferencesDialog::cmdexit_Click() {
+    if (m_changed.isEmpty()) {
+        close();
+        return;
+    }
     const QPointer<PreferencesDialog> self(this);
     if (m_session.dialogs().message(QStringLiteral("Exit preferences?\r\r"
                                                    "This will cancel any changes made\r\r"

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QDialog>
 #include <QSet>
 #include <QString>
-#include <QWidget>
 
 class Session;
 class ProfileFile;
@@ -12,8 +12,9 @@ class QLineEdit;
 class QSlider;
 
 // "Vostrel - Preferences": the options of the settings file. Only what the operator changed
-// is saved; saved values take effect at once.
-class PreferencesDialog : public QWidget {
+// is saved; saved values take effect at once. Return saves, as the Save button does; Escape
+// leaves, as Exit does.
+class PreferencesDialog : public QDialog {
     Q_OBJECT
 public:
     PreferencesDialog(Session& session, ProfileFile& settings, QWidget* parent = nullptr);
@@ -22,10 +23,14 @@ public:
     void fill();
 
     void cmdsave_Click();
+    // Closes the window; asks first when something was changed and not saved.
     void cmdexit_Click();
 
     // The option keys whose control carries the changed mark.
     QSet<QString> changedKeys() const { return m_changed; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QCheckBox* checkBox(const char* name, const QString& caption, const char* key);

@@ -1,6 +1,7 @@
 #include "SavedServersController.h"
 
 #include "MainWidgets.h"
+#include "app/ConnectChecks.h"
 #include "app/Dialogs.h"
 #include "app/ServerListRules.h"
 #include "app/Session.h"
@@ -44,13 +45,20 @@ SavedServersController::SavedServersController(Session& session, MainWidgets& wi
 }
 
 void SavedServersController::Saveserver_Click() {
-    const QString address = m_widgets.comserver->currentText();
-    const QString port = m_widgets.comport->currentText();
-    const QString password = m_widgets.txtPWD->text();
+    // Saved as a connect would use them: the settings file keeps no blanks around a value,
+    // and a blank address would end the list at the next start.
+    const QString address = m_widgets.comserver->currentText().trimmed();
+    const QString port = m_widgets.comport->currentText().trimmed();
+    const QString password = m_widgets.txtPWD->text().trimmed();
     if (address.isEmpty() || port.isEmpty() || password.isEmpty()) {
         m_session.dialogs().message(
             QStringLiteral("Need a Server, Port and password to be present to save"),
             QStringLiteral("In complete details"), Dialogs::Icon::Exclamation);
+        return;
+    }
+    const QString refusal = connectionRowRefusal(address, port, password);
+    if (!refusal.isEmpty()) {
+        m_session.dialogs().message(refusal, kUnsupportedTitle, Dialogs::Icon::Exclamation);
         return;
     }
     if (serverlist::hasAddress(itemTexts(m_widgets.lstservers), address))

@@ -5,9 +5,11 @@
 #include "app/ServerListRules.h"
 #include "app/StatusQuery.h"
 #include "maps/MapListParser.h"
+#include "players/PlayerExport.h"
 #include "rcon/Wire1252.h"
 #include "settings/OptionsStore.h"
 #include "support/Captures.h"
+#include "ui/LogActions.h"
 #include "ui/PreferencesDialog.h"
 #include "ui/ProgressNotice.h"
 #include "ui/pages/MiscPage.h"
@@ -16,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -25,6 +28,8 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <filesystem>
 
 using namespace Qt::StringLiterals;
 
@@ -137,6 +142,13 @@ QString reading(const QString& reader, const QString& input) {
                QString::number(profile::toSwitch(input, false));
     if (reader == "number"_L1)
         return QString::number(profile::toNumber(input));
+    if (reader == "files"_L1) { // "--config|files there are": the settings file|the data folder
+        const QStringList found = input.section(u'|', 1).split(u',');
+        const FileLocations files =
+            chooseLocations({input.section(u'|', 0, 0), u"/w"_s, u"/p"_s, u"/c"_s, u"/d"_s},
+                            [&found](const QString& path) { return found.contains(path); });
+        return files.settingsFile + u'|' + files.dataFolder;
+    }
     const MapListReading maps = readMapList(input);
     if (maps.names.size() > 10) // a long listing: how many, the first and the last
         return u"%1 %2..%3"_s.arg(maps.names.size()).arg(maps.names.first(), maps.names.last());
@@ -171,6 +183,9 @@ private slots:
     void readers_data();
     void readers();
     void settingsFile();
+    void privateFiles_data();
+    void privateFiles();
+    void staleTemporaryRemoved();
 };
 
 void TestMainWindow::connectAndConsole() {
@@ -287,7 +302,12 @@ void TestMainWindow::connectOutcomes_data() {
     // The reserved top-level name never resolves, so no outside lookup is needed.
     row("unknown host name", "no-such-server.invalid|SIM|pw", "", {},
         u"Server not found | Cannot find the server no-such-server.invalid\r"_s, {});
-    row("wrong password", "127.0.0.1|SIM|guess", "", probe, invalid, {});
+    // Text that would go out changed is refused; the euro sign fits the code page and goes.
+    row("a password outside the code page", "127.0.0.1|SIM|passΩword", "", {},
+        u"Unsupported characters | The rcon password holds characters that cannot be sent to "
+        "the server or kept in the settings file: Ω\rPlease use only"_s,
+        {});
+    row("wrong password", "127.0.0.1|SIM|gue€s", "", probe, invalid, {});
     row("mixed-case refusal", sim, "status=bAD RconPASSword.\n", probe, invalid, {});
     row("no password on the server", sim, "status=No rconpassword set on the server.\n", probe,
         u"No connection | The server has no RCON password set, no connection established"_s, {});
@@ -420,18 +440,34 @@ void TestMainWindow::savedListLogsAndExit() {
     // The automatic connect lacks its password: the fields are filled, nothing is sent.
     QCOMPARE(fields(h) + w.txtprefix->text(), u"127.0.0.1 %1 Admin"_s.arg(h.sim.port()));
     for (const QString& step :
-         {u"Saveserver c.net 1"_s,    // incomplete: the box, nothing added
-          u"Saveserver b.net 3 pw"_s, // the address with another port is saved
-          u"Saveserver 2001:db8::5 28960 pv6"_s,
-          u"removeserver a.net"_s,      // without a port nothing goes
-          u"removeserver a.net 1"_s}) { // with it every match, also adjacent
-        fill(h, step.split(u' ').mid(1));
-        trigger(h, step.section(u' ', 0, 0));
+         {u"Saveserver|c.net|1|"_s,     // incomplete: the box, nothing added
+          u"Saveserver|   |1|pw"_s,     // so is an address of blanks
+          u"Saveserver| b.net |3|pw"_s, // the address with another port is saved
+          u"Saveserver|sΩ.net|1|pw"_s,  // a character the file cannot keep: refused
+          u"Saveserver|2001:db8::5|28960 |pv6"_s,
+          u"removeserver|a.net"_s,      // without a port nothing goes
+          u"removeserver|a.net|1"_s}) { // with it every match, also adjacent
+        fill(h, step.split(u'|').mid(1));
+        trigger(h, step.section(u'|', 0, 0));
     }
     QCOMPARE(items(w.lstservers->model()).join(u' ') + u'|' + items(w.lstrcon->model()).join(u' '),
              u"x.net:9 b.net:2 2001:db8::5:28960|p0 p3 pv6"_s);
-    QCOMPARE(boxesShown(h), QStringList{u"In complete details | Need a Server, Port and password "
-                                        "to be present to save | Exclamation | Ok"_s});
+    const QString incomplete = u"In complete details | Need a Server, Port and password to be "
+                               "present to save | Exclamation | Ok"_s;
+    QCOMPARE(boxesShown(h),
+             (QStringList{incomplete, incomplete,
+                          u"Unsupported characters | The server address holds characters that "
+                          "cannot be sent to the server or kept in the settings file: Ω\rPlease "
+                          "use only the characters of Western European text (Windows-1252). | "
+                          "Exclamation | Ok"_s}));
+    // A user prefix the file cannot keep is refused when the box is left.
+    QTest::sendKeyEvent(QTest::Press, w.txtprefix, Qt::Key_unknown, u"Ω"_s, Qt::NoModifier);
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(w.txtprefix, &leave);
+    QCOMPARE(boxesShown(h).last(),
+             u"Unsupported characters | The user prefix holds characters that cannot be sent to "
+             "the server or kept in the settings file: Ω\rPlease use only the characters of "
+             "Western European text (Windows-1252). | Exclamation | Ok"_s);
     // A server picked while connected: the commands carry its password.
     h.connectDirect();
     w.lstservers->setCurrentRow(0);
@@ -472,6 +508,7 @@ void TestMainWindow::savedListLogsAndExit() {
             .startsWith("[servers]\r\nserver1=b.net\r\nserver2=2001:db8::5\r\nserver3=\r\n"
                         "server4=\r\nserver5=\r\n[ports]\r\nport1=2\r\nport2=28960\r\nport3=\r\n"
                         "port4=\r\nport5=\r\n[rcon]\r\nrcon1=p3\r\nrcon2=pv6\r\nrcon3=\r\n"));
+    QVERIFY(fileText(h.path(u"vostrel.ini"_s)).contains("[Remoteuser]\r\nuser=Admin\r\n"));
     QCOMPARE(fileText(h.path(dated("vostrel_rcon_"))), paneSaved);
     QVERIFY(matches(u"Time: [0-9:]{8} second\r\nTime: [0-9:]{8} first\r\n"_s,
                     QString::fromLatin1(fileText(h.path(dated("vostrel_messages_"))))));
@@ -511,7 +548,7 @@ void TestMainWindow::preferencesSave() {
         slider->setValue(5);
     else if (auto* text = in<QLineEdit>(prefs, control))
         text->setText(typed);
-    in(prefs, u"cmdsave"_s)->click();
+    QTest::keyClick(prefs, Qt::Key_Return); // as Save
     QString written = QString::fromLatin1(fileText(h.path(u"vostrel.ini"_s)));
     QTEST(written.remove(u"[options]\r\n"_s).replace(u"\r\n"_s, u" "_s).trimmed(), "file");
     QCOMPARE(boxesShown(h),
@@ -524,7 +561,20 @@ void TestMainWindow::preferencesExitAndFailures() {
     Harness h;
     h.writeSettings("[options]\r\nsavercon=0\r\nautoqplayerint=25\r\n");
     h.startup();
+    const QByteArray before = fileText(h.path(u"vostrel.ini"_s));
+    // A password the file's code page cannot hold is refused at Save; Escape then asks before
+    // the change goes, and leaves at once when nothing changed.
     QPointer<PreferencesDialog> prefs = openPreferences(h);
+    in<QLineEdit>(prefs, u"txtpass"_s)->setText(u"pΩss"_s);
+    QTest::keyClick(prefs, Qt::Key_Return);
+    QVERIFY(prefs && prefs->isVisible());
+    for (int i = 0; i < 2; ++i) {
+        QTest::keyClick(prefs, Qt::Key_Escape);
+        QTRY_VERIFY(prefs.isNull());
+        prefs = openPreferences(h);
+    }
+    QCOMPARE(h.dialogs.messageTitles(), (QStringList{"Unsupported characters", "Have you Saved?"}));
+    h.dialogs.clear();
     // Filled from the options; a box enables the controls that belong to it.
     QCOMPARE(in<QSlider>(prefs, u"sldautoplayer"_s)->value(), 25);
     QVERIFY(!in<QCheckBox>(prefs, u"moptsr"_s)->isChecked() &&
@@ -532,7 +582,6 @@ void TestMainWindow::preferencesExitAndFailures() {
     QTest::mouseClick(in(prefs, u"chkautoplayer"_s), Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(in<QWidget>(prefs, u"sldautoplayer"_s)->isEnabled());
     // A cancelled save and Exit drop the changes; Exit asks first.
-    const QByteArray before = fileText(h.path(u"vostrel.ini"_s));
     in(prefs, u"moptsr"_s)->click();
     h.dialogs.setNextAnswer(Dialogs::Answer::Cancel);
     h.dialogs.setNextAnswer(Dialogs::Answer::Cancel);
@@ -554,7 +603,7 @@ void TestMainWindow::preferencesExitAndFailures() {
     in(prefs, u"moptsr"_s)->click();
     in(prefs, u"cmdsave"_s)->click();
     const QString failed = u"INI Write Fail \\| Failed to write new %1 to INI file\rError code "
-                           "\\d+ Descr: .+ \\| Exclamation \\| Ok\n"_s;
+                           "\\d+ Descr: [^\n]+ \\| Exclamation \\| Ok\n"_s;
     QVERIFY2(matches(u"Save Changes.*\n"_s + failed.arg(u"usequery"_s) +
                          failed.arg(u"autoqplayer"_s) + u"Save Changes.*\n"_s +
                          failed.arg(u"save rcon"_s).chopped(1),
@@ -769,6 +818,12 @@ void TestMainWindow::readers_data() {
     row("switch", "", "10");
     row("number", "12abc", "12");
     row("number", "2.5", "2"); // halves to even
+    // Where the files go. Started in /w, the program in /p, the user's folders /c and /d.
+    row("files", "|/w/vostrel.ini,/p/vostrel.ini", "/w/vostrel.ini|/w"); // portable
+    row("files", "|/p/vostrel.ini", "/p/vostrel.ini|/p");                // portable, beside it
+    row("files", "my.ini|/w/vostrel.ini", "/w/my.ini|/d");               // --config
+    row("files", "/etc/v.ini|", "/etc/v.ini|/d");
+    row("files", "|/c/vostrel.ini", "/c/vostrel.ini|/d"); // neither: the user's folders
 }
 
 void TestMainWindow::readers() {
@@ -780,33 +835,100 @@ void TestMainWindow::readers() {
 void TestMainWindow::settingsFile() {
     Harness h(false);
     ProfileFile file(h.path(u"vostrel.ini"_s));
-    // Names in any case; an empty number keeps its default; texts are cut; garbage does no harm.
+    // Names in any case; the first of two keys counts; an empty number keeps its default; texts
+    // are cut; garbage does no harm, also when the options come after 17 MiB of it.
     const QByteArray x(70, 'x');
-    h.writeSettings(
-        "\x01\xff[[[\r\n=novalue\r\n" + QByteArray(9999, 'z') +
-        "\r\n[OPTIONS]\r\nAutoKick999Int=\r\nautoqplayerint=99999\r\nautoconnectserv=" + x +
-        "\r\nautoconnectport=" + x + "\r\nautoconnectrcon=" + x + "\r\nlater=2\r\n[set0]\r\n");
+    h.writeSettings("\x01\xff[[[\r\n=novalue\r\n" + QByteArray(17 << 20, 'z') +
+                    "\r\n[OPTIONS]\r\nAutoKick999Int=\r\nautoqplayerint=99999\r\nautoconnectserv=" +
+                    x + "\r\nautoconnectport=" + x + "\r\nautoconnectrcon=" + x +
+                    "\r\nlater=2\r\n; end\r\n[options]\r\nautokick999int=4\r\n[set0]\r\n");
     const Options o = loadOptions(file);
     QCOMPARE((QList<qsizetype>{o.autokick999int, o.autoqplayerint, o.autoconnectserv.size(),
                                o.autoconnectport.size(), o.autoconnectrcon.size()}),
              (QList<qsizetype>{3, 32767, 29, 6, 19}));
-    // A write keeps every other line; a line break in a value cannot start a key of its own.
+    // A write keeps every other line; a line break in a value cannot start a key of its own;
+    // text the file's code page cannot hold is refused, not written changed.
     const QByteArray before = fileText(file.path());
     QVERIFY(file.write(u"OPTIONS"_s, u"usequery"_s, u"1"_s));
     QVERIFY(file.write(u"set0"_s, u"mess0"_s, u"hi\r\n[options]\nautoconnect=1"_s));
+    QVERIFY(!file.write(u"options"_s, u"autoconnectrcon"_s, u"passΩword"_s));
+    QVERIFY(file.errorDescription().endsWith(u": Ω"_s));
     QCOMPARE(fileText(file.path()),
              QByteArray(before).replace("later=2\r\n", "later=2\r\nusequery=1\r\n") +
                  "mess0=hi  [options] autoconnect=1\r\n");
-    // Saved servers in a new file, which its owner alone may read: they are read up to the
-    // first gap, and IPv6 entries keep their colons.
+    // Saved servers are read up to the first gap, so a blank address is left out; IPv6 entries
+    // keep their colons.
     ProfileFile fresh(h.path(u"fresh.ini"_s));
-    QVERIFY(writeSavedServers(fresh, {"::1:28960"}, {"pa"}, 0).ok &&
-            fresh.write(u"servers"_s, u"server3"_s, u"d"_s));
-    QVERIFY(
-        !(QFile::permissions(fresh.path()) & (QFileDevice::ReadGroup | QFileDevice::ReadOther)));
-    const QList<SavedServer> servers = readSavedServers(fresh);
-    QCOMPARE(servers.size() == 1 ? servers[0].entry() + servers[0].password : QString(),
-             u"::1:28960pa"_s);
+    QVERIFY(writeSavedServers(fresh, {"::1:28960", " :1", "b:2"}, {"pa", "x", "pb"}, 0).ok &&
+            fresh.write(u"servers"_s, u"server4"_s, u"d"_s));
+    QStringList servers;
+    for (const SavedServer& server : readSavedServers(fresh))
+        servers << server.entry() + u' ' + server.password;
+    QCOMPARE(servers, (QStringList{"::1:28960 pa", "b:2 pb"}));
+    // The list goes in one replace of the file: a new address never meets an old password.
+    const QByteArray list = fileText(fresh.path());
+    QVERIFY(!writeSavedServers(fresh, {"new.net:1"}, {"pΩ"}, 2).ok);
+    QCOMPARE(fileText(fresh.path()), list);
+}
+
+void TestMainWindow::privateFiles_data() {
+    QTest::addColumn<QString>("file"); // written in two folders that are not there yet
+    QTest::addColumn<int>("before");   // the mode of the settings file before; -1: none
+    QTest::newRow("new settings file") << u"vostrel.ini"_s << -1;
+    QTest::newRow("settings file that was 0644") << u"vostrel.ini"_s << 0644;
+    QTest::newRow("settings file that was 0666") << u"vostrel.ini"_s << 0666;
+    QTest::newRow("RCON log saved at exit") << u"log"_s << -1;
+    QTest::newRow("player list") << u"playerlist.csv"_s << -1;
+}
+
+void TestMainWindow::privateFiles() {
+    QFETCH(QString, file);
+    QFETCH(int, before);
+    namespace fs = std::filesystem;
+    const auto mode = [](const QString& path) {
+        return int(fs::status(path.toStdString()).permissions() & fs::perms::mask);
+    };
+    Harness h(false);
+    const QString folder = h.path(u"data/vostrel"_s);
+    QString path = folder + u'/' + file;
+    const QByteArray kept = before < 0 ? "" : "[a]\r\nb=1\r\n";
+    if (before >= 0) {
+        QVERIFY(QDir().mkpath(folder));
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(kept) == kept.size());
+        fs::permissions(path.toStdString(), fs::perms(before));
+    }
+    if (file == "log"_L1) {
+        SharedState& state = h.main->session().state();
+        state.files.dataFolder = folder;
+        state.automode = true;
+        h.main->logs().saveRcon();
+        path = folder + u'/' + dated("vostrel_rcon_");
+    } else if (file == "playerlist.csv"_L1) {
+        QVERIFY(playerexport::append(path, {{"10.0.0.1", "g", "n"}}, u"s:1"_s, {}, false, nullptr));
+    } else {
+        QVERIFY(ProfileFile(path).write(u"options"_s, u"usequery"_s, u"1"_s));
+        QCOMPARE(fileText(path), kept + "[options]\r\nusequery=1\r\n");
+    }
+    QCOMPARE(mode(path), 0600);
+    if (before < 0) // new folders are the owner's too
+        QCOMPARE(mode(folder) | mode(h.path(u"data"_s)), 0700);
+}
+
+void TestMainWindow::staleTemporaryRemoved() {
+    Harness h(false);
+    // A save cut short leaves its temporary beside the settings file; the next start removes it.
+    const QString temporary = ProfileFile(h.path(u"vostrel.ini"_s)).temporaryPath();
+    QCOMPARE(QFileInfo(temporary).dir(), QDir(h.dir()));
+    QFile cut(temporary);
+    QVERIFY(cut.open(QIODevice::WriteOnly) && cut.write("[servers]\r\nserv") > 0);
+    cut.close();
+    h.startup();
+    QVERIFY(!QFile::exists(temporary));
+    // A save that completes leaves nothing beside the file.
+    QVERIFY(h.main->settings().write(u"options"_s, u"usequery"_s, u"1"_s));
+    QCOMPARE(QDir(h.dir()).entryList({u"vostrel.ini*"_s}, QDir::AllEntries | QDir::Hidden),
+             QStringList{u"vostrel.ini"_s});
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTimer>
@@ -115,6 +116,8 @@ void runStep(Messages& p, const QString& verb, const QString& arg) {
     } else if (verb == "answer"_L1) {
         h.dialogs.setNextAnswer(arg == "No"_L1 ? Dialogs::Answer::No : Dialogs::Answer::Cancel);
     } else if (verb == "unwritable"_L1) {
+        // A file where the folder would be: the folder cannot be made.
+        QFile(h.path("gone")).open(QIODevice::WriteOnly);
         h.main->settings().setPath(h.path("gone/vostrel.ini"));
     } else if (verb == "reload"_L1) {
         p.page->loadSets();
