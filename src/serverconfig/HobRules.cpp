@@ -13,10 +13,6 @@ std::optional<int> percentage(const QString& text) {
     return int(*numbers::wholeValue(text));
 }
 
-QString percentageMessage() {
-    return QStringLiteral("Value should be a percentage between 0 and 100");
-}
-
 WaveCheck checkWave(const QString& text) {
     const std::optional<double> value = numbers::parse(text);
     if (!value)

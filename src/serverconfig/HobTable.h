@@ -9,11 +9,8 @@ namespace hob {
 enum class Kind {
     Check,     // a check box
     Wave,      // the wave-respawn time, checked when the field is left
-    Percentage // a percentage field coupled to a scroll bar
+    Percentage // a spin box from 0 to 100
 };
-
-// When a percentage field's text is checked.
-enum class CheckWhen { OnChange, OnLeave };
 
 struct Setting {
     QString control;
@@ -23,10 +20,6 @@ struct Setting {
     QString initial; // the field's text or the box's state
     QString help;    // shown when the box is clicked or the field gets the focus
     QString logLine; // for the wave field, the text before the value
-    // Percentage fields only.
-    QString scrollBar;
-    QString messagePrefix;
-    CheckWhen checkWhen = CheckWhen::OnChange;
 };
 
 // The fourteen settings in the order they are sent.

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 
 SettingCheckBox::SettingCheckBox(QWidget* parent) : QCheckBox(parent) {
     setTristate(true);
@@ -26,6 +27,11 @@ BoundControl::BoundControl(QLineEdit* field, const QString& tag) : QObject(field
     connect(field, &QLineEdit::textChanged, this, &BoundControl::markChanged);
 }
 
+BoundControl::BoundControl(QSpinBox* box, const QString& tag) : QObject(box), m_spin(box) {
+    box->setProperty("tag", tag);
+    connect(box, &QSpinBox::valueChanged, this, &BoundControl::markChanged);
+}
+
 BoundControl* BoundControl::of(const QWidget* control) {
     return control ? control->findChild<BoundControl*>(QString(), Qt::FindDirectChildrenOnly)
                    : nullptr;
@@ -34,7 +40,9 @@ BoundControl* BoundControl::of(const QWidget* control) {
 QWidget* BoundControl::widget() const {
     if (m_box)
         return m_box;
-    return m_field;
+    if (m_field)
+        return m_field;
+    return m_spin;
 }
 
 QString BoundControl::tag() const {
@@ -71,6 +79,8 @@ void BoundControl::setText(const QString& text) {
 QString BoundControl::value() const {
     if (m_field)
         return m_field->text();
+    if (m_spin)
+        return QString::number(m_spin->value());
     return QString::number(state());
 }
 

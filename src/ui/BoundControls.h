@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QObject>
 #include <QPointer>
+#include <QSpinBox>
 
 #include <functional>
 
@@ -36,6 +37,7 @@ class BoundControl : public QObject {
 public:
     BoundControl(QCheckBox* box, const QString& tag);
     BoundControl(QLineEdit* field, const QString& tag);
+    BoundControl(QSpinBox* box, const QString& tag);
 
     // The binding of a control; null when it has none.
     static BoundControl* of(const QWidget* control);
@@ -43,13 +45,14 @@ public:
     QWidget* widget() const;
     QCheckBox* checkBox() const { return m_box; }
     QLineEdit* field() const { return m_field; }
+    QSpinBox* spinBox() const { return m_spin; }
     QString tag() const;
 
     bool isChanged() const { return m_changed; }
     void clearChanged() { m_changed = false; }
 
     // The value as it is sent: a box's state as a digit (0 unticked, 1 ticked, 2 greyed),
-    // a field's text as typed.
+    // a field's text as typed, a spin box's number.
     QString value() const;
     // A box's state: 0 unticked, 1 ticked, 2 greyed.
     int state() const;
@@ -63,6 +66,7 @@ private:
 
     QPointer<QCheckBox> m_box;
     QPointer<QLineEdit> m_field;
+    QPointer<QSpinBox> m_spin;
     bool m_changed = false;
 };
 

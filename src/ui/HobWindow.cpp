@@ -17,7 +17,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
+#include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -55,43 +55,38 @@ HobWindow::HobWindow(Session& session, QWidget* parent)
     for (int i = 0; i < table.size(); ++i) {
         const hob::Setting& entry = table.at(i);
         QWidget* control = nullptr;
-        QScrollBar* scrollBar = nullptr;
-        if (entry.kind == hob::Kind::Check) {
+        switch (entry.kind) {
+        case hob::Kind::Check: {
             auto* box = new SettingCheckBox;
             m_controls << new BoundControl(box, entry.tag);
             connect(box, &QCheckBox::clicked, this, [this, i] { showHelp(i); });
             control = box;
-        } else {
+            break;
+        }
+        case hob::Kind::Wave: {
             auto* field = new QLineEdit;
             field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 8);
-            field->installEventFilter(this);
             m_controls << new BoundControl(field, entry.tag);
             control = field;
-            if (entry.kind == hob::Kind::Percentage) {
-                scrollBar = new QScrollBar(Qt::Vertical);
-                scrollBar->setObjectName(entry.scrollBar);
-                scrollBar->setRange(0, 100);
-                scrollBar->setFixedHeight(field->sizeHint().height() + 8);
-                scrollBar->setAccessibleName(entry.label);
-                connect(scrollBar, &QScrollBar::valueChanged, field, [field](int value) {
-                    const QString text = QString::number(value);
-                    if (field->text() != text)
-                        field->setText(text);
-                });
-                if (entry.checkWhen == hob::CheckWhen::OnChange)
-                    connect(field, &QLineEdit::textChanged, this,
-                            [this, i] { checkPercentage(i); });
-            }
+            break;
         }
-        m_scrollBars << scrollBar;
+        case hob::Kind::Percentage: {
+            auto* box = new QSpinBox;
+            box->setRange(0, 100);
+            box->setSuffix(QStringLiteral(" %"));
+            m_controls << new BoundControl(box, entry.tag);
+            control = box;
+            break;
+        }
+        }
+        if (entry.kind != hob::Kind::Check)
+            control->installEventFilter(this);
         control->setObjectName(entry.control);
         QLabel* label =
             bound::captionFor(control, entry.label, entry.tag, QStringLiteral("lblhob_%1").arg(i));
         label->setProperty("index", i);
         grid->addWidget(label, i, 0);
-        grid->addWidget(control, i, 1);
-        if (scrollBar)
-            grid->addWidget(scrollBar, i, 2, Qt::AlignLeft);
+        grid->addWidget(control, i, 1, Qt::AlignLeft);
     }
 
     const struct {
@@ -129,6 +124,8 @@ HobWindow::HobWindow(Session& session, QWidget* parent)
     for (int i = 0; i < table.size(); ++i) {
         if (table.at(i).kind == hob::Kind::Check)
             m_controls[i]->setState(numbers::wholeOrZero(table.at(i).initial));
+        else if (table.at(i).kind == hob::Kind::Percentage)
+            m_controls[i]->spinBox()->setValue(hob::scrollPosition(table.at(i).initial));
         else
             m_controls[i]->setText(table.at(i).initial);
         m_controls[i]->clearChanged();
@@ -167,38 +164,11 @@ bool HobWindow::eventFilter(QObject* watched, QEvent* event) {
     } else if (setting >= 0 && event->type() == QEvent::FocusOut) {
         // Leaving the window is not leaving the field: the check waits for a move inside it.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (setting == indexOf(QStringLiteral("txtwave")))
-                txtwave_Validate();
-            else if (setting == indexOf(QStringLiteral("txtsniper")))
-                txtsniper_Validate();
-        }
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            setting == indexOf(QStringLiteral("txtwave")))
+            txtwave_Validate();
     }
     return QWidget::eventFilter(watched, event);
-}
-
-bool HobWindow::checkPercentage(int setting) {
-    const hob::Setting& entry = hob::settings().at(setting);
-    QLineEdit* field = m_controls[setting]->field();
-    QScrollBar* scrollBar = m_scrollBars[setting];
-    if (const std::optional<int> value = hob::percentage(field->text())) {
-        scrollBar->setValue(*value);
-        return true;
-    }
-    scrollBar->setValue(0);
-    field->setText(QStringLiteral("0"));
-    m_txtmess->setPlainText(entry.messagePrefix + hob::percentageMessage());
-    if (!field->hasFocus())
-        returnFocus(field);
-    return false;
-}
-
-bool HobWindow::txtsniper_Validate() {
-    const int setting = indexOf(QStringLiteral("txtsniper"));
-    if (checkPercentage(setting))
-        return true;
-    keepFocus(m_controls[setting]->field());
-    return false;
 }
 
 bool HobWindow::txtwave_Validate() {
@@ -220,17 +190,6 @@ bool HobWindow::txtwave_Validate() {
     }
     keepFocus(wave.field());
     return false;
-}
-
-bool HobWindow::leaveChecksPass() {
-    // The buttons can be clicked while a field that is checked on leaving still holds a
-    // refused text; such a text must not go to the server.
-    const int sniper = indexOf(QStringLiteral("txtsniper"));
-    if (m_controls[sniper]->isChanged() && !hob::percentage(m_controls[sniper]->value())) {
-        txtsniper_Validate();
-        return false;
-    }
-    return txtwave_Validate();
 }
 
 void HobWindow::populateClicked() {
@@ -260,10 +219,7 @@ void HobWindow::applyListing(const QString& reply) {
             control.setText(value);
             break;
         case hob::Kind::Percentage:
-            // The scroll bar first: it writes its position into the field, which then takes
-            // the text as read (so a missing value leaves an empty field).
-            m_scrollBars[i]->setValue(hob::scrollPosition(value));
-            control.setText(value);
+            control.spinBox()->setValue(hob::scrollPosition(value));
             break;
         }
         control.clearChanged();
@@ -271,7 +227,9 @@ void HobWindow::applyListing(const QString& reply) {
 }
 
 void HobWindow::sendClicked() {
-    if (!leaveChecksPass())
+    // The buttons can be clicked while the wave field still holds a refused text; such a
+    // text must not go to the server.
+    if (!txtwave_Validate())
         return;
     if (!bound::confirmed(m_session,
                           QStringLiteral("Send settings to server?\r"

@@ -9,6 +9,7 @@
 #include "ProgressNotice.h"
 #include "SavedServersController.h"
 #include "Version.h"
+#include "app/ConnectChecks.h"
 #include "app/Dialogs.h"
 #include "app/Links.h"
 #include "pages/CodModesPage.h"
@@ -30,6 +31,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -37,9 +39,14 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTime>
@@ -64,6 +71,21 @@ QAction* action(QMenu* menu, const char* name, const QString& caption) {
     return a;
 }
 
+// A page that needs more room than the window gives scrolls instead of holding the window
+// wide: its layout, with everything in it, moves onto a widget inside a scroll area. The page
+// stays the tab's widget.
+void makeScrollable(QWidget* page) {
+    auto* content = new QWidget(page);
+    content->setLayout(page->layout()); // takes the layout, and its widgets, from the page
+    auto* scroll = new QScrollArea(page);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+}
+
 } // namespace
 
 Main::Main(Dialogs& dialogs, const FileLocations& files, QWidget* parent)
@@ -82,14 +104,15 @@ Main::Main(Dialogs& dialogs, const FileLocations& files, QWidget* parent)
     outer->addWidget(heading);
     outer->addWidget(buildConnectionRow());
 
-    auto* body = new QSplitter(Qt::Horizontal, central);
-    body->addWidget(buildLeftColumn());
-    m_w.SSTab = named(new QTabWidget(body), "SSTab");
+    m_body = named(new QSplitter(Qt::Horizontal, central), "body");
+    m_body->addWidget(buildLeftColumn());
+    m_w.SSTab = named(new QTabWidget(m_body), "SSTab");
     m_w.SSTab->setAccessibleName(QStringLiteral("Pages"));
-    body->addWidget(m_w.SSTab);
-    body->setStretchFactor(0, 2);
-    body->setStretchFactor(1, 3);
-    outer->addWidget(body, 1);
+    m_body->addWidget(m_w.SSTab);
+    m_body->setStretchFactor(0, 2);
+    m_body->setStretchFactor(1, 3);
+    m_body->setChildrenCollapsible(false);
+    outer->addWidget(m_body, 1);
     setCentralWidget(central);
 
     m_progress = new ProgressNotice(this);
@@ -99,6 +122,7 @@ Main::Main(Dialogs& dialogs, const FileLocations& files, QWidget* parent)
     m_console = new ConsoleController(m_session, m_w, this);
     m_saved = new SavedServersController(m_session, m_w, this);
     buildMenus();
+    buildStatusBar();
 
     m_session.client().setPasswordSource([this] { return m_w.txtPWD->text(); });
     connect(m_w.cmdconnect, &QPushButton::clicked, m_connect, &ConnectController::connectClicked);
@@ -112,7 +136,7 @@ Main::Main(Dialogs& dialogs, const FileLocations& files, QWidget* parent)
     connect(m_w.txtprefix, &QLineEdit::textEdited, this, [this] { m_prefixChanged = true; });
     m_w.txtprefix->installEventFilter(this);
 
-    resize(1400, 820);
+    fitToScreen();
 }
 
 Main::~Main() = default;
@@ -147,7 +171,7 @@ QWidget* Main::buildConnectionRow() {
 
 QWidget* Main::buildLeftColumn() {
     auto* column = new QWidget(this);
-    column->setMinimumWidth(380);
+    column->setMinimumWidth(300);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
 
@@ -164,6 +188,7 @@ QWidget* Main::buildLeftColumn() {
 
     m_w.txtoutput = named(new QPlainTextEdit(column), "txtoutput");
     m_w.txtoutput->setReadOnly(true);
+    m_w.txtoutput->setMaximumBlockCount(kRconPaneLines);
     // Server reports are column layouts: keep their lines whole.
     m_w.txtoutput->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_w.txtoutput->setStyleSheet(
@@ -230,8 +255,10 @@ void Main::buildPages() {
         {m_pages.players, "Players"},   {m_pages.mods, "Mods"},
         {m_pages.messages, "Messages"}, {m_pages.misc, "Misc"},
         {m_pages.uoModes, "UO: Modes"}, {m_pages.uoMisc, "UO: Misc"}};
-    for (const auto& [page, caption] : tabs)
+    for (const auto& [page, caption] : tabs) {
+        makeScrollable(page);
         m_w.SSTab->addTab(page, QLatin1String(caption));
+    }
     connect(m_pages.mods, &ModsPage::hobWindowRequested, this, &Main::openHob);
     connect(m_pages.mods, &ModsPage::hobSiteRequested, this, [] { openurl(links::hobModSite()); });
 }
@@ -365,6 +392,8 @@ void Main::appendRcon(const QString& text) {
     cursor.insertText(plain, format);
     m_w.txtoutput->setTextCursor(cursor);
     m_w.txtoutput->ensureCursorVisible();
+    // The newest lines in view from their start: a long line does not pull the pane sideways.
+    m_w.txtoutput->horizontalScrollBar()->setValue(0);
 }
 
 void Main::addMessage(const QString& text) {
@@ -376,14 +405,12 @@ void Main::addMessage(const QString& text) {
 void Main::showProgress(const QString& text, ProgressMode mode) {
     if (text.isEmpty()) {
         m_progress->setText({});
-        m_progress->hide();
         return;
     }
     if (activeWindowMinimised())
         return;
     m_progress->setText(
         mode == ProgressMode::Add ? m_progress->text() + QLatin1String("\r\n") + text : text);
-    m_progress->show();
 }
 
 bool Main::activeWindowMinimised() const {
@@ -403,9 +430,11 @@ void Main::loadSavedServers() {
 }
 
 void Main::startup() {
+    restoreWindowState();
     SharedState& state = m_session.state();
     state.loading = true;
     m_settings.setPath(state.files.settingsFile);
+    m_settings.removeStaleTemporary();
     loadSavedServers();
     m_pages.messages->loadSets();
 
@@ -485,25 +514,35 @@ void Main::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (!m_closing)
+        saveWindowState();
     m_closing = true;
     // The secondary windows go with the main window, so the program ends.
     for (QWidget* window :
          {static_cast<QWidget*>(m_prefs.data()), static_cast<QWidget*>(m_hob.data()),
-          static_cast<QWidget*>(m_about.data()), static_cast<QWidget*>(m_progress)})
+          static_cast<QWidget*>(m_about.data())})
         if (window)
             window->close();
     event->accept();
 }
 
-void Main::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+void Main::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The address is where typing starts; later activations leave the focus where it was.
+    if (!m_shownBefore)
         m_w.comserver->setFocus();
-    QMainWindow::changeEvent(event);
+    m_shownBefore = true;
 }
 
 bool Main::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_w.txtprefix && event->type() == QEvent::FocusOut && m_prefixChanged &&
-        !writeRemoteUser(m_settings, m_w.txtprefix->text())) {
+    if (watched != m_w.txtprefix || event->type() != QEvent::FocusOut || !m_prefixChanged)
+        return QMainWindow::eventFilter(watched, event);
+    // The prefix goes into every broadcast as well as into the file.
+    const QString refusal =
+        unsupportedTextRefusal({{QStringLiteral("user prefix"), m_w.txtprefix->text()}});
+    if (!refusal.isEmpty()) {
+        m_session.dialogs().message(refusal, kUnsupportedTitle, Dialogs::Icon::Exclamation);
+    } else if (!writeRemoteUser(m_settings, m_w.txtprefix->text())) {
         m_session.dialogs().message(QStringLiteral("Failed to write the user prefix to INI file") +
                                         QLatin1String("\rError code ") +
                                         QString::number(m_settings.errorCode()) +
@@ -511,4 +550,107 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
                                     QStringLiteral("INI Write Fail"), Dialogs::Icon::Exclamation);
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// --- Status bar and window state ----------------------------------------------------------
+
+void Main::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    m_connectionText = named(new QLabel(bar), "lblconnection");
+    m_busy = named(new QProgressBar(bar), "busyindicator");
+    m_busy->setRange(0, 0); // no end known: it only says that something is under way
+    m_busy->setTextVisible(false);
+    m_busy->setMaximumSize(80, m_connectionText->fontMetrics().height());
+    m_busy->setAccessibleName(QStringLiteral("Busy"));
+    m_cancel = named(new QPushButton(QStringLiteral("Cancel"), bar), "cmdcancel");
+    m_cancel->setToolTip(
+        QStringLiteral("Withdraw the commands waiting to go and the one under way"));
+    m_cancel->setFocusPolicy(Qt::TabFocus);
+    bar->addWidget(m_connectionText);
+    bar->addWidget(m_progress, 1);
+    bar->addPermanentWidget(m_busy);
+    bar->addPermanentWidget(m_cancel);
+
+    RconClient& client = m_session.client();
+    connect(&client, &RconClient::busyChanged, this, &Main::showBusy);
+    connect(&client, &RconClient::idleNow, this, &Main::showBusy);
+    connect(m_cancel, &QPushButton::clicked, this, &Main::cancelClicked);
+    connect(&m_session, &Session::connectionChanged, this, [this] {
+        m_gameStatus.clear();
+        showConnection();
+    });
+    connect(m_connect, &ConnectController::gameStatusRead, this,
+            [this](const QString& gametype, const QString& map) {
+                QStringList parts;
+                if (!gametype.isEmpty())
+                    parts << QLatin1String("game type ") + gametype;
+                if (!map.isEmpty())
+                    parts << QLatin1String("map ") + map;
+                m_gameStatus = parts.join(QLatin1String(", "));
+                showConnection();
+            });
+    showConnection();
+    showBusy();
+}
+
+void Main::showConnection() {
+    QString server = m_w.comserver->currentText().trimmed();
+    if (server.contains(QLatin1Char(':'))) // an IPv6 address
+        server = QLatin1Char('[') + server + QLatin1Char(']');
+    const QString address = server + QLatin1Char(':') + m_w.comport->currentText().trimmed();
+    switch (m_session.connection()) {
+    case ConnectionState::Disconnected:
+        m_connectionText->setText(QStringLiteral("Not connected"));
+        break;
+    case ConnectionState::Connecting:
+        m_connectionText->setText(QLatin1String("Connecting to ") + address);
+        break;
+    case ConnectionState::Connected:
+        m_connectionText->setText(
+            QLatin1String("Connected to ") + address +
+            (m_gameStatus.isEmpty() ? QString() : QLatin1String(", ") + m_gameStatus));
+        break;
+    }
+}
+
+void Main::showBusy() {
+    const bool busy = !m_session.client().idle();
+    const bool wasBusy = !m_busy->isHidden();
+    m_busy->setVisible(busy);
+    m_cancel->setEnabled(busy);
+    // A progress text stays only while its exchange runs (a text shown before the exchange's
+    // first request stays up until it ends).
+    if (wasBusy && !busy)
+        hideProgress();
+}
+
+void Main::cancelClicked() {
+    // A connect whose password the server has not taken yet ends unconnected.
+    m_session.client().cancelAll();
+}
+
+void Main::fitToScreen() {
+    // The desktop adds a frame and a title bar around the window.
+    const QSize room = screen()->availableGeometry().size() - QSize(24, 64);
+    resize(QSize(1400, 820).boundedTo(room).expandedTo(minimumSizeHint()));
+}
+
+QString Main::windowStateFile() {
+    return QFileInfo(m_session.state().files.settingsFile)
+        .dir()
+        .filePath(QStringLiteral("vostrel-window.ini"));
+}
+
+void Main::restoreWindowState() {
+    if (!QFileInfo::exists(windowStateFile()))
+        return;
+    const QSettings state(windowStateFile(), QSettings::IniFormat);
+    restoreGeometry(state.value(QStringLiteral("geometry")).toByteArray());
+    m_body->restoreState(state.value(QStringLiteral("splitter")).toByteArray());
+}
+
+void Main::saveWindowState() {
+    QSettings state(windowStateFile(), QSettings::IniFormat);
+    state.setValue(QStringLiteral("geometry"), saveGeometry());
+    state.setValue(QStringLiteral("splitter"), m_body->saveState());
 }

@@ -20,18 +20,25 @@ class PreferencesDialog;
 class HobWindow;
 class AboutDialog;
 class QMenu;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QSplitter;
 
 // The main window. It lays out the connection row, the logs and the ten pages, and wires
 // the menus and pages together; the pages and controllers hold the behaviour.
 class Main : public QMainWindow, public OutputSink {
     Q_OBJECT
 public:
+    // The RCON pane keeps this many lines; older ones drop off the top.
+    static constexpr int kRconPaneLines = 5000;
+
     // The files go where `files` says (the settings file is read at startup()).
     Main(Dialogs& dialogs, const FileLocations& files, QWidget* parent = nullptr);
     ~Main() override;
 
-    // The load handler: settings, saved servers, message sets, options, then the automatic
-    // connect and cycler start when the options ask for them.
+    // The load handler: the window's remembered size, settings, saved servers, message sets,
+    // options, then the automatic connect and cycler start when the options ask for them.
     void startup();
 
     Session& session() { return m_session; }
@@ -56,7 +63,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -64,6 +71,15 @@ private:
     QWidget* buildLeftColumn();
     void buildPages();
     void buildMenus();
+    void buildStatusBar();
+    void showConnection();
+    void showBusy();
+    void cancelClicked();
+    void fitToScreen();
+    // The file beside the settings file that remembers the window's geometry and splitter.
+    QString windowStateFile();
+    void restoreWindowState();
+    void saveWindowState();
     void loadSavedServers();
     void startCyclerIfAsked();
     // The unload handler; returns false when the operator chose to stay.
@@ -74,6 +90,11 @@ private:
     MainWidgets m_w;
     Pages m_pages;
     ProgressNotice* m_progress = nullptr;
+    QSplitter* m_body = nullptr;
+    QLabel* m_connectionText = nullptr;
+    QProgressBar* m_busy = nullptr;
+    QPushButton* m_cancel = nullptr;
+    QString m_gameStatus; // "game type x, map y" once the connect has read them
     LogActions* m_logs = nullptr;
     ConnectController* m_connect = nullptr;
     ConsoleController* m_console = nullptr;
@@ -83,4 +104,5 @@ private:
     QPointer<AboutDialog> m_about;
     bool m_prefixChanged = false;
     bool m_closing = false;
+    bool m_shownBefore = false;
 };

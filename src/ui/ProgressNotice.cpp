@@ -1,33 +1,36 @@
 #include "ProgressNotice.h"
 
-#include <QGroupBox>
-#include <QLabel>
+#include <QHBoxLayout>
 #include <QPlainTextEdit>
-#include <QVBoxLayout>
 
-ProgressNotice::ProgressNotice(QWidget* parent) : QWidget(parent, Qt::Tool) {
+ProgressNotice::ProgressNotice(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmprogress"));
-    setWindowTitle(QStringLiteral("Progress..."));
-    auto* frame = new QGroupBox(this);
-    frame->setObjectName(QStringLiteral("Frame1"));
-    auto* heading = new QLabel(QStringLiteral("Progress..."), frame);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(12);
-    font.setBold(true);
-    heading->setFont(font);
-    m_txtprogress = new QPlainTextEdit(frame);
+    m_txtprogress = new QPlainTextEdit(this);
     m_txtprogress->setObjectName(QStringLiteral("txtprogress"));
-    m_txtprogress->setReadOnly(true);
     m_txtprogress->setAccessibleName(QStringLiteral("Progress"));
-    auto* inner = new QVBoxLayout(frame);
-    inner->addWidget(heading);
-    inner->addWidget(m_txtprogress);
-    auto* outer = new QVBoxLayout(this);
-    outer->addWidget(frame);
-    resize(320, 160);
+    m_txtprogress->setReadOnly(true);
+    m_txtprogress->setFocusPolicy(Qt::NoFocus);
+    m_txtprogress->setFrameShape(QFrame::NoFrame);
+    m_txtprogress->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_txtprogress->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_txtprogress->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_txtprogress->viewport()->setAutoFillBackground(false);
+    m_txtprogress->document()->setDocumentMargin(0);
+    m_txtprogress->setFixedHeight(m_txtprogress->fontMetrics().height() + 2);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_txtprogress);
+    hide();
 }
 
 void ProgressNotice::setText(const QString& text) {
+    setVisible(!text.isEmpty());
+    if (text == m_text)
+        return;
     m_text = text;
-    m_txtprogress->setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    const QString lines = QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    m_txtprogress->setPlainText(lines);
+    m_txtprogress->setToolTip(lines.trimmed());
+    // The newest step is the last line.
+    m_txtprogress->moveCursor(QTextCursor::End);
 }

@@ -31,7 +31,7 @@ Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Ic
     if (buttons == Buttons::Ok) {
         m_open.removeIf([](const QPointer<QMessageBox>& box) { return box.isNull(); });
         for (const QPointer<QMessageBox>& box : std::as_const(m_open))
-            if (box->windowTitle() == title && box->text() == shown)
+            if (box->isVisible() && box->windowTitle() == title && box->text() == shown)
                 return Answer::Ok;
         auto* box = new QMessageBox(toQt(icon), title, shown, QMessageBox::Ok, m_parent);
         box->setAttribute(Qt::WA_DeleteOnClose);

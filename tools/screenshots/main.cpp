@@ -1,5 +1,6 @@
-// Renders the main window with each of its pages, and the secondary windows, to PNG files,
-// so the layout can be looked at without a display: vostrel-screenshots <folder>
+// Renders the main window with each of its pages, at its opening size and at the smallest
+// size it is made for (1024x640), and the secondary windows, to PNG files, so the layout can
+// be looked at without a display: vostrel-screenshots <folder>
 // The window is connected to an in-process simulated server and its pages are read from it
 // first, so the pictures show real content. Dialogs are accepted and printed.
 #include "ui/Main.h"
@@ -73,15 +74,31 @@ int main(int argc, char* argv[]) {
     }
 
     QTabWidget* tabs = main.widgets().SSTab;
-    for (int i = 0; i < tabs->count(); ++i) {
-        tabs->setCurrentIndex(i);
-        QApplication::processEvents();
-        const QString name = tabs->tabText(i)
-                                 .toLower()
-                                 .remove(QLatin1Char(':'))
-                                 .replace(QLatin1Char(' '), QLatin1Char('_'));
-        main.grab().save(out.filePath(QStringLiteral("main_%1_%2.png").arg(i).arg(name)));
+    for (const QSize size : {main.size(), QSize(1024, 640)}) {
+        main.resize(size);
+        const QString prefix = size == QSize(1024, 640) ? QStringLiteral("small_") : QString();
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            QApplication::processEvents();
+            const QString name = tabs->tabText(i)
+                                     .toLower()
+                                     .remove(QLatin1Char(':'))
+                                     .replace(QLatin1Char(' '), QLatin1Char('_'));
+            main.grab().save(
+                out.filePath(QStringLiteral("%1main_%2_%3.png").arg(prefix).arg(i).arg(name)));
+        }
     }
+    // The status bar while a read-out is under way.
+    tabs->setCurrentIndex(3);
+    sim.setReplyDelayMs(400);
+    click(main, "cmdpopwep");
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 200)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    main.grab().save(out.filePath(QStringLiteral("small_main_busy.png")));
+    settle(main);
+    sim.setReplyDelayMs(0);
     PreferencesDialog prefs(main.session(), main.settings());
     prefs.fill();
     prefs.show();
