@@ -19,13 +19,18 @@ public:
           m_context(context), m_hasContext(context), m_done(std::move(done)),
           m_onStep(std::move(onStep)) {
         m_client.hold(context);
+        // A cancel also ends a plan that waits before its next step.
+        connect(&client, &RconClient::cancelled, this, [this] {
+            if (!m_ended)
+                finish(false);
+        });
     }
 
     bool ended() const { return m_ended; }
 
     void next() {
-        // The context is going: nothing more is sent for it.
-        if (m_hasContext && !m_context)
+        // Ended already, or the context is going: nothing more is sent for it.
+        if (m_ended || (m_hasContext && !m_context))
             return;
         if (m_index >= m_plan.size()) {
             finish(true);

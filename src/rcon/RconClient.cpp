@@ -241,6 +241,7 @@ void RconClient::cancelAll() {
             pending.done(Reply{Reply::Status::Cancelled, {}});
         removeWork(pending.owner);
     }
+    emit cancelled();
     checkIdle();
 }
 

@@ -68,6 +68,8 @@ public:
 signals:
     void busyChanged(QObject* context, bool busy);
     void idleNow();
+    // Everything was cancelled: a sequence waiting between two of its requests ends too.
+    void cancelled();
     // The socket was closed because of a socket error (not by close()).
     void closedByError(const QString& description);
 

@@ -156,6 +156,12 @@ void ConnectController::connectToServer() {
         refuseField(QStringLiteral("Please provide all fields, Server, Port and password"));
         return;
     }
+    const QString refusal = connectionRowRefusal(server, portText, password);
+    if (!refusal.isEmpty()) {
+        m_session.dialogs().message(refusal, kUnsupportedTitle, Dialogs::Icon::Exclamation);
+        m_session.hideProgress();
+        return;
+    }
     const std::optional<quint16> port = parsePort(portText);
     if (!port) {
         refuseField(QStringLiteral("Please provide a port number from 1 to 65535"));
@@ -212,8 +218,7 @@ void ConnectController::openAndProbe(const Target& target, const QHostAddress& a
 }
 
 void ConnectController::probeAnswered(const Target& target, const Reply& reply) {
-    if (reply.status == Reply::Status::Cancelled)
-        return; // disconnected meanwhile
+    // Refused, cancelled (a Cancel, the connection lost) or no route: no connection.
     if (!reply.went() || !m_session.client().isOpen()) {
         closeAndStop();
         return;
@@ -246,8 +251,7 @@ void ConnectController::probeAnswered(const Target& target, const Reply& reply) 
 void ConnectController::readGameStatus(bool quietly) {
     progress(QStringLiteral("Asking server for status"), ProgressMode::Replace, quietly);
     m_session.send(Request::statusQuery(), this, [this, quietly](const Reply& reply) {
-        if (reply.status == Reply::Status::Cancelled)
-            return;
+        // Without the server's details (none came, or a Cancel) the connect ends here.
         if (reply.status != Reply::Status::Replied) {
             finishConnect(quietly);
             return;
@@ -263,8 +267,10 @@ void ConnectController::readRotation(bool quietly) {
     progress(QStringLiteral("Asking server for Map rotation"), ProgressMode::Add, quietly);
     m_session.send(Request::listing(QStringLiteral("cvarlist sv_maprotation")), this,
                    [this, quietly](const Reply& reply) {
-                       if (reply.status == Reply::Status::Cancelled)
+                       if (reply.status == Reply::Status::Cancelled) {
+                           finishConnect(quietly);
                            return;
+                       }
                        if (reply.status == Reply::Status::Replied)
                            m_pages.misc->showServerRotation(
                                getquoted(reply.text, QStringLiteral("sv_maprotation")));
@@ -276,8 +282,10 @@ void ConnectController::readCfgFiles(bool quietly) {
     progress(QStringLiteral("Asking server for cfg files"), ProgressMode::Add, quietly);
     m_session.send(Request::listing(QStringLiteral("fdir *.cfg")), this,
                    [this, quietly](const Reply& reply) {
-                       if (reply.status == Reply::Status::Cancelled)
+                       if (reply.status == Reply::Status::Cancelled) {
+                           finishConnect(quietly);
                            return;
+                       }
                        if (reply.status == Reply::Status::Replied) {
                            if (!reply.text.contains(QLatin1Char('\n')))
                                m_session.addMessage(

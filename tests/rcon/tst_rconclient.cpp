@@ -360,15 +360,26 @@ void TestRconClient::planLogsWhatWentAndStopsAtARefusal() {
     QVERIFY(settle());
     QCOMPARE(sim->receivedCommands(), (QStringList{"say a1", "say a2", "say b1"}));
 
+    // A cancel ends a plan that waits before its next step.
+    sim->clearReceived();
+    const qsizetype heard = stepsHeard.size();
+    run({Step{Request::shown("say w1"), {}, 3}, Step{Request::shown("say w2")}});
+    QTRY_COMPARE(stepsHeard.size(), heard + 1);
+    client->cancelAll();
+    QVERIFY(settle());
+    QCOMPARE(sim->receivedCommands(), QStringList{"say w1"});
+    QCOMPARE(outcomes.size(), 4);
+    QVERIFY(!outcomes[3].completed);
+
     // Refused at its first step: one box, nothing logged, nothing more sent.
     client->close();
     sim->clearReceived();
     run({Step{Request::shown("say c"), "c went"}, Step{Request::shown("say d"), "d went"}});
     QVERIFY(settle());
     QCOMPARE(out->log.size(), 3);
-    QCOMPARE(outcomes.size(), 4);
-    QCOMPARE(outcomes[3].went, 0);
-    QVERIFY(!outcomes[3].completed);
+    QCOMPARE(outcomes.size(), 5);
+    QCOMPARE(outcomes[4].went, 0);
+    QVERIFY(!outcomes[4].completed);
     QVERIFY(sim->received().isEmpty());
     QCOMPARE(dialogs->messageTitles().count("Not connected"), 1);
 }
