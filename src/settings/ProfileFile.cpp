@@ -3,17 +3,13 @@
 #include "PrivateFiles.h"
 #include "rcon/Wire1252.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSaveFile>
 
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -219,38 +215,37 @@ bool ProfileFile::write(const QList<Entry>& entries) {
     if (!privatefiles::makeFolderFor(target))
         return fail(int(QFileDevice::OpenError),
                     QStringLiteral("Cannot create the folder ") + QFileInfo(target).absolutePath());
-    const QString temporary = temporaryPath();
-    QFile file(temporary);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate, privatefiles::kOwnerOnly) ||
-        !file.setPermissions(privatefiles::kOwnerOnly) || file.write(bytes) != bytes.size() ||
-        !file.flush()) {
+    // The new text goes to a temporary beside the file, reaches the disk, and then takes the
+    // old one's place in one step: a reader sees the old text or the new, never a mix. The
+    // temporary is its owner's alone from its first byte on, whatever the mode of the file it
+    // replaces.
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(privatefiles::kOwnerOnly) ||
+        file.write(bytes) != bytes.size() || !file.commit()) {
         const int code = int(file.error());
         const QString description = file.errorString();
-        file.close();
-        QFile::remove(temporary);
+        file.cancelWriting();
         return fail(code, description);
-    }
-#ifdef Q_OS_UNIX
-    ::fsync(file.handle()); // the new text is on disk before it takes the old one's place
-#endif
-    file.close();
-    // The one step that replaces the file: a reader sees the old text or the new, never a mix.
-    if (std::rename(QFile::encodeName(temporary).constData(),
-                    QFile::encodeName(target).constData()) != 0) {
-        const int error = errno;
-        QFile::remove(temporary);
-        return fail(int(QFileDevice::RenameError), qt_error_string(error));
     }
     return true;
 }
 
-QString ProfileFile::temporaryPath() const {
-    return writeTarget(m_path) + QLatin1String(".saving");
+QStringList ProfileFile::staleTemporaries() const {
+    if (m_path.isEmpty())
+        return {};
+    const QFileInfo target(writeTarget(m_path));
+    // A save names its temporary after the file and six characters of its own.
+    const QStringList names = target.dir().entryList({target.fileName() + QLatin1String(".??????")},
+                                                     QDir::Files | QDir::Hidden | QDir::System);
+    QStringList paths;
+    for (const QString& name : names)
+        paths << target.dir().filePath(name);
+    return paths;
 }
 
 void ProfileFile::removeStaleTemporary() const {
-    if (!m_path.isEmpty())
-        QFile::remove(temporaryPath());
+    for (const QString& path : staleTemporaries())
+        QFile::remove(path);
 }
 
 namespace profile {

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // An INI file with the rules of the Windows private-profile functions: section and key
 // names match without regard to case, a missing or empty key gives the default, a read
@@ -49,9 +50,9 @@ public:
     // Every entry, in order, in one replace of the file: all of them or none.
     bool write(const QList<Entry>& entries);
 
-    // The temporary a write uses beside the file. One left by a write that was cut short is
-    // removed with removeStaleTemporary() at start-up.
-    QString temporaryPath() const;
+    // Temporaries that writes cut short left beside the file ("vostrel.ini.Ab3dE9"): they hold
+    // a copy of it, passwords included, and are removed at start-up.
+    QStringList staleTemporaries() const;
     void removeStaleTemporary() const;
 
     int errorCode() const { return m_errorCode; }
