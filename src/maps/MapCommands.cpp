@@ -15,12 +15,9 @@ Plan rotatePlan() {
 }
 
 Plan setRotationPlan(const QString& rotation) {
-    QString line = rotation;
-    line.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    // A line break in the rotation goes as a blank, as in every command the client sends.
     return {Step{
-        Request::unechoed(QStringLiteral("sv_maprotationcurrent \"") + line + QLatin1Char('"')),
+        Request::unechoed(QStringLiteral("sv_maprotationcurrent \"") + rotation + QLatin1Char('"')),
         QStringLiteral("Set Map rotation to Custom choice.")}};
 }
 

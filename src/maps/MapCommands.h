@@ -10,8 +10,8 @@ Plan loadPlan(const QString& map);
 Plan restartPlan();
 Plan rotatePlan();
 
-// The edited rotation as the server's current one; the rotation is one console line, so a
-// line break in it goes as a blank.
+// The edited rotation as the server's current one (one console line: the client sends a line
+// break in it as a blank).
 Plan setRotationPlan(const QString& rotation);
 // Executes a CFG file of the server, named without its ".cfg".
 Plan execPlan(const QString& cfgName);

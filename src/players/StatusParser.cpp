@@ -1,25 +1,12 @@
 #include "StatusParser.h"
 
+#include "rcon/ReplyText.h"
+
 #include <QStringList>
 
 #include <optional>
 
 namespace {
-
-// Blanks pad the report's columns; whether or not the client collapsed them, a run of blanks
-// is one separator.
-QString collapseBlanks(const QString& text) {
-    if (!text.contains(QLatin1String("  ")))
-        return text;
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        if (c == u' ' && out.endsWith(u' '))
-            continue;
-        out += c;
-    }
-    return out;
-}
 
 bool isDigits(QStringView s) {
     if (s.isEmpty())
@@ -175,7 +162,9 @@ StatusReport parseStatusReply(const QString& reply) {
     StatusReport report;
     if (reply.isEmpty())
         return report;
-    const QString text = collapseBlanks(reply);
+    // Blanks pad the report's columns; whether or not the client collapsed them, a run of
+    // blanks is one separator.
+    const QString text = replytext::collapseBlanks(reply);
     const QStringView view(text);
 
     qsizetype pos = 0;

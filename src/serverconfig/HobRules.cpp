@@ -7,12 +7,6 @@
 
 namespace hob {
 
-std::optional<int> percentage(const QString& text) {
-    if (!numbers::wholeInRange(text, 0, 100))
-        return std::nullopt;
-    return int(*numbers::wholeValue(text));
-}
-
 WaveCheck checkWave(const QString& text) {
     const std::optional<double> value = numbers::parse(text);
     if (!value)
@@ -20,7 +14,7 @@ WaveCheck checkWave(const QString& text) {
     return *value < 1 || *value > 30 ? WaveCheck::OutOfRange : WaveCheck::Ok;
 }
 
-int scrollPosition(const QString& value) {
+int percentageShown(const QString& value) {
     return std::clamp(listing::leadingWhole(value), 0, 100);
 }
 

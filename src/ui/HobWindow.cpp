@@ -125,7 +125,7 @@ HobWindow::HobWindow(Session& session, QWidget* parent)
         if (table.at(i).kind == hob::Kind::Check)
             m_controls[i]->setState(numbers::wholeOrZero(table.at(i).initial));
         else if (table.at(i).kind == hob::Kind::Percentage)
-            m_controls[i]->spinBox()->setValue(hob::scrollPosition(table.at(i).initial));
+            m_controls[i]->spinBox()->setValue(hob::percentageShown(table.at(i).initial));
         else
             m_controls[i]->setText(table.at(i).initial);
         m_controls[i]->clearChanged();
@@ -219,7 +219,7 @@ void HobWindow::applyListing(const QString& reply) {
             control.setText(value);
             break;
         case hob::Kind::Percentage:
-            control.spinBox()->setValue(hob::scrollPosition(value));
+            control.spinBox()->setValue(hob::percentageShown(value));
             break;
         }
         control.clearChanged();

@@ -24,8 +24,8 @@ namespace {
 constexpr int kNone = -99999;
 using Wave = hob::WaveCheck;
 
-void value(const char* text, bool numeric, int whole, int scroll, Wave wave) {
-    QTest::newRow(text) << QString(text) << numeric << whole << scroll << wave;
+void value(const char* text, bool numeric, int whole, int shown, Wave wave) {
+    QTest::newRow(text) << QString(text) << numeric << whole << shown << wave;
 }
 
 } // namespace
@@ -33,8 +33,8 @@ void value(const char* text, bool numeric, int whole, int scroll, Wave wave) {
 void TestConfigTables::valueRules_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("numeric");
-    QTest::addColumn<int>("whole");  // kNone: no whole value in 16 bits
-    QTest::addColumn<int>("scroll"); // a percentage bar's position for the value read
+    QTest::addColumn<int>("whole"); // kNone: no whole value in 16 bits
+    QTest::addColumn<int>("shown"); // what a percentage box shows for the value read
     QTest::addColumn<Wave>("wave");
 
     // Halves go to the even neighbour, everywhere.
@@ -71,10 +71,9 @@ void TestConfigTables::valueRules() {
         return whole != kNone && whole >= low && whole <= high ? whole : kNone;
     };
     QCOMPARE(numbers::wholeInRange(text, 0, 1440), within(0, 1440) != kNone);
-    // A box takes 0 unticked, 1 ticked or 2 greyed; a percentage runs from 0 to 100.
+    // A box takes 0 unticked, 1 ticked or 2 greyed.
     QCOMPARE(listing::checkState(text).value_or(kNone), within(0, 2));
-    QCOMPARE(hob::percentage(text).value_or(kNone), within(0, 100));
-    QTEST(hob::scrollPosition(text), "scroll");
+    QTEST(hob::percentageShown(text), "shown");
     QTEST(hob::checkWave(text), "wave");
 }
 
