@@ -1,14 +1,31 @@
 #include "Session.h"
 
+#include "app/Dialogs.h"
 #include "rcon/OutputSink.h"
 
 Session::Session(Dialogs& dialogs, OutputSink& out, QObject* parent)
-    : QObject(parent), m_dialogs(dialogs), m_out(out), m_client(dialogs, out, this) {}
+    : QObject(parent), m_dialogs(dialogs), m_out(out), m_client(dialogs, out, this) {
+    connect(&m_client, &RconClient::passwordRefused, this, &Session::passwordRefused);
+}
+
+// The password was taken when the connection was made: a refusal now means it was changed on
+// the server. Said once; every later refusal is plain in the pane and the log.
+void Session::passwordRefused() {
+    if (m_connection != ConnectionState::Connected || m_passwordRefusalSaid)
+        return;
+    m_passwordRefusalSaid = true;
+    const QString text =
+        QStringLiteral("The server refused the RCON password (it may have been changed)");
+    m_out.addMessage(text);
+    m_dialogs.message(text, QStringLiteral("Password refused"), Dialogs::Icon::Exclamation);
+}
 
 void Session::setConnection(ConnectionState state) {
     if (state == m_connection)
         return;
     m_connection = state;
+    if (state != ConnectionState::Connected)
+        m_passwordRefusalSaid = false;
     emit connectionChanged(state);
 }
 

@@ -45,9 +45,12 @@ signals:
     void connectionChanged(ConnectionState state);
 
 private:
+    void passwordRefused();
+
     Dialogs& m_dialogs;
     OutputSink& m_out;
     SharedState m_state;
     RconClient m_client;
     ConnectionState m_connection = ConnectionState::Disconnected;
+    bool m_passwordRefusalSaid = false; // once a connection
 };

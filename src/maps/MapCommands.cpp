@@ -3,15 +3,15 @@
 namespace mapcommands {
 
 Plan loadPlan(const QString& map) {
-    return {Step{Request::noWait(QStringLiteral("map ") + map)}};
+    return {Step{Request::loading(QStringLiteral("map ") + map)}};
 }
 
 Plan restartPlan() {
-    return {Step{Request::noWait(QStringLiteral("map_restart")), QStringLiteral("Map Restart")}};
+    return {Step{Request::loading(QStringLiteral("map_restart")), QStringLiteral("Map Restart")}};
 }
 
 Plan rotatePlan() {
-    return {Step{Request::noWait(QStringLiteral("map_rotate")), QStringLiteral("Map Rotate")}};
+    return {Step{Request::loading(QStringLiteral("map_rotate")), QStringLiteral("Map Rotate")}};
 }
 
 Plan setRotationPlan(const QString& rotation) {

@@ -13,11 +13,19 @@ struct Request {
     // The reply stays out of the RCON pane and its runs of blanks are collapsed: a listing
     // the program reads for itself.
     bool quiet = false;
-    // Once a reply is in, the pane shows ">>RCON sent [time] command" below it.
+    // The pane shows ">>RCON sent [time] command" above the reply.
     bool echo = true;
     // False: sent and done. For commands after which the server is busy (map loads and
     // restarts) and for lines typed by the operator, whose answers come as they come.
     bool waitForReply = true;
+    // A command after which the server loads a map: it answers only to refuse, so it goes once
+    // and a short silence counts as taken.
+    bool silenceIsTaken = false;
+    // False: sent once, never again while unanswered, and no box when nothing comes back (a
+    // message the players would read twice).
+    bool resend = true;
+    // Where the operator typed the text, named in the box when the text cannot be sent.
+    QString origin;
 
     // A command whose reply the operator sees in the pane, with the echo line.
     static Request shown(const QString& command) { return {command}; }
@@ -27,6 +35,22 @@ struct Request {
     static Request listing(const QString& command) { return {command, false, true, false}; }
     // Sent and not waited for.
     static Request noWait(const QString& command) { return {command, false, false, false, false}; }
+    // A map load or restart: sent once, answered only by a refusal.
+    static Request loading(const QString& command) {
+        Request request{command, false, false, false};
+        request.silenceIsTaken = true;
+        return request;
+    }
+    // A message to the players: waited for, never repeated.
+    static Request message(const QString& command) {
+        Request request = unechoed(command);
+        request.resend = false;
+        return request;
+    }
+    Request& from(const QString& field) {
+        origin = field;
+        return *this;
+    }
     // The public status query.
     static Request statusQuery() { return {QStringLiteral("getstatus"), true, true, false}; }
 };
@@ -36,9 +60,11 @@ struct Reply {
         Replied,      // the text holds every datagram of the reply, in arrival order
         NoReply,      // sent (and sent again) but never answered
         Sent,         // sent and not waited for
+        Silent,       // a map load or restart went and the server said nothing: it is loading
         NotConnected, // refused: no server connected, nothing sent
         NoRoute,      // refused: the server's network cannot be reached, nothing sent
         SendFailed,   // refused: the datagram could not be sent
+        Unsendable,   // refused: the code page cannot hold the text, or it is too long
         Cancelled,    // withdrawn before it went: a disconnect or a cancel
     };
     Status status = Status::Cancelled;
@@ -46,7 +72,8 @@ struct Reply {
 
     // The command left for the server (it may have acted on it even without an answer).
     bool went() const {
-        return status == Status::Replied || status == Status::NoReply || status == Status::Sent;
+        return status == Status::Replied || status == Status::NoReply || status == Status::Sent ||
+               status == Status::Silent;
     }
 };
 

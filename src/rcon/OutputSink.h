@@ -17,6 +17,8 @@ public:
     // Shows or extends the progress notice; an empty text hides it.
     virtual void showProgress(const QString& text, ProgressMode mode = ProgressMode::Replace) = 0;
     void hideProgress() { showProgress(QString()); }
+    // Shows what the server last refused until the next action; an empty text clears it.
+    virtual void showRefusal(const QString& text) { Q_UNUSED(text); }
     // Whether the program's active window is minimised (unknown counts as not minimised).
     virtual bool activeWindowMinimised() const = 0;
 };

@@ -6,3 +6,15 @@ Step settingStep(const Request& request, const QString& logLine) {
         end = logLine.indexOf(QLatin1String(" changed"));
     return Step{request, logLine, 0, end < 0 ? logLine : logLine.left(end)};
 }
+
+Step actionStep(const Request& request, const QString& logLine, const QString& what) {
+    Step step{request, logLine};
+    step.what = what;
+    return step;
+}
+
+Step announcementStep(const Request& request, const QString& logLine) {
+    Step step{request, logLine};
+    step.announces = true;
+    return step;
+}

@@ -8,7 +8,7 @@
 // One command of a sequence a button sends.
 struct Step {
     Request request;
-    // The message-log line written once the command went; empty writes nothing.
+    // The message-log line written once the server took the command; empty writes nothing.
     QString logLine;
     // Clock seconds the server needs to act on this command before the next one goes (beyond
     // the client's own pacing).
@@ -16,12 +16,20 @@ struct Step {
     // What the command sets, as the log names it. When the reply says the server did not take
     // the command, the log reads "<subject> not changed: <why>" instead of the log line.
     QString subject;
+    // What the command does, as the log names it: when the server refuses it the log reads
+    // "<what> not done: <the server's words>", when it does not answer "<what>: no answer
+    // from the server (it may have been applied)". Empty: the log line stands for it.
+    QString what;
+    // A "say" that tells the players what the steps before it did: it goes only when the
+    // server took every one of them.
+    bool announces = false;
 
     friend bool operator==(const Step& a, const Step& b) {
         return a.request.command == b.request.command && a.request.echo == b.request.echo &&
                a.request.quiet == b.request.quiet &&
                a.request.waitForReply == b.request.waitForReply && a.logLine == b.logLine &&
-               a.waitAfter == b.waitAfter && a.subject == b.subject;
+               a.waitAfter == b.waitAfter && a.subject == b.subject && a.what == b.what &&
+               a.announces == b.announces;
     }
 };
 
@@ -31,3 +39,8 @@ using Plan = QList<Step>;
 // A step that sets something, logged as "<what> updated..." or "<what> changed...": when
 // the server does not take it, the log says "<what> not changed: <why>" instead.
 Step settingStep(const Request& request, const QString& logLine);
+// A step that does something, logged as logLine when taken and as "<what> not done: ..." when
+// refused.
+Step actionStep(const Request& request, const QString& logLine, const QString& what);
+// A "say" that announces what the steps before it did.
+Step announcementStep(const Request& request, const QString& logLine = {});

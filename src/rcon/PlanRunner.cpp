@@ -2,7 +2,6 @@
 
 #include "OutputSink.h"
 #include "RconClient.h"
-#include "ReplyText.h"
 #include "WaitClock.h"
 
 #include <QPointer>
@@ -28,10 +27,23 @@ public:
 
     bool ended() const { return m_ended; }
 
+    bool actsOnServer() const {
+        for (const Step& step : m_plan)
+            if (!step.logLine.isEmpty() || !step.what.isEmpty() || !step.subject.isEmpty())
+                return true;
+        return false;
+    }
+
     void next() {
         // Ended already, or the context is going: nothing more is sent for it.
         if (m_ended || (m_hasContext && !m_context))
             return;
+        if (m_index == 0 && !m_started) {
+            m_started = true;
+            // A new action: the refusal of the one before is no longer news.
+            if (actsOnServer())
+                m_out.showRefusal({});
+        }
         if (m_index >= m_plan.size()) {
             finish(true);
             return;
@@ -47,27 +59,76 @@ private:
             return;
         }
         const Step& step = m_plan.at(m_index);
-        const QString refusal = step.subject.isEmpty() || reply.status != Reply::Status::Replied
-                                    ? QString()
-                                    : replytext::refusalOf(reply.text, step.request.command);
-        if (!refusal.isEmpty())
-            m_out.addMessage(step.subject + QLatin1String(" not changed: ") + refusal);
-        else if (!step.logLine.isEmpty())
-            m_out.addMessage(step.logLine);
+        const Outcome outcome = judge(step.request, reply);
+        logOutcome(step, outcome);
+        if (!outcome.taken())
+            m_everyStepTaken = false;
         ++m_outcome.went;
         if (m_onStep)
-            m_onStep(m_index, reply);
+            m_onStep(m_index, reply, outcome);
+        advance(step.waitAfter);
+    }
+
+    void advance(double waitAfter) {
         ++m_index;
-        if (step.waitAfter > 0 && m_index < m_plan.size())
-            QTimer::singleShot(WaitClock::instance().toMs(step.waitAfter), this,
-                               [this] { next(); });
+        // Players hear of a change only when the server made it.
+        while (m_index < m_plan.size() && m_plan.at(m_index).announces && !m_everyStepTaken)
+            ++m_index;
+        if (waitAfter > 0 && m_index < m_plan.size())
+            QTimer::singleShot(WaitClock::instance().toMs(waitAfter), this, [this] { next(); });
         else
             next();
+    }
+
+    void logOutcome(const Step& step, const Outcome& outcome) {
+        const QString what = !step.subject.isEmpty() ? step.subject
+                             : !step.what.isEmpty()  ? step.what
+                                                     : step.logLine;
+        switch (outcome.kind) {
+        case Outcome::Kind::Taken:
+        case Outcome::Kind::TakenAtNextMap:
+            if (!step.logLine.isEmpty())
+                m_out.addMessage(outcome.kind == Outcome::Kind::TakenAtNextMap && !restartFollows()
+                                     ? step.logLine + QLatin1String(" (from the next map)")
+                                     : step.logLine);
+            return;
+        case Outcome::Kind::Refused: {
+            m_outcome.refusals << outcome.serverWords;
+            const QString line =
+                what.isEmpty()
+                    ? step.request.command + QLatin1String(" not done: ") + outcome.serverWords
+                : step.subject.isEmpty()
+                    ? what + QLatin1String(" not done: ") + outcome.serverWords
+                    : what + QLatin1String(" not changed: ") + outcome.serverWords;
+            if (!what.isEmpty())
+                m_out.addMessage(line);
+            m_out.showRefusal(line);
+            return;
+        }
+        case Outcome::Kind::NoAnswer:
+            if (!what.isEmpty() && step.request.waitForReply)
+                m_out.addMessage(what +
+                                 QLatin1String(": no answer from the server (it may have been "
+                                               "applied)"));
+            return;
+        case Outcome::Kind::NotSent:
+            return;
+        }
+    }
+
+    // A later step of the plan loads a map or restarts it: what waits for the next map is
+    // applied by the plan itself.
+    bool restartFollows() const {
+        for (qsizetype i = m_index + 1; i < m_plan.size(); ++i)
+            if (m_plan.at(i).request.silenceIsTaken)
+                return true;
+        return false;
     }
 
     void finish(bool completed) {
         m_ended = true;
         m_outcome.completed = completed;
+        m_outcome.allTaken = completed && m_everyStepTaken;
         if (m_done)
             m_done(m_outcome);
         m_client.release(m_context);
@@ -80,9 +141,11 @@ private:
     QPointer<QObject> m_context;
     const bool m_hasContext;
     bool m_ended = false;
+    bool m_started = false;
     PlanHandler m_done;
     StepHandler m_onStep;
     qsizetype m_index = 0;
+    bool m_everyStepTaken = true;
     PlanOutcome m_outcome;
 };
 

@@ -1,5 +1,6 @@
 #include "RconClient.h"
 
+#include "Outcome.h"
 #include "OutputSink.h"
 #include "ReplyText.h"
 #include "WaitClock.h"
@@ -12,8 +13,19 @@
 
 namespace {
 
-const QString kHeader = QString(4, QChar(0xFF));
-const QChar kEchoMark(0x18);
+const QByteArray kHeader(4, char(0xFF));
+// Every reply datagram starts with one of these: the stock engine's "print" and line feed,
+// or the "n" of another engine of the family.
+const QByteArray kPrintHeader = kHeader + "print\n";
+const QByteArray kShortHeader = kHeader + "n";
+
+QByteArray withoutHeader(QByteArray bytes) {
+    if (bytes.startsWith(kPrintHeader))
+        bytes.remove(0, kPrintHeader.size());
+    else if (bytes.startsWith(kShortHeader))
+        bytes.remove(0, kShortHeader.size());
+    return bytes;
+}
 
 int clockMs(double seconds) {
     return int(WaitClock::instance().toMs(seconds));
@@ -94,9 +106,39 @@ void RconClient::onSocketError(QAbstractSocket::SocketError error) {
 
 // ---- the queue ----
 
+QString RconClient::unsendableReason(const Request& request) const {
+    const QString source = request.origin.isEmpty() ? QStringLiteral("The command")
+                                                    : QStringLiteral("The ") + request.origin;
+    const QString missing = wire1252::unsupportedCharacters(request.command);
+    if (!missing.isEmpty())
+        return source + QLatin1String(" holds characters the game server cannot show: ") + missing +
+               QLatin1String("\rNothing was sent. Please use only the characters of Western "
+                             "European text (Windows-1252).");
+    if (request.command.size() > kMaxCommandBytes)
+        return source + QStringLiteral(" is %1 characters long; one request holds at most %2.\r"
+                                       "Nothing was sent.")
+                            .arg(request.command.size())
+                            .arg(kMaxCommandBytes);
+    return {};
+}
+
 void RconClient::send(const Request& request, QObject* context, ReplyHandler done) {
     Request oneLineRequest = request;
     oneLineRequest.command = oneLine(request.command);
+    const QString refusal = unsendableReason(oneLineRequest);
+    if (!refusal.isEmpty()) {
+        m_dialogs.message(refusal, QStringLiteral("Not sent"), Dialogs::Icon::Exclamation);
+        // Answered from the event loop, as every request is.
+        QPointer<QObject> guard(context);
+        const bool hasContext = context;
+        addWork(context);
+        QTimer::singleShot(0, this, [this, guard, hasContext, context, done = std::move(done)] {
+            if (done && (!hasContext || guard))
+                done(Reply{Reply::Status::Unsendable, {}});
+            removeWork(context);
+        });
+        return;
+    }
     m_queue.append(Pending{oneLineRequest, context, context, std::move(done)});
     addWork(context);
     schedulePump();
@@ -149,10 +191,10 @@ void RconClient::transmit() {
     }
     const Request& request = m_current->request;
     const QString password = m_password ? m_password() : QString();
-    const QString text = request.outOfBand ? QString(kHeader + request.command)
-                                           : QString(kHeader + QLatin1String("rcon ") + password +
-                                                     QLatin1Char(' ') + request.command);
-    const QByteArray datagram = wire1252::encode(text);
+    const QString text =
+        request.outOfBand ? request.command
+                          : QLatin1String("rcon ") + password + QLatin1Char(' ') + request.command;
+    const QByteArray datagram = kHeader + wire1252::encode(text);
     ++m_attempt;
     if (!request.outOfBand)
         m_lastRconSendMs = WaitClock::instance().nowMs();
@@ -171,20 +213,26 @@ void RconClient::transmit() {
         complete(Reply::Status::Sent);
         return;
     }
-    m_attemptTimer.start(clockMs(request.outOfBand ? kStatusQuerySeconds : kAttemptSeconds));
+    m_attemptTimer.start(clockMs(request.outOfBand        ? kStatusQuerySeconds
+                                 : request.silenceIsTaken ? kLoadingAnswerSeconds
+                                                          : kAttemptSeconds));
 }
 
 void RconClient::attemptTimedOut() {
     if (!m_current || m_gotData)
         return;
     const Request& request = m_current->request;
+    if (request.silenceIsTaken) {
+        complete(Reply::Status::Silent);
+        return;
+    }
     // A command the server may have run but whose answer was lost goes again, as long as
     // someone still waits for it.
-    if (!request.outOfBand && !m_orphaned && m_attempt < kAttempts) {
+    if (!request.outOfBand && request.resend && !m_orphaned && m_attempt < kAttempts) {
         start();
         return;
     }
-    if (!request.outOfBand && !m_orphaned && !m_out.activeWindowMinimised())
+    if (!request.outOfBand && request.resend && !m_orphaned && !m_out.activeWindowMinimised())
         m_dialogs.message(QStringLiteral("No response from server in 15 seconds\n"
                                          "Could be server loading map! or \n"
                                          "Fragmented UDP packets which routers do not pass on\n"
@@ -197,11 +245,8 @@ void RconClient::replyComplete() {
     if (!m_current)
         return;
     const Request& request = m_current->request;
-    if (request.echo && !request.outOfBand)
-        m_out.appendRcon(QLatin1String(">>RCON sent [") +
-                         QTime::currentTime().toString(QStringLiteral("hh:mm:ss")) +
-                         QLatin1String("] ") + kEchoMark + request.command + kEchoMark +
-                         QLatin1String("\r\n"));
+    if (!request.outOfBand && replytext::isPasswordRefusal(m_text))
+        emit passwordRefused(m_text.trimmed());
     complete(Reply::Status::Replied, request.quiet ? replytext::collapseBlanks(m_text) : m_text);
 }
 
@@ -302,6 +347,20 @@ void RconClient::forgetContext(QObject* context) {
 
 // ---- replies ----
 
+void RconClient::showInPane(const QString& text) {
+    if (text.isEmpty())
+        return;
+    QString lines = text;
+    lines.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    // A reply (or its echo) starts on a line of its own; a reply split inside a line goes on
+    // where its previous datagram stopped.
+    const bool continuesReply = m_current && m_gotData;
+    if (!m_paneAtLineStart && !continuesReply)
+        lines.prepend(QLatin1String("\r\n"));
+    m_paneAtLineStart = text.endsWith(QLatin1Char('\n'));
+    m_out.appendRcon(lines);
+}
+
 void RconClient::onReadyRead() {
     while (m_socket && m_socket->hasPendingDatagrams()) {
         const QNetworkDatagram datagram = m_socket->receiveDatagram(kMaxDatagram + 1);
@@ -321,12 +380,16 @@ void RconClient::handleDatagram(QByteArray bytes) {
                                          "I bet you did CVARLIST ;)"),
                           QStringLiteral("Truncated data"), Dialogs::Icon::Information);
     }
-    QString text = wire1252::decode(bytes);
-    text.remove(kHeader + QLatin1String("print\n"));
+    const QString text = wire1252::decode(withoutHeader(std::move(bytes)));
     const bool collecting = m_current && m_attempt > 0 && m_current->request.waitForReply;
     const bool quiet = collecting ? m_current->request.quiet : m_lastQuiet;
+    // The echo stands above the reply, as on a console (also above a reply kept out of it).
+    if (collecting && !m_gotData && m_current->request.echo && !m_current->request.outOfBand)
+        showInPane(QLatin1String(">>RCON sent [") +
+                   QTime::currentTime().toString(QStringLiteral("hh:mm:ss")) + QLatin1String("] ") +
+                   m_current->request.command + QLatin1Char('\n'));
     if (!quiet)
-        m_out.appendRcon(QString(text).replace(QLatin1Char('\n'), QLatin1String("\r\n")));
+        showInPane(text);
     if (!collecting)
         return;
     m_text += text;

@@ -34,6 +34,12 @@ public:
     // Nothing on the wire marks the last datagram of a reply: it is complete once the line
     // has been quiet this long.
     static constexpr double kQuietSeconds = 0.05;
+    // A map load or restart is answered only when refused, and at once; after this long
+    // without an answer the server is taken to be loading.
+    static constexpr double kLoadingAnswerSeconds = 1;
+    // The longest command framed in one request: the engine drops a datagram longer than its
+    // message buffer of 16,384 bytes, so the command leaves room for the frame and password.
+    static constexpr int kMaxCommandBytes = 16000;
 
     RconClient(Dialogs& dialogs, OutputSink& out, QObject* parent = nullptr);
     ~RconClient() override;
@@ -51,7 +57,9 @@ public:
 
     // Queues a request. `done` runs once, from the event loop, with the outcome; it is dropped
     // (and the request withdrawn) when `context` is destroyed first. A null context never
-    // withdraws. A command is one console line: a line break in it goes as a blank.
+    // withdraws. A command is one console line: a line break in it goes as a blank. A command
+    // the code page cannot hold, or longer than one request frames, is refused with a box and
+    // ends Unsendable; nothing of it is sent.
     void send(const Request& request, QObject* context, ReplyHandler done = {});
     // Ends every queued request and the one on the wire as Cancelled.
     void cancelAll();
@@ -72,6 +80,8 @@ signals:
     void cancelled();
     // The socket was closed because of a socket error (not by close()).
     void closedByError(const QString& description);
+    // A reply said the password is wrong (or that the server has none).
+    void passwordRefused(const QString& serverWords);
 
 private:
     struct Pending {
@@ -91,6 +101,8 @@ private:
     void onReadyRead();
     void onSocketError(QAbstractSocket::SocketError error);
     void handleDatagram(QByteArray bytes);
+    void showInPane(const QString& text);
+    QString unsendableReason(const Request& request) const;
     void addWork(const QObject* owner);
     void removeWork(const QObject* owner);
     void forgetContext(QObject* context);
@@ -113,6 +125,8 @@ private:
     // Datagrams that arrive between requests follow the mode of the request before them.
     bool m_lastQuiet = false;
     qint64 m_lastRconSendMs = -1;
+    // The pane's last line is complete: the next reply starts at the left edge.
+    bool m_paneAtLineStart = true;
     QHash<const QObject*, int> m_work;
 
     QTimer m_pumpTimer;

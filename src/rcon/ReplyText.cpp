@@ -1,7 +1,5 @@
 #include "ReplyText.h"
 
-#include <QRegularExpression>
-
 namespace replytext {
 
 QString collapseBlanks(const QString& text) {
@@ -13,20 +11,6 @@ QString collapseBlanks(const QString& text) {
         collapsed += c;
     }
     return collapsed;
-}
-
-QString refusalOf(const QString& reply, const QString& command) {
-    for (QStringView line : QStringView(reply).split(QLatin1Char('\n'))) {
-        line = line.trimmed();
-        if (line.startsWith(QLatin1String("unknown command"), Qt::CaseInsensitive)) {
-            // The name as sent: the first word, up to a blank or the quote of a quoted value.
-            const qsizetype end = command.indexOf(QRegularExpression(QStringLiteral("[ \"]")));
-            return QStringLiteral("the server does not know ") + command.left(end);
-        }
-        if (line.startsWith(QLatin1String("usage:"), Qt::CaseInsensitive))
-            return QStringLiteral("the server answered ") + line.toString();
-    }
-    return {};
 }
 
 } // namespace replytext

@@ -40,4 +40,21 @@ QByteArray encode(const QString& text) {
     return bytes;
 }
 
+QString unsupportedCharacters(const QString& text) {
+    QString missing;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (encodeOne(c.unicode()) != '?' || c == QLatin1Char('?'))
+            continue;
+        // A character outside the 16-bit range is a pair of surrogates: one character.
+        const qsizetype length =
+            c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        i += length - 1;
+        if (!missing.contains(character))
+            missing += character;
+    }
+    return missing;
+}
+
 } // namespace wire1252

@@ -10,5 +10,8 @@ namespace wire1252 {
 
 QString decode(const QByteArray& bytes);
 QByteArray encode(const QString& text);
+// The characters of the text that the code page cannot hold, each once; empty when it holds
+// them all.
+QString unsupportedCharacters(const QString& text);
 
 } // namespace wire1252

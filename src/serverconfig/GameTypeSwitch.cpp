@@ -39,7 +39,7 @@ QString command(const GameType& type) {
 
 Plan switchPlan(const GameType& type) {
     return {Step{Request::unechoed(command(type)), type.logText, kSecondsBeforeRestart},
-            Step{Request::noWait(QStringLiteral("map_restart"))}};
+            Step{Request::loading(QStringLiteral("map_restart"))}};
 }
 
 } // namespace gametypes

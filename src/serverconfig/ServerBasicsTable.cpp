@@ -94,7 +94,7 @@ Plan fieldPlan(const Field& field, const QString& value) {
 Plan setPasswordPlan(const QString& password) {
     return {Step{Request::unechoed(QStringLiteral("g_password \"") + password + QLatin1Char('"')),
                  QStringLiteral("Server password added"), kSecondsBeforeRestart},
-            Step{Request::noWait(QStringLiteral("map_restart"))}};
+            Step{Request::loading(QStringLiteral("map_restart"))}};
 }
 
 Plan removePasswordPlan() {

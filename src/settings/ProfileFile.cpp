@@ -269,20 +269,7 @@ qint16 toNumber(const QString& value) {
 }
 
 QString unsupportedCharacters(const QString& text) {
-    QString missing;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        // A character outside the 16-bit range is a pair of surrogates: one character.
-        const qsizetype length =
-            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
-                ? 2
-                : 1;
-        const QString character = text.mid(i, length);
-        i += length - 1;
-        if (wire1252::decode(wire1252::encode(character)) != character &&
-            !missing.contains(character))
-            missing += character;
-    }
-    return missing;
+    return wire1252::unsupportedCharacters(text);
 }
 
 } // namespace profile

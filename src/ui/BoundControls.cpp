@@ -180,12 +180,12 @@ void sendPlanFor(Session& session, QObject* context, const Plan& plan,
         if (done)
             done(outcome);
     };
-    session.run(plan, context, std::move(ended), [controls, plan](int index, const Reply& reply) {
-        // A value the server did not take is still a change to send.
-        if (index < controls.size() && controls.at(index) &&
-            replytext::refusalOf(reply.text, plan.at(index).request.command).isEmpty())
-            controls.at(index)->clearChanged();
-    });
+    session.run(plan, context, std::move(ended),
+                [controls](int index, const Reply&, const Outcome& outcome) {
+                    // A value the server did not take is still a change to send.
+                    if (index < controls.size() && controls.at(index) && !outcome.refused())
+                        controls.at(index)->clearChanged();
+                });
 }
 
 void sendChanged(Session& session, QObject* context, const QString& question,

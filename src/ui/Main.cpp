@@ -413,6 +413,12 @@ void Main::showProgress(const QString& text, ProgressMode mode) {
         mode == ProgressMode::Add ? m_progress->text() + QLatin1String("\r\n") + text : text);
 }
 
+void Main::showRefusal(const QString& text) {
+    m_refusal->setText(text);
+    m_refusal->setToolTip(text);
+    m_refusal->setVisible(!text.isEmpty());
+}
+
 bool Main::activeWindowMinimised() const {
     const QWidget* active = QApplication::activeWindow();
     return (active ? active : this)->isMinimized();
@@ -557,6 +563,10 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
 void Main::buildStatusBar() {
     QStatusBar* bar = statusBar();
     m_connectionText = named(new QLabel(bar), "lblconnection");
+    m_refusal = named(new QLabel(bar), "lbllastrefusal");
+    m_refusal->setAccessibleName(QStringLiteral("Last refusal"));
+    m_refusal->setStyleSheet(QStringLiteral("color: #b00000"));
+    m_refusal->hide();
     m_busy = named(new QProgressBar(bar), "busyindicator");
     m_busy->setRange(0, 0); // no end known: it only says that something is under way
     m_busy->setTextVisible(false);
@@ -567,6 +577,7 @@ void Main::buildStatusBar() {
         QStringLiteral("Withdraw the commands waiting to go and the one under way"));
     m_cancel->setFocusPolicy(Qt::TabFocus);
     bar->addWidget(m_connectionText);
+    bar->addWidget(m_refusal);
     bar->addWidget(m_progress, 1);
     bar->addPermanentWidget(m_busy);
     bar->addPermanentWidget(m_cancel);

@@ -54,6 +54,7 @@ public:
     void addMessage(const QString& text) override;
     void showProgress(const QString& text, ProgressMode mode = ProgressMode::Replace) override;
     using OutputSink::hideProgress;
+    void showRefusal(const QString& text) override;
     bool activeWindowMinimised() const override;
 
     void openPreferences();
@@ -92,6 +93,7 @@ private:
     ProgressNotice* m_progress = nullptr;
     QSplitter* m_body = nullptr;
     QLabel* m_connectionText = nullptr;
+    QLabel* m_refusal = nullptr;
     QProgressBar* m_busy = nullptr;
     QPushButton* m_cancel = nullptr;
     QString m_gameStatus; // "game type x, map y" once the connect has read them

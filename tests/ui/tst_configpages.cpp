@@ -306,7 +306,7 @@ void TestConfigPages::settingsTheServerDoesNotKnow() {
     QCOMPARE(h.commands().size(), 5);
     QCOMPARE(
         logOldestFirst(h).mid(0, 2),
-        (QStringList{"S&D Grace period not changed: the server does not know scr_sd_graceperiod",
+        (QStringList{"S&D Grace period not changed: unknown command: scr_sd_graceperiod",
                      "S&D Round length updated to 4"}));
     auto* mp40 = h.find<QCheckBox>("chkmp40");
     auto* bar = h.find<QCheckBox>("chkbar");
@@ -315,7 +315,7 @@ void TestConfigPages::settingsTheServerDoesNotKnow() {
     h.sim.clearReceived();
     QVERIFY(h.click("cmdwepsetserv"));
     QCOMPARE(h.commands().size(), 2);
-    QVERIFY(h.messageLog().contains("MP40 not changed: the server does not know scr_allow_mp40"));
+    QVERIFY(h.messageLog().contains("MP40 not changed: unknown command: scr_allow_mp40"));
     // Only the refused box is still a change to send.
     h.sim.clearReceived();
     QVERIFY(h.click("cmdwepsetserv"));

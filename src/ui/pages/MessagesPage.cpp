@@ -706,8 +706,7 @@ void MessagesPage::sendOneOffMessage(const QString& userPrefix) {
     if (message.isEmpty())
         return;
     const QString text = userPrefix + QLatin1Char(' ') + message;
-    // A broadcast has nothing to wait for.
-    m_session.run(
-        {Step{Request::noWait(sayCommand(text)), QStringLiteral("Message to server>> ") + text}},
-        this);
+    m_session.run({Step{Request::message(sayCommand(text)).from(QStringLiteral("message")),
+                        QStringLiteral("Message to server>> ") + text}},
+                  this);
 }

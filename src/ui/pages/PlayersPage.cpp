@@ -562,15 +562,18 @@ void PlayersPage::kickDuePlayers() {
     watch.cleanUp();
     if (kicks.isEmpty())
         return;
-    m_session.run(kicks, m_listWork, {}, [this, kickedSlots](int index, const Reply&) {
-        for (int r = 0; r < m_msfplayers->rowCount(); ++r) {
-            const QTableWidgetItem* numCell = m_msfplayers->item(r, playercol::Num);
-            if (numCell && numCell->text() == kickedSlots.at(index)) {
-                removeDataRow(r);
-                break;
-            }
-        }
-    });
+    m_session.run(kicks, m_listWork, {},
+                  [this, kickedSlots](int index, const Reply&, const Outcome& outcome) {
+                      if (!outcome.taken())
+                          return;
+                      for (int r = 0; r < m_msfplayers->rowCount(); ++r) {
+                          const QTableWidgetItem* numCell = m_msfplayers->item(r, playercol::Num);
+                          if (numCell && numCell->text() == kickedSlots.at(index)) {
+                              removeDataRow(r);
+                              break;
+                          }
+                      }
+                  });
 }
 
 void PlayersPage::applyStartupOptions(const Options& options) {

@@ -132,18 +132,22 @@ void WeaponsPage::riflesOnlyClicked() {
     // rest of the page stays as the operator left it.
     const QList<weapons::BaseWeapon>& table = weapons::baseWeapons();
     Plan plan;
-    for (int i = 0; i < m_boxes.size(); ++i)
-        plan << Step{Request::shown(varcommand::command(varcommand::Form::Quoted, m_boxes[i]->tag(),
-                                                        QString::number(table.at(i).riflesOnly)))};
+    for (int i = 0; i < m_boxes.size(); ++i) {
+        Step step{Request::shown(varcommand::command(varcommand::Form::Quoted, m_boxes[i]->tag(),
+                                                     QString::number(table.at(i).riflesOnly)))};
+        step.subject = m_boxes[i]->tag();
+        plan << step;
+    }
     m_boxes.first()->setState(table.first().riflesOnly);
     m_session.run(
         plan, this,
         [this](const PlanOutcome& outcome) {
-            if (outcome.completed)
+            if (outcome.allTaken)
                 m_session.addMessage(QStringLiteral("Server set to rifles only"));
         },
-        [this](int index, const Reply&) {
-            m_boxes[index]->clearChanged();
+        [this](int index, const Reply&, const Outcome& outcome) {
+            if (!outcome.refused())
+                m_boxes[index]->clearChanged();
             if (index + 1 < m_boxes.size())
                 m_boxes[index + 1]->setState(weapons::baseWeapons().at(index + 1).riflesOnly);
         });
@@ -164,10 +168,13 @@ void WeaponsPage::noSnipersClicked() {
             changed << m_boxes[i];
     }
     Plan plan;
-    for (BoundControl* box : std::as_const(changed))
-        plan << Step{Request::shown(box->command(varcommand::Form::Quoted))};
+    for (BoundControl* box : std::as_const(changed)) {
+        Step step{Request::shown(box->command(varcommand::Form::Quoted))};
+        step.subject = box->tag();
+        plan << step;
+    }
     bound::sendPlanFor(m_session, this, plan, changed, [this](const PlanOutcome& outcome) {
-        if (outcome.completed)
+        if (outcome.allTaken)
             m_session.addMessage(QStringLiteral("No snipers set on server."));
     });
 }
