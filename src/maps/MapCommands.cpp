@@ -3,7 +3,9 @@
 namespace mapcommands {
 
 Plan loadPlan(const QString& map) {
-    return {Step{Request::loading(QStringLiteral("map ") + map)}};
+    Step step{Request::loading(QStringLiteral("map ") + map)};
+    step.what = QStringLiteral("Load map ") + map;
+    return {step};
 }
 
 Plan restartPlan() {
@@ -16,18 +18,20 @@ Plan rotatePlan() {
 
 Plan setRotationPlan(const QString& rotation) {
     // A line break in the rotation goes as a blank, as in every command the client sends.
-    return {Step{
-        Request::unechoed(QStringLiteral("sv_maprotationcurrent \"") + rotation + QLatin1Char('"')),
-        QStringLiteral("Set Map rotation to Custom choice.")}};
+    return {actionStep(
+        Request::unechoed(QStringLiteral("sv_maprotationcurrent \"") + rotation + QLatin1Char('"'))
+            .from(QStringLiteral("rotation")),
+        QStringLiteral("Set Map rotation to Custom choice."), QStringLiteral("Set Map rotation"))};
 }
 
 Plan execPlan(const QString& cfgName) {
-    return {Step{Request::unechoed(QStringLiteral("exec ") + cfgName + QLatin1String(".cfg")),
-                 QStringLiteral("Performed EXEC of ") + cfgName}};
+    return {actionStep(Request::unechoed(QStringLiteral("exec ") + cfgName + QLatin1String(".cfg")),
+                       QStringLiteral("Performed EXEC of ") + cfgName,
+                       QStringLiteral("EXEC of ") + cfgName)};
 }
 
-Request listRequest() {
-    Request request = Request::shown(QStringLiteral("dir maps/mp bsp"));
+Request listRequest(const QString& folder) {
+    Request request = Request::shown(QStringLiteral("dir ") + folder + QLatin1String(" bsp"));
     request.quiet = true;
     return request;
 }

@@ -2,8 +2,8 @@
 
 #include "rcon/Plan.h"
 
-// What the map buttons send. The server is busy loading after each of these and answers late
-// or not at all, so none waits for a reply.
+// What the map buttons send. The server answers a map load, restart or rotation only to refuse
+// it: after that it is busy loading.
 namespace mapcommands {
 
 Plan loadPlan(const QString& map);
@@ -16,8 +16,11 @@ Plan setRotationPlan(const QString& rotation);
 // Executes a CFG file of the server, named without its ".cfg".
 Plan execPlan(const QString& cfgName);
 
-// The listing of the maps the server has; its reply shows only the echo line in the pane.
-Request listRequest();
+// The folders that hold the multiplayer maps: the stock game's, then that of ioquake3-based
+// servers, asked when the first lists nothing.
+inline const QStringList kMapFolders{QStringLiteral("maps/mp"), QStringLiteral("maps")};
+// The listing of the maps in a folder; its reply shows only the echo line in the pane.
+Request listRequest(const QString& folder = kMapFolders.first());
 // How often the listing is asked for when its reply comes without the list.
 inline constexpr int kListTries = 3;
 

@@ -24,6 +24,9 @@ struct Request {
     // False: sent once, never again while unanswered, and no box when nothing comes back (a
     // message the players would read twice).
     bool resend = true;
+    // False: the requester tells the operator itself when every attempt went unanswered, so
+    // the client shows no box of its own.
+    bool boxWhenUnanswered = true;
     // Where the operator typed the text, named in the box when the text cannot be sent.
     QString origin;
 

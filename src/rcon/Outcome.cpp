@@ -18,14 +18,14 @@ const QRegularExpression& refusalPattern() {
                                                            "|server is not running"
                                                            "|bad rconpassword"
                                                            "|no rconpassword set on the server"
-                                                           "|\\S+ is read only\\.?$"
-                                                           "|\\S+ is write protected\\.?$)"),
+                                                           "|\\w+ is read only\\.?$"
+                                                           "|\\w+ is write protected\\.?$)"),
                                             QRegularExpression::CaseInsensitiveOption);
     return pattern;
 }
 
 const QRegularExpression& latchedPattern() {
-    static const QRegularExpression pattern(QStringLiteral("^\\S+ will be changed upon restarting"),
+    static const QRegularExpression pattern(QStringLiteral("^\\w+ will be changed upon restarting"),
                                             QRegularExpression::CaseInsensitiveOption);
     return pattern;
 }

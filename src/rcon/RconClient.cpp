@@ -19,14 +19,6 @@ const QByteArray kHeader(4, char(0xFF));
 const QByteArray kPrintHeader = kHeader + "print\n";
 const QByteArray kShortHeader = kHeader + "n";
 
-QByteArray withoutHeader(QByteArray bytes) {
-    if (bytes.startsWith(kPrintHeader))
-        bytes.remove(0, kPrintHeader.size());
-    else if (bytes.startsWith(kShortHeader))
-        bytes.remove(0, kShortHeader.size());
-    return bytes;
-}
-
 int clockMs(double seconds) {
     return int(WaitClock::instance().toMs(seconds));
 }
@@ -52,6 +44,14 @@ RconClient::RconClient(Dialogs& dialogs, OutputSink& out, QObject* parent)
     connect(&m_paceTimer, &QTimer::timeout, this, &RconClient::transmit);
     connect(&m_attemptTimer, &QTimer::timeout, this, &RconClient::attemptTimedOut);
     connect(&m_quietTimer, &QTimer::timeout, this, &RconClient::replyComplete);
+}
+
+QString RconClient::datagramText(QByteArray datagram) {
+    if (datagram.startsWith(kPrintHeader))
+        datagram.remove(0, kPrintHeader.size());
+    else if (datagram.startsWith(kShortHeader))
+        datagram.remove(0, kShortHeader.size());
+    return wire1252::decode(datagram);
 }
 
 RconClient::~RconClient() {
@@ -232,7 +232,8 @@ void RconClient::attemptTimedOut() {
         start();
         return;
     }
-    if (!request.outOfBand && request.resend && !m_orphaned && !m_out.activeWindowMinimised())
+    if (!request.outOfBand && request.resend && request.boxWhenUnanswered && !m_orphaned &&
+        !m_out.activeWindowMinimised())
         m_dialogs.message(QStringLiteral("No response from server in 15 seconds\n"
                                          "Could be server loading map! or \n"
                                          "Fragmented UDP packets which routers do not pass on\n"
@@ -380,7 +381,7 @@ void RconClient::handleDatagram(QByteArray bytes) {
                                          "I bet you did CVARLIST ;)"),
                           QStringLiteral("Truncated data"), Dialogs::Icon::Information);
     }
-    const QString text = wire1252::decode(withoutHeader(std::move(bytes)));
+    const QString text = datagramText(std::move(bytes));
     const bool collecting = m_current && m_attempt > 0 && m_current->request.waitForReply;
     const bool quiet = collecting ? m_current->request.quiet : m_lastQuiet;
     // The echo stands above the reply, as on a console (also above a reply kept out of it).

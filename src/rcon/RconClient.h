@@ -42,6 +42,9 @@ public:
     static constexpr int kMaxCommandBytes = 16000;
 
     RconClient(Dialogs& dialogs, OutputSink& out, QObject* parent = nullptr);
+
+    // The text of one reply datagram, without the header either engine puts before it.
+    static QString datagramText(QByteArray datagram);
     ~RconClient() override;
 
     // The password is read at each send (the text of the password box).

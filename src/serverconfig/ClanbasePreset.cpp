@@ -56,11 +56,12 @@ QString startLine() {
 Plan plan() {
     Plan steps;
     const QStringList all = commands();
+    // Each refused command is logged by its name; the players hear of the rules only when the
+    // server took every one.
     for (const QString& command : all)
-        steps << Step{Request::unechoed(command)};
-    // Said once the first command went, so a refused preset logs nothing.
+        steps << actionStep(Request::unechoed(command), {}, command);
     steps.first().logLine = startLine();
-    steps << Step{Request::unechoed(announcement())};
+    steps << announcementStep(Request::unechoed(announcement()));
     return steps;
 }
 

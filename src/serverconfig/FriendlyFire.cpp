@@ -36,8 +36,8 @@ QString announcement(int value) {
 Plan changePlan(int value) {
     if (value < 0 || value >= modes().size())
         return {};
-    return {Step{Request::unechoed(command(value))},
-            Step{Request::unechoed(announcement(value)), modes().at(value).logText}};
+    return {Step{Request::unechoed(command(value)), modes().at(value).logText},
+            announcementStep(Request::unechoed(announcement(value)))};
 }
 
 } // namespace friendlyfire

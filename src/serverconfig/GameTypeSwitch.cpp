@@ -38,8 +38,10 @@ QString command(const GameType& type) {
 }
 
 Plan switchPlan(const GameType& type) {
-    return {Step{Request::unechoed(command(type)), type.logText, kSecondsBeforeRestart},
-            Step{Request::loading(QStringLiteral("map_restart"))}};
+    Step change = actionStep(Request::unechoed(command(type)), type.logText,
+                             QStringLiteral("Game type change to ") + type.word);
+    change.waitAfter = kSecondsBeforeRestart;
+    return {change, Step{Request::loading(QStringLiteral("map_restart"))}};
 }
 
 } // namespace gametypes

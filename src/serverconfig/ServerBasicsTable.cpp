@@ -83,23 +83,30 @@ QString friendlyFireVariable() {
 }
 
 Plan fieldPlan(const Field& field, const QString& value) {
+    const QString origin = field.label.trimmed();
     Plan steps{
-        Step{Request::shown(varcommand::command(field.form, field.tag, value)), field.logLine}};
+        settingStep(Request::shown(varcommand::command(field.form, field.tag, value)).from(origin),
+                    field.logLine)};
     if (!field.secondTag.isEmpty())
-        steps << Step{Request::shown(varcommand::command(field.form, field.secondTag, value)),
-                      field.logLine};
+        steps << settingStep(
+            Request::shown(varcommand::command(field.form, field.secondTag, value)).from(origin),
+            field.logLine);
     return steps;
 }
 
 Plan setPasswordPlan(const QString& password) {
-    return {Step{Request::unechoed(QStringLiteral("g_password \"") + password + QLatin1Char('"')),
-                 QStringLiteral("Server password added"), kSecondsBeforeRestart},
-            Step{Request::loading(QStringLiteral("map_restart"))}};
+    Step setPassword =
+        actionStep(Request::unechoed(QStringLiteral("g_password \"") + password + QLatin1Char('"'))
+                       .from(QStringLiteral("join password")),
+                   QStringLiteral("Server password added"), QStringLiteral("Server password"));
+    setPassword.waitAfter = kSecondsBeforeRestart;
+    return {setPassword, Step{Request::loading(QStringLiteral("map_restart"))}};
 }
 
 Plan removePasswordPlan() {
-    return {Step{Request::unechoed(QStringLiteral("g_password \"\"")),
-                 QStringLiteral("Server password Removed")}};
+    return {actionStep(Request::unechoed(QStringLiteral("g_password \"\"")),
+                       QStringLiteral("Server password Removed"),
+                       QStringLiteral("Server password removal"))};
 }
 
 QString commonFrameCaption() {

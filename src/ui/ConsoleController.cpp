@@ -72,9 +72,12 @@ void ConsoleController::sendClicked() {
         direct->setEditText(command);
     }
 
-    // A typed line's answer comes as it comes; the pane shows it.
-    m_session.send(Request::noWait(command), this);
-    m_session.addMessage(command);
+    // A typed line's answer comes as it comes; the pane shows it. The log keeps what went.
+    m_session.send(Request::noWait(command).from(QStringLiteral("console command")), this,
+                   [this, command](const Reply& reply) {
+                       if (reply.went())
+                           m_session.addMessage(command);
+                   });
 
     direct->lineEdit()->selectAll();
     direct->setFocus();

@@ -5,6 +5,7 @@
 #include "rcon/WaitClock.h"
 #include "rcon/Wire1252.h"
 #include "simserver/SimServer.h"
+#include "support/Captures.h"
 #include "support/Harness.h"
 #include "support/ScriptedDialogs.h"
 #include "support/Settle.h"
@@ -53,6 +54,8 @@ private slots:
     void datagramsAreUnframedTruncatedAndFiltered();
     void everyByteValueSurvivesTheWire();
     void planLogsWhatWentAndStopsAtARefusal();
+    void judgeReadsEveryReply_data();
+    void judgeReadsEveryReply();
     void getquotedLooksUpValues_data();
     void getquotedLooksUpValues();
 
@@ -417,6 +420,67 @@ void TestRconClient::getquotedLooksUpValues() {
     QFETCH(QString, key);
     QFETCH(QString, value);
     QCOMPARE(getquoted(reply, key), value);
+}
+
+void TestRconClient::judgeReadsEveryReply_data() {
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("words");
+    const auto row = [](const char* name, const QString& reply, Outcome::Kind kind,
+                        const char* words = "") {
+        QTest::newRow(name) << reply << int(kind) << QString::fromUtf8(words);
+    };
+    const auto captured = [](const char* file) {
+        QString text;
+        for (const QByteArray& datagram : captures::datagrams(file))
+            text += RconClient::datagramText(datagram);
+        return text;
+    };
+    using K = Outcome::Kind;
+    // Replies of a real server.
+    for (const char* file :
+         {"getstatus.bin", "rcon_clientkick_0.bin", "rcon_clientkick_done.bin",
+          "rcon_cvarlist_sv_star.bin", "rcon_dir_maps_bsp.bin", "rcon_fdir_star_cfg.bin",
+          "rcon_serverinfo.bin", "rcon_status.bin", "rcon_status_no_players.bin"})
+        row(file, captured(file), K::Taken);
+    row("rcon_set_latched.bin", captured("rcon_set_latched.bin"), K::TakenAtNextMap);
+    row("rcon_clientkick_not_active.bin", captured("rcon_clientkick_not_active.bin"), K::Refused,
+        "Client 1 is not active");
+    row("rcon_exec_missing.bin", captured("rcon_exec_missing.bin"), K::Refused,
+        "couldn't exec vostreltest.cfg");
+    row("rcon_map_missing.bin", captured("rcon_map_missing.bin"), K::Refused,
+        "Can't find map maps/mp_brecourt.bsp");
+    row("rcon_status_wrong_password.bin", captured("rcon_status_wrong_password.bin"), K::Refused,
+        "Bad rconpassword.");
+    row("rcon_tempbanclient_unknown.bin", captured("rcon_tempbanclient_unknown.bin"), K::Refused,
+        "unknown command: tempbanclient");
+    row("rcon_unknown_other_engine.bin", captured("rcon_unknown_other_engine.bin"), K::Refused,
+        "Unknown command \"scr_sd_graceperiod\"");
+    // Every refusal the engines print, in any letter case, indented or coloured, after chat.
+    const char* refusals[] = {"No rconpassword set on the server.",
+                              "Usage: kick <player name>",
+                              "usage: dir <directory> [extension]",
+                              "Bad client slot: 40",
+                              "Player Kyon shi is not on the server",
+                              "Cannot kick host player",
+                              "Server is not running.",
+                              "sv_hostname is read only.",
+                              "sv_cheats is write protected."};
+    for (const char* refusal : refusals)
+        row(refusal, QString::fromUtf8(refusal) + "\n", K::Refused, refusal);
+    row("indented, coloured, another case", "say: Bob: hi\n   ^1UNKNOWN COMMAND: ^7x\n", K::Refused,
+        "UNKNOWN COMMAND: x");
+    // Console output that comes along is no refusal.
+    row("chat", "console: unknown command ahead\nsay: Bob: usage: none\nBob^7: is read only.\n",
+        K::Taken);
+    row("an empty print", "", K::Taken);
+}
+
+void TestRconClient::judgeReadsEveryReply() {
+    QFETCH(QString, reply);
+    const Outcome outcome = judge(Request::shown("x"), Reply{Status::Replied, reply});
+    QTEST(int(outcome.kind), "kind");
+    QTEST(outcome.serverWords, "words");
 }
 
 QTEST_MAIN(TestRconClient)

@@ -5,6 +5,7 @@
 #include "maps/DefaultMaps.h"
 #include "maps/MapCommands.h"
 #include "maps/MapListParser.h"
+#include "rcon/Outcome.h"
 #include "ui/BoundControls.h"
 
 #include <QGridLayout>
@@ -89,8 +90,9 @@ void MapsPage::populateClicked() {
     askForList(mapcommands::kListTries - 1);
 }
 
-void MapsPage::askForList(int triesLeft) {
-    m_session.send(mapcommands::listRequest(), this, [this, triesLeft](const Reply& reply) {
+void MapsPage::askForList(int triesLeft, int folder) {
+    const Request request = mapcommands::listRequest(mapcommands::kMapFolders.at(folder));
+    m_session.send(request, this, [this, triesLeft, folder, request](const Reply& reply) {
         const auto finish = [this] {
             m_session.hideProgress();
             m_session.client().release(this);
@@ -99,18 +101,39 @@ void MapsPage::askForList(int triesLeft) {
             finish();
             return;
         }
+        const Outcome outcome = judge(request, reply);
+        if (outcome.refused()) {
+            // Asking again would get the same answer.
+            m_session.addMessage(QStringLiteral("Map list not read: ") + outcome.serverWords);
+            finish();
+            return;
+        }
         const MapListReading reading = readMapList(reply.text);
+        const bool lastFolder = folder + 1 == mapcommands::kMapFolders.size();
         if (!reading.incomplete) {
+            if (reading.names.isEmpty() && !lastFolder) {
+                askForList(mapcommands::kListTries - 1, folder + 1);
+                return;
+            }
             m_lstmaps->addItems(reading.names);
             if (reading.names.isEmpty())
-                m_session.addMessage(QStringLiteral("No maps found in maps/mp"));
+                m_session.addMessage(QStringLiteral("No maps found in ") +
+                                     mapcommands::kMapFolders.join(QLatin1String(" or ")));
         } else if (triesLeft > 0) {
-            askForList(triesLeft - 1);
+            askForList(triesLeft - 1, folder);
             return;
         } else {
+            const QString firstLine = reply.text.trimmed().section(QLatin1Char('\n'), 0, 0);
             m_session.dialogs().message(
-                QStringLiteral("Asked server 3 times for list and none returned"),
-                QStringLiteral("No response"), Dialogs::Icon::Information);
+                firstLine.isEmpty()
+                    ? QStringLiteral("The server answered the map list %1 times, but with no "
+                                     "list (an empty reply)")
+                          .arg(mapcommands::kListTries)
+                    : QStringLiteral("The server answered the map list %1 times, but its "
+                                     "reply could not be read:\r%2")
+                          .arg(mapcommands::kListTries)
+                          .arg(firstLine),
+                QStringLiteral("Map list not read"), Dialogs::Icon::Information);
         }
         finish();
     });

@@ -21,8 +21,9 @@ public:
     void loadClicked();
 
 private:
-    // Asks for the map list; `triesLeft` more times when a reply lacks it.
-    void askForList(int triesLeft);
+    // Asks for the maps of the folder mapcommands::kMapFolders[folder]; `triesLeft` more times
+    // when a reply lacks the list.
+    void askForList(int triesLeft, int folder = 0);
 
     Session& m_session;
     QListWidget* m_lstmaps = nullptr;

@@ -637,7 +637,8 @@ void MessagesPage::cyclerTick() {
 void MessagesPage::broadcastWhenRead(const QString& message, cycler::PlaceholderValues values,
                                      QList<LiveValue> listings) {
     if (listings.isEmpty()) {
-        m_session.send(Request::shown(sayCommand(cycler::fillPlaceholders(message, values))),
+        m_session.send(Request::shown(sayCommand(cycler::fillPlaceholders(message, values)))
+                           .from(QStringLiteral("cycled message (with the user prefix)")),
                        m_cyclerWork, [this](const Reply& reply) {
                            if (reply.status != Reply::Status::Cancelled)
                                ++m_session.state().messpos;
@@ -706,7 +707,8 @@ void MessagesPage::sendOneOffMessage(const QString& userPrefix) {
     if (message.isEmpty())
         return;
     const QString text = userPrefix + QLatin1Char(' ') + message;
-    m_session.run({Step{Request::message(sayCommand(text)).from(QStringLiteral("message")),
+    m_session.run({Step{Request::message(sayCommand(text))
+                            .from(QStringLiteral("message (with the user prefix)")),
                         QStringLiteral("Message to server>> ") + text}},
                   this);
 }
