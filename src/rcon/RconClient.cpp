@@ -2,6 +2,7 @@
 
 #include "Outcome.h"
 #include "OutputSink.h"
+#include "ReplyEnd.h"
 #include "ReplyText.h"
 #include "WaitClock.h"
 #include "Wire1252.h"
@@ -171,11 +172,10 @@ void RconClient::start() {
         complete(Reply::Status::NotConnected);
         return;
     }
-    if (!request.outOfBand && m_lastRconSendMs >= 0) {
-        const WaitClock& clock = WaitClock::instance();
-        const qint64 readyAt = m_lastRconSendMs + clock.toMs(kMinGapSeconds);
-        if (clock.nowMs() < readyAt) {
-            m_paceTimer.start(int(readyAt - clock.nowMs()));
+    if (!request.outOfBand && m_rconReadyAtMs >= 0) {
+        const qint64 now = WaitClock::instance().nowMs();
+        if (now < m_rconReadyAtMs) {
+            m_paceTimer.start(int(m_rconReadyAtMs - now));
             return;
         }
     }
@@ -197,7 +197,7 @@ void RconClient::transmit() {
     const QByteArray datagram = kHeader + wire1252::encode(text);
     ++m_attempt;
     if (!request.outOfBand)
-        m_lastRconSendMs = WaitClock::instance().nowMs();
+        m_rconReadyAtMs = WaitClock::instance().nowMs() + clockMs(kMinGapSeconds);
     if (m_socket->writeDatagram(datagram, m_serverAddress, m_serverPort) != datagram.size()) {
         if (m_socket && m_socket->error() == QAbstractSocket::NetworkError) {
             m_dialogs.message(
@@ -393,8 +393,15 @@ void RconClient::handleDatagram(QByteArray bytes) {
         showInPane(text);
     if (!collecting)
         return;
+    const bool firstOfReply = !m_gotData;
     m_text += text;
     m_gotData = true;
     m_attemptTimer.stop();
-    m_quietTimer.start(clockMs(kQuietSeconds));
+    const Request& request = m_current->request;
+    // The pacing counts from the reply from now on: see kGapAfterReplySeconds.
+    if (firstOfReply && !request.outOfBand)
+        m_rconReadyAtMs = WaitClock::instance().nowMs() + clockMs(kGapAfterReplySeconds);
+    // The public status reply is one datagram.
+    const bool complete = request.outOfBand || replyend::isComplete(request.command, m_text);
+    m_quietTimer.start(clockMs(complete ? kEndGraceSeconds : kQuietSeconds));
 }

@@ -28,12 +28,20 @@ public:
     static constexpr int kAttempts = 5;
     static constexpr double kAttemptSeconds = 3;
     static constexpr double kStatusQuerySeconds = 5;
-    // The stock server drops an rcon request that follows the one before within 500 ms; the
-    // margin covers requests that travel faster than the one before them.
+    // The stock server drops an rcon request that reaches it within 500 ms of the one it
+    // handled before. The server handled a request before its reply left, so a request sent
+    // kGapAfterReplySeconds after the first datagram of that reply arrived reaches the server
+    // at least that long after it handled the one before, whatever the network does.
+    static constexpr double kGapAfterReplySeconds = 0.505;
+    // A request without a reply (not waited for, or unanswered before a retry) only has its
+    // send to count from; the margin covers a next request that travels faster than it did.
     static constexpr double kMinGapSeconds = 0.6;
-    // Nothing on the wire marks the last datagram of a reply: it is complete once the line
-    // has been quiet this long.
+    // Most replies carry no end mark: such a reply is complete once the line has been quiet
+    // this long.
     static constexpr double kQuietSeconds = 0.05;
+    // A reply whose closing line is in (see replyend::isComplete) is complete after this
+    // grace, which lets a datagram that follows at once still join it.
+    static constexpr double kEndGraceSeconds = 0.005;
     // A map load or restart is answered only when refused, and at once; after this long
     // without an answer the server is taken to be loading.
     static constexpr double kLoadingAnswerSeconds = 1;
@@ -127,7 +135,8 @@ private:
     QString m_text;
     // Datagrams that arrive between requests follow the mode of the request before them.
     bool m_lastQuiet = false;
-    qint64 m_lastRconSendMs = -1;
+    // The earliest clock time at which the next rcon datagram may leave; -1: at once.
+    qint64 m_rconReadyAtMs = -1;
     // The pane's last line is complete: the next reply starts at the left edge.
     bool m_paneAtLineStart = true;
     QHash<const QObject*, int> m_work;

@@ -1,6 +1,7 @@
 #include "rcon/OutputSink.h"
 #include "rcon/PlanRunner.h"
 #include "rcon/RconClient.h"
+#include "rcon/ReplyEnd.h"
 #include "rcon/ReplyText.h"
 #include "rcon/WaitClock.h"
 #include "rcon/Wire1252.h"
@@ -54,6 +55,8 @@ private slots:
     void datagramsAreUnframedTruncatedAndFiltered();
     void everyByteValueSurvivesTheWire();
     void planLogsWhatWentAndStopsAtARefusal();
+    void replyEndsAtItsClosingLine_data();
+    void replyEndsAtItsClosingLine();
     void judgeReadsEveryReply_data();
     void judgeReadsEveryReply();
     void getquotedLooksUpValues_data();
@@ -136,35 +139,49 @@ void TestRconClient::replyModesShapeThePane() {
 }
 
 void TestRconClient::requestsGoInOrderAtTheServersPace() {
-    // The server drops what comes sooner than this; the client keeps its own, longer gap.
+    // The server drops what comes sooner than this after the request it handled before. Its
+    // replies take a clock second to arrive: the next request counts from the reply's arrival,
+    // one not waited for from its send.
     sim->setRateLimitMs(int(0.5 * Harness::kSecondMs));
+    sim->setReplyDelayMs(Harness::kSecondMs);
     QObject first, second;
     QList<std::pair<QObject*, bool>> busy;
     connect(client.get(), &RconClient::busyChanged, this, [&busy](QObject* context, bool on) {
         busy << std::pair{context, on};
     });
-    for (const char* command : {"say a", "say b", "say c"})
-        send(Request::shown(QLatin1String(command)), &first);
-    send(Request::noWait("say d"), &second);
+    send(Request::shown("say a"), &first);
+    send(Request::shown("say b"), &first);
+    QVERIFY(settle());
+    // A reply to a request not waited for could land in the next one's: these come at once.
+    sim->setReplyDelayMs(0);
+    send(Request::noWait("say c"), &second);
+    send(Request::shown("say d"), &first);
     QVERIFY(client->isBusy(&first) && client->isBusy(&second) && !client->idle());
     QVERIFY(settle());
 
     QTRY_COMPARE(sim->receivedCommands(), (QStringList{"say a", "say b", "say c", "say d"}));
+    QCOMPARE(sim->rateLimitedCount(), 0);
     const QList<qint64> at = sim->receivedAtMs();
+    const double afterReply = 1 + RconClient::kGapAfterReplySeconds;
+    const QList<double> least{afterReply, afterReply, RconClient::kMinGapSeconds};
     for (int i = 1; i < at.size(); ++i)
-        QVERIFY2(at[i] - at[i - 1] >= RconClient::kMinGapSeconds * Harness::kSecondMs - 1,
+        QVERIFY2(at[i] - at[i - 1] >= least[i - 1] * Harness::kSecondMs - 1,
                  qPrintable(QString::number(at[i] - at[i - 1])));
     // Each requester got its own reply, in the order asked.
     QCOMPARE(replies.size(), 4);
-    for (int i = 0; i < 3; ++i) {
+    for (int i : {0, 1, 3}) {
         QCOMPARE(replies[i].second.status, Status::Replied);
         QCOMPARE(replies[i].second.text, "console: " + QString(QChar('a' + i)) + "\n");
     }
-    QCOMPARE(replies[3].second.status, Status::Sent);
-    QCOMPARE(busy, (QList<std::pair<QObject*, bool>>{
-                       {&first, true}, {&second, true}, {&first, false}, {&second, false}}));
+    QCOMPARE(replies[2].second.status, Status::Sent);
+    QCOMPARE(busy, (QList<std::pair<QObject*, bool>>{{&first, true},
+                                                     {&first, false},
+                                                     {&second, true},
+                                                     {&first, true},
+                                                     {&second, false},
+                                                     {&first, false}}));
     // A reply to a request not waited for shows, but is never echoed.
-    QTRY_VERIFY(out->pane.endsWith("console: d\r\n"));
+    QVERIFY(out->pane.contains("console: c\r\n"));
     QCOMPARE(out->pane.count(">>RCON sent"), 3);
 }
 
@@ -403,10 +420,16 @@ void TestRconClient::getquotedLooksUpValues_data() {
                                      << "gametype sd map mp_harbor";
     QTest::newRow("absent") << rotation << "sv_hostname"
                             << "";
-    QTest::newRow("first match wins inside longer name")
-        << "A scr_allow_kar98ksniper \"0\"\nA scr_allow_kar98k \"1\"\n"
-        << "scr_allow_kar98k"
-        << "0";
+    QTest::newRow("whole name only") << "A scr_allow_kar98ksniper \"0\"\nA scr_allow_kar98k \"1\"\n"
+                                     << "scr_allow_kar98k"
+                                     << "1";
+    QTest::newRow("longer name first, other letter case")
+        << "S sv_mapRotationCurrent \"x\"\nS sv_maprotation \"y\"\n"
+        << "sv_maprotation"
+        << "y";
+    QTest::newRow("query by name") << "\"sv_hostname\" is:\"My ^1Server^7\" default:\"x^7\"\n"
+                                   << "SV_HOSTNAME"
+                                   << "My ^1Server";
     QTest::newRow("no closing quote") << "A sv_hostname \"cut off"
                                       << "sv_hostname"
                                       << "";
@@ -420,6 +443,38 @@ void TestRconClient::getquotedLooksUpValues() {
     QFETCH(QString, key);
     QFETCH(QString, value);
     QCOMPARE(getquoted(reply, key), value);
+}
+
+void TestRconClient::replyEndsAtItsClosingLine_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("complete");
+    const QString status = "map: mp_harbor\nnum score ping name\n--- ----- ---- ----\n  0 1 2 x\n";
+    const auto row = [](const char* name, const char* command, const QString& text, bool complete) {
+        QTest::newRow(name) << command << text << complete;
+    };
+    row("fdir", "fdir *.cfg", "---\n/a.cfg\n1 files listed\n", true);
+    row("fdir, cut", "fdir *.cfg", "---\n/a.cfg\n1 files li", false);
+    row("fdir, a file named like the end", "fdir *", "---\nfiles listed\n", false);
+    row("cvarlist", "cvarlist sv_*", "S sv_a \"1\"\n\n1 total cvars\n1 cvar indexes\n", true);
+    row("cvarlist, before its count", "cvarlist sv_*", "S sv_a \"1\"\n\n1 total cvars\n", false);
+    row("status", "status", status + "\n", true);
+    row("status, before the empty line", "status", status, false);
+    row("status, refused", "status", "Bad rconpassword.\n\n", false);
+    row("anything else", "serverinfo", "Server info settings:\n\n", false);
+}
+
+void TestRconClient::replyEndsAtItsClosingLine() {
+    QFETCH(QString, command);
+    QFETCH(QString, text);
+    QTEST(replyend::isComplete(command, text), "complete");
+    // Against the server: a datagram right after the closing line still joins the reply, and
+    // one cut before it ends after the quiet period, whole.
+    sim->setMaxPrintBytes(int(text.size()));
+    sim->setReplyOverride(command, text.toLatin1() + "late\n");
+    send(Request::unechoed(command));
+    QVERIFY(settle());
+    QCOMPARE(replies.constLast().second.text, text + "late\n");
 }
 
 void TestRconClient::judgeReadsEveryReply_data() {
