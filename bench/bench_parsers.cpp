@@ -6,6 +6,7 @@
 #include "maps/MapListParser.h"
 #include "messages/CyclerLogic.h"
 #include "players/GetstatusParser.h"
+#include "players/Player999Watch.h"
 #include "players/StatusParser.h"
 #include "rcon/Outcome.h"
 #include "rcon/ReplyText.h"
@@ -75,12 +76,34 @@ int main() {
         filled(QString(), QStringLiteral("S A sv_variable \"a value\"\n"), kMegabyte);
     measure("value lookup, 1 MB listing, name absent",
             [&] { return getquoted(listing, QStringLiteral("sv_hostname")).size(); });
-    measure("refusal check, 1 MB reply",
-            [&] { return replytext::refusalLine(listing).size(); });
+    measure("refusal check, 1 MB reply", [&] { return replytext::refusalLine(listing).size(); });
     measure("blanks collapsed, 1 MB of blanks",
             [&] { return replytext::collapseBlanks(QString(kMegabyte, u' ')).size(); });
     measure("number check, \"1\" repeated 128 K times and an \"x\"",
             [&] { return qsizetype(numbers::isNumeric(QString(128 * 1024, u'1') + u'x')); });
+    // The 999 watch over a 20,000-row report, three populates in a row: every player new at
+    // 999, every one seen again, every other one recovered.
+    QString bigReport = statusHead;
+    for (int i = 0; i < 20000; ++i)
+        bigReport +=
+            QStringLiteral("%1 0 999 0 Player %1 ^7 0 192.0.2.1:28960 1234 25000\n").arg(i);
+    const QList<StatusRow> rows = parseStatusReply(bigReport + u'\n').rows;
+    QList<Player999Entry> watched;
+    const auto populate = [&](int recoveredEvery) {
+        {
+            Player999Watch watch(watched);
+            watch.clearSeen();
+            for (qsizetype i = 0; i < rows.size(); ++i)
+                watch.check(rows[i].name,
+                            recoveredEvery && i % recoveredEvery == 0 ? QStringLiteral("48")
+                                                                      : QStringLiteral("999"),
+                            rows[i].num);
+        }
+        return watched.size();
+    };
+    measure("999 watch, 20,000-row report, all new at 999", [&] { return populate(0); });
+    measure("999 watch, 20,000-row report, all seen again", [&] { return populate(0); });
+    measure("999 watch, 20,000-row report, every other one recovered", [&] { return populate(2); });
     measure("placeholders, 1 MB message of \"%SN%\"", [&] {
         const QString message = filled(QString(), QStringLiteral("%SN%"), kMegabyte);
         return cycler::fillPlaceholders(message, {QString(), QStringLiteral("%FF%"), QString()})

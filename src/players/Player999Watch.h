@@ -2,15 +2,26 @@
 
 #include "app/SharedState.h"
 
+#include <QHash>
 #include <QList>
 #include <QStringList>
+
+#include <utility>
 
 // The watch on players whose ping stands at 999 (not fully in the game). Every populate
 // feeds it; the refresh tick kicks the players seen at 999 in enough populates in a row.
 // Works on the shared list, so the entries live from one connect to the next.
+//
+// A watch that sees a whole report costs time in proportion to its rows: from its second
+// look-up on it finds entries by name and slot in a hash, and the entries that leave the
+// watch leave the shared list all in one pass, when the watch ends or at cleanUp(). Feed a
+// report through one watch, not one watch per line.
 class Player999Watch {
 public:
-    explicit Player999Watch(QList<Player999Entry>& entries) : m_entries(entries) {}
+    explicit Player999Watch(QList<Player999Entry>& entries);
+    ~Player999Watch();
+    Player999Watch(const Player999Watch&) = delete;
+    Player999Watch& operator=(const Player999Watch&) = delete;
 
     // A new populate cycle begins: nobody has been seen yet.
     void clearSeen();
@@ -35,7 +46,18 @@ public:
     static bool isMapChange(const QStringList& pings);
 
 private:
-    qsizetype find(const QString& name, const QString& num) const;
+    using Key = std::pair<QString, QString>; // name, slot
+
+    qsizetype find(const QString& name, const QString& num);
+    void index();
+    bool hasLeft(qsizetype at) const;
+    void leave(qsizetype at);
+    // Takes the entries that left out of the shared list, keeping the order of the others.
+    void compact();
 
     QList<Player999Entry>& m_entries;
+    QHash<Key, qsizetype> m_at; // position of each entry on the watch, once indexed
+    bool m_indexed = false;
+    int m_lookups = 0;
+    QList<bool> m_left; // entries that left, still in the list; empty while none did
 };

@@ -1,7 +1,5 @@
 #include "StatusParser.h"
 
-#include "rcon/ReplyText.h"
-
 #include <QStringList>
 
 #include <optional>
@@ -109,22 +107,42 @@ bool emptyOrInteger(const QString& text) {
     return text.isEmpty() || isInteger(text);
 }
 
+// A 22-character address fills its column and runs into the qport: one word holds both.
+bool holdsAddressAndQport(const Layout& layout, qsizetype column, QStringView word) {
+    return layout.after[column] == Column::Qport && column > 0 &&
+           layout.after[column - 1] == Column::Address && word.size() > kAddressWidth &&
+           word.contains(u':');
+}
+
 std::optional<StatusRow> parsePlayerLine(QStringView line, const Layout& layout) {
+    // Blanks pad the columns; whether or not the client collapsed them, a run of blanks is one
+    // separator. The words are views into the line, so the name is cut out of it as printed.
     const QList<QStringView> words = line.split(u' ', Qt::SkipEmptyParts);
     const qsizetype before = layout.before.size();
-    if (words.size() < before + layout.after.size() - 1)
+    if (words.size() < before)
         return std::nullopt;
     StatusRow row;
     for (qsizetype i = 0; i < before; ++i)
         setField(row, layout.before[i], words[i].toString());
 
+    // The report closes every name with a colour reset of its own, right after the name's
+    // padding: glued to the next column (ioquake3 always, Call of Duty when the column is
+    // full), standing alone (Call of Duty), or glued to a name that fills its width. Only
+    // that one goes; a reset the player wrote at the end of his name stays.
+    bool resetFound = false;
     qsizetype last = words.size() - 1; // the word the next column from the right takes
     for (qsizetype c = layout.after.size() - 1; c >= 0; --c, --last) {
         if (last < before)
             return std::nullopt;
-        const QStringView word = words[last];
-        if (layout.after[c] == Column::Qport && c > 0 && layout.after[c - 1] == Column::Address &&
-            word.size() > kAddressWidth && word.contains(u':')) {
+        QStringView word = words[last];
+        if (c <= 1 && word.startsWith(kColourReset)) {
+            const QStringView bare = word.mid(kColourReset.size());
+            if (c == 0 || holdsAddressAndQport(layout, c, bare)) {
+                word = bare;
+                resetFound = true;
+            }
+        }
+        if (holdsAddressAndQport(layout, c, word)) {
             row.address = word.left(kAddressWidth).toString();
             row.qport = word.mid(kAddressWidth).toString();
             --c;
@@ -132,20 +150,20 @@ std::optional<StatusRow> parsePlayerLine(QStringView line, const Layout& layout)
         }
         setField(row, layout.after[c], word.toString());
     }
-    QStringList nameWords;
-    for (qsizetype i = before; i <= last; ++i)
-        nameWords << words[i].toString();
-    row.name = nameWords.join(u' ');
-    // The report closes every name with a colour reset of its own: after the padding on some
-    // servers, before it on others, glued to the next column on others. It is not part of the
-    // name, and a colour code at the very end of a name colours nothing anyway.
-    if (row.name.endsWith(kColourReset)) {
-        row.name.chop(kColourReset.size());
-        row.name = row.name.trimmed();
-    } else if (!layout.after.isEmpty() && words.size() > last + 1 &&
-               words[last + 1].startsWith(kColourReset)) {
-        QString next = words[last + 1].mid(kColourReset.size()).toString();
-        setField(row, layout.after.first(), next);
+    if (last >= before) {
+        QStringView lastWord = words[last];
+        if (!resetFound && lastWord == kColourReset) {
+            --last;
+            if (last >= before)
+                lastWord = words[last];
+        } else if (!resetFound && lastWord.endsWith(kColourReset)) {
+            lastWord.chop(kColourReset.size());
+        }
+        if (last >= before) {
+            const qsizetype from = words[before].data() - line.data();
+            row.name =
+                line.mid(from, lastWord.data() + lastWord.size() - words[before].data()).toString();
+        }
     }
 
     const bool slotShown =
@@ -162,16 +180,13 @@ StatusReport parseStatusReply(const QString& reply) {
     StatusReport report;
     if (reply.isEmpty())
         return report;
-    // Blanks pad the report's columns; whether or not the client collapsed them, a run of
-    // blanks is one separator.
-    const QString text = replytext::collapseBlanks(reply);
-    const QStringView view(text);
+    const QStringView view(reply);
 
     qsizetype pos = 0;
     QStringView previousLine;
     std::optional<Layout> layout;
     while (!layout) {
-        const qsizetype end = text.indexOf(u'\n', pos);
+        const qsizetype end = reply.indexOf(u'\n', pos);
         if (end < 0)
             break;
         const QStringView line = view.mid(pos, end - pos);
@@ -189,7 +204,7 @@ StatusReport parseStatusReply(const QString& reply) {
     }
 
     for (;;) {
-        const qsizetype end = text.indexOf(u'\n', pos);
+        const qsizetype end = reply.indexOf(u'\n', pos);
         if (end < 0) {
             report.malformed = true; // cut before the closing empty line
             return report;

@@ -10,8 +10,9 @@ struct StatusRow {
     QString score;
     QString ping; // a number, or a word such as CNCT while the player connects
     QString guid;
-    // As the player set it: colour codes and inner blanks kept; the padding and the colour
-    // reset the report adds after every name are not part of it.
+    // As the server printed it: colour codes and inner blanks kept, a colour reset at its
+    // end too; the padding and the one colour reset the report adds after every name are
+    // not part of it.
     QString name;
     QString lastmsg;
     QString address;
@@ -33,6 +34,7 @@ struct StatusReport {
 // column names and a rule of dashes, one line per player and a closing empty line. The
 // columns are taken from their names (num or cl, score, ping, guid, name, lastmsg, address,
 // qport, rate; servers of the family print different sets). A name may hold blanks, so the
-// columns before it are read from the left and those after it from the right. An empty reply
-// (nothing arrived) lists no players and is not malformed.
+// columns before it are read from the left and those after it from the right; a line with
+// fewer words than its columns need is malformed. An empty reply (nothing arrived) lists no
+// players and is not malformed.
 StatusReport parseStatusReply(const QString& reply);

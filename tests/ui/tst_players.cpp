@@ -92,6 +92,10 @@ void TestPlayers::replies_data() {
     row("only the report's own reset goes", head + " 1 0 5 9 ^2Ace^7^7 0 1.2.3.4:5 6 7\n\n",
         {"1|0|5|9|^2Ace^7|0|1.2.3.4:5|6|7"});
     row("line too short", thornLine + " 5 0 40 1 Bob\n\n", {thorn}, true);
+    row("line shorter than the columns before the name",
+        "map: mp_harbor\nnum score name\n--- ----- ----\n0\n\n", {}, true);
+    row("name's own reset before the padding", head + " 1 0 5 9 Ace^7   ^7 0 1.2.3.4:5 6 7\n\n",
+        {"1|0|5|9|Ace^7|0|1.2.3.4:5|6|7"});
     // An ioquake3 server prints fewer columns and glues the colour reset to the address.
     const QString capture = wire1252::decode(captures::bytes("rcon_status.bin").mid(10));
     QStringList bots;
@@ -102,6 +106,9 @@ void TestPlayers::replies_data() {
     row("ioquake3 layout, name with blanks",
         capture.section(u'\n', 0, 2) + "\n 7 3 48 Big Bad Wolf ^7192.0.2.1:27960 25000\n\n",
         {"7|3|48||Big Bad Wolf||192.0.2.1:27960||25000"});
+    row("ioquake3 layout, name ending in a reset",
+        capture.section(u'\n', 0, 2) + "\n 5 2 33 Wolf^7           ^71.2.3.4:27960   25000\n\n",
+        {"5|2|33||Wolf^7||1.2.3.4:27960||25000"});
     row("ioquake3 layout, no players",
         wire1252::decode(captures::bytes("rcon_status_no_players.bin").mid(10)), {});
     row("refusal instead of a report", "Bad rconpassword.\n", {}, true);
