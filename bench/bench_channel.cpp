@@ -33,6 +33,23 @@ double appendCost(Main& main, int lines) {
     return double(timer.nsecsElapsed()) / 1000.0 / samples;
 }
 
+// Milliseconds to show one reply of 1,000 lines once the pane is full (it keeps its newest
+// Main::kRconPaneLines lines).
+double blockCost(Main& main) {
+    QString block;
+    for (int i = 0; i < 1000; ++i)
+        block += QStringLiteral("line %1 of a long listing from the server\r\n").arg(i);
+    main.widgets().txtoutput->clear();
+    for (int done = 0; done < Main::kRconPaneLines; done += 1000)
+        main.appendRcon(block);
+    const int samples = 20;
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < samples; ++i)
+        main.appendRcon(block);
+    return double(timer.nsecsElapsed()) / 1e6 / samples;
+}
+
 // Microseconds of a bare datagram round trip on loopback with the simulated server.
 double bareRoundTrip(SimServer& sim, int rounds) {
     QUdpSocket socket;
@@ -62,6 +79,8 @@ int main(int argc, char* argv[]) {
     std::printf("appendRcon, one append (microseconds):\n");
     for (int lines : {1000, 10000, 100000})
         std::printf("  pane of %6d lines: %8.1f\n", lines, appendCost(main, lines));
+
+    std::printf("a reply of 1,000 lines into a full pane: %.2f ms\n", blockCost(main));
 
     SimServer sim;
     sim.setRateLimitMs(0);
