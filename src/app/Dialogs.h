@@ -14,6 +14,12 @@ public:
 
     virtual Answer message(const QString& text, const QString& title, Icon icon,
                            Buttons buttons = Buttons::Ok) = 0;
+    // A Yes/No question with a "Don't ask again" check box; `dontAskAgain` comes back ticked
+    // when the operator ticked it. A dialog without the box asks the plain question.
+    virtual Answer askOnce(const QString& text, const QString& title, bool& dontAskAgain) {
+        dontAskAgain = false;
+        return message(text, title, Icon::Question, Buttons::YesNo);
+    }
     // Returns the typed text; an empty text when the operator cancels.
     virtual QString input(const QString& prompt, const QString& title,
                           const QString& defaultText) = 0;

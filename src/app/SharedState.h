@@ -33,6 +33,8 @@ struct Options {
     bool automessage = false;
     qint16 messageset = 1;
     qint16 messagetime = 3;
+    // Kick, ban and temp ban ask first; the operator's "Don't ask again" clears it.
+    bool confirmkick = true;
 };
 
 inline constexpr int kMessageSetSlots = 10;

@@ -42,7 +42,12 @@ Options loadOptions(const ProfileFile& settings) {
     o.automessage = flag("automessage", false);
     o.messageset = number("messageset", 1);
     o.messagetime = number("messagetime", 3);
+    o.confirmkick = flag("confirmkick", true);
     return o;
+}
+
+bool writeOptionSwitch(ProfileFile& file, const QString& key, bool on) {
+    return file.write(optionkeys::section, key, on ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 QList<SavedServer> readSavedServers(const ProfileFile& settings) {

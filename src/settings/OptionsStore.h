@@ -10,8 +10,11 @@ namespace optionkeys {
 inline const QString section = QStringLiteral("options");
 }
 
-// Reads the seventeen keys of section "options" with the settings file's rules.
+// Reads the eighteen keys of section "options" with the settings file's rules.
 Options loadOptions(const ProfileFile& file);
+// Writes one switch of section "options" as "1" or "0"; false when the file could not be
+// written.
+bool writeOptionSwitch(ProfileFile& file, const QString& key, bool on);
 
 // One entry of the saved-server list.
 struct SavedServer {

@@ -1,6 +1,7 @@
 #include "QtDialogs.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -61,6 +62,16 @@ Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Ic
     default:
         return Answer::Ok;
     }
+}
+
+Dialogs::Answer QtDialogs::askOnce(const QString& text, const QString& title, bool& dontAskAgain) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                    m_parent);
+    auto* check = new QCheckBox(QStringLiteral("Don't ask again"));
+    box.setCheckBox(check);
+    const bool yes = box.exec() == QMessageBox::Yes;
+    dontAskAgain = check->isChecked();
+    return yes ? Answer::Yes : Answer::No;
 }
 
 QString QtDialogs::input(const QString& prompt, const QString& title, const QString& defaultText) {

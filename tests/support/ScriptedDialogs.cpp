@@ -41,6 +41,14 @@ Dialogs::Answer ScriptedDialogs::message(const QString& text, const QString& tit
     return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
 }
 
+Dialogs::Answer ScriptedDialogs::askOnce(const QString& text, const QString& title,
+                                         bool& dontAskAgain) {
+    const Answer answer = message(text, title, Icon::Question, Buttons::YesNo);
+    m_shown.last().offersDontAsk = true;
+    dontAskAgain = std::exchange(m_dontAsk, false);
+    return answer;
+}
+
 QString ScriptedDialogs::input(const QString& prompt, const QString& title,
                                const QString& defaultText) {
     m_shown << Shown{Kind::Input, prompt, title, Icon::None, Buttons::OkCancel, defaultText};

@@ -20,12 +20,15 @@ public:
         QString title;
         Icon icon = Icon::None;
         Buttons buttons = Buttons::Ok;
-        QString defaultText; // input default, or the save dialog's default suffix
+        QString defaultText;        // input default, or the save dialog's default suffix
+        bool offersDontAsk = false; // a question with a "Don't ask again" check box
     };
 
     void setNextAnswer(Answer answer) { m_answers.enqueue(answer); }
     void setNextInput(const QString& text) { m_inputs.enqueue(text); }
     void setNextSaveName(const QString& path) { m_saveNames.enqueue(path); }
+    // The next question with a "Don't ask again" box comes back with it ticked.
+    void setNextDontAsk() { m_dontAsk = true; }
     // Runs once while the next box is up, before it is answered: what the operator does
     // meanwhile (closes a window, clicks elsewhere).
     void setWhileNextShown(std::function<void()> action) { m_whileShown = std::move(action); }
@@ -39,6 +42,7 @@ public:
 
     Answer message(const QString& text, const QString& title, Icon icon,
                    Buttons buttons = Buttons::Ok) override;
+    Answer askOnce(const QString& text, const QString& title, bool& dontAskAgain) override;
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
     QString saveFileName(const QString& title, const QString& proposedName,
                          const QString& defaultSuffix) override;
@@ -50,4 +54,5 @@ private:
     QQueue<QString> m_inputs;
     QQueue<QString> m_saveNames;
     std::function<void()> m_whileShown;
+    bool m_dontAsk = false;
 };

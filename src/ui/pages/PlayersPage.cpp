@@ -9,9 +9,13 @@
 #include "players/PlayerExport.h"
 #include "players/PlayerNames.h"
 #include "players/PlayerSort.h"
+#include "players/ReportFault.h"
 #include "players/StatusParser.h"
+#include "rcon/Outcome.h"
 #include "rcon/Plan.h"
 #include "rcon/WaitClock.h"
+#include "settings/OptionsStore.h"
+#include "settings/ProfileFile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,7 +26,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPersistentModelIndex>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
@@ -56,20 +59,9 @@ QPushButton* makeButton(const char* name, const QString& caption, const QString&
 }
 
 struct RemovalTexts {
-    QString command;
     QString noSelection;
     QString queryMode;
-    QString log; // the name stands between the two halves
-    QString logEnd;
-    QString routine; // for the error report; empty where there is none
-    QString errorTitle;
-    QString removeStage;
 };
-
-// A fault of the ban routines: the row went away while the command was on its way.
-constexpr int kRowGoneFault = 1;
-const QString kRowGoneText =
-    QStringLiteral("The player's row left the list while the command was sent");
 
 } // namespace
 
@@ -275,31 +267,54 @@ void PlayersPage::populate(const std::function<void()>& listed) {
                     QStringLiteral("No response"), Icon::Exclamation);
             return;
         }
-        m_msfplayers->setRowCount(0);
-        if (query)
+        if (query) {
+            m_msfplayers->setRowCount(0);
             listQueryReply(reply.text);
-        else
-            listStatusReply(reply.text, interactive);
-        sortChosen();
+            sortChosen();
+        } else if (!listStatusReply(reply.text, interactive)) {
+            return;
+        }
         if (listed)
             listed();
     });
 }
 
-void PlayersPage::listStatusReply(const QString& reply, bool interactive) {
-    SharedState& state = m_session.state();
+bool PlayersPage::listStatusReply(const QString& reply, bool interactive) {
+    // A refused password keeps the list as it was; the session says it once.
+    if (replytext::isPasswordRefusal(reply))
+        return false;
     const StatusReport report = parseStatusReply(reply);
+    // A reply that lists nobody and is no whole report says nothing of who is on the server.
+    const bool listed = !(report.malformed && report.rows.isEmpty());
+    if (listed)
+        showReport(report);
+    if (!interactive)
+        return listed;
+    if (report.malformed)
+        sayReportFault(reply, report);
+    else if (report.rows.isEmpty())
+        m_session.dialogs().message(QStringLiteral("No players on server"),
+                                    QStringLiteral("No players"), Icon::Information);
+    return listed;
+}
 
+void PlayersPage::showReport(const StatusReport& report) {
+    SharedState& state = m_session.state();
     QStringList pings;
     for (const StatusRow& row : report.rows)
         pings << row.ping;
     const bool mapChange = Player999Watch::isMapChange(pings);
     m_mapChangeListing = mapChange;
+    m_shownReport = report;
     Player999Watch watch(state.Player999);
+    // A new cycle of the watch: a listing read for a slot check counts as a populate.
+    if (state.options.autokick999)
+        watch.clearSeen();
 
     const bool showStripped = m_chkremcol->isChecked();
-    const int first = m_msfplayers->rowCount();
-    m_msfplayers->setRowCount(first + int(report.rows.size()));
+    // Emptied first, so no selection outlives the list it was made in.
+    m_msfplayers->setRowCount(0);
+    m_msfplayers->setRowCount(int(report.rows.size()));
     for (int i = 0; i < report.rows.size(); ++i) {
         const StatusRow& row = report.rows[i];
         // A blank between colour codes at either end of a name is no part of it.
@@ -310,25 +325,28 @@ void PlayersPage::listStatusReply(const QString& reply, bool interactive) {
         } else {
             check999(stripped, row.ping, row.num);
         }
-        const int at = first + i;
         const QStringList cells = {
             QString(), row.num,   row.guid,    showStripped ? stripped : row.name,
             row.ping,  row.score, row.address, row.qport,
             row.rate,  QString()};
         for (int c = 0; c < cells.size(); ++c)
-            m_msfplayers->setItem(at, c, makeCell(m_msfplayers, c, cells[c]));
+            m_msfplayers->setItem(i, c, makeCell(m_msfplayers, c, cells[c]));
+        // The slot check compares the name as the server printed it, whatever is shown.
+        m_msfplayers->item(i, playercol::Player)->setData(Qt::UserRole, row.name);
     }
+    sortChosen();
+}
 
-    if (!interactive)
-        return;
-    if (report.malformed) {
+void PlayersPage::sayReportFault(const QString& reply, const StatusReport& report) {
+    if (reportFault(reply, report) == ReportFault::EndedEarly)
         m_session.dialogs().message(
             QStringLiteral("The server is not responding quickly enough\rTry populate again"),
             QStringLiteral("Slow Server Response"), Icon::Exclamation);
-    } else if (report.rows.isEmpty()) {
-        m_session.dialogs().message(QStringLiteral("No players on server"),
-                                    QStringLiteral("No players"), Icon::Information);
-    }
+    else
+        m_session.dialogs().message(
+            QStringLiteral("The server answered, but not with a player list:\r") +
+                firstLineOf(reply),
+            QStringLiteral("Unreadable reply"), Icon::Exclamation);
 }
 
 void PlayersPage::check999(const QString& name, const QString& ping, const QString& num) {
@@ -385,31 +403,13 @@ void PlayersPage::tempBanClicked() {
 }
 
 void PlayersPage::removeSelectedPlayer(Removal variant) {
-    static const RemovalTexts kick{QStringLiteral("clientkick "),
-                                   QStringLiteral("Select a player from the list to Kick first"),
-                                   QStringLiteral("Only Kick with Rcon access, not in Query Mode"),
-                                   QStringLiteral("Player Kicked >"),
-                                   QStringLiteral("<"),
-                                   {},
-                                   {},
-                                   {}};
-    static const RemovalTexts ban{QStringLiteral("banclient "),
-                                  QStringLiteral("Select a player from the list to Ban first"),
-                                  QStringLiteral("Only Ban with Rcon access, not in Query Mode"),
-                                  QStringLiteral("Player banned and kicked ["),
-                                  QStringLiteral("]"),
-                                  QStringLiteral("Error in BAN Routine"),
-                                  QStringLiteral("BanUser Error"),
-                                  QStringLiteral("Remove Grid")};
+    static const RemovalTexts kick{QStringLiteral("Select a player from the list to Kick first"),
+                                   QStringLiteral("Only Kick with Rcon access, not in Query Mode")};
+    static const RemovalTexts ban{QStringLiteral("Select a player from the list to Ban first"),
+                                  QStringLiteral("Only Ban with Rcon access, not in Query Mode")};
     static const RemovalTexts tempBan{
-        QStringLiteral("tempbanclient "),
         QStringLiteral("Select a player from the list to temporary Ban first"),
-        QStringLiteral("Only Temp Ban with Rcon access, not in Query Mode"),
-        QStringLiteral("Player temporary banned and kicked ["),
-        QStringLiteral("]"),
-        QStringLiteral("Error in TempBan Routines"),
-        QStringLiteral("TempBan Error"),
-        QStringLiteral("Grid remove")};
+        QStringLiteral("Only Temp Ban with Rcon access, not in Query Mode")};
     const RemovalTexts& t =
         variant == Removal::Kick ? kick : (variant == Removal::Ban ? ban : tempBan);
     Dialogs& dialogs = m_session.dialogs();
@@ -420,34 +420,101 @@ void PlayersPage::removeSelectedPlayer(Removal variant) {
         return;
     }
     // A row read in Query Mode carries no slot, whatever the box shows now.
-    const QString num = m_msfplayers->item(row - 1, playercol::Num)->text();
-    if (m_chkplyq->isChecked() || num.isEmpty()) {
+    const SlotOccupant target = selectedPlayer(row);
+    if (m_chkplyq->isChecked() || target.slot.isEmpty()) {
         dialogs.message(t.queryMode, QStringLiteral("Need Rcon Access"), Icon::Information);
         return;
     }
-    // Other replies may fill the grid anew before this one is in; the index follows the
-    // player's row and is invalid once the row is gone.
-    const QPersistentModelIndex target = m_msfplayers->model()->index(row - 1, playercol::Num);
+    if (linkDown() || !confirmed(variant, target))
+        return;
     const QString name = m_msfplayers->item(row - 1, playercol::Player)->text();
+    whenSlotHolds(target, [this, variant, target, name] {
+        const Plan plan = playeractions::removalPlan(variant, target.slot, name);
+        m_session.run(plan, this, {}, [this, target](int, const Reply&, const Outcome& outcome) {
+            // A refused or unanswered removal leaves the player listed. Other replies may have
+            // filled the grid anew meanwhile: the row is found by slot and name; a list that no
+            // longer shows the player has nothing to remove.
+            if (!outcome.taken())
+                return;
+            const int at = rowOfSlot(target.slot, target.name);
+            if (at >= 0)
+                removeDataRow(at);
+        });
+    });
+}
 
-    m_session.send(Request::shown(t.command + num), this,
-                   [this, variant, t, target, name, row](const Reply& reply) {
-                       if (!reply.went())
-                           return; // nothing went out
-                       m_session.addMessage(t.log + name + t.logEnd);
-                       if (target.isValid()) {
-                           removeDataRow(target.row());
-                           return;
-                       }
-                       if (variant == Removal::Kick)
-                           return;
-                       m_session.dialogs().message(
-                           t.routine + u'\r' + QStringLiteral("Error code ") +
-                               QString::number(kRowGoneFault) + QStringLiteral(" Descr: ") +
-                               kRowGoneText + u'\r' + QStringLiteral("Section ") + t.removeStage +
-                               u'\r' + QStringLiteral("Player Row ") + QString::number(row) + u'\r',
-                           t.errorTitle, Icon::Exclamation);
-                   });
+SlotOccupant PlayersPage::selectedPlayer(int row) const {
+    const auto text = [this, row](int column) {
+        return m_msfplayers->item(row - 1, column)->text();
+    };
+    // A row the status report filled keeps the name as printed beside the one shown.
+    const QVariant printed = m_msfplayers->item(row - 1, playercol::Player)->data(Qt::UserRole);
+    return {text(playercol::Num), printed.isValid() ? printed.toString() : text(playercol::Player),
+            text(playercol::Address)};
+}
+
+int PlayersPage::rowOfSlot(const QString& slot, const QString& printedName) const {
+    for (int r = 0; r < m_msfplayers->rowCount(); ++r) {
+        const QTableWidgetItem* num = m_msfplayers->item(r, playercol::Num);
+        const QTableWidgetItem* name = m_msfplayers->item(r, playercol::Player);
+        if (num && num->text() == slot &&
+            (printedName.isNull() || (name && name->data(Qt::UserRole) == printedName)))
+            return r;
+    }
+    return -1;
+}
+
+bool PlayersPage::linkDown() {
+    if (m_session.client().isOpen())
+        return false;
+    m_session.send(Request::listing(QStringLiteral("status")), this);
+    return true;
+}
+
+bool PlayersPage::confirmed(Removal variant, const SlotOccupant& target) {
+    Options& options = m_session.state().options;
+    if (!options.confirmkick)
+        return true;
+    const QString name = stripcolours(target.name).trimmed();
+    bool dontAskAgain = false;
+    if (m_session.dialogs().askOnce(playeractions::removalQuestion(variant, target.slot, name),
+                                    playeractions::removalTitle(variant),
+                                    dontAskAgain) != Dialogs::Answer::Yes)
+        return false;
+    if (dontAskAgain) {
+        // Kept for the next start too; a file that cannot be written leaves it for this run.
+        options.confirmkick = false;
+        ProfileFile settings(m_session.state().files.settingsFile);
+        writeOptionSwitch(settings, QStringLiteral("confirmkick"), false);
+    }
+    return true;
+}
+
+void PlayersPage::whenSlotHolds(const SlotOccupant& target, const std::function<void()>& act) {
+    m_session.send(
+        Request::listing(QStringLiteral("status")), this, [this, target, act](const Reply& reply) {
+            // Not sent, or unanswered: the client's box has said so.
+            if (reply.status != Reply::Status::Replied || replytext::isPasswordRefusal(reply.text))
+                return;
+            const StatusReport report = parseStatusReply(reply.text);
+            const SlotCheck check = checkSlot(report, target);
+            switch (check.verdict) {
+            case SlotCheck::Verdict::Holds:
+                act();
+                return;
+            case SlotCheck::Verdict::Unknown:
+                sayReportFault(reply.text, report);
+                return;
+            case SlotCheck::Verdict::Other:
+            case SlotCheck::Verdict::Empty:
+                break;
+            }
+            showReport(report);
+            m_session.dialogs().message(slotLostText(stripcolours(target.name).trimmed(),
+                                                     target.slot,
+                                                     stripcolours(check.holder.name).trimmed()),
+                                        QStringLiteral("Player left"), Icon::Exclamation);
+        });
 }
 
 void PlayersPage::messageClicked() {
@@ -469,26 +536,24 @@ void PlayersPage::messageClicked() {
         return;
     }
     // A row read in Query Mode carries no slot.
-    if (m_msfplayers->item(row - 1, playercol::Num)->text().isEmpty()) {
+    const SlotOccupant target = selectedPlayer(row);
+    if (target.slot.isEmpty()) {
         needSlot();
         return;
     }
-    const QPersistentModelIndex target = m_msfplayers->model()->index(row - 1, playercol::Num);
+    if (linkDown())
+        return;
     QString message = dialogs.input(QStringLiteral("Enter message to send selected player\n"
                                                    "( Note: Use %P% to auto full playername)"),
                                     QStringLiteral("Enter Message"),
                                     QStringLiteral("You are on a last warning %P%"));
-    if (message.isEmpty() || !target.isValid())
+    if (message.isEmpty())
         return;
-    QString name = m_msfplayers->item(target.row(), playercol::Player)->text();
-    if (!m_chkremcol->isChecked())
-        name = stripcolours(name).trimmed();
+    const QString name = stripcolours(target.name).trimmed();
     message = fillPlayerPlaceholder(message, name);
-    const QString logLine =
-        QStringLiteral("Private message to [") + name + QStringLiteral("]: ") + message;
-    const QString num = m_msfplayers->item(target.row(), playercol::Num)->text();
-    m_session.run({Step{Request::shown(QStringLiteral("tell ") + num + u' ' + message), logLine}},
-                  this);
+    whenSlotHolds(target, [this, target, name, message] {
+        m_session.run(playeractions::privateMessagePlan(target.slot, name, message), this);
+    });
 }
 
 // ---- auto update ----
@@ -550,9 +615,13 @@ void PlayersPage::kickDuePlayers() {
     Plan kicks;
     QStringList kickedSlots;
     if (state.options.autokick999 && !m_mapChangeListing) {
+        const SlotHolders holders(m_shownReport);
         for (const Player999Entry& entry : watch.due(state.options.autokick999int)) {
-            kicks << Step{Request::shown(QStringLiteral("clientkick ") + entry.num),
-                          QStringLiteral("Player Auto Kicked for 999 ping [") + entry.name + u']'};
+            // A kick goes by slot: only when the report just read shows the player there.
+            if (holders.check({entry.num, entry.name, {}, true}).verdict !=
+                SlotCheck::Verdict::Holds)
+                continue;
+            kicks << playeractions::autoKickStep(entry.num, entry.name);
             kickedSlots << entry.num;
             // Kicked or not, the player leaves the watch: a refused kick is not tried again
             // from an old count.
@@ -566,13 +635,9 @@ void PlayersPage::kickDuePlayers() {
                   [this, kickedSlots](int index, const Reply&, const Outcome& outcome) {
                       if (!outcome.taken())
                           return;
-                      for (int r = 0; r < m_msfplayers->rowCount(); ++r) {
-                          const QTableWidgetItem* numCell = m_msfplayers->item(r, playercol::Num);
-                          if (numCell && numCell->text() == kickedSlots.at(index)) {
-                              removeDataRow(r);
-                              break;
-                          }
-                      }
+                      const int at = rowOfSlot(kickedSlots.at(index));
+                      if (at >= 0)
+                          removeDataRow(at);
                   });
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "players/PlayerActions.h"
+#include "players/SlotCheck.h"
 #include "rcon/Exchange.h"
 
 #include <QStringList>
@@ -52,16 +54,33 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class Removal { Kick, Ban, TempBan };
-    // Asks for the list; `listed` runs once it is shown (not when the request never went).
+    using Removal = playeractions::Removal;
+    // Asks for the list; `listed` runs once it is shown (not when the request never went, nor
+    // when the reply held no list).
     void populate(const std::function<void()>& listed);
-    // Lists the players of a status reply below the rows already in the grid and feeds them
-    // to the 999 watch.
-    void listStatusReply(const QString& reply, bool interactive);
+    // Lists the players of a status reply and feeds them to the 999 watch; false when the
+    // reply held no list, which leaves the grid as it was.
+    bool listStatusReply(const QString& reply, bool interactive);
+    void showReport(const StatusReport& report);
+    // The box for a status reply that gave no whole list.
+    void sayReportFault(const QString& reply, const StatusReport& report);
     void listQueryReply(const QString& reply);
     // One player line for the 999 watch; does nothing unless the auto-kick option is on.
     void check999(const QString& name, const QString& ping, const QString& num);
     void removeSelectedPlayer(Removal variant);
+    // Asks before a removal unless the operator said not to ask again; true to go on.
+    bool confirmed(Removal variant, const SlotOccupant& target);
+    // Reads the status report and runs `act` only when the slot still holds the target;
+    // otherwise sends nothing, lists that report and says who is in the slot now.
+    void whenSlotHolds(const SlotOccupant& target, const std::function<void()>& act);
+    // The link went down without a disconnect: the client refuses a status read with its own
+    // box, and no question comes before that.
+    bool linkDown();
+    // The grid row of a slot (and of the name as the server printed it, when given); -1 when
+    // none.
+    int rowOfSlot(const QString& slot, const QString& printedName = {}) const;
+    // The player of a selected row (the grid control's numbering), as the grid read him.
+    SlotOccupant selectedPlayer(int row) const;
     void kickDuePlayers();
     void buildGrid();
     QCheckBox* captionedBox(const QString& name, const QString& caption, const QString& boxTip,
@@ -97,4 +116,6 @@ private:
     // The last listing showed every player at 999: the server is changing maps, and that
     // says nothing about anyone's connection, so its refresh kicks nobody.
     bool m_mapChangeListing = false;
+    // The report the grid shows: the 999 auto-kick checks its slots against it.
+    StatusReport m_shownReport;
 };
