@@ -57,12 +57,16 @@ std::optional<QString> valueOnLine(QStringView line, QStringView key) {
 } // namespace
 
 QString getquoted(const QString& reply, const QString& key) {
+    // Some tags end in a blank (the variable is sent as "name "value""); the name is the rest.
+    const QStringView name = QStringView(key).trimmed();
+    if (name.isEmpty())
+        return {};
     const QStringView text(reply);
     for (qsizetype pos = 0; pos < text.size();) {
         qsizetype end = text.indexOf(QLatin1Char('\n'), pos);
         if (end < 0)
             end = text.size();
-        if (const std::optional<QString> value = valueOnLine(text.mid(pos, end - pos), key))
+        if (const std::optional<QString> value = valueOnLine(text.mid(pos, end - pos), name))
             return *value;
         pos = end + 1;
     }

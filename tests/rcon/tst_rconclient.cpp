@@ -423,6 +423,10 @@ void TestRconClient::getquotedLooksUpValues_data() {
     QTest::newRow("whole name only") << "A scr_allow_kar98ksniper \"0\"\nA scr_allow_kar98k \"1\"\n"
                                      << "scr_allow_kar98k"
                                      << "1";
+    QTest::newRow("blank after the key")
+        << "A scr_allow_mg34_tripod \"0\"\nA scr_allow_mg34 \"1\"\n"
+        << "scr_allow_mg34 "
+        << "1";
     QTest::newRow("longer name first, other letter case")
         << "S sv_mapRotationCurrent \"x\"\nS sv_maprotation \"y\"\n"
         << "sv_maprotation"

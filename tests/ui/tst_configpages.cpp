@@ -379,12 +379,13 @@ void TestConfigPages::readOuts_data() {
     QTest::addColumn<QStringList>("then");  // edits afterwards
     QTest::addColumn<QStringList>("sent");  // what the page's send then sends: the changes
 
-    // A name listed after its sniper version is found inside that; a greyed box clicked ticks.
+    // A name listed after its sniper version is read by its whole name; a greyed box clicked
+    // ticks.
     readOut("weapons", "cmdpopwep", "cmdwepsetserv",
             {"scr_allow_mp40=0", "scr_allow_mp44=2", "scr_allow_kar98ksniper=0",
              "-scr_allow_kar98k", "scr_allow_kar98k=1"},
             {"chkmp40"}, {kAllow}, {}, kWeaponsProgress,
-            {"chkmp40=off", "chkmp44=grey", "chkkar98k=off", "chkbar=on"}, {"chkmp44"},
+            {"chkmp40=off", "chkmp44=grey", "chkkar98k=on", "chkbar=on"}, {"chkmp44"},
             {"scr_allow_mp44\"1\""});
     // A value no box can show stops the read-out: the boxes not read keep what they show.
     readOut("weapons, value out of range", "cmdpopwep", "cmdwepsetserv",
