@@ -62,14 +62,20 @@ public:
             texts << (r.startsWith(kPrint) ? wire1252::decode(r.mid(kPrint.size())) : QString());
         return texts;
     }
-    // Sends one command and returns the text of what came back first (the replies asked for
-    // this way fit in one datagram); empty on silence.
+    // Sends one command and returns the text of its reply; empty on silence. A status query
+    // follows the command: it is never limited, and its answer comes after the whole reply.
     QString ask(const QString& command, const QString& password = u"secret"_s) {
         replies.clear();
         rcon(command, password);
-        return QTest::qWaitFor([this] { return !replies.isEmpty(); }, 2000)
-                   ? printTexts().join(QString())
-                   : QString();
+        send(oob("getstatus"));
+        if (!QTest::qWaitFor(
+                [this] {
+                    return !replies.isEmpty() && replies.last().startsWith(oob("statusResponse"));
+                },
+                5000))
+            return u"(no status response)"_s;
+        replies.removeLast();
+        return printTexts().join(QString());
     }
 
     QList<QByteArray> replies;
@@ -101,16 +107,20 @@ private slots:
     }
 
     void refusals_data() {
-        textTable({"serverPassword", "sentPassword", "expected"},
-                  {{"wrong", "secret", "wrong", "Bad rconpassword.\n"},
-                   {"letter case counts", "secret", "Secret", "Bad rconpassword.\n"},
-                   {"none set", "", "secret", "No rconpassword set on the server.\n"},
-                   {"right", "secret", "secret", "console: ok\n"}});
+        textTable({"serverPassword", "sentPassword", "silentOnBad", "expected"},
+                  {{"wrong", "secret", "wrong", "", "Bad rconpassword.\n"},
+                   {"letter case counts", "secret", "Secret", "", "Bad rconpassword.\n"},
+                   {"none set", "", "secret", "", "No rconpassword set on the server.\n"},
+                   {"right", "secret", "secret", "", "console: ok\n"},
+                   {"wrong, silent server", "secret", "wrong", "yes", ""},
+                   {"right, silent server", "secret", "secret", "yes", "console: ok\n"}});
     }
     void refusals() {
         QFETCH(QString, serverPassword);
         QFETCH(QString, sentPassword);
+        QFETCH(QString, silentOnBad);
         server->setRconPassword(serverPassword);
+        server->setSilentOnBadPassword(!silentOnBad.isEmpty());
         QTEST(client->ask(u"say ok"_s, sentPassword), "expected");
     }
 
@@ -147,6 +157,69 @@ private slots:
         server->setPlayers({});
         QCOMPARE(client->ask(u"status"_s), captured("rcon_status_no_players.bin"));
         QCOMPARE(client->ask(u"scr_nosuch 15"_s), u"unknown command: scr_nosuch\n"_s);
+    }
+
+    // Each engine's replies: a capture file (a name ending ".bin") as the real server sent it,
+    // or the text under that engine's header. Slot 1 is empty, tempbanclient, map_rotate and
+    // sv_maprotationcurrent are unknown, scr_sd_graceperiod is not a variable here.
+    void engineReplies_data() {
+        textTable({"engine", "command", "reply"},
+                  {{"ioquake3: kick of an empty slot", "ioquake3", "clientkick 1",
+                    "rcon_clientkick_not_active.bin"},
+                   {"ioquake3: unknown ban", "ioquake3", "tempbanclient 2",
+                    "rcon_tempbanclient_unknown.bin"},
+                   {"ioquake3: missing file", "ioquake3", "exec vostreltest.cfg",
+                    "rcon_exec_missing.bin"},
+                   {"ioquake3: missing map", "ioquake3", "map mp_brecourt", "rcon_map_missing.bin"},
+                   {"ioquake3: latched", "ioquake3", "sv_maxclients 10", "rcon_set_latched.bin"},
+                   {"ioquake3: maps folder", "ioquake3", "dir maps bsp", "rcon_dir_maps_bsp.bin"},
+                   {"ioquake3: no maps in maps/mp", "ioquake3", "dir maps/mp bsp",
+                    "Directory of maps/mp bsp\n---------------\n"},
+                   {"short header: unknown", "shortheader", "scr_sd_graceperiod 15",
+                    "rcon_unknown_other_engine.bin"},
+                   {"short header: listed unknown", "shortheader", "map_rotate",
+                    "unknown command: map_rotate\n"},
+                   {"cod: listed unknown, any case", "callofduty", "TempBanClient 2",
+                    "unknown command: TempBanClient\n"},
+                   {"cod: listed variable unknown", "callofduty", "sv_maprotationcurrent \"x\"",
+                    "unknown command: sv_maprotationcurrent\n"},
+                   {"cod: no maps in maps", "callofduty", "dir maps bsp",
+                    "Directory of maps bsp\n----------\n"},
+                   {"cod: missing map", "callofduty", "map mp_nowhere",
+                    "Can't find map maps/mp/mp_nowhere.bsp\n"}});
+    }
+    void engineReplies() {
+        QFETCH(QString, engine);
+        QFETCH(QString, command);
+        QFETCH(QString, reply);
+        // Chosen the way the data file chooses it.
+        QTemporaryDir dir;
+        QFile data(dir.filePath(u"engine.ini"_s));
+        QVERIFY(data.open(QIODevice::WriteOnly) && data.write("[engine]\n" + engine.toLatin1()));
+        data.close();
+        QVERIFY(server->loadDataFile(data.fileName()));
+        server->setPlayers({player(0, 0, "0", "Angelyss"), player(2, 0, "0", "Kyonshi")});
+        server->setUnknownCommands({"tempbanclient", "Map_Rotate", "sv_maprotationcurrent"});
+        server->removeCvar("scr_sd_graceperiod");
+        QStringList maps;
+        for (const QString& line : captures::bytes("rcon_dir_maps_bsp.bin").split('\n'))
+            if (line.endsWith(u".bsp"_s))
+                maps << line;
+        server->setMaps(maps);
+        server->setCfgFiles({"server.cfg"});
+        const QByteArray header = engine == u"shortheader" ? oob("n") : kPrint;
+        const QList<QByteArray> expected = reply.endsWith(u".bin"_s)
+                                               ? captures::datagrams(qPrintable(reply))
+                                               : QList<QByteArray>{header + reply.toLatin1()};
+        // The datagrams' header and the text they make up together; the split may differ.
+        const auto joined = [&header](const QList<QByteArray>& datagrams) {
+            QByteArray text;
+            for (const QByteArray& d : datagrams)
+                text += d.startsWith(header) ? d.mid(header.size()) : "(other header)" + d;
+            return text;
+        };
+        client->ask(command);
+        QCOMPARE(joined(client->replies), joined(expected));
     }
 
     void longReplySplitsWithoutLoss_data() {
@@ -269,12 +342,22 @@ private slots:
     }
 
     void kickRemovesPlayer_data() {
-        textTable({"command", "reply", "left"},
-                  {{"kick slot", "clientkick 1", "J\u00fcrgen^7 was kicked\n", "0 3"},
-                   {"ban", "banclient 0", "^1Red^7Baron^7 was banned\n", "1 3"},
-                   {"temp ban", "tempbanclient 3", "Zed^7 was temporarily banned\n", "0 1"},
-                   {"by name", "kick redbaron", "^1Red^7Baron^7 was kicked\n", "1 3"},
-                   {"empty slot", "clientkick 2", "Bad client slot: 2\n", "0 1 3"}});
+        textTable(
+            {"command", "reply", "left"},
+            {{"kick slot", "clientkick 1", "J\u00fcrgen^7 was kicked\n", "0 3"},
+             {"ban", "banclient 0", "^1Red^7Baron^7 was banned\n", "1 3"},
+             {"temp ban", "tempbanclient 3", "Zed^7 was temporarily banned\n", "0 1"},
+             {"by name", "kick redbaron", "^1Red^7Baron^7 was kicked\n", "1 3"},
+             {"empty slot", "clientkick 2", "Client 2 is not active\n", "0 1 3"},
+             {"beyond sv_maxclients", "banclient 020", "Bad client slot: 20\n", "0 1 3"},
+             {"not a number", "tempbanclient -1", "Bad client slot: -1\n", "0 1 3"},
+             {"tell to an empty slot", "tell 2 hi", "Client 2 is not active\n", "0 1 3"},
+             {"tell", "tell 1 hi", "", "0 1 3"},
+             {"dumpuser of an empty slot", "dumpuser 19", "Client 19 is not active\n", "0 1 3"},
+             {"dumpuser", "dumpuser 3",
+              "userinfo\n--------\nname                Zed\nip                  "
+              "127.0.0.1:28960\nrate                25000\n",
+              "0 1 3"}});
     }
     void kickRemovesPlayer() {
         server->setPlayers({player(0, 0, "5", "^1Red^7Baron"), player(1, 0, "5", "J\u00fcrgen"),
@@ -285,6 +368,18 @@ private slots:
         for (const SimPlayer& p : server->players())
             left << QString::number(p.num);
         QTEST(left.join(' '), "left");
+    }
+
+    // A player leaves and another takes his slot between two reports: a command by slot
+    // reaches the newcomer.
+    void slotChangesHandsAfterStatus() {
+        server->replaceAfterNextStatus(1, player(9, 0, "40", u"Major"_s));
+        QVERIFY(client->ask(u"dumpuser 1"_s).contains(u"J\u00fcrgen"_s));
+        QVERIFY(client->ask(u"status"_s).contains(u"J\u00fcrgen"_s));
+        QCOMPARE(client->ask(u"clientkick 1"_s), u"Major^7 was kicked\n"_s);
+        server->setPlayers({player(1, 0, "5", u"Back"_s)});
+        QVERIFY(client->ask(u"status"_s).contains(u"Back"_s)); // the event happens once
+        QVERIFY(client->ask(u"status"_s).contains(u"Back"_s));
     }
 
     void receivedKeepsEverythingInOrder() {

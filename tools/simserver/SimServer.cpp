@@ -410,6 +410,29 @@ void SimServer::setPlayers(const QList<SimPlayer>& players) {
                      [](const SimPlayer& a, const SimPlayer& b) { return a.num < b.num; });
 }
 
+void SimServer::replaceAfterNextStatus(int slot, SimPlayer newcomer) {
+    newcomer.num = slot;
+    m_newcomers << newcomer;
+}
+
+void SimServer::playersChangeAfterStatus() {
+    if (m_newcomers.isEmpty())
+        return;
+    QList<SimPlayer> players = m_players;
+    for (const SimPlayer& newcomer : std::as_const(m_newcomers)) {
+        players.removeIf([&newcomer](const SimPlayer& p) { return p.num == newcomer.num; });
+        players << newcomer;
+    }
+    m_newcomers.clear();
+    setPlayers(players);
+}
+
+void SimServer::setUnknownCommands(const QStringList& names) {
+    m_unknownCommands.clear();
+    for (const QString& name : names)
+        m_unknownCommands.insert(name.toLower());
+}
+
 void SimServer::setMaps(const QStringList& names) {
     m_maps.clear();
     for (const QString& name : names)
@@ -500,8 +523,10 @@ bool SimServer::loadDataFile(const QString& path, QString* error) {
                 engine = Engine::CallOfDuty;
             else if (line.compare(u"ioquake3", Qt::CaseInsensitive) == 0)
                 engine = Engine::Ioquake3;
+            else if (line.compare(u"shortheader", Qt::CaseInsensitive) == 0)
+                engine = Engine::ShortHeader;
             else
-                return fail(where(QStringLiteral("expected callofduty or ioquake3")));
+                return fail(where(QStringLiteral("expected callofduty, ioquake3 or shortheader")));
         } else if (section == u"maps") {
             maps << line;
         } else {
@@ -638,11 +663,12 @@ void SimServer::handleRcon(const QByteArray& password, const QByteArray& command
 
     const QString serverPassword = cvar(QStringLiteral("rconpassword"));
     QByteArray text;
-    bool silent = false;
+    bool silent = m_silentOnBadPassword;
     if (serverPassword.isEmpty()) {
         text = "No rconpassword set on the server.\n";
     } else if (wire1252::decode(password) != serverPassword) {
         text = "Bad rconpassword.\n";
+        silent = m_silentOnBadPassword;
     } else {
         const QString command = wire1252::decode(commandBytes);
         const auto override = m_overrides.constFind(command);
@@ -675,7 +701,7 @@ void SimServer::handleGetstatus(const QHostAddress& from, quint16 port) {
 
 void SimServer::sendPrint(const QByteArray& text, const QHostAddress& to, quint16 port,
                           bool delayed) {
-    const QByteArray header = kOob + "print\n";
+    const QByteArray header = kOob + (m_engine == Engine::ShortHeader ? "n" : "print\n");
     QList<QByteArray> datagrams;
     if (m_maxPrintBytes <= 0 || text.size() <= m_maxPrintBytes) {
         datagrams << header + text;
@@ -713,8 +739,13 @@ SimServer::Reply SimServer::execute(const QString& command) {
     const QString verb = args.first().toLower();
     const auto rest = [&args](int from) { return args.mid(from).join(u' '); };
 
-    if (verb == u"status")
-        return {statusText()};
+    if (m_unknownCommands.contains(verb))
+        return {QStringLiteral("unknown command: %1\n").arg(args.first())};
+    if (verb == u"status") {
+        const QString report = statusText();
+        playersChangeAfterStatus();
+        return {report};
+    }
     if (verb == u"serverinfo") {
         QString text = QStringLiteral("Server info settings:\n");
         for (const auto& [key, value] : serverInfo())
@@ -732,9 +763,11 @@ SimServer::Reply SimServer::execute(const QString& command) {
         QString ext = args.value(2);
         if (ext.startsWith(u'.'))
             ext.remove(0, 1);
-        QString text =
-            QStringLiteral("Directory of %1 %2\n----------\n").arg(args[1], args.value(2));
-        if (folder.compare(u"maps/mp", Qt::CaseInsensitive) == 0 &&
+        // An ioquake3 server keeps its maps in "maps" and rules off with fifteen dashes.
+        const bool ioquake3 = m_engine == Engine::Ioquake3;
+        QString text = QStringLiteral("Directory of %1 %2\n%3\n")
+                           .arg(args[1], args.value(2), QString(ioquake3 ? 15 : 10, u'-'));
+        if (folder.compare(ioquake3 ? u"maps" : u"maps/mp", Qt::CaseInsensitive) == 0 &&
             (ext.isEmpty() || ext.compare(u"bsp", Qt::CaseInsensitive) == 0)) {
             for (const QString& map : std::as_const(m_maps))
                 text += map + QStringLiteral(".bsp\n");
@@ -759,12 +792,11 @@ SimServer::Reply SimServer::execute(const QString& command) {
     if (verb == u"tell") {
         if (args.size() < 3)
             return {QStringLiteral("Usage: tell <client number> <text>\n")};
-        bool ok = false;
-        const int num = args[1].toInt(&ok);
-        const bool active = ok && std::any_of(m_players.cbegin(), m_players.cend(),
-                                              [num](const SimPlayer& p) { return p.num == num; });
-        return {active ? QString() : QStringLiteral("Client %1 is not active\n").arg(args[1])};
+        qsizetype index = -1;
+        return {findSlot(args[1], &index)};
     }
+    if (verb == u"dumpuser")
+        return {dumpUser(args)};
     if (verb == u"clientkick" || verb == u"banclient" || verb == u"tempbanclient" ||
         verb == u"kick")
         return {kick(verb, args)};
@@ -806,9 +838,50 @@ SimServer::Reply SimServer::execute(const QString& command) {
         // Only the first word counts: "sv_hostname My Server" sets "My".
         return {setFromConsole(var->name, args[1], false)};
     }
+    return {unknownCommand(args.first())};
+}
+
+QString SimServer::unknownCommand(const QString& name) const {
     if (m_engine == Engine::Ioquake3)
-        return {QStringLiteral("unknown command: %1\n").arg(args.first())};
-    return {QStringLiteral("Unknown command \"%1\"\n").arg(args.first())};
+        return QStringLiteral("unknown command: %1\n").arg(name);
+    return QStringLiteral("Unknown command \"%1\"\n").arg(name);
+}
+
+// The engine's reading of a slot argument: only digits, below sv_maxclients, and a client in
+// that slot. Returns the engine's refusal, or "" with the player's position in m_players. A
+// slot that holds a player counts as in range even above sv_maxclients, so a test may place
+// players anywhere.
+QString SimServer::findSlot(const QString& arg, qsizetype* index) const {
+    bool ok = !arg.isEmpty() &&
+              std::all_of(arg.cbegin(), arg.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    const int num = ok ? arg.toInt(&ok) : -1;
+    if (ok) {
+        for (qsizetype i = 0; i < m_players.size(); ++i) {
+            if (m_players[i].num == num) {
+                *index = i;
+                return QString();
+            }
+        }
+    }
+    if (!ok || num >= cvar(QStringLiteral("sv_maxclients")).toInt())
+        return QStringLiteral("Bad client slot: %1\n").arg(ok ? QString::number(num) : arg);
+    return QStringLiteral("Client %1 is not active\n").arg(num);
+}
+
+QString SimServer::dumpUser(const QStringList& args) const {
+    if (args.size() < 2)
+        return QStringLiteral("Usage: dumpuser <userid>\n");
+    qsizetype index = -1;
+    const QString refusal = findSlot(args[1], &index);
+    if (!refusal.isEmpty())
+        return refusal;
+    const SimPlayer& p = m_players[index];
+    QString text = QStringLiteral("userinfo\n--------\n");
+    const std::pair<const char*, QString> keys[] = {
+        {"name", p.name}, {"ip", p.address}, {"rate", QString::number(p.rate)}};
+    for (const auto& [key, value] : keys)
+        text += QString::fromLatin1(key).leftJustified(20) + value + u'\n';
+    return text;
 }
 
 QString SimServer::setFromConsole(const QString& name, const QString& value, bool create) {
@@ -855,13 +928,9 @@ QString SimServer::kick(const QString& command, const QStringList& args) {
         if (index < 0)
             return QStringLiteral("Player %1 is not on the server\n").arg(args[1]);
     } else {
-        bool ok = false;
-        const int num = args[1].toInt(&ok);
-        for (qsizetype i = 0; ok && i < m_players.size() && index < 0; ++i)
-            if (m_players[i].num == num)
-                index = i;
-        if (index < 0)
-            return QStringLiteral("Bad client slot: %1\n").arg(args[1]);
+        const QString refusal = findSlot(args[1], &index);
+        if (!refusal.isEmpty())
+            return refusal;
     }
     const QString name = m_players.takeAt(index).name;
     if (command == u"banclient")
@@ -877,7 +946,8 @@ QString SimServer::loadMap(const QString& requested) {
         return map.compare(name, Qt::CaseInsensitive) == 0;
     });
     if (it == m_maps.cend())
-        return QStringLiteral("Can't find map maps/mp/%1.bsp\n").arg(name);
+        return QStringLiteral("Can't find map %1/%2.bsp\n")
+            .arg(m_engine == Engine::Ioquake3 ? u"maps" : u"maps/mp", name);
     applyLatched();
     setCvar(QStringLiteral("mapname"), *it);
     return QString();

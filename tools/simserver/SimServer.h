@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -42,15 +43,24 @@ public:
     quint16 port() const;
 
     // Which engine of the family the server shows to the client: the stock Call of Duty 1.1
-    // server, or an ioquake3 1.36 server (its status columns "cl score ping name address
-    // rate", its "unknown command: <name>").
-    enum class Engine { CallOfDuty, Ioquake3 };
+    // server; an ioquake3 1.36 server (its status columns "cl score ping name address rate",
+    // its "unknown command: <name>", its maps in "maps" rather than "maps/mp"); or the
+    // engine whose every reply datagram starts "FF FF FF FF n" instead of "FF FF FF FF
+    // print\n" (otherwise as the Call of Duty server, "Unknown command "<name>"" included).
+    enum class Engine { CallOfDuty, Ioquake3, ShortHeader };
     void setEngine(Engine engine) { m_engine = engine; }
     Engine engine() const { return m_engine; }
 
     // The password lives in the cvar "rconpassword", as on the engine, so an rcon
     // "rconpassword x" changes it too.
     void setRconPassword(const QString& password);
+    // Some servers of the family answer a wrong password with nothing at all instead of
+    // "Bad rconpassword."; the request still uses up the rate limit's window.
+    void setSilentOnBadPassword(bool silent) { m_silentOnBadPassword = silent; }
+    // Commands (verbs, any letter case, or variable names sent as assignments) this server
+    // does not have: each is answered "unknown command: <name>" whatever the engine, as an
+    // ioquake3 server answers tempbanclient, banclient or map_rotate.
+    void setUnknownCommands(const QStringList& names);
     void setMaxPrintBytes(int bytes);
     void setRateLimitMs(int ms);
     void dropNextRequests(int n);
@@ -77,6 +87,10 @@ public:
 
     QList<SimPlayer> players() const { return m_players; }
     void setPlayers(const QList<SimPlayer>& players);
+    // A scripted event: once the server has answered its next "status" itself, the player in
+    // `slot` has left and `newcomer` holds the slot (an empty slot is simply taken). Between
+    // that report and the next, a command by slot reaches the newcomer.
+    void replaceAfterNextStatus(int slot, SimPlayer newcomer);
     QStringList maps() const { return m_maps; }
     void setMaps(const QStringList& names);
     QStringList cfgFiles() const { return m_cfgFiles; }
@@ -131,6 +145,10 @@ private:
     QString setFromConsole(const QString& name, const QString& value, bool create);
     QString queryCvar(const Cvar& var) const;
     QString kick(const QString& command, const QStringList& args);
+    QString findSlot(const QString& arg, qsizetype* index) const;
+    QString dumpUser(const QStringList& args) const;
+    QString unknownCommand(const QString& name) const;
+    void playersChangeAfterStatus();
     QString loadMap(const QString& name);
     void rotateMap();
     void applyLatched();
@@ -154,6 +172,9 @@ private:
     int m_replyDelayMs = 0;
     int m_rateLimited = 0;
     Engine m_engine = Engine::CallOfDuty;
+    bool m_silentOnBadPassword = false;
+    QSet<QString> m_unknownCommands; // lower case
+    QList<SimPlayer> m_newcomers;    // taking their slot after the next status
     QElapsedTimer m_sinceAccepted;
     QElapsedTimer m_clock;
 
