@@ -319,11 +319,12 @@ void PlayersPage::showReport(const StatusReport& report) {
         const StatusRow& row = report.rows[i];
         // A blank between colour codes at either end of a name is no part of it.
         const QString stripped = stripcolours(row.name).trimmed();
-        if (mapChange) {
-            if (state.options.autokick999)
+        // The whole report goes through the one watch, which keeps it linear in the rows.
+        if (state.options.autokick999) {
+            if (mapChange)
                 watch.hold(stripped, row.num);
-        } else {
-            check999(stripped, row.ping, row.num);
+            else
+                watch.check(stripped, row.ping, row.num);
         }
         const QStringList cells = {
             QString(), row.num,   row.guid,    showStripped ? stripped : row.name,
@@ -347,12 +348,6 @@ void PlayersPage::sayReportFault(const QString& reply, const StatusReport& repor
             QStringLiteral("The server answered, but not with a player list:\r") +
                 firstLineOf(reply),
             QStringLiteral("Unreadable reply"), Icon::Exclamation);
-}
-
-void PlayersPage::check999(const QString& name, const QString& ping, const QString& num) {
-    if (!m_session.state().options.autokick999)
-        return;
-    Player999Watch(m_session.state().Player999).check(name, ping, num);
 }
 
 void PlayersPage::listQueryReply(const QString& reply) {

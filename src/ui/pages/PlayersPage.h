@@ -65,8 +65,6 @@ private:
     // The box for a status reply that gave no whole list.
     void sayReportFault(const QString& reply, const StatusReport& report);
     void listQueryReply(const QString& reply);
-    // One player line for the 999 watch; does nothing unless the auto-kick option is on.
-    void check999(const QString& name, const QString& ping, const QString& num);
     void removeSelectedPlayer(Removal variant);
     // Asks before a removal unless the operator said not to ask again; true to go on.
     bool confirmed(Removal variant, const SlotOccupant& target);
