@@ -33,6 +33,12 @@ QString oneLine(QString command) {
     return command;
 }
 
+// The clock time a gap after now ends. The clock reads whole milliseconds, dropping up to one:
+// the gap is made one longer so that it is never short.
+qint64 paceFromNow(double gapSeconds) {
+    return WaitClock::instance().nowMs() + clockMs(gapSeconds) + 1;
+}
+
 } // namespace
 
 RconClient::RconClient(Dialogs& dialogs, OutputSink& out, QObject* parent)
@@ -197,7 +203,7 @@ void RconClient::transmit() {
     const QByteArray datagram = kHeader + wire1252::encode(text);
     ++m_attempt;
     if (!request.outOfBand)
-        m_rconReadyAtMs = WaitClock::instance().nowMs() + clockMs(kMinGapSeconds);
+        m_rconReadyAtMs = paceFromNow(kMinGapSeconds);
     if (m_socket->writeDatagram(datagram, m_serverAddress, m_serverPort) != datagram.size()) {
         if (m_socket && m_socket->error() == QAbstractSocket::NetworkError) {
             m_dialogs.message(
@@ -400,7 +406,7 @@ void RconClient::handleDatagram(QByteArray bytes) {
     const Request& request = m_current->request;
     // The pacing counts from the reply from now on: see kGapAfterReplySeconds.
     if (firstOfReply && !request.outOfBand)
-        m_rconReadyAtMs = WaitClock::instance().nowMs() + clockMs(kGapAfterReplySeconds);
+        m_rconReadyAtMs = paceFromNow(kGapAfterReplySeconds);
     // The public status reply is one datagram.
     const bool complete = request.outOfBand || replyend::isComplete(request.command, m_text);
     m_quietTimer.start(clockMs(complete ? kEndGraceSeconds : kQuietSeconds));
