@@ -2,20 +2,19 @@
 
 #include "settings/ProfileFile.h"
 
-namespace {
-
-bool startsWithText(const QString& response, QLatin1String text) {
-    return response.left(text.size()).compare(text, Qt::CaseInsensitive) == 0;
+QString addressText(const QString& server, const QString& port) {
+    const QString host =
+        server.contains(QLatin1Char(':')) ? QLatin1Char('[') + server + QLatin1Char(']') : server;
+    return host + QLatin1Char(':') + port;
 }
 
-} // namespace
-
-PasswordCheck checkPasswordReply(const QString& response) {
-    if (startsWithText(response, QLatin1String("BAD RCONPASSWORD")))
-        return PasswordCheck::BadPassword;
-    if (startsWithText(response, QLatin1String("No rconpassword set on the server")))
-        return PasswordCheck::NoPasswordSet;
-    return PasswordCheck::Accepted;
+QString unansweredConnectText(const QString& address, bool publicQueryAnswered) {
+    if (!publicQueryAnswered)
+        return QStringLiteral("No server answered at ") + address;
+    return QStringLiteral("The server at ") + address +
+           QLatin1String(" answers, but its remote console does not: the RCON password is "
+                         "wrong, or the remote console is off (some servers stay silent on a "
+                         "wrong password).\rNo connection established.");
 }
 
 std::optional<quint16> parsePort(const QString& text) {

@@ -5,15 +5,13 @@
 
 #include <optional>
 
-// What the server's answer to the password probe ("status") says about the password.
-enum class PasswordCheck {
-    Accepted,      // anything else, also no answer at all
-    BadPassword,   // "Bad rconpassword."
-    NoPasswordSet, // "No rconpassword set on the server.": the server runs no command at all
-};
+// "server:port" as the operator reads it; an IPv6 address goes in brackets.
+QString addressText(const QString& server, const QString& port);
 
-// Reads the start of the reply, in any letter case.
-PasswordCheck checkPasswordReply(const QString& response);
+// The box of a connect whose "status" went unanswered after every attempt. Whether the server
+// answered the public status query tells a server that ignores the remote console (a wrong
+// password, which some servers meet with silence, or the console switched off) from none.
+QString unansweredConnectText(const QString& address, bool publicQueryAnswered);
 
 // A port typed by the operator: a whole number from 1 to 65535 in decimal digits, blanks
 // around it allowed; nothing otherwise.

@@ -7,8 +7,8 @@
 class Dialogs {
 public:
     enum class Icon { None, Information, Exclamation, Question, Critical };
-    enum class Buttons { Ok, OkCancel, YesNo };
-    enum class Answer { Ok, Cancel, Yes, No };
+    enum class Buttons { Ok, OkCancel, YesNo, RetryCancel };
+    enum class Answer { Ok, Cancel, Yes, No, Retry };
 
     virtual ~Dialogs() = default;
 

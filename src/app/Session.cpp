@@ -20,6 +20,17 @@ void Session::passwordRefused() {
     m_dialogs.message(text, QStringLiteral("Password refused"), Dialogs::Icon::Exclamation);
 }
 
+void Session::run(const Plan& plan, QObject* context, PlanHandler done, StepHandler onStep) {
+    StepHandler watched = [this, plan, onStep = std::move(onStep)](int index, const Reply& reply,
+                                                                   const Outcome& outcome) {
+        if (plan.at(index).request.silenceIsTaken && outcome.taken())
+            emit mapLoaded();
+        if (onStep)
+            onStep(index, reply, outcome);
+    };
+    runPlan(m_client, m_out, plan, context, std::move(done), std::move(watched));
+}
+
 void Session::setConnection(ConnectionState state) {
     if (state == m_connection)
         return;

@@ -36,13 +36,14 @@ public:
     void send(const Request& request, QObject* context, ReplyHandler done = {}) {
         m_client.send(request, context, std::move(done));
     }
-    // Sends a plan for context; see runPlan.
-    void run(const Plan& plan, QObject* context, PlanHandler done = {}, StepHandler onStep = {}) {
-        runPlan(m_client, m_out, plan, context, std::move(done), std::move(onStep));
-    }
+    // Sends a plan for context; see runPlan. A map load or restart of the plan (a game-type
+    // switch ends with one) that the server took is told by mapLoaded().
+    void run(const Plan& plan, QObject* context, PlanHandler done = {}, StepHandler onStep = {});
 
 signals:
     void connectionChanged(ConnectionState state);
+    // The server began to load a map: what was read of its game type and map is out of date.
+    void mapLoaded();
 
 private:
     void passwordRefused();

@@ -54,7 +54,7 @@ bool append(const QString& path, const QList<Row>& rows, const QString& server,
     const QByteArray bytes = wire1252::encode((fresh ? headerLine() : QString()) +
                                               lines(rows, server, stamp(when), queryMode));
     QFile file(path);
-    if (!privatefiles::makeFolderFor(path) || !privatefiles::openForAppend(file) ||
+    if (!privatefiles::makePrivateFolderFor(path) || !privatefiles::openForAppend(file) ||
         file.write(bytes) != bytes.size() || !file.flush()) {
         if (error)
             *error = file.errorString();

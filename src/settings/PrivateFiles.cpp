@@ -2,9 +2,16 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStringList>
 
 namespace privatefiles {
+
+namespace {
+
+constexpr QFileDevice::Permissions kOwnerOnlyFolder = kOwnerOnly | QFileDevice::ExeOwner;
+
+} // namespace
 
 bool makeFolderFor(const QString& filePath) {
     const QString folder = QFileInfo(filePath).absolutePath();
@@ -17,12 +24,38 @@ bool makeFolderFor(const QString& filePath) {
         path = parent;
     }
     for (const QString& path : missing)
-        QDir().mkdir(path, kOwnerOnly | QFileDevice::ExeOwner);
+        QDir().mkdir(path, kOwnerOnlyFolder);
     return QFileInfo(folder).isDir();
 }
 
+bool makePrivateFolderFor(const QString& filePath) {
+    if (!makeFolderFor(filePath))
+        return false;
+    QFile::setPermissions(QFileInfo(filePath).absolutePath(), kOwnerOnlyFolder);
+    return true;
+}
+
 bool openForAppend(QFile& file) {
-    return file.open(QIODevice::WriteOnly | QIODevice::Append, kOwnerOnly);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append, kOwnerOnly))
+        return false;
+    // The mode given above only applies to a file the open creates.
+    file.setPermissions(kOwnerOnly);
+    return true;
+}
+
+bool makeOwnerOnly(const QString& path) {
+    QFile file(path);
+    if (!file.exists() && !file.open(QIODevice::WriteOnly, kOwnerOnly))
+        return false;
+    file.close();
+    return file.setPermissions(kOwnerOnly);
+}
+
+void removeStaleLock(const QString& path) {
+    QLockFile lock(path + QLatin1String(".lock"));
+    // Taking a lock whose holder is gone removes it first; letting go of it removes the file.
+    if (lock.tryLock(0))
+        lock.unlock();
 }
 
 } // namespace privatefiles

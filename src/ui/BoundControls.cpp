@@ -208,8 +208,10 @@ void sendChanged(Session& session, QObject* context, const QString& question,
 }
 
 bool confirmed(Session& session, const QString& text, const QString& title, Dialogs::Icon icon) {
-    return session.dialogs().message(text, title, icon, Dialogs::Buttons::OkCancel) ==
-           Dialogs::Answer::Ok;
+    // A question whose answer could only lead to "not connected" is not asked.
+    return connectedOrWarn(session) &&
+           session.dialogs().message(text, title, icon, Dialogs::Buttons::OkCancel) ==
+               Dialogs::Answer::Ok;
 }
 
 bool applyState(Session& session, BoundControl& box, const QString& value,

@@ -91,10 +91,10 @@ void readOut(Session& session, QObject* context, const QString& progress,
 // The steps that send one control.
 using ControlSteps = std::function<Plan(qsizetype index, BoundControl& control)>;
 
-// The send of a settings page: after the operator's OK to the question (its first line; the
-// second says that only changes go), sends the steps of each changed control in order, and
-// clears a control's mark once its last step went. Stops at the first step that did not go,
-// so unsent controls keep their marks.
+// The send of a settings page: with a server connected and after the operator's OK to the
+// question (its first line; the second says that only changes go), sends the steps of each
+// changed control in order, and clears a control's mark once its last step went. Stops at the
+// first step that did not go, so unsent controls keep their marks.
 void sendChanged(Session& session, QObject* context, const QString& question,
                  const QList<BoundControl*>& controls, const ControlSteps& stepsOf);
 // Sends the plan; each control in `sent` has its mark cleared once its step (by position)
@@ -107,7 +107,8 @@ void sendPlanFor(Session& session, QObject* context, const Plan& plan,
 // One step that sends a control's command, echoed in the RCON pane, and logs the line.
 Step controlStep(const QString& command, const QString& logLine);
 
-// The operator's OK to a send: the question with OK and Cancel.
+// The operator's OK to a send: while no server is connected the operator is told so and
+// nothing is asked; otherwise the question with OK and Cancel.
 bool confirmed(Session& session, const QString& text, const QString& title, Dialogs::Icon icon);
 // Puts a listing value into a check box and clears its mark. A value that is no box state
 // means the listing cannot be trusted: the operator is told with the given text, the box is

@@ -10,7 +10,9 @@
 #include "pages/MessagesPage.h"
 #include "pages/MiscPage.h"
 #include "pages/PlayersPage.h"
+#include "rcon/Outcome.h"
 #include "rcon/ReplyText.h"
+#include "rcon/WaitClock.h"
 
 #include <QComboBox>
 #include <QHostInfo>
@@ -26,6 +28,8 @@ namespace {
 
 const QString kErrorTitle = QStringLiteral("Error...");
 const QString kNoConnectionTitle = QStringLiteral("No connection");
+// A server answers again this many clock seconds after a map load or restart began.
+constexpr double kLoadSeconds = 5;
 
 // Keys with which a combo box changes its value without typing.
 bool isListKey(const QKeyEvent* key) {
@@ -48,6 +52,14 @@ ConnectController::ConnectController(Session& session, MainWidgets& widgets, Pag
     : QObject(parent), m_session(session), m_widgets(widgets), m_pages(pages), m_logs(logs) {
     connect(&session.client(), &RconClient::closedByError, this,
             &ConnectController::onClosedByError);
+    connect(&session, &Session::mapLoaded, this, &ConnectController::mapLoaded);
+    m_reloadWait.setSingleShot(true);
+    connect(&m_reloadWait, &QTimer::timeout, this, &ConnectController::rereadGameStatus);
+    // Return in the password box connects, as the Connect button would.
+    connect(m_widgets.txtPWD, &QLineEdit::returnPressed, this, [this] {
+        if (m_session.connection() == ConnectionState::Disconnected)
+            connectToServer();
+    });
     // A locked combo box must not change its value through its list either.
     m_widgets.comserver->installEventFilter(this);
     m_widgets.comport->installEventFilter(this);
@@ -73,8 +85,8 @@ void ConnectController::progress(const QString& text, ProgressMode mode, bool qu
 }
 
 void ConnectController::refuse(const QString& text, const QString& title) {
-    m_session.dialogs().message(text, title, Dialogs::Icon::Exclamation);
     closeAndStop();
+    m_session.dialogs().message(text, title, Dialogs::Icon::Exclamation);
 }
 
 void ConnectController::closeAndStop() {
@@ -132,12 +144,14 @@ void ConnectController::saveAndClearLogs() {
             automatically([this] { m_logs.saveMessages(); });
         m_widgets.lstmessages->clear();
     }
+    // The saves are over: their notice must not stand for the connect.
+    m_session.hideProgress();
 }
 
-void ConnectController::connectToServer() {
+void ConnectController::connectToServer(bool retry) {
     const SharedState& state = m_session.state();
     m_session.hideProgress();
-    if (!state.loading)
+    if (!state.loading && !retry)
         saveAndClearLogs();
 
     const QString server = m_widgets.comserver->currentText().trimmed();
@@ -210,34 +224,38 @@ void ConnectController::openAndProbe(const Target& target, const QHostAddress& a
         return;
     }
     // The password probe: its reply (the player list) shows in the pane unless the start-up
-    // connects.
+    // connects. Silence is told by the connect itself, once it knows more.
     Request probe = Request::unechoed(QStringLiteral("status"));
     probe.quiet = target.quietly;
-    m_session.send(probe, this,
-                   [this, target](const Reply& reply) { probeAnswered(target, reply); });
+    probe.boxWhenUnanswered = false;
+    m_session.send(probe, this, [this, target, probe](const Reply& reply) {
+        probeAnswered(target, probe, reply);
+    });
 }
 
-void ConnectController::probeAnswered(const Target& target, const Reply& reply) {
-    // Refused, cancelled (a Cancel, the connection lost) or no route: no connection.
-    if (!reply.went() || !m_session.client().isOpen()) {
+void ConnectController::probeAnswered(const Target& target, const Request& probe,
+                                      const Reply& reply) {
+    // Cancelled (a Cancel, the connection lost) or no route: no connection.
+    if (!m_session.client().isOpen() ||
+        (reply.status != Reply::Status::Replied && reply.status != Reply::Status::NoReply)) {
         closeAndStop();
         return;
     }
-    switch (checkPasswordReply(reply.text)) {
-    case PasswordCheck::BadPassword:
-        refuse(QStringLiteral("Invalid Rcon password, no connection established"),
+    if (reply.status == Reply::Status::NoReply) {
+        askPublicStatus(target);
+        return;
+    }
+    const Outcome outcome = judge(probe, reply);
+    if (outcome.refused()) {
+        refuse((replytext::isPasswordRefusal(reply.text)
+                    ? QStringLiteral("Invalid Rcon password, no connection established")
+                    : QStringLiteral("The server refused \"status\", no connection established")) +
+                   QLatin1Char('\r') + outcome.serverWords,
                kNoConnectionTitle);
         return;
-    case PasswordCheck::NoPasswordSet:
-        // Such a server runs no command at all, so there is nothing to administer.
-        refuse(QStringLiteral("The server has no RCON password set, no connection established"),
-               kNoConnectionTitle);
-        return;
-    case PasswordCheck::Accepted:
-        break;
     }
 
-    // Connected; also when "status" went unanswered (the operator has seen that box).
+    // Connected: the remote console answered and took the password.
     setFieldsLocked(true);
     m_widgets.cmdconnect->setText(QStringLiteral("Disconnect"));
     m_session.setConnection(ConnectionState::Connected);
@@ -246,6 +264,30 @@ void ConnectController::probeAnswered(const Target& target, const Reply& reply) 
                          target.portText);
     m_pages.misc->connectPresets();
     readGameStatus(target.quietly);
+}
+
+// The remote console stayed silent through every attempt: the public status query tells a
+// server that does not let this console in from no server at all.
+void ConnectController::askPublicStatus(const Target& target) {
+    progress(QStringLiteral("No answer from the remote console; asking for the server's status"),
+             ProgressMode::Replace, target.quietly);
+    m_session.send(Request::statusQuery(), this, [this, target](const Reply& reply) {
+        if (reply.status == Reply::Status::Cancelled || !m_session.client().isOpen()) {
+            closeAndStop();
+            return;
+        }
+        offerRetry(target, reply.status == Reply::Status::Replied);
+    });
+}
+
+void ConnectController::offerRetry(const Target& target, bool publicQueryAnswered) {
+    closeAndStop();
+    const QString address = addressText(target.server, QString::number(target.port));
+    if (m_session.dialogs().message(unansweredConnectText(address, publicQueryAnswered),
+                                    kNoConnectionTitle, Dialogs::Icon::Exclamation,
+                                    Dialogs::Buttons::RetryCancel) == Dialogs::Answer::Retry &&
+        m_session.connection() == ConnectionState::Disconnected)
+        connectToServer(true);
 }
 
 void ConnectController::readGameStatus(bool quietly) {
@@ -264,7 +306,7 @@ void ConnectController::readGameStatus(bool quietly) {
 }
 
 void ConnectController::readRotation(bool quietly) {
-    progress(QStringLiteral("Asking server for Map rotation"), ProgressMode::Add, quietly);
+    progress(QStringLiteral("Asking server for Map rotation"), ProgressMode::Replace, quietly);
     m_session.send(Request::listing(QStringLiteral("cvarlist sv_maprotation")), this,
                    [this, quietly](const Reply& reply) {
                        if (reply.status == Reply::Status::Cancelled) {
@@ -279,7 +321,7 @@ void ConnectController::readRotation(bool quietly) {
 }
 
 void ConnectController::readCfgFiles(bool quietly) {
-    progress(QStringLiteral("Asking server for cfg files"), ProgressMode::Add, quietly);
+    progress(QStringLiteral("Asking server for cfg files"), ProgressMode::Replace, quietly);
     m_session.send(Request::listing(QStringLiteral("fdir *.cfg")), this,
                    [this, quietly](const Reply& reply) {
                        if (reply.status == Reply::Status::Cancelled) {
@@ -304,7 +346,28 @@ void ConnectController::finishConnect(bool quietly) {
     endSequence();
 }
 
+// The game type and map read at the connect no longer hold: they are read again once the server
+// has loaded. Another load meanwhile puts the read off again.
+void ConnectController::mapLoaded() {
+    if (!m_session.isConnected())
+        return;
+    emit gameStatusRead({}, {});
+    m_reloadWait.start(int(WaitClock::instance().toMs(kLoadSeconds)));
+}
+
+void ConnectController::rereadGameStatus() {
+    if (!m_session.isConnected())
+        return;
+    m_session.send(Request::statusQuery(), &m_rereadWork, [this](const Reply& reply) {
+        if (reply.status != Reply::Status::Replied || !m_session.isConnected())
+            return;
+        const statusquery::GameStatus status = statusquery::readGameStatus(reply.text);
+        emit gameStatusRead(status.gametype, status.map);
+    });
+}
+
 void ConnectController::disconnectFromServer() {
+    m_reloadWait.stop();
     m_session.client().close();
     m_session.hideProgress();
     m_widgets.cmdconnect->setText(QStringLiteral("Connect"));

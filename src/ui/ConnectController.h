@@ -5,6 +5,7 @@
 
 #include <QHostAddress>
 #include <QObject>
+#include <QTimer>
 
 class QHostInfo;
 
@@ -29,7 +30,8 @@ public:
 signals:
     // A connect sequence ended: connected, refused, or cut short by a disconnect.
     void connectEnded();
-    // The connect read the server's game type and map.
+    // The connect, or the read after a map load, read the server's game type and map; both
+    // are empty while a map loads (what was read before no longer holds).
     void gameStatusRead(const QString& gametype, const QString& map);
 
 protected:
@@ -44,10 +46,15 @@ private:
         bool quietly = false; // the start-up connects: no notices, no replies in the pane
     };
 
-    void connectToServer();
+    // A retry follows a connect that found no remote console: the logs stay as they are.
+    void connectToServer(bool retry = false);
     void lookedUp(const Target& target, const QHostInfo& info);
     void openAndProbe(const Target& target, const QHostAddress& address);
-    void probeAnswered(const Target& target, const Reply& reply);
+    void probeAnswered(const Target& target, const Request& probe, const Reply& reply);
+    void askPublicStatus(const Target& target);
+    void offerRetry(const Target& target, bool publicQueryAnswered);
+    void mapLoaded();
+    void rereadGameStatus();
     void readGameStatus(bool quietly);
     void readRotation(bool quietly);
     void readCfgFiles(bool quietly);
@@ -69,4 +76,8 @@ private:
     bool m_locked = false;
     // From the first request of a connect (after the field checks) to its end.
     bool m_sequenceRunning = false;
+    // After a map load: the wait for the server to load, and the work of the read that
+    // follows (a context of its own, so that a connect's work is not taken for it).
+    QTimer m_reloadWait;
+    QObject m_rereadWork;
 };

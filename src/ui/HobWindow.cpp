@@ -236,8 +236,6 @@ void HobWindow::sendClicked() {
                                          "Only changed values will be sent."),
                           QStringLiteral("Send to Server?"), Dialogs::Icon::Information))
         return;
-    if (!bound::connectedOrWarn(m_session))
-        return;
     const QList<hob::Setting>& table = hob::settings();
     Plan plan;
     QList<BoundControl*> sent;

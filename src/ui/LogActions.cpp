@@ -44,7 +44,8 @@ void LogActions::save(logfiles::Kind kind) {
     const QString name = QDir(m_session.state().files.dataFolder)
                              .filePath(logfiles::baseName(kind, QDate::currentDate()));
     QString path = name + QLatin1String(".log");
-    privatefiles::makeFolderFor(path); // the data folder, where the save dialog opens too
+    // The data folder, where the save dialog opens too.
+    privatefiles::makePrivateFolderFor(path);
     if (!automode) {
         path = m_session.dialogs().saveFileName(QStringLiteral("Save file as..."), name,
                                                 QStringLiteral("log"));

@@ -25,6 +25,7 @@
 #include "pages/WeaponsPage.h"
 #include "serverconfig/GameTypeSwitch.h"
 #include "settings/OptionsStore.h"
+#include "settings/PrivateFiles.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -605,10 +606,8 @@ void Main::buildStatusBar() {
 }
 
 void Main::showConnection() {
-    QString server = m_w.comserver->currentText().trimmed();
-    if (server.contains(QLatin1Char(':'))) // an IPv6 address
-        server = QLatin1Char('[') + server + QLatin1Char(']');
-    const QString address = server + QLatin1Char(':') + m_w.comport->currentText().trimmed();
+    const QString address =
+        addressText(m_w.comserver->currentText().trimmed(), m_w.comport->currentText().trimmed());
     switch (m_session.connection()) {
     case ConnectionState::Disconnected:
         m_connectionText->setText(QStringLiteral("Not connected"));
@@ -653,6 +652,8 @@ QString Main::windowStateFile() {
 }
 
 void Main::restoreWindowState() {
+    // A lock left by a run that was killed while it saved would hold up every later save.
+    privatefiles::removeStaleLock(windowStateFile());
     if (!QFileInfo::exists(windowStateFile()))
         return;
     const QSettings state(windowStateFile(), QSettings::IniFormat);
@@ -661,6 +662,10 @@ void Main::restoreWindowState() {
 }
 
 void Main::saveWindowState() {
+    // The settings class replaces the file keeping its mode, so the mode is set first.
+    if (!privatefiles::makeFolderFor(windowStateFile()) ||
+        !privatefiles::makeOwnerOnly(windowStateFile()))
+        return;
     QSettings state(windowStateFile(), QSettings::IniFormat);
     state.setValue(QStringLiteral("geometry"), saveGeometry());
     state.setValue(QStringLiteral("splitter"), m_body->saveState());

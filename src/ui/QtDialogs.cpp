@@ -51,6 +51,9 @@ Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Ic
     case Buttons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
+    case Buttons::RetryCancel:
+        box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+        break;
     }
     switch (box.exec()) {
     case QMessageBox::Cancel:
@@ -59,6 +62,8 @@ Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Ic
         return Answer::Yes;
     case QMessageBox::No:
         return Answer::No;
+    case QMessageBox::Retry:
+        return Answer::Retry;
     default:
         return Answer::Ok;
     }

@@ -38,7 +38,14 @@ Dialogs::Answer ScriptedDialogs::message(const QString& text, const QString& tit
         action();
     if (!m_answers.isEmpty())
         return m_answers.dequeue();
-    return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    switch (buttons) {
+    case Buttons::YesNo:
+        return Answer::Yes;
+    case Buttons::RetryCancel:
+        return Answer::Cancel;
+    default:
+        return Answer::Ok;
+    }
 }
 
 Dialogs::Answer ScriptedDialogs::askOnce(const QString& text, const QString& title,

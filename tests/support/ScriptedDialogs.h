@@ -9,8 +9,8 @@
 #include <functional>
 
 // Answers the program's dialogs from a script and records everything shown.
-// Without a scripted answer a box is accepted (OK or Yes), an input box returns its
-// default text and a save dialog is cancelled.
+// Without a scripted answer a box is accepted (OK or Yes), a Retry box is cancelled (a retry
+// could go on for ever), an input box returns its default text and a save dialog is cancelled.
 class ScriptedDialogs : public Dialogs {
 public:
     enum class Kind { Message, Input, SaveFile, Beep };

@@ -37,7 +37,7 @@ inline void verifyPaced(const Harness& h, int count = -1) {
 inline QStringList boxesShown(const Harness& h) {
     static const char* const icons[] = {"None", "Information", "Exclamation", "Question",
                                         "Critical"};
-    static const char* const buttons[] = {"Ok", "OkCancel", "YesNo"};
+    static const char* const buttons[] = {"Ok", "OkCancel", "YesNo", "RetryCancel"};
     QStringList boxes;
     for (const ScriptedDialogs::Shown& box : h.dialogs.messages())
         boxes << box.title + " | " + box.text + " | " + icons[int(box.icon)] + " | " +

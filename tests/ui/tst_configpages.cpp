@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -61,6 +62,8 @@ QString shown(Harness& h, const QString& name) {
         return option->isChecked() ? "on" : "off";
     if (auto* spin = qobject_cast<QSpinBox*>(control))
         return QString::number(spin->value());
+    if (auto* label = qobject_cast<QLabel*>(control))
+        return label->text();
     return get<QLineEdit>(h, name)->text();
 }
 
@@ -154,6 +157,13 @@ void TestConfigPages::sendsOfEachControl_data() {
            "scr_bel_timelimit 29.5|BEL time limit updated to 29.5",
            "scr_bel_alivepointtime |BEL time alive as allied bonus updated to "},
           true, "scr_bel_timelimit=29.5", {"cmdsetbel", "cmdsetsd", "cmdsethq"});
+    sends("cmdsetsd", "Set server", {"txtgrace=20"},
+          {"scr_sd_graceperiod 20|S&D Grace period updated to 20",
+           "scr_sd_roundlength 4|S&D Round length updated to 4",
+           "scr_sd_roundlimit 0|S&D Round limit updated to 0",
+           "scr_sd_scorelimit 10|S&D Score limit updated to 10",
+           "scr_sd_timelimit 0|S&D Time limit updated to 0"},
+          true, "scr_sd_graceperiod=20", {"cmdsetsd", "cmdcodpop_0"});
     // No upper bound, whatever the tooltip says; the boxes go in the quoted form.
     sends("cmdUOmodeset_2", "Set server", {"txtctf_3=500", "chkctf_0"},
           {"scr_ctf_startrounddelay 15|CTF Start round delay updated to 15",
@@ -164,7 +174,8 @@ void TestConfigPages::sendsOfEachControl_data() {
            "scr_ctf_roundlength 30|CTF Round length updated to 30",
            "scr_ctf_showoncompass\"0\"|CTF Show compass updated to 0",
            "scr_ctf_clearscoreeachround\"1\"|CTF Clear score updated to 1"},
-          true, "scr_ctf_timelimit=500", {"cmdUOmodeset_0", "cmdUOmodeset_2", "cmdUOmodeset_4"});
+          true, "scr_ctf_timelimit=500",
+          {"cmdUOmodeset_0", "cmdUOmodeset_2", "cmdUOmodeset_4", "cmduopop_1"});
     // The settings pages send the changed controls only, in page order.
     sends("cmdwepsetserv", "Send to Server?", {"chkmp40", "chkbar"},
           {"scr_allow_bar\"1\"|Browning Auto Rifle updated.", "scr_allow_mp40\"1\"|MP40 updated."},
@@ -215,16 +226,11 @@ void TestConfigPages::sendsOfEachControl() {
         return h.settle();
     };
     const QStringList asked = question.isEmpty() ? QStringList() : QStringList{question};
-    if (!question.isEmpty()) { // cancelled: nothing happens
-        h.dialogs.setNextAnswer(Dialogs::Answer::Cancel);
-        QVERIFY(go());
-        QCOMPARE(h.dialogs.messageTitles(), asked);
-        h.dialogs.clear();
-    }
-    // Refused for want of a connection: told once, nothing logged, the changes kept.
+    // Refused for want of a connection before anything is asked: told once, nothing logged,
+    // the changes kept.
     QVERIFY(go());
     QCOMPARE(h.dialogs.messageTitles(),
-             asked + QStringList{control.startsWith("cmdhob") ? "Not Connected" : "Not connected"});
+             QStringList{question.isEmpty() ? "Not connected" : "Not Connected"});
     QVERIFY(h.sim.received().isEmpty() && h.messageLog().isEmpty());
     h.dialogs.clear();
     const QString variable = serverHas.section('=', 0, 0);
@@ -237,6 +243,13 @@ void TestConfigPages::sendsOfEachControl() {
             h.sim.setCvar(box.variable, "1");
     }
     h.connectDirect();
+    if (!question.isEmpty()) { // cancelled: nothing happens
+        h.dialogs.setNextAnswer(Dialogs::Answer::Cancel);
+        QVERIFY(go());
+        QCOMPARE(h.dialogs.messageTitles(), asked);
+        QVERIFY(h.sim.received().isEmpty());
+        h.dialogs.clear();
+    }
     trigger(h, control);
     for (const QString& button : busy)
         QVERIFY2(!get(h, button)->isEnabled(), qPrintable(button));
@@ -261,6 +274,10 @@ void TestConfigPages::sendsOfEachControl() {
     QFETCH(bool, echoed);
     QCOMPARE(h.rconText().count(">>RCON sent"), echoed ? commands.size() : 0);
     QTRY_COMPARE(h.sim.cvar(variable), serverHas.section('=', 1));
+    if (variable == "g_gametype") // read again once the server has loaded
+        QTRY_VERIFY(get<QLabel>(h, "lblconnection")
+                        ->text()
+                        .endsWith(", game type " + serverHas.section('=', 1) + ", map mp_harbor"));
 }
 
 void TestConfigPages::validationBoxesAndFocus_data() {
@@ -304,10 +321,9 @@ void TestConfigPages::settingsTheServerDoesNotKnow() {
     h.connectDirect();
     QVERIFY(h.click("cmdsetsd"));
     QCOMPARE(h.commands().size(), 5);
-    QCOMPARE(
-        logOldestFirst(h).mid(0, 2),
-        (QStringList{"S&D Grace period not changed: unknown command: scr_sd_graceperiod",
-                     "S&D Round length updated to 4"}));
+    QCOMPARE(logOldestFirst(h).mid(0, 2),
+             (QStringList{"S&D Grace period not changed: unknown command: scr_sd_graceperiod",
+                          "S&D Round length updated to 4"}));
     auto* mp40 = h.find<QCheckBox>("chkmp40");
     auto* bar = h.find<QCheckBox>("chkbar");
     mp40->click();
@@ -427,6 +443,34 @@ void TestConfigPages::readOuts_data() {
                      "The server is not responding quickly enough\rTry populate again",
                      "Exclamation", "Ok")},
             kReading, {"chkteambal=off", "optff_1=on"}, {}, {});
+    // A mode frame reads its own variables; one the server does not list keeps its text, and
+    // the frame says so. "Set" then sends every field.
+    readOut("S&D frame", "cmdcodpop_0", "cmdsetsd",
+            {"scr_sd_graceperiod=20", "scr_sd_timelimit=12", "-scr_sd_roundlimit"},
+            {"txtroundlim=7"}, {"cvarlist scr_sd_*"}, {},
+            kReading + "\r\nSearch & Destroy settings",
+            {"txtgrace=20", "txttimelim=12", "txtroundlim=7", "txtscorelim=10",
+             "lblcodsource_0=These fields hold the values read from the server, except Round "
+             "Limit (the server gave no value it can show), which keeps what it held",
+             "lblcodsource_1=These fields hold the game's defaults, not values read from the "
+             "server"},
+            {},
+            {"scr_sd_graceperiod 20", "scr_sd_roundlength 4", "scr_sd_roundlimit 7",
+             "scr_sd_scorelimit 10", "scr_sd_timelimit 12"});
+    // A greyed state is none of a United Offensive box's: it keeps what it showed.
+    readOut("CTF frame", "cmduopop_1", "cmdUOmodeset_2",
+            {"scr_ctf_startrounddelay=5", "scr_ctf_endrounddelay=6", "scr_ctf_scorelimit=7",
+             "scr_ctf_timelimit=45", "scr_ctf_roundlimit=8", "scr_ctf_roundlength=9",
+             "scr_ctf_showoncompass=0", "scr_ctf_clearscoreeachround=2"},
+            {}, {"cvarlist scr_ctf_*"}, {},
+            kReading + "\r\nUnited Offensive Capture the Flag settings",
+            {"txtctf_3=45", "chkctf_0=off", "chkctf_1=on",
+             "lbluosource_1=These fields hold the values read from the server, except Clear "
+             "score each round (the server gave no value it can show), which keeps what it held"},
+            {},
+            {"scr_ctf_startrounddelay 5", "scr_ctf_endrounddelay 6", "scr_ctf_scorelimit 7",
+             "scr_ctf_timelimit 45", "scr_ctf_roundlimit 8", "scr_ctf_roundlength 9",
+             "scr_ctf_showoncompass\"0\"", "scr_ctf_clearscoreeachround\"1\""});
     // A missing percentage shows 0, one beyond 100 shows 100, both as read (not sent); a box
     // with no usable state is left alone.
     readOut("Heat of Battle", "cmdhobpop", "cmdhobset",
@@ -482,12 +526,9 @@ void TestConfigPages::readOuts() {
 void TestConfigPages::weaponPresets() {
     Harness h;
     edit(h, {"chkmp40", "chkbar"});
-    // Refused at the first box: the rest of the page stays as the operator left it.
+    // Not connected: nothing is asked, and the page stays as the operator left it.
     QVERIFY(h.click("cmdriflesonly"));
-    QCOMPARE(boxesShown(h).value(0),
-             boxText("Rifles only?",
-                     "Set weapons to rifles only on server?\rScreen will reflect changes"));
-    QCOMPARE(h.dialogs.messageTitles(), (QStringList{"Rifles only?", "Not connected"}));
+    QCOMPARE(h.dialogs.messageTitles(), QStringList{"Not Connected"});
     QCOMPARE(shown(h, "chkenfield"), "off");
     h.connectDirect();
     QVERIFY(h.click("cmdwepsetserv"));
@@ -495,8 +536,12 @@ void TestConfigPages::weaponPresets() {
 
     // Every box goes, changed or not, and shows what went.
     h.sim.clearReceived();
+    h.dialogs.clear();
     QVERIFY(h.click("cmdriflesonly"));
     QVERIFY(h.click("cmdriflesonly"));
+    QCOMPARE(boxesShown(h).value(0),
+             boxText("Rifles only?",
+                     "Set weapons to rifles only on server?\rScreen will reflect changes"));
     QCOMPARE(h.commands(), kRiflesOnly + kRiflesOnly);
     verifyShows(h, {"chkm1garand=on", "chkenfield=on", "chkbar=off", "chkkar98ksniper=off"});
     QCOMPARE(h.messageLog().first(), "Server set to rifles only");

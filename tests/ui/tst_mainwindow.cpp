@@ -126,8 +126,6 @@ PreferencesDialog* openPreferences(Harness& h) {
 
 // What the program reads from a reply, a typed field or a settings value, as one text.
 QString reading(const QString& reader, const QString& input) {
-    if (reader == "password"_L1)
-        return QStringList{"accepted", "bad", "none"}.at(int(checkPasswordReply(input)));
     if (reader == "port"_L1)
         return QString::number(parsePort(input).value_or(0));
     if (reader == "status"_L1)
@@ -221,11 +219,8 @@ void TestMainWindow::connectAndConsole() {
                          u"Server info settings:[^/]*"_s,
                      h.rconText()),
              qPrintable(h.rconText()));
-    QCOMPARE(progress->mid(0, 4), // the notice of the saved logs stays up until the first question
-             (QStringList{"\r\nSaving RCON output...\r\nSaving Message output...",
-                          "Asking server for status",
-                          "Asking server for status\r\nAsking server for Map rotation",
-                          "Asking server for status\r\nAsking server for Map rotation\r\n"
+    QCOMPARE(progress->mid(0, 4), // the notice of the saved logs went with the saves
+             (QStringList{"(hidden)", "Asking server for status", "Asking server for Map rotation",
                           "Asking server for cfg files"}));
     // Rcon Direct: no wait for the replies, which come as they come; the history holds each once.
     h.find<QCheckBox>(u"chkautoupdate"_s)->click();
@@ -282,18 +277,22 @@ void TestMainWindow::automaticConnect() {
 
 void TestMainWindow::connectOutcomes_data() {
     QTest::addColumn<QString>("fields"); // server|port|password; "SIM": the simulated server's
-    QTest::addColumn<QString>("setup");  // "silent", or "command=its reply"
+    QTest::addColumn<QString>("setup");  // "silent", "console silent", "retried" or "command=reply"
     QTest::addColumn<QStringList>("commands");
-    QTest::addColumn<QString>("box");  // the start of the one box, "title | text"; "": none
+    QTest::addColumn<QString>("box");  // the one box, "title | text..." (all of it, or the start
+                                       // of an exclamation with OK); "": none
     QTest::addColumn<QString>("misc"); // empty: not connected
     const auto row = [](const char* name, const char* fields, const char* setup,
                         const QStringList& commands, const QString& box, const QString& misc) {
         QTest::newRow(name) << fields << setup << commands << box << misc;
     };
     const QString missing = u"Error... | Please provide all fields, Server, Port and password"_s;
-    const QString invalid = u"No connection | Invalid Rcon password, no connection established"_s;
+    const QString invalid = u"No connection | Invalid Rcon password, no connection established\r"_s;
     const QStringList probe{"status"}, full = kConnectTraffic + probe; // and the refresh
+    const QStringList silence = QStringList(5, u"status"_s) << u"getstatus"_s;
     const QString noCfgs = kRotation + u" | *No CFGs on server | exec off"_s;
+    const QString noServer =
+        u"No connection | No server answered at 127.0.0.1:SIM | Exclamation | RetryCancel"_s;
     const char* sim = "127.0.0.1|SIM|SIM";
     row("no address", "|SIM|pw", "", {}, missing, {});
     row("password of blanks", "127.0.0.1|SIM|   ", "", {}, missing, {});
@@ -307,12 +306,19 @@ void TestMainWindow::connectOutcomes_data() {
         u"Unsupported characters | The rcon password holds characters that cannot be sent to "
         "the server or kept in the settings file: Ω\rPlease use only"_s,
         {});
-    row("wrong password", "127.0.0.1|SIM|gue€s", "", probe, invalid, {});
-    row("mixed-case refusal", sim, "status=bAD RconPASSword.\n", probe, invalid, {});
+    row("wrong password", "127.0.0.1|SIM|gue€s", "", probe, invalid + u"Bad rconpassword."_s, {});
+    row("mixed-case refusal", sim, "status=bAD RconPASSword.\n", probe,
+        invalid + u"bAD RconPASSword."_s, {});
     row("no password on the server", sim, "status=No rconpassword set on the server.\n", probe,
-        u"No connection | The server has no RCON password set, no connection established"_s, {});
-    row("no reply", sim, "silent", QStringList(5, "status") << "getstatus",
-        u"No response | No response from server in 15 seconds\n"_s, kPresets);
+        invalid + u"No rconpassword set on the server."_s, {});
+    // Connected means answered: silence is no connection, and nothing more is sent.
+    row("no reply", sim, "silent", silence, noServer, {});
+    row("silent on a wrong password", "127.0.0.1|SIM|wrong", "console silent", silence,
+        u"No connection | The server at 127.0.0.1:SIM answers, but its remote console does not: "
+        "the RCON password is wrong, or the remote console is off (some servers stay silent on "
+        "a wrong password).\rNo connection established. | Exclamation | RetryCancel"_s,
+        {});
+    row("no reply, then retried", sim, "retried", silence + full, noServer, kConnectedMisc);
     row("no cfg line", sim, "fdir *.cfg=---\n0 files listed", full, {}, noCfgs);
     row("no line at all", sim, "fdir *.cfg=", full, {}, noCfgs); // and a log line says so
 }
@@ -325,23 +331,28 @@ void TestMainWindow::connectOutcomes() {
     h.main->session().state().options.autoqplayer = true;
     if (setup.contains(u'='))
         h.sim.setReplyOverride(setup.section(u'=', 0, 0), setup.section(u'=', 1).toLatin1());
-    h.sim.dropNextReplies(setup == "silent"_L1 ? 6 : 0); // every "status" and the getstatus
+    const bool silent = setup == "silent"_L1 || setup == "retried"_L1;
+    h.sim.dropNextReplies(silent ? 6 : 0); // every "status" and the getstatus
+    h.sim.setSilentOnBadPassword(setup == "console silent"_L1);
+    if (setup == "retried"_L1)
+        h.dialogs.setNextAnswer(Dialogs::Answer::Retry);
     // A second click while the first connect waits for "status" starts no other one.
-    QTimer::singleShot(Harness::kSecondMs, h.main.get(), [&h, &setup] {
-        if (setup == "silent"_L1)
+    QTimer::singleShot(Harness::kSecondMs, h.main.get(), [&h, silent] {
+        if (silent)
             h.main->widgets().cmdconnect->click();
     });
     QFETCH(QString, fields);
+    const QString port = QString::number(h.sim.port());
     fill(h, fields.replace(u"SIM|SIM"_s, u"SIM|"_s + h.sim.cvar(u"rconpassword"_s))
-                .replace(u"SIM"_s, QString::number(h.sim.port()))
+                .replace(u"SIM"_s, port)
                 .split(u'|'));
-    h.main->widgets().cmdconnect->click();
+    QTest::keyClick(h.main->widgets().txtPWD, Qt::Key_Return); // as the Connect button
     QTRY_VERIFY(h.settle() && h.main->session().connection() != ConnectionState::Connecting);
     QTEST(h.commands(), "commands");
-    QVERIFY2(box.isEmpty()
-                 ? boxesShown(h).isEmpty()
-                 : matches(QRegularExpression::escape(box) + u".* \\| Exclamation \\| Ok"_s,
-                           boxesShown(h).join(u'\n')),
+    QVERIFY2(box.isEmpty() ? boxesShown(h).isEmpty()
+                           : matches(QRegularExpression::escape(box.replace(u"SIM"_s, port)) +
+                                         u"(.* \\| Exclamation \\| Ok)?"_s,
+                                     boxesShown(h).join(u'\n')),
              qPrintable(boxesShown(h).join(u'\n')));
     QCOMPARE(connectionRow(h), misc.isEmpty() ? u"Connect 0"_s : u"Disconnect 3"_s);
     const QString noCfgLine = u"Server has no CFG files - Disabling fields...|"_s;
@@ -354,6 +365,10 @@ void TestMainWindow::connectOutcomes() {
                  h.find<QCheckBox>(u"chkautoupdate"_s)->isChecked(),
              misc.contains(u"copy on"_s) ? 2 : 0);
     QVERIFY(!h.main->progressNotice()->isVisible());
+    if (misc.isEmpty()) { // unconnected, nothing more goes
+        Harness::pause(20);
+        QTEST(h.commands(), "commands");
+    }
 }
 
 void TestMainWindow::disconnect_data() {
@@ -801,7 +816,6 @@ void TestMainWindow::readers_data() {
     const auto row = [&n](const char* reader, const QString& input, const char* expected) {
         QTest::addRow("%s %d", reader, ++n) << reader << input << expected;
     };
-    row("password", "bAD RconPassWORD", "bad"); // sixteen characters, any case
     for (const char* refused : {"0", "65536", "99999999999", "+28960", "28960.0", "28960x"})
         row("port", refused, "0");
     row("port", " 65535 ", "65535");
@@ -873,12 +887,15 @@ void TestMainWindow::settingsFile() {
 
 void TestMainWindow::privateFiles_data() {
     QTest::addColumn<QString>("file"); // written in two folders that are not there yet
-    QTest::addColumn<int>("before");   // the mode of the settings file before; -1: none
+    QTest::addColumn<int>("before");   // the mode of the file before; -1: none
     QTest::newRow("new settings file") << u"vostrel.ini"_s << -1;
     QTest::newRow("settings file that was 0644") << u"vostrel.ini"_s << 0644;
     QTest::newRow("settings file that was 0666") << u"vostrel.ini"_s << 0666;
     QTest::newRow("RCON log saved at exit") << u"log"_s << -1;
+    QTest::newRow("RCON log that was 0644") << u"log"_s << 0644;
     QTest::newRow("player list") << u"playerlist.csv"_s << -1;
+    QTest::newRow("player list that was 0666") << u"playerlist.csv"_s << 0666;
+    QTest::newRow("window state that was 0644, a lock left") << u"vostrel-window.ini"_s << 0644;
 }
 
 void TestMainWindow::privateFiles() {
@@ -892,18 +909,33 @@ void TestMainWindow::privateFiles() {
     const QString folder = h.path(u"data/vostrel"_s);
     QString path = folder + u'/' + file;
     const QByteArray kept = before < 0 ? "" : "[a]\r\nb=1\r\n";
+    SharedState& state = h.main->session().state();
+    if (file == "log"_L1)
+        path = folder + u'/' + dated("vostrel_rcon_");
     if (before >= 0) {
         QVERIFY(QDir().mkpath(folder));
+        fs::permissions(folder.toStdString(), fs::perms(0755));
         QFile old(path);
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write(kept) == kept.size());
         fs::permissions(path.toStdString(), fs::perms(before));
     }
     if (file == "log"_L1) {
-        SharedState& state = h.main->session().state();
         state.files.dataFolder = folder;
         state.automode = true;
         h.main->logs().saveRcon();
-        path = folder + u'/' + dated("vostrel_rcon_");
+    } else if (file == "vostrel-window.ini"_L1) {
+        // A run killed while it saved left its lock; the next start removes it.
+        state.files.settingsFile = folder + u"/vostrel.ini"_s;
+        QFile lock(path + u".lock"_s);
+        QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write("99999999\nvostrel\nhost\n") > 0 &&
+                lock.flush());
+        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                 QFileDevice::FileModificationTime));
+        lock.close();
+        h.startup();
+        QVERIFY(!QFile::exists(lock.fileName()));
+        h.main->close();
+        QVERIFY(fileText(path).contains("geometry="));
     } else if (file == "playerlist.csv"_L1) {
         QVERIFY(playerexport::append(path, {{"10.0.0.1", "g", "n"}}, u"s:1"_s, {}, false, nullptr));
     } else {
@@ -913,6 +945,8 @@ void TestMainWindow::privateFiles() {
     QCOMPARE(mode(path), 0600);
     if (before < 0) // new folders are the owner's too
         QCOMPARE(mode(folder) | mode(h.path(u"data"_s)), 0700);
+    else if (!file.startsWith(u"vostrel"_s)) // the logs' folder, also when it was there
+        QCOMPARE(mode(folder), 0700);
 }
 
 void TestMainWindow::staleTemporaryRemoved() {

@@ -9,6 +9,7 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -53,12 +54,16 @@ QWidget* CodModesPage::buildSettingsFrame(int page, int& labelIndex) {
     set->setObjectName(table.setButton);
     auto* defaults = new QPushButton(QStringLiteral("Defaults"), frame);
     defaults->setObjectName(table.defaultsButton);
-    modeframes::addButtonRow(grid, int(table.fields.size()), defaults, set);
+    QPushButton* populate = indexed(bound::populateButton({}), QStringLiteral("cmdcodpop"), page);
+    QLabel* source = modeframes::sourceLabel(QStringLiteral("lblcodsource"), page);
+    modeframes::addButtonRow(grid, int(table.fields.size()), source, populate, defaults, set);
     connect(set, &QPushButton::clicked, this, [this, page] { setClicked(page); });
     connect(defaults, &QPushButton::clicked, this, [this, page] { defaultsClicked(page); });
+    connect(populate, &QPushButton::clicked, this, [this, page] { populateClicked(page); });
 
     m_fields << fields;
-    m_setButtons << set;
+    m_sources << source;
+    m_setButtons << set << populate;
     return frame;
 }
 
@@ -73,6 +78,26 @@ void CodModesPage::defaultsClicked(int page) {
     const classicmodes::Page& table = classicmodes::pages().at(page);
     for (int i = 0; i < table.fields.size(); ++i)
         m_fields.at(page).at(i)->setText(table.fields.at(i).initial);
+    m_sources.at(page)->setText(modesettings::defaultsText());
+}
+
+void CodModesPage::populateClicked(int page) {
+    if (page < 0 || page >= m_fields.size())
+        return;
+    const classicmodes::Page& table = classicmodes::pages().at(page);
+    QStringList variables, captions;
+    for (const classicmodes::Field& field : table.fields) {
+        variables << field.variable;
+        captions << field.caption;
+    }
+    const QList<QLineEdit*> fields = m_fields.at(page);
+    modeframes::populate(m_session, this, table.caption, variables, captions, m_sources.at(page),
+                         [fields](int i, const QString& value) {
+                             if (value.isEmpty())
+                                 return false;
+                             fields.at(i)->setText(value);
+                             return true;
+                         });
 }
 
 void CodModesPage::setClicked(int page) {
@@ -89,7 +114,7 @@ void CodModesPage::setClicked(int page) {
         m_fields.at(page).at(failure->field)->setFocus();
         return;
     }
-    if (table.confirm && !modeframes::confirmSetServer(m_session.dialogs()))
+    if (table.confirm && !modeframes::confirmSetServer(m_session))
         return;
     m_session.run(classicmodes::plan(table, texts), this);
 }

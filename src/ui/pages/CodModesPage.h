@@ -5,6 +5,7 @@
 #include <QList>
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class Session;
@@ -22,11 +23,14 @@ public:
     // 2 Behind Enemy Lines, 3 Deathmatch, 4 Team Deathmatch, 5 Headquarters).
     void setClicked(int page);
     void defaultsClicked(int page);
+    // "Populate from server" of the frame at page: its fields take the server's values.
+    void populateClicked(int page);
 
 private:
     QWidget* buildSettingsFrame(int page, int& labelIndex);
 
     Session& m_session;
     QList<QList<QLineEdit*>> m_fields; // per page, in table order
-    QList<QPushButton*> m_setButtons;
+    QList<QLabel*> m_sources;          // per page: where the values shown come from
+    QList<QPushButton*> m_setButtons;  // and the populate buttons: off while the page works
 };

@@ -2,20 +2,21 @@
 
 #include "app/Dialogs.h"
 #include "serverconfig/ModeSettings.h"
+#include "ui/BoundControls.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 namespace modeframes {
 
-bool confirmSetServer(Dialogs& dialogs) {
-    return dialogs.message(modesettings::setServerQuestion(), modesettings::setServerTitle(),
-                           Dialogs::Icon::Information,
-                           Dialogs::Buttons::OkCancel) == Dialogs::Answer::Ok;
+bool confirmSetServer(Session& session) {
+    return bound::confirmed(session, modesettings::setServerQuestion(),
+                            modesettings::setServerTitle(), Dialogs::Icon::Information);
 }
 
 QGroupBox* switchFrame(QWidget* parent, const QString& caption, int frameIndex,
@@ -50,14 +51,42 @@ QLineEdit* addSetting(QGridLayout* grid, int row, int labelIndex, const Setting&
     return edit;
 }
 
-void addButtonRow(QGridLayout* grid, int row, QPushButton* defaults, QPushButton* set) {
+void addButtonRow(QGridLayout* grid, int row, QLabel* source, QPushButton* populate,
+                  QPushButton* defaults, QPushButton* set) {
     grid->setColumnStretch(0, 1);
     grid->setRowStretch(row, 1);
+    grid->addWidget(source, row + 1, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(populate);
     buttons->addStretch();
     buttons->addWidget(defaults);
     buttons->addWidget(set);
-    grid->addLayout(buttons, row + 1, 0, 1, 2);
+    grid->addLayout(buttons, row + 2, 0, 1, 2);
+}
+
+QLabel* sourceLabel(const QString& name, int index) {
+    auto* label = indexed(new QLabel(modesettings::defaultsText()), name, index);
+    label->setWordWrap(true);
+    return label;
+}
+
+void populate(Session& session, QObject* context, const QString& frameCaption,
+              const QStringList& variables, const QStringList& captions, QLabel* source,
+              const std::function<bool(int i, const QString& value)>& show) {
+    const QString progress = QStringLiteral("Reading variables from the server...\r\n") +
+                             QString(frameCaption).replace(QLatin1String("&&"), QLatin1String("&"));
+    QPointer<QLabel> label(source);
+    bound::readOut(session, context, progress, {modesettings::listingFor(variables)},
+                   [variables, captions, label, show](qsizetype, const QString& reply) {
+                       const QStringList values = modesettings::valuesIn(reply, variables);
+                       QStringList notRead;
+                       for (int i = 0; i < values.size(); ++i)
+                           if (!show(i, values.at(i)))
+                               notRead << captions.value(i);
+                       if (label)
+                           label->setText(modesettings::readText(notRead, variables.size()));
+                       return true;
+                   });
 }
 
 } // namespace modeframes

@@ -7,8 +7,10 @@
 
 #include <functional>
 
-class Dialogs;
+class Session;
 class QGridLayout;
+class QLabel;
+class QObject;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -42,10 +44,23 @@ struct Setting {
 };
 QLineEdit* addSetting(QGridLayout* grid, int row, int labelIndex, const Setting& setting);
 
-// Asks "Set server with values in display?"; true when the operator chose OK.
-bool confirmSetServer(Dialogs& dialogs);
+// With a server connected, asks "Set server with values in display?"; true when the operator
+// chose OK. Without one the operator is told so and nothing is asked.
+bool confirmSetServer(Session& session);
 
-// Ends a settings frame: a stretch row at row, then "Defaults" and "Set" at the bottom right.
-void addButtonRow(QGridLayout* grid, int row, QPushButton* defaults, QPushButton* set);
+// Ends a settings frame: a stretch row at row, the line that says where the values come from,
+// then "Populate from server" at the left and "Defaults" and "Set" at the right.
+void addButtonRow(QGridLayout* grid, int row, QLabel* source, QPushButton* populate,
+                  QPushButton* defaults, QPushButton* set);
+
+// The line under a frame that says where its values come from; it starts with the defaults.
+QLabel* sourceLabel(const QString& name, int index);
+
+// Reads a frame's variables from the server with one listing, for context. `show` puts the
+// value of the variable at i (empty when the listing gives none) into its control and says
+// whether it could; the source line then says which values are the server's.
+void populate(Session& session, QObject* context, const QString& frameCaption,
+              const QStringList& variables, const QStringList& captions, QLabel* source,
+              const std::function<bool(int i, const QString& value)>& show);
 
 } // namespace modeframes

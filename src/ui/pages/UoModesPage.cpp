@@ -3,6 +3,7 @@
 #include "app/Dialogs.h"
 #include "app/Session.h"
 #include "serverconfig/ClassicModes.h"
+#include "serverconfig/ListingValue.h"
 #include "serverconfig/ModeSettings.h"
 #include "serverconfig/UoModes.h"
 #include "ui/BoundControls.h"
@@ -12,6 +13,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -34,7 +36,7 @@ UoModesPage::UoModesPage(Session& session, QWidget* parent) : QWidget(parent), m
     layout->addStretch();
     QList<QWidget*> setButtons;
     for (int mode = 0; mode < uomodes::modes().size(); ++mode)
-        setButtons << m_buttons.value(2 * mode);
+        setButtons << m_buttons.value(2 * mode) << m_populate.value(mode);
     bound::disableWhileBusy(m_session, this, setButtons);
 }
 
@@ -77,10 +79,15 @@ QWidget* UoModesPage::buildSettingsFrame(int mode, int& labelIndex) {
     };
     QPushButton* defaults = arrayButton(2 * mode + 1);
     QPushButton* set = arrayButton(2 * mode);
-    modeframes::addButtonRow(grid, row, defaults, set);
+    QPushButton* populate = indexed(bound::populateButton({}), QStringLiteral("cmduopop"), mode);
+    connect(populate, &QPushButton::clicked, this, [this, mode] { populateClicked(mode); });
+    QLabel* source = modeframes::sourceLabel(QStringLiteral("lbluosource"), mode);
+    modeframes::addButtonRow(grid, row, source, populate, defaults, set);
 
     m_fields << fields;
     m_boxes << boxes;
+    m_sources << source;
+    m_populate << populate;
     return frame;
 }
 
@@ -109,6 +116,39 @@ void UoModesPage::restoreDefaults(int mode) {
         m_fields.at(mode).at(i)->setText(table.fields.at(i).initial);
     for (QCheckBox* box : m_boxes.at(mode))
         box->setChecked(true);
+    m_sources.at(mode)->setText(modesettings::defaultsText());
+}
+
+void UoModesPage::populateClicked(int mode) {
+    if (mode < 0 || mode >= m_fields.size())
+        return;
+    const uomodes::Mode& table = uomodes::modes().at(mode);
+    QStringList variables, captions;
+    for (const uomodes::Field& field : table.fields) {
+        variables << field.variable;
+        captions << field.caption;
+    }
+    for (const uomodes::Box& box : table.boxes) {
+        variables << box.variable;
+        captions << box.caption;
+    }
+    const QList<QLineEdit*> fields = m_fields.at(mode);
+    const QList<QCheckBox*> boxes = m_boxes.at(mode);
+    modeframes::populate(m_session, this, table.caption, variables, captions, m_sources.at(mode),
+                         [fields, boxes](int i, const QString& value) {
+                             if (i < fields.size()) {
+                                 if (value.isEmpty())
+                                     return false;
+                                 fields.at(i)->setText(value);
+                                 return true;
+                             }
+                             // These boxes are on or off: the greyed state is none of theirs.
+                             const std::optional<int> state = listing::checkState(value);
+                             if (!state || *state == 2)
+                                 return false;
+                             boxes.at(i - fields.size())->setChecked(*state == 1);
+                             return true;
+                         });
 }
 
 void UoModesPage::setMode(int mode) {
@@ -126,7 +166,7 @@ void UoModesPage::setMode(int mode) {
         m_fields.at(mode).at(failure->field)->setFocus();
         return;
     }
-    if (!modeframes::confirmSetServer(m_session.dialogs()))
+    if (!modeframes::confirmSetServer(m_session))
         return;
 
     QList<int> states;

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class Session;
@@ -22,6 +23,8 @@ public:
     // The six "Set" and "Defaults" buttons: 0, 2, 4 set and 1, 3, 5 restore Domination,
     // Capture the Flag and Base Assault; other indexes do nothing.
     void cmdUOmodeset_Click(int index);
+    // "Populate from server" of a mode's frame: its fields and boxes take the server's values.
+    void populateClicked(int mode);
 
 private:
     QWidget* buildSettingsFrame(int mode, int& labelIndex);
@@ -31,5 +34,7 @@ private:
     Session& m_session;
     QList<QList<QLineEdit*>> m_fields; // per mode, by index
     QList<QList<QCheckBox*>> m_boxes;  // per mode, in send order
+    QList<QLabel*> m_sources;          // per mode: where the values shown come from
     QList<QPushButton*> m_buttons;     // the six-button array
+    QList<QPushButton*> m_populate;    // per mode
 };
