@@ -314,6 +314,16 @@ void SimServer::dropNextReplies(int n) {
 void SimServer::setReplyDelayMs(int ms) {
     m_replyDelayMs = std::max(0, ms);
 }
+void SimServer::setJitterMs(int maxMs) {
+    m_jitterMs = std::max(0, maxMs);
+}
+void SimServer::setJitterSeed(quint32 seed) {
+    m_jitter.seed(seed);
+}
+
+int SimServer::jitterDrawMs() {
+    return m_jitterMs > 0 ? int(m_jitter.bounded(m_jitterMs + 1)) : 0;
+}
 
 void SimServer::clearReceived() {
     m_received.clear();
@@ -584,7 +594,19 @@ void SimServer::readPending() {
         const QNetworkDatagram datagram = m_socket->receiveDatagram();
         if (!datagram.isValid())
             continue;
-        handleDatagram(datagram.data(), datagram.senderAddress(), quint16(datagram.senderPort()));
+        const int late = jitterDrawMs();
+        if (late == 0) {
+            handleDatagram(datagram.data(), datagram.senderAddress(),
+                           quint16(datagram.senderPort()));
+            continue;
+        }
+        // The request is still on the line: the server sees it, and times it, when it lands.
+        const quint64 generation = m_generation;
+        QTimer::singleShot(late, Qt::PreciseTimer, this, [this, datagram, generation] {
+            if (m_socket && generation == m_generation)
+                handleDatagram(datagram.data(), datagram.senderAddress(),
+                               quint16(datagram.senderPort()));
+        });
     }
 }
 
@@ -716,17 +738,24 @@ void SimServer::sendDatagrams(const QList<QByteArray>& datagrams, const QHostAdd
                               quint16 port, bool delayed) {
     if (!m_socket || !isLoopback(to))
         return;
-    if (!delayed || m_replyDelayMs <= 0) {
+    const int delayMs = delayed ? m_replyDelayMs : 0;
+    if (delayMs <= 0 && m_jitterMs <= 0) {
         for (const QByteArray& d : datagrams)
             m_socket->writeDatagram(d, to, port);
         return;
     }
+    // Each datagram draws its own lateness, so the parts of one reply may arrive reordered;
+    // without jitter they keep their order, as timers of equal length fire in turn.
+    for (const QByteArray& d : datagrams)
+        writeDatagram(d, to, port, delayMs + jitterDrawMs());
+}
+
+void SimServer::writeDatagram(const QByteArray& bytes, const QHostAddress& to, quint16 port,
+                              int delayMs) {
     const quint64 generation = m_generation;
-    QTimer::singleShot(m_replyDelayMs, this, [this, datagrams, to, port, generation] {
-        if (!m_socket || generation != m_generation)
-            return;
-        for (const QByteArray& d : datagrams)
-            m_socket->writeDatagram(d, to, port);
+    QTimer::singleShot(delayMs, Qt::PreciseTimer, this, [this, bytes, to, port, generation] {
+        if (m_socket && generation == m_generation)
+            m_socket->writeDatagram(bytes, to, port);
     });
 }
 

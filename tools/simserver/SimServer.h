@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QRandomGenerator>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -66,6 +67,12 @@ public:
     void dropNextRequests(int n);
     void dropNextReplies(int n);
     void setReplyDelayMs(int ms);
+    // A jittery line: every datagram, in either direction, takes an extra 0..maxMs ms drawn on
+    // its own, so requests reach the server late (the rate limit sees them as they arrive)
+    // and the datagrams of one reply may overtake each other. The draws come from a generator
+    // seeded by setJitterSeed (1 unless set), so a run can be repeated. 0 turns it off.
+    void setJitterMs(int maxMs);
+    void setJitterSeed(quint32 seed);
 
     QList<QByteArray> received() const { return m_received; }
     QList<qint64> receivedAtMs() const { return m_receivedAt; }
@@ -129,6 +136,8 @@ private:
     };
 
     void readPending();
+    int jitterDrawMs();
+    void writeDatagram(const QByteArray& bytes, const QHostAddress& to, quint16 port, int delayMs);
     void handleDatagram(const QByteArray& bytes, const QHostAddress& from, quint16 port);
     void handleRcon(const QByteArray& password, const QByteArray& commandBytes,
                     const QHostAddress& from, quint16 port);
@@ -170,6 +179,8 @@ private:
     int m_dropRequests = 0;
     int m_dropReplies = 0;
     int m_replyDelayMs = 0;
+    int m_jitterMs = 0;
+    QRandomGenerator m_jitter{1};
     int m_rateLimited = 0;
     Engine m_engine = Engine::CallOfDuty;
     bool m_silentOnBadPassword = false;

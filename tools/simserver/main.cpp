@@ -21,7 +21,11 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption dataOption(
         QStringLiteral("data"), QStringLiteral("Data file with cvars, players, maps, cfgs."),
         QStringLiteral("file"));
-    parser.addOptions({portOption, passwordOption, dataOption});
+    const QCommandLineOption jitterOption(
+        QStringLiteral("jitter"),
+        QStringLiteral("Each datagram late by a random 0..ms milliseconds (default 0)."),
+        QStringLiteral("ms"), QStringLiteral("0"));
+    parser.addOptions({portOption, passwordOption, dataOption, jitterOption});
     parser.process(app);
 
     QTextStream err(stderr);
@@ -32,7 +36,15 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
+    bool jitterOk = false;
+    const int jitterMs = parser.value(jitterOption).toInt(&jitterOk);
+    if (!jitterOk || jitterMs < 0) {
+        err << "Invalid jitter: " << parser.value(jitterOption) << '\n';
+        return 2;
+    }
+
     SimServer server;
+    server.setJitterMs(jitterMs);
     if (parser.isSet(dataOption)) {
         QString error;
         if (!server.loadDataFile(parser.value(dataOption), &error)) {
