@@ -53,6 +53,8 @@
 #include <QTime>
 #include <QVBoxLayout>
 
+#include <limits>
+
 namespace {
 
 template <typename W> W* named(W* widget, const char* name) {
@@ -205,6 +207,8 @@ QWidget* Main::buildLeftColumn() {
     m_w.comdirect = named(new QComboBox(column), "comdirect");
     m_w.comdirect->setEditable(true);
     m_w.comdirect->setInsertPolicy(QComboBox::NoInsert);
+    // A line too long for one request is refused with its length, never cut where it is typed.
+    m_w.comdirect->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     m_w.cmdsend = named(new QPushButton(QStringLiteral("&Send"), column), "cmdsend");
     direct->addWidget(labelFor(QStringLiteral("Rcon Direct"), m_w.comdirect, column));
     direct->addWidget(m_w.comdirect, 1);

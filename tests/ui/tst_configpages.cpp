@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -340,12 +341,23 @@ void TestConfigPages::settingsTheServerDoesNotKnow() {
 
 void TestConfigPages::clanbasePreset() {
     Harness h;
-    // Refused for want of a connection: nothing is said to have been set.
+    // Refused for want of a connection before the question: nothing is said to have been set.
     QVERIFY(h.click("cmdsetcb"));
-    QCOMPARE(h.dialogs.messageTitles(), (QStringList{"Change settings?", "Not connected"}));
+    QCOMPARE(h.dialogs.messageTitles(), QStringList{"Not Connected"});
     QVERIFY(h.messageLog().isEmpty());
     h.dialogs.clear();
     h.connectDirect();
+    // Two of the commands the server does not know: each is logged, the players hear nothing.
+    QVERIFY(h.click("cmdsetcb"));
+    QCOMPARE(h.messageLog(), (QStringList{"logfile 1 not done: Unknown command \"logfile\"",
+                                          "sv_cheats 0 not done: Unknown command \"sv_cheats\"",
+                                          "Setting server to Clanbase rules....."}));
+    QVERIFY(!h.commands().last().startsWith("say"));
+    h.sim.setCvar("logfile", "0");
+    h.sim.setCvar("sv_cheats", "0");
+    h.sim.clearReceived();
+    h.main->widgets().lstmessages->clear();
+    h.dialogs.clear();
     QVERIFY(h.click("cmdsetcb"));
     QCOMPARE(boxesShown(h),
              QStringList{boxText("Change settings?",

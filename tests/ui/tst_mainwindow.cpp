@@ -177,6 +177,8 @@ private slots:
     void mapsPopulate();
     void actions_data();
     void actions();
+    void textTheServerCannotShowIsNotSent_data();
+    void textTheServerCannotShowIsNotSent();
     void pageControls();
     void readers_data();
     void readers();
@@ -666,23 +668,39 @@ void TestMainWindow::preferencesClosedWhileABoxIsUp() {
 
 void TestMainWindow::mapsPopulate_data() {
     QTest::addColumn<QByteArrayList>("replies"); // to the first, second, ... request
+    QTest::addColumn<QStringList>("commands");
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<QStringList>("log");
-    const auto row = [](const char* name, const QByteArrayList& replies, const QStringList& names,
-                        const QStringList& boxes, const QStringList& log = {}) {
-        QTest::newRow(name) << replies << names << boxes << log;
+    const auto row = [](const char* name, const QByteArrayList& replies, const char* commands,
+                        const QStringList& names, const QStringList& boxes,
+                        const QStringList& log = {}) {
+        QTest::newRow(name) << replies << QString::fromUtf8(commands).split(u'|') << names << boxes
+                            << log;
     };
+    const char* mp = "dir maps/mp bsp";
     row("every name after the dashes",
-        {"Directory of maps/mp bsp\n---\nmp_alpha.bsp\nmp_Beta.BSP\n"}, {"mp_alpha", "mp_Beta"},
+        {"Directory of maps/mp bsp\n---\nmp_alpha.bsp\nmp_Beta.BSP\n"}, mp, {"mp_alpha", "mp_Beta"},
         {});
     row("cut before the dashes: asked again",
         {"Directory of maps/mp bsp\n", "D\n-\nmp_a.bsp\nmp_b.bsp\nmp_c.bsp"},
-        {"mp_a", "mp_b", "mp_c"}, {});
-    row("an empty folder", {"Directory of maps/mp bsp\n---------------\n"}, {}, {},
-        {"No maps found in maps/mp"});
-    row("three empty replies: the box", {"", "", ""}, {},
-        {"No response | Asked server 3 times for list and none returned | Information | Ok"});
+        "dir maps/mp bsp|dir maps/mp bsp", {"mp_a", "mp_b", "mp_c"}, {});
+    // ioquake3-based servers keep their maps in maps.
+    row("the other folder",
+        {"Directory of maps/mp bsp\n---\n", "Directory of maps bsp\n---\nq3dm1.bsp\n"},
+        "dir maps/mp bsp|dir maps bsp", {"q3dm1"}, {});
+    row("empty folders", {"Directory of maps/mp bsp\n---------------\n", "D\n---\n"},
+        "dir maps/mp bsp|dir maps bsp", {}, {}, {"No maps found in maps/mp or maps"});
+    row("three empty replies: the box", {"", "", ""},
+        "dir maps/mp bsp|dir maps/mp bsp|dir maps/mp bsp", {},
+        {"Map list not read | The server answered the map list 3 times, but with no list "
+         "(an empty reply) | Information | Ok"});
+    row("unreadable: its first line", {"x\ny", "x\ny", "x\ny"},
+        "dir maps/mp bsp|dir maps/mp bsp|dir maps/mp bsp", {},
+        {"Map list not read | The server answered the map list 3 times, but its reply could not "
+         "be read:\rx | Information | Ok"});
+    row("a usage reply is not asked again", {"usage: dir <directory> [extension]\n"}, mp, {}, {},
+        {"Map list not read: usage: dir <directory> [extension]"});
 }
 
 void TestMainWindow::mapsPopulate() {
@@ -691,7 +709,9 @@ void TestMainWindow::mapsPopulate() {
     h.connectDirect();
     QObject::connect(&h.sim, &SimServer::datagramReceived, &h.sim, [&] {
         QCOMPARE(h.main->progressNotice()->text(), u"Asking server for map list..."_s);
-        h.sim.setReplyOverride(u"dir maps/mp bsp"_s, replies.value(h.commands().size() - 1));
+        for (const QString& folder : {u"maps/mp"_s, u"maps"_s})
+            h.sim.setReplyOverride(u"dir "_s + folder + u" bsp"_s,
+                                   replies.value(h.commands().size() - 1));
     });
     auto* list = h.find<QListWidget>(u"lstmaps"_s);
     list->addItem(u"left over"_s); // a populate starts from an empty list
@@ -700,7 +720,7 @@ void TestMainWindow::mapsPopulate() {
     QVERIFY(!populate->isEnabled()); // one populate at a time
     QVERIFY(h.settle());
     QTEST(items(list->model()), "names");
-    QCOMPARE(h.commands(), QStringList(replies.size(), u"dir maps/mp bsp"_s));
+    QTEST(h.commands(), "commands");
     QTEST(boxesShown(h), "boxes");
     QTEST(h.messageLog(), "log");
     QVERIFY(populate->isEnabled() && !h.main->progressNotice()->isVisible());
@@ -741,12 +761,66 @@ void TestMainWindow::actions_data() {
         "Server Status requested", "Exec CFG");
     row("misc: exec, disconnected while it waits for its answer",
         "delay 10;disconnect on arrival;click cmdcfgexec", "exec server.cfg", "", "Exec CFG");
+    // Refused: said in the server's words, and the players hear of nothing.
+    row("refused in the server's words",
+        "click cmddefmaps;pick mp_arnhem.bsp;click cmdmapload;refuse map_rotate=unknown command: "
+        "map_rotate;click cmdrotatemap;edit x;refuse sv_maprotationcurrent \"x\"=unknown command: "
+        "sv_maprotationcurrent;click cmdsetservedit;nocfgs;click cmdcfgexec;refuse "
+        "setfriendlyfire 2=unknown command: setfriendlyfire;click optff_2;click cmdff",
+        // A page's plans go one after the other; other pages' commands go meanwhile.
+        "map mp_arnhem.bsp|sv_maprotationcurrent \"x\"|setfriendlyfire 2|map_rotate|exec "
+        "server.cfg",
+        "EXEC of server not done: couldn't exec server.cfg|Map Rotate not done: unknown command: "
+        "map_rotate|Friendly Fire Reflective not done: unknown command: setfriendlyfire|Set Map "
+        "rotation not done: unknown command: sv_maprotationcurrent|Load map mp_arnhem.bsp not "
+        "done: Can't find map maps/mp/mp_arnhem.bsp",
+        "Exec CFG");
     // Get Status and Get Server Info show their answers; an unanswered one gets the box.
     row("console: status and server info",
         "click cmdstatus;click cmsserverinfo;sent 2;drop 5;click cmsserverinfo",
         "Status|serverinfo|serverinfo|serverinfo|serverinfo|serverinfo|serverinfo",
         "Server Info requested|Server Info requested|Server Status requested", "No response",
         "Server info settings:");
+}
+
+void TestMainWindow::textTheServerCannotShowIsNotSent_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("field");
+    const auto row = [](const char* control, const char* button, const char* field) {
+        QTest::newRow(control) << control << button << field;
+    };
+    row("comdirect", "cmdsend", "console command");
+    row("txtcurmaprot_1", "cmdsetservedit", "rotation");
+    row("message", "cmdmessage", "message (with the user prefix)");
+    row("txtservername", "cmdservsetbasics", "Server Name");
+    row("txtservpass", "cmdservsetpass", "join password");
+}
+
+// Polish letters the code page lacks: refused where the command is framed, nothing sent.
+void TestMainWindow::textTheServerCannotShowIsNotSent() {
+    QFETCH(QString, control);
+    Harness h;
+    h.connectDirect();
+    const QString text = u"Zażółć"_s;
+    if (auto* line = h.find<QLineEdit>(control))
+        line->setText(text);
+    else if (auto* combo = h.find<QComboBox>(control))
+        combo->setEditText(text);
+    else if (auto* edit = h.find<QPlainTextEdit>(control))
+        edit->setPlainText(text);
+    else
+        h.dialogs.setNextInput(text);
+    QFETCH(QString, button);
+    QVERIFY(h.click(button));
+    QFETCH(QString, field);
+    QCOMPARE(boxesShown(h).constLast(),
+             u"Not sent | The "_s + field +
+                 u" holds characters the game server cannot show: żłć\rNothing was sent. Please "
+                 "use only the characters of Western European text (Windows-1252). | "
+                 "Exclamation | Ok"_s);
+    QVERIFY(h.commands().isEmpty());
+    QVERIFY(h.messageLog().isEmpty());
 }
 
 void TestMainWindow::actions() {
@@ -770,6 +844,10 @@ void TestMainWindow::actions() {
             h.dialogs.setNextAnswer(Dialogs::Answer::Cancel);
         else if (what == "drop"_L1)
             h.sim.dropNextReplies(arg.toInt());
+        else if (what == "refuse"_L1)
+            h.sim.setReplyOverride(arg.section(u'=', 0, 0), arg.section(u'=', 1).toUtf8() + '\n');
+        else if (what == "nocfgs"_L1)
+            h.sim.setCfgFiles({});
         else if (what == "delay"_L1)
             h.sim.setReplyDelayMs(arg.toInt() * Harness::kSecondMs);
         else if (what == "sent"_L1) // the server has received so many commands

@@ -4,6 +4,7 @@
 #include "app/Session.h"
 #include "maps/MapCommands.h"
 #include "maps/RotationNotes.h"
+#include "ui/BoundControls.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -173,12 +174,11 @@ void MiscPage::notesClicked() {
 }
 
 void MiscPage::execCfgClicked() {
-    if (m_session.dialogs().message(
-            QStringLiteral("Are you sure you want to Exec the selected CFG file\r"
-                           "Executing CFGs is at your own risk!\r\r"
-                           "Please ensure you know what the file performs"),
-            QStringLiteral("Exec CFG"), Dialogs::Icon::Question,
-            Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
+    if (!bound::confirmed(m_session,
+                          QStringLiteral("Are you sure you want to Exec the selected CFG file\r"
+                                         "Executing CFGs is at your own risk!\r\r"
+                                         "Please ensure you know what the file performs"),
+                          QStringLiteral("Exec CFG"), Dialogs::Icon::Question))
         return;
     m_session.run(mapcommands::execPlan(m_lstcfgs->currentText()), this);
 }

@@ -3,6 +3,7 @@
 #include "app/Dialogs.h"
 #include "app/Session.h"
 #include "serverconfig/ClanbasePreset.h"
+#include "ui/BoundControls.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -160,9 +161,8 @@ bool ModsPage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ModsPage::cmdsetcb_Click() {
-    if (m_session.dialogs().message(clanbase::question(), clanbase::questionTitle(),
-                                    Dialogs::Icon::Information,
-                                    Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
+    if (!bound::confirmed(m_session, clanbase::question(), clanbase::questionTitle(),
+                          Dialogs::Icon::Information))
         return;
     m_session.run(clanbase::plan(), this);
 }
