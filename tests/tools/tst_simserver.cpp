@@ -202,9 +202,9 @@ private slots:
         server->setUnknownCommands({"tempbanclient", "Map_Rotate", "sv_maprotationcurrent"});
         server->removeCvar("scr_sd_graceperiod");
         QStringList maps;
-        for (const QString& line : captures::bytes("rcon_dir_maps_bsp.bin").split('\n'))
-            if (line.endsWith(u".bsp"_s))
-                maps << line;
+        for (const QByteArray& line : captures::bytes("rcon_dir_maps_bsp.bin").split('\n'))
+            if (line.endsWith(".bsp"))
+                maps << QString::fromLatin1(line);
         server->setMaps(maps);
         server->setCfgFiles({"server.cfg"});
         const QByteArray header = engine == u"shortheader" ? oob("n") : kPrint;
