@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 // An INI file with the rules of the Windows private-profile functions: section and key
 // names match without regard to case, a missing or empty key gives the default, a read
 // returns at most bufferSize - 1 characters.
@@ -21,7 +23,10 @@ public:
         QString value;
     };
 
-    // The keys of the file as read once: looking them up does not read the file again.
+    // The keys of the file as read once: looking them up does not read the file again. It
+    // holds the file's bytes and finds a section's keys the first time it is asked for one of
+    // them, so a section no one reads costs nothing beyond its bytes. A Contents and its copies
+    // are for one thread.
     class Contents {
     public:
         QString read(const QString& section, const QString& key, const QString& defaultValue = {},
@@ -29,8 +34,8 @@ public:
 
     private:
         friend class ProfileFile;
-        // Section, then key, both case-folded: the first value in the file.
-        QHash<QString, QHash<QString, QString>> m_values;
+        struct Index;
+        std::shared_ptr<const Index> m_index; // none: the file is missing or unreadable
     };
 
     explicit ProfileFile(QString path = {}) : m_path(std::move(path)) {}

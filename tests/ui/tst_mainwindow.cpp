@@ -183,6 +183,8 @@ private slots:
     void readers_data();
     void readers();
     void settingsFile();
+    void settingsFileBytes_data();
+    void settingsFileBytes();
     void privateFiles_data();
     void privateFiles();
     void staleTemporaryRemoved();
@@ -961,6 +963,47 @@ void TestMainWindow::settingsFile() {
     const QByteArray list = fileText(fresh.path());
     QVERIFY(!writeSavedServers(fresh, {"new.net:1"}, {"pΩ"}, 2).ok);
     QCOMPARE(fileText(fresh.path()), list);
+}
+
+void TestMainWindow::settingsFileBytes_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");      // read back; "-" for none
+    QTest::addColumn<QByteArray>("written"); // the file after "j=2" is written in the section
+    const auto row = [](const char* name, const QByteArray& file, const QString& section,
+                        const QString& key, const QString& value, const QByteArray& written) {
+        QTest::newRow(name) << file << section << key << value << written;
+    };
+    row("a no-break space is a blank, an ellipsis is not",
+        "[\xa0s\xa0]\r\n\xa0k\xa0=\xa0v\x85\xa0\r\n; end\r\n", "S", "K", u"v\u2026"_s,
+        "[\xa0s\xa0]\r\n\xa0k\xa0=\xa0v\x85\xa0\r\nj=2\r\n; end\r\n");
+    row("names match in any case beyond ASCII", "[\xc9t\xc9]\r\n\xc9=1\r\n", u"\u00c9T\u00c9"_s,
+        u"\u00e9"_s, "1", "[\xc9t\xc9]\r\n\xc9=1\r\nj=2\r\n");
+    row("line breaks become CR LF, a lone CR at the end goes", "x\n[s]\nk=1\r\r\nz\n\r", "s", "k",
+        "1", "x\r\n[s]\r\nk=1\r\r\nj=2\r\nz\r\n");
+    row("other bytes kept as they are", QByteArrayLiteral("\x81\x00\x9d\r\n[s]\r\nk=\x80\x9f\r\n"),
+        "s", "k", u"\u20ac\u0178"_s,
+        QByteArrayLiteral("\x81\x00\x9d\r\n[s]\r\nk=\x80\x9f\r\nj=2\r\n"));
+    row("two sections of a name: read as one, written in the first",
+        "[s]\r\nk=1\r\n[t]\r\n[S]\r\nk=2\r\nm=3\r\n", "s", "m", "3",
+        "[s]\r\nk=1\r\nj=2\r\n[t]\r\n[S]\r\nk=2\r\nm=3\r\n");
+    row("a new section at the end", "[s]\r\nk=1", "new", "k", "-",
+        "[s]\r\nk=1\r\n[new]\r\nj=2\r\n");
+}
+
+// The file is read and rewritten as bytes: the blanks, names in any case and every other
+// line must come out as they would through the file's code page.
+void TestMainWindow::settingsFileBytes() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    Harness h(false);
+    h.writeSettings(file);
+    ProfileFile settings(h.path(u"vostrel.ini"_s));
+    QTEST(settings.read(section, key, u"-"_s), "value");
+    QVERIFY(settings.write(section, u"j"_s, u"2"_s));
+    QTEST(fileText(settings.path()), "written");
 }
 
 void TestMainWindow::privateFiles_data() {
