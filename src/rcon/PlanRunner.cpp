@@ -94,12 +94,10 @@ private:
             return;
         case Outcome::Kind::Refused: {
             m_outcome.refusals << outcome.serverWords;
-            const QString line =
-                what.isEmpty()
-                    ? step.request.command + QLatin1String(" not done: ") + outcome.serverWords
-                : step.subject.isEmpty()
-                    ? what + QLatin1String(" not done: ") + outcome.serverWords
-                    : what + QLatin1String(" not changed: ") + outcome.serverWords;
+            // A step the log does not name (a read) is still shown, by its command.
+            const QString named = what.isEmpty() ? step.request.command : what;
+            const QLatin1String verdict(step.subject.isEmpty() ? " not done: " : " not changed: ");
+            const QString line = named + verdict + outcome.serverWords;
             if (!what.isEmpty())
                 m_out.addMessage(line);
             m_out.showRefusal(line);
