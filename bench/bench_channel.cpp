@@ -1,4 +1,5 @@
 // Figures for the command channel and the RCON pane. Prints, asserts nothing.
+#include "ProcessMemory.h"
 #include "rcon/RconClient.h"
 #include "simserver/SimServer.h"
 #include "ui/Main.h"
@@ -34,8 +35,13 @@ double appendCost(Main& main, int lines) {
 }
 
 // Milliseconds to show one reply of 1,000 lines once the pane is full (it keeps its newest
-// Main::kRconPaneLines lines).
-double blockCost(Main& main) {
+// Main::kRconPaneLines lines), and the peak memory in MiB above what was resident before.
+struct BlockCost {
+    double milliseconds;
+    double peakMiB;
+};
+
+BlockCost blockCost(Main& main) {
     QString block;
     for (int i = 0; i < 1000; ++i)
         block += QStringLiteral("line %1 of a long listing from the server\r\n").arg(i);
@@ -43,11 +49,14 @@ double blockCost(Main& main) {
     for (int done = 0; done < Main::kRconPaneLines; done += 1000)
         main.appendRcon(block);
     const int samples = 20;
+    processmemory::resetPeak();
+    const double before = processmemory::statusMiB("VmRSS:");
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < samples; ++i)
         main.appendRcon(block);
-    return double(timer.nsecsElapsed()) / 1e6 / samples;
+    return {double(timer.nsecsElapsed()) / 1e6 / samples,
+            processmemory::statusMiB("VmHWM:") - before};
 }
 
 // Microseconds of a bare datagram round trip on loopback with the simulated server.
@@ -80,7 +89,9 @@ int main(int argc, char* argv[]) {
     for (int lines : {1000, 10000, 100000})
         std::printf("  pane of %6d lines: %8.1f\n", lines, appendCost(main, lines));
 
-    std::printf("a reply of 1,000 lines into a full pane: %.2f ms\n", blockCost(main));
+    const BlockCost block = blockCost(main);
+    std::printf("a reply of 1,000 lines into a full pane: %.2f ms, peak +%.1f MiB\n",
+                block.milliseconds, block.peakMiB);
 
     SimServer sim;
     sim.setRateLimitMs(0);

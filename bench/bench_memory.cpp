@@ -4,6 +4,7 @@
 // pane keeps every line, as it did before it had a cap.
 // Prints, asserts nothing. Run with QT_QPA_PLATFORM=offscreen where there is no display.
 
+#include "ProcessMemory.h"
 #include "app/Dialogs.h"
 #include "rcon/RconClient.h"
 #include "simserver/SimServer.h"
@@ -32,17 +33,6 @@ public:
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
     void beep() override {}
 };
-
-// Resident memory in MiB.
-double residentMiB() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
-    return -1;
-}
 
 // Ten status-report lines of 99 characters after the 10-byte header: 1,000 bytes. Each line
 // ends in the datagram's number.
@@ -86,7 +76,7 @@ int main(int argc, char* argv[]) {
         QApplication::processEvents(QEventLoop::AllEvents, 20);
     const quint16 clientPort = sim.lastClientPort();
 
-    const double before = residentMiB();
+    const double before = processmemory::statusMiB("VmRSS:");
     constexpr int kDatagrams = 20000;
     constexpr int kBatch = 50; // within the socket's receive buffer
     int lost = 0;
@@ -107,7 +97,7 @@ int main(int argc, char* argv[]) {
         }
     }
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
-    const double after = residentMiB();
+    const double after = processmemory::statusMiB("VmRSS:");
 
     std::printf("RCON pane %s\n", uncapped ? "without a cap" : "with its cap");
     std::printf("  resident memory before:      %7.1f MiB\n", before);

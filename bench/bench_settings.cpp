@@ -11,6 +11,7 @@
 // Linux only) and what it still holds after (VmRSS), both also as a multiple of the file's size.
 // Prints, asserts nothing.
 
+#include "ProcessMemory.h"
 #include "app/SharedState.h"
 #include "messages/MessageSetStore.h"
 #include "settings/OptionsStore.h"
@@ -27,24 +28,6 @@
 #include <functional>
 
 namespace {
-
-// A figure of /proc/self/status in MiB.
-double statusMiB(const char* name) {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith(name))
-            return line.mid(qstrlen(name)).trimmed().split(' ').value(0).toDouble() / 1024;
-    return -1;
-}
-
-// From here on VmHWM counts from what is resident now.
-void resetPeak() {
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
-}
 
 // Writes the file a piece at a time, so that the bench does not hold it, until it holds at
 // least `size` bytes; `piece(i)` is the text of piece i (i = 0, 1, ...) and `tail` comes last.
@@ -144,8 +127,8 @@ struct Loaded {
 void largeFile(const char* shape, const QString& path, bool load) {
     ProfileFile file(path);
     const double fileMiB = double(QFileInfo(path).size()) / (1 << 20);
-    resetPeak();
-    const double before = statusMiB("VmRSS:");
+    processmemory::resetPeak();
+    const double before = processmemory::statusMiB("VmRSS:");
     QElapsedTimer timer;
     timer.start();
     Loaded loaded;
@@ -160,8 +143,8 @@ void largeFile(const char* shape, const QString& path, bool load) {
             file.write(QStringLiteral("options"), QStringLiteral("usequery"), QStringLiteral("1"));
     }
     const double ms = double(timer.nsecsElapsed()) / 1e6;
-    const double peak = statusMiB("VmHWM:") - before;
-    const double held = statusMiB("VmRSS:") - before;
+    const double peak = processmemory::statusMiB("VmHWM:") - before;
+    const double held = processmemory::statusMiB("VmRSS:") - before;
     std::printf("%-7s %5.1f MiB %-5s %8.1f ms  peak +%6.1f MiB (%4.1fx)  held +%6.1f MiB (%4.1fx)",
                 shape, fileMiB, load ? "load" : "write", ms, peak, peak / fileMiB, held,
                 held / fileMiB);
