@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include "AboutDialog.h"
+#include "CappedPane.h"
 #include "ConnectController.h"
 #include "ConsoleController.h"
 #include "HobWindow.h"
@@ -389,13 +390,10 @@ void Main::appendRcon(const QString& text) {
     QString plain = text;
     plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QTextCursor cursor(m_w.txtoutput->document());
-    cursor.movePosition(QTextCursor::End);
     QTextCharFormat format;
     format.setForeground(QColor(255, 255, 0));
     format.setFontPointSize(10);
-    cursor.insertText(plain, format);
-    m_w.txtoutput->setTextCursor(cursor);
+    appendToCappedPane(*m_w.txtoutput, plain, format);
     m_w.txtoutput->ensureCursorVisible();
     // The newest lines in view from their start: a long line does not pull the pane sideways.
     m_w.txtoutput->horizontalScrollBar()->setValue(0);

@@ -132,12 +132,20 @@ void TestWindow::focusAndPane() {
     across->setValue(across->maximum());
     h.main->appendRcon(QString(3000, 'y'));
     QVERIFY(across->maximum() > 0 && across->value() == 0);
-    // The pane keeps its newest lines (the empty one after the last counts too).
-    w.txtoutput->clear();
-    for (int i = 0; i < Main::kRconPaneLines + 10; ++i)
-        h.main->appendRcon(QString("line %1\r\n").arg(i));
-    QCOMPARE(h.rconText().count('\n'), Main::kRconPaneLines - 1);
-    QVERIFY(h.rconText().startsWith("line 11\n") && h.rconText().endsWith("line 5009\n"));
+    // The pane keeps its newest lines (the empty one after the last counts too), whether they
+    // come one by one, in blocks that cross the cap, or in one block longer than the pane.
+    for (const int linesPerReply : {1, 1000, Main::kRconPaneLines + 10}) {
+        w.txtoutput->clear();
+        QString reply;
+        for (int i = 0; i < Main::kRconPaneLines + 10; ++i) {
+            reply += QString("line %1\r\n").arg(i);
+            if ((i + 1) % linesPerReply == 0 || i == Main::kRconPaneLines + 9)
+                h.main->appendRcon(std::exchange(reply, {}));
+        }
+        QCOMPARE(w.txtoutput->document()->blockCount(), Main::kRconPaneLines);
+        QCOMPARE(h.rconText().count('\n'), Main::kRconPaneLines - 1);
+        QVERIFY(h.rconText().startsWith("line 11\n") && h.rconText().endsWith("line 5009\n"));
+    }
 }
 
 void TestWindow::oneTruncatedBoxAtATime() {
