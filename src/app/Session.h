@@ -23,6 +23,10 @@ public:
     Dialogs& dialogs() { return m_dialogs; }
     OutputSink& out() { return m_out; }
 
+    // The server as the operator typed it, "address:port", from the start of its connect on.
+    QString serverName() const { return m_serverName; }
+    void setServerName(const QString& name) { m_serverName = name; }
+
     ConnectionState connection() const { return m_connection; }
     bool isConnected() const { return m_connection == ConnectionState::Connected; }
     void setConnection(ConnectionState state);
@@ -52,6 +56,7 @@ private:
     OutputSink& m_out;
     SharedState m_state;
     RconClient m_client;
+    QString m_serverName;
     ConnectionState m_connection = ConnectionState::Disconnected;
     bool m_passwordRefusalSaid = false; // once a connection
 };

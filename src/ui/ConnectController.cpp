@@ -182,6 +182,7 @@ void ConnectController::connectToServer(bool retry) {
         return;
     }
     const Target target{server, portText, *port, state.loading};
+    m_session.setServerName(server + QLatin1Char(':') + portText);
     m_sequenceRunning = true;
     m_session.setConnection(ConnectionState::Connecting);
     QHostAddress literal;

@@ -45,6 +45,7 @@ void Harness::connectDirect() {
     w.txtPWD->setText(sim.cvar(QStringLiteral("rconpassword")));
     if (!main->session().client().open(QHostAddress::LocalHost, sim.port()))
         qFatal("cannot open the client");
+    main->session().setServerName(QStringLiteral("127.0.0.1:") + QString::number(sim.port()));
     main->session().setConnection(ConnectionState::Connected);
     w.cmdconnect->setText(QStringLiteral("Disconnect"));
 }

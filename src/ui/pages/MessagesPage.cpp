@@ -621,7 +621,7 @@ void MessagesPage::cyclerTick() {
     const cycler::Placeholders needed = cycler::placeholdersIn(message);
     cycler::PlaceholderValues values;
     if (needed.ipPort)
-        values.ipPort = serverAndPort();
+        values.ipPort = m_session.serverName();
     // The live values first, each from its own listing, then the broadcast.
     QList<LiveValue> listings;
     if (needed.serverName)
@@ -656,14 +656,6 @@ void MessagesPage::broadcastWhenRead(const QString& message, cycler::Placeholder
                        values.*next.field = getquoted(reply.text, next.variable);
                        broadcastWhenRead(message, values, listings);
                    });
-}
-
-QString MessagesPage::serverAndPort() const {
-    const QWidget* main = window();
-    const auto* server = main->findChild<QComboBox*>(QStringLiteral("comserver"));
-    const auto* port = main->findChild<QComboBox*>(QStringLiteral("comport"));
-    return (server ? server->currentText() : QString()) + QLatin1Char(':') +
-           (port ? port->currentText() : QString());
 }
 
 void MessagesPage::txtinterval_LostFocus() {

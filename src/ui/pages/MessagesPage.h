@@ -62,7 +62,6 @@ private:
     int selectedMessageRow() const;
     void moveSelectedMessage(int step);
     void refocusLater(QWidget* widget);
-    QString serverAndPort() const;
     // A placeholder's value read from the server before a broadcast.
     struct LiveValue {
         QString listing;

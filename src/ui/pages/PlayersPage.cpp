@@ -656,16 +656,6 @@ void PlayersPage::stopAutoUpdateForDisconnect() {
 
 // ---- export and sort ----
 
-QString PlayersPage::serverText() const {
-    const QWidget* main = window();
-    const auto* server = main->findChild<QComboBox*>(QStringLiteral("comserver"));
-    const auto* port = main->findChild<QComboBox*>(QStringLiteral("comport"));
-    if (server && port)
-        return server->currentText() + u':' + port->currentText();
-    const RconClient& client = m_session.client();
-    return client.serverAddress().toString() + u':' + QString::number(client.serverPort());
-}
-
 void PlayersPage::saveNamesClicked() {
     Dialogs& dialogs = m_session.dialogs();
     if (dialogs.message(
@@ -685,7 +675,7 @@ void PlayersPage::saveNamesClicked() {
     const QString path =
         QDir(m_session.state().files.dataFolder).filePath(QLatin1String(playerexport::kFileName));
     QString error;
-    if (!playerexport::append(path, rows, serverText(), QDateTime::currentDateTime(),
+    if (!playerexport::append(path, rows, m_session.serverName(), QDateTime::currentDateTime(),
                               m_chkplyq->isChecked(), &error)) {
         dialogs.message(QStringLiteral("Could not append to playerlist.csv\r") + error,
                         QStringLiteral("Save list"), Icon::Exclamation);

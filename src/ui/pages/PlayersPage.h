@@ -90,7 +90,6 @@ private:
     int selectedRow() const;
     void addRow(int at, const QStringList& cells);
     void removeDataRow(int dataRow);
-    QString serverText() const;
     int refreshIntervalMs();
     void setActionsEnabled(bool enabled);
 
