@@ -1,4 +1,5 @@
 #include "rcon/Wire1252.h"
+#include "simserver/SimFleet.h"
 #include "simserver/SimServer.h"
 #include "support/Captures.h"
 
@@ -410,6 +411,25 @@ private slots:
         QCOMPARE(server->lastClientPort(), client->localPort());
         server->clearReceived();
         QVERIFY(server->received().isEmpty() && server->receivedCommands().isEmpty());
+    }
+
+    // Each server of a fleet has its own port, name and traffic.
+    void fleetKeepsItsServersApart() {
+        SimFleet fleet(3);
+        QVERIFY(fleet.start());
+        for (int i = 0; i < fleet.size(); ++i) {
+            Client c(fleet.server(i));
+            if (i == 1)
+                QCOMPARE(c.ask(u"say here"_s), u"console: here\n"_s);
+            c.send(oob("getstatus"));
+            QTRY_VERIFY(!c.replies.isEmpty() && c.replies.last().startsWith(oob("statusResponse")));
+            QVERIFY(c.replies.last().contains(
+                QByteArray("\\^1Sim^7 Server " + QByteArray::number(i + 1) + '\\')));
+        }
+        const QStringList status{u"getstatus"_s};
+        QCOMPARE(fleet.server(0).receivedCommands(), status);
+        QCOMPARE(fleet.server(1).receivedCommands(), QStringList{u"say here"_s} + status + status);
+        QCOMPARE(fleet.server(2).receivedCommands(), status);
     }
 
     void dataFile_data() {

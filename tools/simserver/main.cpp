@@ -1,4 +1,4 @@
-#include "SimServer.h"
+#include "SimFleet.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -25,7 +25,12 @@ int main(int argc, char* argv[]) {
         QStringLiteral("jitter"),
         QStringLiteral("Each datagram late by a random 0..ms milliseconds (default 0)."),
         QStringLiteral("ms"), QStringLiteral("0"));
-    parser.addOptions({portOption, passwordOption, dataOption, jitterOption});
+    const QCommandLineOption serversOption(
+        QStringLiteral("servers"),
+        QStringLiteral("Serve n independent servers on n consecutive ports from --port, each "
+                       "with its own host name, map and game type (1 to 1000, default 1)."),
+        QStringLiteral("n"), QStringLiteral("1"));
+    parser.addOptions({portOption, passwordOption, dataOption, jitterOption, serversOption});
     parser.process(app);
 
     QTextStream err(stderr);
@@ -43,26 +48,39 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    SimServer server;
-    server.setJitterMs(jitterMs);
-    if (parser.isSet(dataOption)) {
-        QString error;
-        if (!server.loadDataFile(parser.value(dataOption), &error)) {
-            err << error << '\n';
-            return 2;
-        }
+    bool countOk = false;
+    const int count = parser.value(serversOption).toInt(&countOk);
+    if (!countOk || count < 1 || count > 1000 || (port != 0 && port + count - 1 > 65535)) {
+        err << "Invalid number of servers: " << parser.value(serversOption) << '\n';
+        return 2;
     }
-    // A password given on the command line beats one from the data file; without either the
-    // default stays.
-    if (parser.isSet(passwordOption) || !parser.isSet(dataOption))
-        server.setRconPassword(parser.value(passwordOption));
 
-    if (!server.start(quint16(port), QHostAddress::LocalHost)) {
-        err << "Cannot listen on 127.0.0.1:" << port << '\n';
+    SimFleet fleet(count);
+    for (int i = 0; i < count; ++i) {
+        SimServer& server = fleet.server(i);
+        server.setJitterMs(jitterMs);
+        if (parser.isSet(dataOption)) {
+            QString error;
+            if (!server.loadDataFile(parser.value(dataOption), &error)) {
+                err << error << '\n';
+                return 2;
+            }
+        }
+        // A password given on the command line beats one from the data file; without either
+        // the default stays.
+        if (parser.isSet(passwordOption) || !parser.isSet(dataOption))
+            server.setRconPassword(parser.value(passwordOption));
+    }
+
+    QString error;
+    if (!fleet.start(quint16(port), &error)) {
+        err << error << '\n';
         return 1;
     }
-    QTextStream(stdout) << "Simulated Call of Duty server on 127.0.0.1:" << server.port()
-                        << ", rcon password " << server.cvar(QStringLiteral("rconpassword"))
-                        << Qt::endl;
+    QTextStream out(stdout);
+    for (int i = 0; i < count; ++i)
+        out << "Simulated Call of Duty server on 127.0.0.1:" << fleet.server(i).port()
+            << ", rcon password " << fleet.server(i).cvar(QStringLiteral("rconpassword"))
+            << Qt::endl;
     return app.exec();
 }
