@@ -202,8 +202,12 @@ void RconClient::transmit() {
                           : QLatin1String("rcon ") + password + QLatin1Char(' ') + request.command;
     const QByteArray datagram = kHeader + wire1252::encode(text);
     ++m_attempt;
-    if (!request.outOfBand)
+    if (!request.outOfBand) {
         m_rconReadyAtMs = paceFromNow(kMinGapSeconds);
+        if (m_rconSentAtMs.size() == kSendTimesKept)
+            m_rconSentAtMs.removeFirst();
+        m_rconSentAtMs << WaitClock::instance().nowMs();
+    }
     if (m_socket->writeDatagram(datagram, m_serverAddress, m_serverPort) != datagram.size()) {
         if (m_socket && m_socket->error() == QAbstractSocket::NetworkError) {
             m_dialogs.message(

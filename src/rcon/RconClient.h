@@ -84,6 +84,12 @@ public:
     // Nothing is queued, on the wire or held.
     bool idle() const;
 
+    // The clock times (WaitClock::nowMs) at which the latest rcon datagrams left, oldest
+    // first, at most kSendTimesKept: the pacing as this client kept it, which neither the
+    // network nor a busy machine can shorten.
+    static constexpr int kSendTimesKept = 100;
+    QList<qint64> rconSentAtMs() const { return m_rconSentAtMs; }
+
 signals:
     void busyChanged(QObject* context, bool busy);
     void idleNow();
@@ -137,6 +143,7 @@ private:
     bool m_lastQuiet = false;
     // The earliest clock time at which the next rcon datagram may leave; -1: at once.
     qint64 m_rconReadyAtMs = -1;
+    QList<qint64> m_rconSentAtMs;
     // The pane's last line is complete: the next reply starts at the left edge.
     bool m_paneAtLineStart = true;
     QHash<const QObject*, int> m_work;

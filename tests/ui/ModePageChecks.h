@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/Session.h"
+#include "rcon/RconClient.h"
+#include "rcon/WaitClock.h"
 #include "support/Harness.h"
 
 #include <QApplication>
@@ -23,13 +26,14 @@ inline QStringList logOldestFirst(const Harness& h) {
     return lines;
 }
 
-// Fails unless each of the first `count` datagrams received (all: -1) kept the server's rule:
-// never less than half a clock second after the one before. (The client keeps a wider gap;
-// the in-process server's receive times shift by a few ms under load.)
-inline void verifyPaced(const Harness& h, int count = -1) {
-    const QList<qint64> at = h.sim.receivedAtMs();
-    for (int i = 1; i < (count < 0 ? at.size() : count); ++i)
-        QVERIFY2(at.at(i) - at.at(i - 1) >= Harness::kSecondMs / 2,
+// Fails unless every rcon datagram the client sent left at least kGapAfterReplySeconds after
+// the one before (the server drops what comes within half a second). Read on the client's own
+// clock, as it decided them, so neither the network nor a loaded machine shortens the gaps.
+inline void verifyPaced(const Harness& h) {
+    const QList<qint64> at = h.main->session().client().rconSentAtMs();
+    const qint64 least = WaitClock::instance().toMs(RconClient::kGapAfterReplySeconds);
+    for (int i = 1; i < at.size(); ++i)
+        QVERIFY2(at.at(i) - at.at(i - 1) >= least,
                  qPrintable(QString("gap %1: %2 ms").arg(i).arg(at.at(i) - at.at(i - 1))));
 }
 

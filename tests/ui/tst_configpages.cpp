@@ -270,7 +270,7 @@ void TestConfigPages::sendsOfEachControl() {
     QCOMPARE(h.dialogs.messageTitles(), asked);
     verifyPaced(h);
     QFETCH(double, gap);
-    const QList<qint64> at = h.sim.receivedAtMs();
+    const QList<qint64> at = h.main->session().client().rconSentAtMs();
     QVERIFY(at.last() - at.at(qMax(0, int(at.size()) - 2)) >= gap * Harness::kSecondMs);
     QFETCH(bool, echoed);
     QCOMPARE(h.rconText().count(">>RCON sent"), echoed ? commands.size() : 0);
