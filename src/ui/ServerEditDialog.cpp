@@ -1,0 +1,115 @@
+#include "ServerEditDialog.h"
+
+#include "rcon/Wire1252.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include <tuple>
+
+namespace {
+
+QLineEdit* field(const char* name, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    return edit;
+}
+
+} // namespace
+
+ServerEditDialog::ServerEditDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmserveredit"));
+    setWindowTitle(QStringLiteral("Vostrel - Server"));
+    setMinimumWidth(fontMetrics().averageCharWidth() * 50); // a host name fits whole
+
+    m_address = field("txtaddress", this);
+    m_address->setPlaceholderText(QStringLiteral("host name or IP address"));
+    m_port = field("txtport", this);
+    m_port->setMaxLength(5);
+    m_password = field("txtpassword", this);
+    m_password->setEchoMode(QLineEdit::Password);
+    m_name = field("txtname", this);
+    m_name->setPlaceholderText(QStringLiteral("optional"));
+    m_connectAtStart = new QCheckBox(QStringLiteral("Connect at &start"), this);
+    m_connectAtStart->setObjectName(QStringLiteral("chkconnectatstart"));
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("&Address:"), m_address);
+    form->addRow(QStringLiteral("&Port:"), m_port);
+    form->addRow(QStringLiteral("RCON pass&word:"), m_password);
+    form->addRow(QStringLiteral("&Name:"), m_name);
+    form->addRow(QString(), m_connectAtStart);
+
+    m_problem = new QLabel(this);
+    m_problem->setObjectName(QStringLiteral("lblproblem"));
+    m_problem->setWordWrap(true);
+    m_problem->setTextFormat(Qt::PlainText);
+    m_problem->hide();
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->setObjectName(QStringLiteral("buttons"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &ServerEditDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &ServerEditDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(m_problem);
+    layout->addWidget(buttons);
+    setRecord({});
+}
+
+void ServerEditDialog::setRecord(const ServerRecord& record) {
+    m_address->setText(record.address);
+    m_port->setText(record.port.isEmpty() ? QString::number(kDefaultPort) : record.port);
+    m_password->setText(record.password);
+    m_name->setText(record.name);
+    m_connectAtStart->setChecked(record.connectAtStart);
+    m_problem->hide();
+}
+
+ServerRecord ServerEditDialog::record() const {
+    return {m_address->text().trimmed(), m_port->text().trimmed(), m_password->text(),
+            m_name->text().trimmed(), m_connectAtStart->isChecked()};
+}
+
+ServerEditDialog::Problem ServerEditDialog::findProblem() const {
+    const ServerRecord r = record();
+    if (r.address.isEmpty())
+        return {QStringLiteral("Type the server's address: a host name or an IP address."),
+                m_address};
+    if (r.address.contains(u' '))
+        return {QStringLiteral("The address cannot hold spaces."), m_address};
+    bool number = false;
+    const uint port = r.port.toUInt(&number);
+    if (!number || port < 1 || port > 65535)
+        return {QStringLiteral("The port must be a number from 1 to 65535."), m_port};
+    const std::tuple<const char*, QString, QLineEdit*> texts[] = {
+        {"address", r.address, m_address},
+        {"RCON password", r.password, m_password},
+        {"name", r.name, m_name}};
+    for (const auto& [what, text, edit] : texts) {
+        const QString unsupported = wire1252::unsupportedCharacters(text);
+        if (!unsupported.isEmpty())
+            return {QStringLiteral("The %1 holds characters the settings file cannot keep: %2")
+                        .arg(QLatin1String(what), unsupported),
+                    edit};
+    }
+    return {};
+}
+
+void ServerEditDialog::accept() {
+    const Problem wrong = findProblem();
+    if (!wrong.field) {
+        QDialog::accept();
+        return;
+    }
+    m_problem->setText(wrong.text);
+    m_problem->show();
+    // The field at fault takes the focus, so the operator types the fix straight away.
+    wrong.field->setFocus();
+    wrong.field->selectAll();
+}
