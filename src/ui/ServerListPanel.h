@@ -24,9 +24,10 @@ class StatusPoller;
 // The saved servers beside the window's pages, one two-line row each: a tick (for a command
 // sent to several at once) and the name the server shows (colours drawn, after the operator's
 // own name for it), then its map, game type, players and round trip from the public status
-// query, refreshed while polling is on. The operator finds a server
-// by name or address, adds, edits and removes servers, and opens one with a double-click or
-// Return. The panel keeps the list; whoever owns it saves it on recordsChanged().
+// query, refreshed while polling is on. The operator finds a server by name or address (Return
+// in the find field opens the only match), adds, edits and removes servers, and opens one with
+// a double-click or Return. The panel keeps the list; whoever owns it saves it on
+// recordsChanged().
 class ServerListPanel : public QWidget {
     Q_OBJECT
 public:
@@ -55,6 +56,7 @@ signals:
     void openRequested(const ServerRecord& record);
     // After an add, edit or remove: the list to save is records().
     void recordsChanged();
+    // A tick set or cleared, or a ticked server gone from the list or changed.
     void tickedChanged();
 
 protected:
