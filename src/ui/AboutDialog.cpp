@@ -1,7 +1,9 @@
 #include "AboutDialog.h"
 
 #include "Version.h"
+#include "ui/Mnemonics.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -20,15 +22,19 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     version->setObjectName(QStringLiteral("lblVersion"));
     auto* sysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
     sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->setObjectName(QStringLiteral("aboutbuttons"));
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title);
     layout->addWidget(version);
     layout->addWidget(sysInfo);
-    layout->addWidget(ok);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    // The OK button's caption is the platform's, with or without a letter.
+    mnemonics::complete(this);
     auto* details = new QLabel(this);
     details->setObjectName(QStringLiteral("lblSysInfo"));
     layout->insertWidget(3, details);

@@ -3,6 +3,7 @@
 #include "app/Session.h"
 #include "rcon/ReplyText.h"
 #include "serverconfig/ListingValue.h"
+#include "ui/Mnemonics.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -262,7 +263,7 @@ QLabel* captionFor(QWidget* control, const QString& caption, const QString& tool
     label->setObjectName(labelName);
     label->setToolTip(toolTip);
     label->setBuddy(control);
-    control->setAccessibleName(caption.trimmed());
+    control->setAccessibleName(mnemonics::plain(caption).trimmed());
     return label;
 }
 

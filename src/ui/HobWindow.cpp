@@ -8,11 +8,12 @@
 #include "serverconfig/ListingValue.h"
 #include "serverconfig/NumberRules.h"
 #include "ui/BoundControls.h"
+#include "ui/Mnemonics.h"
 
+#include <QDialogButtonBox>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -34,8 +35,7 @@ int indexOf(const QString& control) {
 
 } // namespace
 
-HobWindow::HobWindow(Session& session, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_session(session) {
+HobWindow::HobWindow(Session& session, QWidget* parent) : QDialog(parent), m_session(session) {
     setObjectName(QStringLiteral("frmhob"));
     setWindowTitle(hob::windowTitle());
 
@@ -98,28 +98,28 @@ HobWindow::HobWindow(Session& session, QWidget* parent)
         {"cmdhobpop", "Populate from server", "", &HobWindow::populateClicked},
         {"cmdhobset", "Send current to server", "", &HobWindow::sendClicked},
         {"cmdsethob", "Set Gametype to HOB", "Set g_gametype HOB", &HobWindow::setGameTypeClicked},
-        {"cmdexit", "Exit", "", nullptr},
     };
-    auto* buttons = new QHBoxLayout;
+    auto* buttons = new QDialogButtonBox;
+    buttons->setObjectName(QStringLiteral("hobbuttons"));
     QList<QWidget*> exchanges;
     for (const auto& entry : kButtons) {
-        auto* button = new QPushButton(QString::fromLatin1(entry.caption));
+        QPushButton* button =
+            buttons->addButton(QString::fromLatin1(entry.caption), QDialogButtonBox::ActionRole);
         button->setObjectName(QString::fromLatin1(entry.name));
         button->setToolTip(QString::fromLatin1(entry.toolTip));
-        buttons->addWidget(button);
-        if (!entry.handler) {
-            connect(button, &QPushButton::clicked, this, &QWidget::close);
-            continue;
-        }
+        // Return in a field sends what was changed, after the question, as Apply would.
+        button->setDefault(entry.handler == &HobWindow::sendClicked);
         connect(button, &QPushButton::clicked, this, entry.handler);
         exchanges << button;
     }
+    buttons->addButton(QDialogButtonBox::Close)->setObjectName(QStringLiteral("cmdexit"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     bound::disableWhileBusy(m_session, this, exchanges);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_txtmess);
     layout->addWidget(frame);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     for (int i = 0; i < table.size(); ++i) {
         if (table.at(i).kind == hob::Kind::Check)
@@ -130,6 +130,7 @@ HobWindow::HobWindow(Session& session, QWidget* parent)
             m_controls[i]->setText(table.at(i).initial);
         m_controls[i]->clearChanged();
     }
+    mnemonics::complete(this);
 }
 
 void HobWindow::returnFocus(QLineEdit* field) {
@@ -168,7 +169,7 @@ bool HobWindow::eventFilter(QObject* watched, QEvent* event) {
             setting == indexOf(QStringLiteral("txtwave")))
             txtwave_Validate();
     }
-    return QWidget::eventFilter(watched, event);
+    return QDialog::eventFilter(watched, event);
 }
 
 bool HobWindow::txtwave_Validate() {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QDialog>
 #include <QList>
-#include <QWidget>
 
 class Session;
 class BoundControl;
@@ -9,8 +9,9 @@ class QLineEdit;
 class QPlainTextEdit;
 
 // "Heat of Battle server variables": the mod's settings, read from the server and sent back
-// where the operator changed them.
-class HobWindow : public QWidget {
+// where the operator changed them. A dialog beside the main window, not modal: Escape and
+// Close close it.
+class HobWindow : public QDialog {
     Q_OBJECT
 public:
     explicit HobWindow(Session& session, QWidget* parent = nullptr);

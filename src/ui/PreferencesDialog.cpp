@@ -5,8 +5,10 @@
 #include "app/Session.h"
 #include "settings/PreferencesWriter.h"
 #include "settings/ProfileFile.h"
+#include "ui/Mnemonics.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -49,25 +51,25 @@ PreferencesDialog::PreferencesDialog(Session& session, ProfileFile& settings, QW
 
     auto* general = frame("frmsaves", QStringLiteral("General Options"), this);
     auto* generalLayout = new QVBoxLayout(general);
-    m_moptsr = checkBox("moptsr", QStringLiteral("Auto save RCON window on exit"), "savercon");
-    m_moptsm = checkBox("moptsm", QStringLiteral("Auto save Messages on exit"), "savemessages");
-    m_chkclearRnews = checkBox("chkclearRnews", QStringLiteral("Clear RCON window on new server"),
+    m_moptsr = checkBox("moptsr", QStringLiteral("&Auto save RCON window on exit"), "savercon");
+    m_moptsm = checkBox("moptsm", QStringLiteral("Auto save &Messages on exit"), "savemessages");
+    m_chkclearRnews = checkBox("chkclearRnews", QStringLiteral("C&lear RCON window on new server"),
                                "clearrconnew");
     m_chkclearMnews =
-        checkBox("chkclearMnews", QStringLiteral("Clear Messages on new server"), "clearmessnew");
+        checkBox("chkclearMnews", QStringLiteral("Clear Messages on &new server"), "clearmessnew");
     for (QCheckBox* box : {m_moptsr, m_moptsm, m_chkclearRnews, m_chkclearMnews})
         generalLayout->addWidget(box);
     generalLayout->addStretch();
 
     auto* players = frame("Frame1", QStringLiteral("Player Options"), this);
     auto* playersLayout = new QVBoxLayout(players);
-    m_moptrc = checkBox("moptrc", QStringLiteral("Remove Colour ID's"), "removeid");
-    m_moptqp = checkBox("moptqp", QStringLiteral("Use Query mode for populate"), "usequery");
+    m_moptrc = checkBox("moptrc", QStringLiteral("&Remove Colour ID's"), "removeid");
+    m_moptqp = checkBox("moptqp", QStringLiteral("Use &Query mode for populate"), "usequery");
     m_chkautoplayer =
-        checkBox("chkautoplayer", QStringLiteral("Auto Update player list"), "autoqplayer");
+        checkBox("chkautoplayer", QStringLiteral("Auto &Update player list"), "autoqplayer");
     m_sldautoplayer = slider("sldautoplayer", QStringLiteral("Number of seconds between refreshes"),
                              5, 40, 5, 10, 10, "autoqplayer", &m_autoplayerValue);
-    m_chkauto999 = checkBox("chkauto999", QStringLiteral("Auto Kick 999 players"), "autokick999");
+    m_chkauto999 = checkBox("chkauto999", QStringLiteral("Auto &Kick 999 players"), "autokick999");
     m_sldauto999 = slider("sldauto999", QStringLiteral("Number of checks before kick"), 1, 5, 1, 2,
                           3, "autokick999", &m_auto999Value);
     const auto sliderRow = [players](QSlider* slider, QLabel* value) {
@@ -88,22 +90,22 @@ PreferencesDialog::PreferencesDialog(Session& session, ProfileFile& settings, QW
     auto* server = frame("Frame2", QStringLiteral("Auto Server Options"), this);
     auto* serverLayout = new QVBoxLayout(server);
     m_chkautoconnect =
-        checkBox("chkautoconnect", QStringLiteral("Auto connect on startup"), "autoconnect");
+        checkBox("chkautoconnect", QStringLiteral("Auto c&onnect on startup"), "autoconnect");
     m_txtserv = textBox("txtserv", "autoconnectserv", kServerLength);
     m_txtport = textBox("txtport", "autoconnectport", kPortLength);
     m_txtpass = textBox("txtpass", "autoconnectrcon", kPasswordLength);
     m_txtpass->setEchoMode(QLineEdit::Password);
     m_chkautomessages =
-        checkBox("chkautomessages", QStringLiteral("Start messages on startup"), "automessage");
+        checkBox("chkautomessages", QStringLiteral("S&tart messages on startup"), "automessage");
     m_txtmesset = textBox("txtmesset", "messageset");
     m_txtmessint = textBox("txtmessint", "messagetime");
     auto* connectForm = new QFormLayout;
-    connectForm->addRow(QStringLiteral("Server IP"), m_txtserv);
-    connectForm->addRow(QStringLiteral("Server Port"), m_txtport);
-    connectForm->addRow(QStringLiteral("Rcon password"), m_txtpass);
+    connectForm->addRow(QStringLiteral("Server &IP"), m_txtserv);
+    connectForm->addRow(QStringLiteral("Server &Port"), m_txtport);
+    connectForm->addRow(QStringLiteral("Rcon pass&word"), m_txtpass);
     auto* messageForm = new QFormLayout;
-    messageForm->addRow(QStringLiteral("Message Set"), m_txtmesset);
-    messageForm->addRow(QStringLiteral("Message Interval"), m_txtmessint);
+    messageForm->addRow(QStringLiteral("Messa&ge Set"), m_txtmesset);
+    messageForm->addRow(QStringLiteral("Message Inter&val"), m_txtmessint);
     for (QFormLayout* form : {connectForm, messageForm})
         form->setContentsMargins(20, 0, 0, 0);
     serverLayout->addWidget(m_chkautoconnect);
@@ -112,11 +114,15 @@ PreferencesDialog::PreferencesDialog(Session& session, ProfileFile& settings, QW
     serverLayout->addLayout(messageForm);
     serverLayout->addStretch();
 
-    auto* cmdsave = new QPushButton(QStringLiteral("Save Changes"), this);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->setObjectName(QStringLiteral("prefbuttons"));
+    QPushButton* cmdsave =
+        buttons->addButton(QStringLiteral("&Save Changes"), QDialogButtonBox::AcceptRole);
     cmdsave->setObjectName(QStringLiteral("cmdsave"));
-    auto* cmdexit = new QPushButton(QStringLiteral("Exit"), this);
+    QPushButton* cmdexit = buttons->addButton(QDialogButtonBox::Close);
     cmdexit->setObjectName(QStringLiteral("cmdexit"));
     cmdsave->setDefault(true);
+    // The buttons ask their questions first: the box's accepted and rejected are not used.
     connect(cmdsave, &QPushButton::clicked, this, &PreferencesDialog::cmdsave_Click);
     connect(cmdexit, &QPushButton::clicked, this, &PreferencesDialog::cmdexit_Click);
 
@@ -124,17 +130,15 @@ PreferencesDialog::PreferencesDialog(Session& session, ProfileFile& settings, QW
     frames->addWidget(general);
     frames->addWidget(players);
     frames->addWidget(server);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdsave);
-    buttons->addWidget(cmdexit);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(frames);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     for (QCheckBox* box : {m_chkautoplayer, m_chkauto999, m_chkautoconnect, m_chkautomessages})
         connect(box, &QCheckBox::toggled, this, &PreferencesDialog::updateDependents);
     updateDependents();
+    // The Close button's caption is the platform's, with or without a letter.
+    mnemonics::complete(this);
 }
 
 QCheckBox* PreferencesDialog::checkBox(const char* name, const QString& caption, const char* key) {

@@ -13,7 +13,7 @@ class QSlider;
 
 // "Vostrel - Preferences": the options of the settings file. Only what the operator changed
 // is saved; saved values take effect at once. Return saves, as the Save button does; Escape
-// leaves, as Exit does.
+// leaves, as Close does.
 class PreferencesDialog : public QDialog {
     Q_OBJECT
 public:

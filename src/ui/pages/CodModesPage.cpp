@@ -5,6 +5,7 @@
 #include "serverconfig/ClassicModes.h"
 #include "serverconfig/ModeSettings.h"
 #include "ui/BoundControls.h"
+#include "ui/Mnemonics.h"
 #include "ui/pages/ModeFrames.h"
 
 #include <QGridLayout>
@@ -34,6 +35,7 @@ CodModesPage::CodModesPage(Session& session, QWidget* parent)
     layout->addLayout(grid);
     layout->addStretch();
     bound::disableWhileBusy(m_session, this, {m_setButtons.begin(), m_setButtons.end()});
+    mnemonics::complete(this, mnemonics::mainWindowLetters());
 }
 
 QWidget* CodModesPage::buildSettingsFrame(int page, int& labelIndex) {

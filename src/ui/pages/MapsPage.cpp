@@ -7,6 +7,7 @@
 #include "maps/MapListParser.h"
 #include "rcon/Outcome.h"
 #include "ui/BoundControls.h"
+#include "ui/Mnemonics.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -73,6 +74,7 @@ MapsPage::MapsPage(Session& session, QWidget* parent) : QWidget(parent), m_sessi
     connect(m_cmdrestartmap, &QPushButton::clicked, this, &MapsPage::restartClicked);
     connect(m_cmdrotatemap, &QPushButton::clicked, this, &MapsPage::rotateClicked);
     bound::disableWhileBusy(m_session, this, {m_cmdpopmaps});
+    mnemonics::complete(this, mnemonics::mainWindowLetters());
 }
 
 void MapsPage::defaultMapsClicked() {

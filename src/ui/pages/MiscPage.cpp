@@ -5,6 +5,7 @@
 #include "maps/MapCommands.h"
 #include "maps/RotationNotes.h"
 #include "ui/BoundControls.h"
+#include "ui/Mnemonics.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -63,7 +64,7 @@ MiscPage::MiscPage(Session& session, QWidget* parent) : QWidget(parent), m_sessi
     m_cmdsetservedit =
         button(QStringLiteral("Set Server to EDIT"), QStringLiteral("cmdsetservedit"), rotation);
     m_lblsmrnotes =
-        button(QStringLiteral("Click for Notes"), QStringLiteral("lblsmrnotes"), rotation);
+        button(QStringLiteral("C&lick for Notes"), QStringLiteral("lblsmrnotes"), rotation);
     // A label that acts as a button: flat, link-coloured, but reachable by keyboard.
     m_lblsmrnotes->setFlat(true);
     m_lblsmrnotes->setCursor(Qt::PointingHandCursor);
@@ -110,6 +111,7 @@ MiscPage::MiscPage(Session& session, QWidget* parent) : QWidget(parent), m_sessi
 
     // Until a connect has read them there is nothing to copy or execute.
     clearForDisconnect();
+    mnemonics::complete(this, mnemonics::mainWindowLetters());
 }
 
 void MiscPage::showRotation(const QString& text, bool bold) {
@@ -169,8 +171,8 @@ void MiscPage::setRotationClicked() {
 void MiscPage::notesClicked() {
     const bool show = m_txtsmrnotes->isHidden();
     m_txtsmrnotes->setVisible(show);
-    m_lblsmrnotes->setText(show ? QStringLiteral("Click to remove")
-                                : QStringLiteral("Click for Notes"));
+    m_lblsmrnotes->setText(show ? QStringLiteral("C&lick to remove")
+                                : QStringLiteral("C&lick for Notes"));
 }
 
 void MiscPage::execCfgClicked() {

@@ -4,6 +4,7 @@
 #include "app/Session.h"
 #include "serverconfig/ClanbasePreset.h"
 #include "ui/BoundControls.h"
+#include "ui/Mnemonics.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -69,6 +70,7 @@ ModsPage::ModsPage(Session& session, QWidget* parent) : QWidget(parent), m_sessi
     layout->addWidget(m_rules, 1);
     layout->addWidget(buildHobFrame());
     layout->addStretch();
+    mnemonics::complete(this, mnemonics::mainWindowLetters());
 }
 
 QGroupBox* ModsPage::buildClanbaseFrame() {
@@ -105,12 +107,18 @@ QGroupBox* ModsPage::buildHobFrame() {
     picture->setToolTip(QStringLiteral("Heat of Battle server variables"));
     picture->setAccessibleName(QStringLiteral("Heat of Battle server variables"));
     connect(picture, &QToolButton::clicked, this, &ModsPage::hobWindowRequested);
+    // The emblem has no caption to reach it by: the button beside it has.
+    auto* open = new QPushButton(QStringLiteral("Heat of &Battle..."), m_hobFrame);
+    open->setObjectName(QStringLiteral("cmdhob"));
+    open->setToolTip(QStringLiteral("Heat of Battle server variables"));
+    connect(open, &QPushButton::clicked, this, &ModsPage::hobWindowRequested);
 
     m_siteLabel = new QLabel(QStringLiteral("Visit Official Website"), m_hobFrame);
     m_siteLabel->setObjectName(QStringLiteral("Label3"));
     makeClickable(m_siteLabel);
 
     row->addWidget(picture);
+    row->addWidget(open);
     row->addWidget(m_siteLabel);
     row->addStretch();
     return m_hobFrame;

@@ -21,7 +21,8 @@ public:
     void lblcbrules_Click();
 
 signals:
-    // The mod picture `pichob` was clicked: open the Heat of Battle window.
+    // The mod picture `pichob` or the button "Heat of Battle..." was clicked: open the Heat of
+    // Battle window.
     void hobWindowRequested();
     // The label "Visit Official Website" was clicked.
     void hobSiteRequested();

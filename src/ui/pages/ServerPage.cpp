@@ -6,6 +6,7 @@
 #include "serverconfig/NumberRules.h"
 #include "serverconfig/ServerBasicsTable.h"
 #include "ui/BoundControls.h"
+#include "ui/Mnemonics.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -107,6 +108,7 @@ ServerPage::ServerPage(Session& session, QWidget* parent)
     layout->addLayout(columns);
     layout->addLayout(buttons);
     layout->addStretch();
+    mnemonics::complete(this, mnemonics::mainWindowLetters());
 }
 
 void ServerPage::populateClicked() {

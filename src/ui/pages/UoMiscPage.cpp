@@ -4,6 +4,7 @@
 #include "rcon/ReplyText.h"
 #include "serverconfig/WeaponTable.h"
 #include "ui/BoundControls.h"
+#include "ui/Mnemonics.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -59,6 +60,7 @@ UoMiscPage::UoMiscPage(Session& session, QWidget* parent) : QWidget(parent), m_s
     layout->addLayout(frames);
     layout->addLayout(buttons);
     layout->addStretch();
+    mnemonics::complete(this, mnemonics::mainWindowLetters());
 }
 
 void UoMiscPage::populateClicked() {

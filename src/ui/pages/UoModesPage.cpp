@@ -7,6 +7,7 @@
 #include "serverconfig/ModeSettings.h"
 #include "serverconfig/UoModes.h"
 #include "ui/BoundControls.h"
+#include "ui/Mnemonics.h"
 #include "ui/pages/ModeFrames.h"
 
 #include <QCheckBox>
@@ -38,6 +39,7 @@ UoModesPage::UoModesPage(Session& session, QWidget* parent) : QWidget(parent), m
     for (int mode = 0; mode < uomodes::modes().size(); ++mode)
         setButtons << m_buttons.value(2 * mode) << m_populate.value(mode);
     bound::disableWhileBusy(m_session, this, setButtons);
+    mnemonics::complete(this, mnemonics::mainWindowLetters());
 }
 
 QWidget* UoModesPage::buildSettingsFrame(int mode, int& labelIndex) {

@@ -4,6 +4,7 @@
 #include "rcon/ReplyText.h"
 #include "serverconfig/WeaponTable.h"
 #include "ui/BoundControls.h"
+#include "ui/Mnemonics.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -88,6 +89,7 @@ WeaponsPage::WeaponsPage(Session& session, QWidget* parent) : QWidget(parent), m
     layout->addWidget(outer);
     layout->addLayout(buttonRow);
     layout->addStretch();
+    mnemonics::complete(this, mnemonics::mainWindowLetters());
 }
 
 void WeaponsPage::populateClicked() {

@@ -1,0 +1,89 @@
+#include "support/Harness.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+
+// The pages and the secondary windows from the keyboard: Alt+letter reaches every captioned
+// control, and Escape leaves the Heat of Battle window.
+class TestKeyboard : public QObject {
+    Q_OBJECT
+private slots:
+    void mnemonics_data();
+    void mnemonics();
+    void hobWindowIsADialog();
+};
+
+namespace {
+
+// What is wrong with the marks under `root` (the main window's own controls aside): a
+// captioned button or a label with a buddy that has no letter, or two different captions
+// with the same letter. A caption that repeats in sibling frames keeps one letter: Alt moves
+// between them.
+QStringList markFaults(QWidget* root) {
+    QStringList faults;
+    QHash<QString, QString> captionOfKey;
+    for (QWidget* widget : root->findChildren<QWidget*>()) {
+        QString caption;
+        bool needsKey = true;
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            caption = button->text();
+        else if (auto* label = qobject_cast<QLabel*>(widget); label && label->buddy())
+            caption = label->text();
+        else if (auto* frame = qobject_cast<QGroupBox*>(widget))
+            caption = frame->title(), needsKey = false;
+        if (caption.trimmed().isEmpty() || !widget->isVisibleTo(root))
+            continue;
+        const QString key = QKeySequence::mnemonic(caption).toString();
+        const QString owner = captionOfKey.value(key, caption);
+        if (key.isEmpty() && needsKey)
+            faults << widget->objectName() + " \"" + caption + "\" has no letter";
+        else if (!key.isEmpty() && owner != caption)
+            faults << widget->objectName() + " \"" + caption + "\" has the " + key + " of \"" +
+                          owner + '"';
+        else if (!key.isEmpty())
+            captionOfKey.insert(key, caption);
+    }
+    return faults;
+}
+
+} // namespace
+
+void TestKeyboard::mnemonics_data() {
+    QTest::addColumn<QString>("window");
+    for (const char* page :
+         {"pagePlayers", "pageServer", "pageWeapons", "pageUoMisc", "pageCodModes", "pageUoModes",
+          "pageMaps", "pageMisc", "pageMods", "pageMessages", "frmpref", "frmhob", "frmAbout"})
+        QTest::newRow(page) << page;
+}
+
+void TestKeyboard::mnemonics() {
+    QFETCH(QString, window);
+    Harness h;
+    h.main->openPreferences();
+    h.main->openHob();
+    h.main->openAbout();
+    QWidget* root = h.find<QWidget>(window);
+    QVERIFY2(root, qPrintable(window));
+    const QStringList faults = markFaults(root);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+}
+
+void TestKeyboard::hobWindowIsADialog() {
+    Harness h;
+    QVERIFY(h.click("cmdhob"));
+    QPointer<QWidget> hob = h.find<QWidget>("frmhob");
+    QVERIFY(hob && hob->isVisible());
+    QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(hob);
+    QCOMPARE(seen->role(), QAccessible::Dialog);
+    QCOMPARE(seen->text(QAccessible::Name), "Heat of Battle server variables");
+    QTest::keyClick(hob, Qt::Key_Escape);
+    QTRY_VERIFY(hob.isNull());
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
