@@ -194,8 +194,8 @@ void runFlows(int jitterMs, quint32 seed, std::vector<Figure>& figures) {
     // the say.
     SharedState& state = main.session().state();
     state.messlive[0] = QStringList{QStringLiteral("Welcome to %SN%, friendly fire %FF%")};
-    state.cycleset = 0;
-    state.cycleminutes = 0;
+    main.session().server().cycleset = 0;
+    main.session().server().cycleminutes = 0;
     begin();
     main.findChild<MessagesPage*>()->cyclerTick();
     if (!client.idle())

@@ -101,7 +101,8 @@ int main(int argc, char** argv) {
     // most of this figure.
     SilentDialogs dialogs;
     NullSink sink;
-    Session session(dialogs, sink);
+    SharedState shared;
+    Session session(dialogs, sink, shared);
     session.state().options.autokick999 = true;
     PlayersPage page(session);
     auto* grid = page.findChild<QTableWidget*>(QStringLiteral("msfplayers"));

@@ -3,8 +3,9 @@
 #include "app/Dialogs.h"
 #include "rcon/OutputSink.h"
 
-Session::Session(Dialogs& dialogs, OutputSink& out, QObject* parent)
-    : QObject(parent), m_dialogs(dialogs), m_out(out), m_client(dialogs, out, this) {
+Session::Session(Dialogs& dialogs, OutputSink& out, SharedState& shared, QObject* parent)
+    : QObject(parent), m_dialogs(dialogs), m_out(out), m_shared(shared),
+      m_client(dialogs, out, this) {
     connect(&m_client, &RconClient::passwordRefused, this, &Session::passwordRefused);
 }
 

@@ -11,14 +11,17 @@ class Dialogs;
 
 enum class ConnectionState { Disconnected, Connecting, Connected };
 
-// What every page works with: the shared state, the command client, the dialogs, the three
-// outputs and the connection state.
+// One server as every page of its workspace works with it: its command client and connection
+// state, its own state and the one all servers share, the dialogs and its outputs.
 class Session : public QObject {
     Q_OBJECT
 public:
-    Session(Dialogs& dialogs, OutputSink& out, QObject* parent = nullptr);
+    Session(Dialogs& dialogs, OutputSink& out, SharedState& shared, QObject* parent = nullptr);
 
-    SharedState& state() { return m_state; }
+    // What all servers share.
+    SharedState& state() { return m_shared; }
+    // What is this server's own.
+    ServerState& server() { return m_server; }
     RconClient& client() { return m_client; }
     Dialogs& dialogs() { return m_dialogs; }
     OutputSink& out() { return m_out; }
@@ -54,7 +57,8 @@ private:
 
     Dialogs& m_dialogs;
     OutputSink& m_out;
-    SharedState m_state;
+    SharedState& m_shared;
+    ServerState m_server;
     RconClient m_client;
     QString m_serverName;
     ConnectionState m_connection = ConnectionState::Disconnected;

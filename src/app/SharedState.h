@@ -39,10 +39,10 @@ struct Options {
 
 inline constexpr int kMessageSetSlots = 10;
 
-// The variables every part of the program shares.
+// What every server's workspace shares: the files, the options and the message sets. The
+// window owns one; each server's session refers to it.
 struct SharedState {
-    bool automode = false; // the program, not the operator, started the action
-    bool loading = false;  // the start-up runs
+    bool loading = false; // the start-up runs
 
     FileLocations files;
     qint32 servercount = 0;
@@ -55,8 +55,13 @@ struct SharedState {
     QStringList setnameedit = QStringList(kMessageSetSlots);
     qint16 setcount = 0;
     qint16 editset = 0;
-    qint16 cycleset = 0;
     bool messediting = false;
+};
+
+// What belongs to one server: its cycler's place and its 999 watch.
+struct ServerState {
+    bool automode = false; // the program, not the operator, started the action
+    qint16 cycleset = 0;
     qint16 cycleminutes = 0;
     qint16 messpos = 0;
 

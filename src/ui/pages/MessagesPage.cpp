@@ -10,6 +10,7 @@
 #include "rcon/WaitClock.h"
 #include "serverconfig/NumberRules.h"
 #include "settings/ProfileFile.h"
+#include "ui/Mnemonics.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -106,6 +107,7 @@ MessagesPage::MessagesPage(Session& session, ProfileFile& settings, QWidget* par
     layout->addWidget(buildCyclerFrame());
     showFreeSets();
     setPending(false);
+    mnemonics::complete(this, mnemonics::mainWindowLetters());
 }
 
 QWidget* MessagesPage::buildSetsFrame() {
@@ -306,8 +308,12 @@ void MessagesPage::showSet(int slot) {
 }
 
 void MessagesPage::loadSets() {
-    SharedState& state = m_session.state();
-    MessageSetStore(m_settings).load(state);
+    MessageSetStore(m_settings).load(m_session.state());
+    showSets();
+}
+
+void MessagesPage::showSets() {
+    const SharedState& state = m_session.state();
     m_commessset->clear();
     for (const QString& name : std::as_const(state.setnameedit))
         if (!name.isEmpty())
@@ -563,9 +569,10 @@ void MessagesPage::cmdmessstop_Click() {
 
 void MessagesPage::cmdmessstart_Click() {
     SharedState& state = m_session.state();
+    ServerState& server = m_session.server();
     Dialogs& dialogs = m_session.dialogs();
     if (!m_session.isConnected()) {
-        if (!state.automode)
+        if (!server.automode)
             dialogs.message(QStringLiteral("Please connect to server first"),
                             QStringLiteral("Not Connected"), Dialogs::Icon::Information);
         return;
@@ -578,20 +585,20 @@ void MessagesPage::cmdmessstart_Click() {
         return;
     }
     const QString name = m_commessset->currentText();
-    if (!state.automode &&
+    if (!server.automode &&
         dialogs.message(QStringLiteral("Start message Cycle for set named:\r") + name,
                         QStringLiteral("Start Message Cycler"), Dialogs::Icon::Question,
                         Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
         return;
     const int slot = messagesets::firstSlotNamed(state.setnamelive, name);
     if (slot >= 0)
-        state.cycleset = qint16(slot);
-    if (!state.messlive.value(state.cycleset).isEmpty()) {
+        server.cycleset = qint16(slot);
+    if (!state.messlive.value(server.cycleset).isEmpty()) {
         m_tmrmessage->setInterval(60 * WaitClock::instance().secondMs());
         m_tmrmessage->start();
         m_cmdmessstart->setEnabled(false);
         m_cmdmessstop->setEnabled(true);
-    } else if (!state.automode) {
+    } else if (!server.automode) {
         dialogs.message(QStringLiteral("The message set does not contain any messages!\r"
                                        " Please make some messages first."),
                         QStringLiteral("No messages in set"), Dialogs::Icon::Exclamation);
@@ -603,6 +610,7 @@ void MessagesPage::cyclerTick() {
     if (m_session.client().isBusy(m_cyclerWork))
         return;
     SharedState& state = m_session.state();
+    ServerState& server = m_session.server();
     if (!m_session.isConnected()) {
         if (!m_session.out().activeWindowMinimised())
             m_session.dialogs().message(QStringLiteral("Please connect to server first"),
@@ -611,10 +619,10 @@ void MessagesPage::cyclerTick() {
         return;
     }
     const int typed = cycler::intervalMinutes(m_txtinterval->text());
-    if (!cycler::tickDue(state.cycleminutes, typed > 0 ? typed : m_lastValidInterval))
+    if (!cycler::tickDue(server.cycleminutes, typed > 0 ? typed : m_lastValidInterval))
         return;
-    const QStringList messages = state.messlive.value(state.cycleset);
-    const int index = cycler::pickMessage(messages, state.messpos);
+    const QStringList messages = state.messlive.value(server.cycleset);
+    const int index = cycler::pickMessage(messages, server.messpos);
     if (index < 0)
         return;
     const QString message = messages.at(index);
@@ -641,7 +649,7 @@ void MessagesPage::broadcastWhenRead(const QString& message, cycler::Placeholder
                            .from(QStringLiteral("cycled message (with the user prefix)")),
                        m_cyclerWork, [this](const Reply& reply) {
                            if (reply.status != Reply::Status::Cancelled)
-                               ++m_session.state().messpos;
+                               ++m_session.server().messpos;
                        });
         m_session.client().release(m_cyclerWork);
         return;
@@ -678,7 +686,7 @@ void MessagesPage::txtinterval_LostFocus() {
     }
     m_lastValidInterval = minutes;
     m_intervalChanged = false;
-    m_session.state().cycleminutes = 0;
+    m_session.server().cycleminutes = 0;
 }
 
 void MessagesPage::autoStart(qint16 messagetime, qint16 messageset) {

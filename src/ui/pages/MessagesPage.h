@@ -21,6 +21,8 @@ public:
 
     // Start-up: loads the message sets from the settings file and shows the first set.
     void loadSets();
+    // A workspace opened later: shows the sets all servers share, as loaded.
+    void showSets();
     // Unsaved message-set changes exist (the "Save Sets" button is enabled).
     bool hasUnsavedChanges() const;
     bool cyclerRunning() const;

@@ -16,6 +16,7 @@
 #include "rcon/WaitClock.h"
 #include "settings/OptionsStore.h"
 #include "settings/ProfileFile.h"
+#include "ui/Mnemonics.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -157,6 +158,7 @@ PlayersPage::PlayersPage(Session& session, QWidget* parent)
     m_tmrplayer = new QTimer(this);
     m_tmrplayer->setObjectName(QStringLiteral("tmrplayer"));
     connect(m_tmrplayer, &QTimer::timeout, this, &PlayersPage::refreshTick);
+    mnemonics::complete(this, mnemonics::mainWindowLetters());
 }
 
 QCheckBox* PlayersPage::captionedBox(const QString& name, const QString& caption,
@@ -225,8 +227,12 @@ void PlayersPage::buildGrid() {
 
 // ---- populate ----
 
+bool PlayersPage::autoUpdateOptionHolds() const {
+    return m_session.state().options.autoqplayer && !m_optionEndedByDisconnect;
+}
+
 bool PlayersPage::populateIsQuiet() const {
-    return m_session.state().options.autoqplayer || m_chkautoupdate->isChecked();
+    return autoUpdateOptionHolds() || m_chkautoupdate->isChecked();
 }
 
 void PlayersPage::populateClicked() {
@@ -249,7 +255,7 @@ void PlayersPage::populate(const std::function<void()>& listed) {
     if (interactive)
         m_session.showProgress(QStringLiteral("Asking server for player list..."));
     if (state.options.autokick999)
-        Player999Watch(state.Player999).clearSeen();
+        Player999Watch(m_session.server().Player999).clearSeen();
 
     const bool query = m_chkplyq->isChecked();
     const Request request =
@@ -259,8 +265,7 @@ void PlayersPage::populate(const std::function<void()>& listed) {
             m_session.hideProgress();
         // Without an answer the list keeps what it showed; the box has said why.
         if (reply.status != Reply::Status::Replied) {
-            if (query && reply.status == Reply::Status::NoReply &&
-                !m_session.state().options.autoqplayer)
+            if (query && reply.status == Reply::Status::NoReply && !autoUpdateOptionHolds())
                 m_session.dialogs().message(
                     QStringLiteral(
                         "No response from server in 5 seconds with standard Query method"),
@@ -306,7 +311,7 @@ void PlayersPage::showReport(const StatusReport& report) {
     const bool mapChange = Player999Watch::isMapChange(pings);
     m_mapChangeListing = mapChange;
     m_shownReport = report;
-    Player999Watch watch(state.Player999);
+    Player999Watch watch(m_session.server().Player999);
     // A new cycle of the watch: a listing read for a slot check counts as a populate.
     if (state.options.autokick999)
         watch.clearSeen();
@@ -351,7 +356,7 @@ void PlayersPage::sayReportFault(const QString& reply, const StatusReport& repor
 }
 
 void PlayersPage::listQueryReply(const QString& reply) {
-    const bool boxes = !m_session.state().options.autoqplayer;
+    const bool boxes = !autoUpdateOptionHolds();
     const QueryReport report = parseGetstatusReply(reply);
     if (report.noPlayerLines) {
         if (boxes)
@@ -560,9 +565,8 @@ void PlayersPage::setActionsEnabled(bool enabled) {
 }
 
 int PlayersPage::refreshIntervalMs() {
-    qint16& seconds = m_session.state().options.autoqplayerint;
-    if (seconds < 5 || seconds > 40)
-        seconds = 30;
+    const int chosen = m_session.state().options.autoqplayerint;
+    const int seconds = chosen < 5 || chosen > 40 ? 30 : chosen;
     return seconds * WaitClock::instance().secondMs();
 }
 
@@ -602,7 +606,7 @@ void PlayersPage::refreshTick() {
 
 void PlayersPage::kickDuePlayers() {
     SharedState& state = m_session.state();
-    Player999Watch watch(state.Player999);
+    Player999Watch watch(m_session.server().Player999);
     // Switched off since the last populate: that populate's marks must not kick anyone, and
     // nothing is watched any more.
     if (!state.options.autokick999)
@@ -643,6 +647,7 @@ void PlayersPage::applyStartupOptions(const Options& options) {
 }
 
 void PlayersPage::startAutoUpdate() {
+    m_optionEndedByDisconnect = false;
     m_chkautoupdate->setChecked(true);
 }
 
@@ -650,7 +655,7 @@ void PlayersPage::stopAutoUpdateForDisconnect() {
     if (!m_tmrplayer->isActive())
         return;
     m_chkautoupdate->setChecked(false);
-    m_session.state().options.autoqplayer = false;
+    m_optionEndedByDisconnect = true;
     m_tmrplayer->stop();
 }
 

@@ -30,8 +30,8 @@ public:
     void applyStartupOptions(const Options& options);
     // Connect: ticks Auto Update, which starts the automatic refresh.
     void startAutoUpdate();
-    // Disconnect: when the refresh timer runs, unticks Auto Update, clears the option in
-    // memory and stops the timer.
+    // Disconnect: when the refresh timer runs, unticks Auto Update and stops the timer; the
+    // shared option stays as it is for the other servers and the next connect.
     void stopAutoUpdateForDisconnect();
 
     // Populate: the player list from the server's status report, or from the public status
@@ -113,6 +113,10 @@ private:
     // The last listing showed every player at 999: the server is changing maps, and that
     // says nothing about anyone's connection, so its refresh kicks nobody.
     bool m_mapChangeListing = false;
+    // The auto update option makes this server's lists come without boxes, until a disconnect
+    // ends its auto update; its next connect starts it again. The option stays as it is.
+    bool autoUpdateOptionHolds() const;
+    bool m_optionEndedByDisconnect = false;
     // The report the grid shows: the 999 auto-kick checks its slots against it.
     StatusReport m_shownReport;
 };
