@@ -126,14 +126,14 @@ bool ConnectController::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ConnectController::saveAndClearLogs() {
-    SharedState& state = m_session.state();
-    const auto automatically = [&state](const std::function<void()>& save) {
-        const bool previous = state.automode;
-        state.automode = true;
+    ServerState& server = m_session.server();
+    const auto automatically = [&server](const std::function<void()>& save) {
+        const bool previous = server.automode;
+        server.automode = true;
         save();
-        state.automode = previous;
+        server.automode = previous;
     };
-    const Options& o = state.options;
+    const Options& o = m_session.state().options;
     if (o.clearrconnew) {
         if (o.savercon)
             automatically([this] { m_logs.saveRcon(); });
@@ -260,7 +260,7 @@ void ConnectController::probeAnswered(const Target& target, const Request& probe
     setFieldsLocked(true);
     m_widgets.cmdconnect->setText(QStringLiteral("Disconnect"));
     m_session.setConnection(ConnectionState::Connected);
-    m_session.state().Player999 = {Player999Entry{}};
+    m_session.server().Player999 = {Player999Entry{}};
     m_session.addMessage(QStringLiteral("Connected to server ") + target.server + QLatin1Char(':') +
                          target.portText);
     m_pages.misc->connectPresets();

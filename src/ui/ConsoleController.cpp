@@ -10,12 +10,13 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-ConsoleController::ConsoleController(Session& session, MainWidgets& widgets, QObject* parent)
-    : QObject(parent), m_session(session), m_widgets(widgets) {
-    // "Send" is the main window's default button: an Enter that no control of the window
-    // used for itself (a multi-line box, an open list) comes up to the window and sends.
+ConsoleController::ConsoleController(Session& session, MainWidgets& widgets, QWidget* scope,
+                                     QObject* parent)
+    : QObject(parent), m_session(session), m_widgets(widgets), m_scope(scope) {
+    // "Send" is the workspace's default button: an Enter that no control of the workspace
+    // used for itself (a multi-line box, an open list) comes up to the workspace and sends.
     // The other windows, though children of the main window, keep their own Enter key.
-    m_widgets.cmdsend->window()->installEventFilter(this);
+    m_scope->installEventFilter(this);
 }
 
 bool ConsoleController::focusActsAsTab(const QWidget* focus) const {
@@ -32,7 +33,7 @@ bool ConsoleController::focusActsAsTab(const QWidget* focus) const {
 }
 
 bool ConsoleController::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && watched == m_widgets.cmdsend->window()) {
+    if (event->type() == QEvent::KeyPress && watched == m_scope) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {

@@ -11,13 +11,15 @@ struct MainWidgets;
 class ConsoleController : public QObject {
     Q_OBJECT
 public:
-    ConsoleController(Session& session, MainWidgets& widgets, QObject* parent = nullptr);
+    // Enter sends within scope, the server's workspace.
+    ConsoleController(Session& session, MainWidgets& widgets, QWidget* scope,
+                      QObject* parent = nullptr);
 
     void sendClicked();
     void statusClicked();
     void serverInfoClicked();
 
-    // Enter in the main window: a focused push button takes it, any other control sends.
+    // Enter in the workspace: a focused push button takes it, any other control sends.
     void enterPressed();
 
 protected:
@@ -29,4 +31,5 @@ private:
 
     Session& m_session;
     MainWidgets& m_widgets;
+    QWidget* m_scope;
 };

@@ -39,7 +39,7 @@ QString LogActions::messageLogText() const {
 }
 
 void LogActions::save(logfiles::Kind kind) {
-    const bool automode = m_session.state().automode;
+    const bool automode = m_session.server().automode;
     const ProgressMode mode = automode ? ProgressMode::Add : ProgressMode::Replace;
     const QString name = QDir(m_session.state().files.dataFolder)
                              .filePath(logfiles::baseName(kind, QDate::currentDate()));

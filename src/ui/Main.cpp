@@ -1,15 +1,15 @@
 #include "Main.h"
-
 #include "AboutDialog.h"
-#include "CappedPane.h"
 #include "ConnectController.h"
-#include "ConsoleController.h"
+#include "FleetSendBar.h"
 #include "HobWindow.h"
 #include "LogActions.h"
 #include "PreferencesDialog.h"
 #include "ProgressNotice.h"
 #include "SavedServersController.h"
+#include "ServerListPanel.h"
 #include "Version.h"
+#include "WidgetNaming.h"
 #include "app/ConnectChecks.h"
 #include "app/Dialogs.h"
 #include "app/Links.h"
@@ -17,57 +17,35 @@
 #include "pages/FriendlyFireFrame.h"
 #include "pages/MapsPage.h"
 #include "pages/MessagesPage.h"
-#include "pages/MiscPage.h"
-#include "pages/ModsPage.h"
 #include "pages/PlayersPage.h"
 #include "pages/ServerPage.h"
-#include "pages/UoMiscPage.h"
 #include "pages/UoModesPage.h"
-#include "pages/WeaponsPage.h"
-#include "serverconfig/GameTypeSwitch.h"
 #include "settings/OptionsStore.h"
 #include "settings/PrivateFiles.h"
-
+#include "settings/ServerRecords.h"
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QSettings>
+#include <QShortcut>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
-#include <QTextBlock>
-#include <QTime>
+#include <QToolButton>
 #include <QVBoxLayout>
 
-#include <limits>
-
 namespace {
-
-template <typename W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QLabel* labelFor(const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
 
 QAction* action(QMenu* menu, const char* name, const QString& caption) {
     QAction* a = menu->addAction(caption);
@@ -75,274 +53,270 @@ QAction* action(QMenu* menu, const char* name, const QString& caption) {
     return a;
 }
 
-// A page that needs more room than the window gives scrolls instead of holding the window
-// wide: its layout, with everything in it, moves onto a widget inside a scroll area. The page
-// stays the tab's widget.
-void makeScrollable(QWidget* page) {
-    auto* content = new QWidget(page);
-    content->setLayout(page->layout()); // takes the layout, and its widgets, from the page
-    auto* scroll = new QScrollArea(page);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(content);
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroll);
-}
-
 } // namespace
 
 Main::Main(Dialogs& dialogs, const FileLocations& files, QWidget* parent)
-    : QMainWindow(parent), m_session(dialogs, *this) {
-    m_session.state().files = files;
+    : QMainWindow(parent), m_dialogs(dialogs) {
+    m_shared.files = files;
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Vostrel"));
 
-    auto* central = new QWidget(this);
-    auto* outer = new QVBoxLayout(central);
-    auto* heading = named(new QLabel(QStringLiteral("Vostrel"), central), "lblmain");
-    QFont headingFont = heading->font();
-    headingFont.setPointSize(20);
-    headingFont.setBold(true);
-    heading->setFont(headingFont);
-    outer->addWidget(heading);
-    outer->addWidget(buildConnectionRow());
+    m_split = named(new QSplitter(Qt::Horizontal, this), "split");
+    m_split->addWidget(buildSideColumn());
+    m_tabs = named(new QTabWidget(m_split), "workspaces");
+    m_tabs->setAccessibleName(QStringLiteral("Servers open"));
+    m_tabs->setTabsClosable(true);
+    m_tabs->setMovable(true);
+    m_tabs->setDocumentMode(true);
+    auto* newTab = named(new QToolButton(m_tabs), "cmdnewtab");
+    newTab->setText(QStringLiteral("+"));
+    newTab->setToolTip(QStringLiteral("Open a workspace for another server (Ctrl+T)"));
+    newTab->setAccessibleName(QStringLiteral("New server tab"));
+    m_tabs->setCornerWidget(newTab, Qt::TopRightCorner);
+    m_split->addWidget(m_tabs);
+    m_split->setStretchFactor(0, 0);
+    m_split->setStretchFactor(1, 1);
+    m_split->setCollapsible(1, false);
+    setCentralWidget(m_split);
 
-    m_body = named(new QSplitter(Qt::Horizontal, central), "body");
-    m_body->addWidget(buildLeftColumn());
-    m_w.SSTab = named(new QTabWidget(m_body), "SSTab");
-    m_w.SSTab->setAccessibleName(QStringLiteral("Pages"));
-    m_body->addWidget(m_w.SSTab);
-    m_body->setStretchFactor(0, 2);
-    m_body->setStretchFactor(1, 3);
-    m_body->setChildrenCollapsible(false);
-    outer->addWidget(m_body, 1);
-    setCentralWidget(central);
+    m_strips = named(new QStackedWidget(statusBar()), "statusstrips");
+    statusBar()->addWidget(m_strips, 1);
 
-    m_progress = new ProgressNotice(this);
-    m_logs = new LogActions(m_session, m_w.txtoutput, m_w.lstmessages, this);
-    buildPages();
-    m_connect = new ConnectController(m_session, m_w, m_pages, *m_logs, this);
-    m_console = new ConsoleController(m_session, m_w, this);
-    m_saved = new SavedServersController(m_session, m_w, this);
+    m_saved = new SavedServersController(
+        m_dialogs, *m_serverList, [this] { return &current(); }, this);
+    connect(m_saved, &SavedServersController::listChanged, this, &Main::saveServerList);
+    connect(m_serverList, &ServerListPanel::recordsChanged, this, &Main::saveServerList);
+    connect(m_serverList, &ServerListPanel::openRequested, this, &Main::openServer);
+    connect(m_serverList, &ServerListPanel::tickedChanged, this,
+            [this] { m_fleetSend->setTicked(int(m_serverList->tickedRecords().size())); });
+    connect(m_fleetSend, &FleetSendBar::sendRequested, this,
+            [this](fleetplans::Kind kind, const QString& text) { sendToTicked(int(kind), text); });
+    openWorkspace();
     buildMenus();
-    buildStatusBar();
+    buildShortcuts();
 
-    m_session.client().setPasswordSource([this] { return m_w.txtPWD->text(); });
-    connect(m_w.cmdconnect, &QPushButton::clicked, m_connect, &ConnectController::connectClicked);
-    connect(m_w.cmdsend, &QPushButton::clicked, m_console, &ConsoleController::sendClicked);
-    connect(m_w.cmdstatus, &QPushButton::clicked, m_console, &ConsoleController::statusClicked);
-    connect(m_w.cmsserverinfo, &QPushButton::clicked, m_console,
-            &ConsoleController::serverInfoClicked);
-    connect(m_w.cmdexit, &QPushButton::clicked, this, &QWidget::close);
-    connect(m_w.cmdmessage, &QPushButton::clicked, this,
-            [this] { m_pages.messages->sendOneOffMessage(m_w.txtprefix->text()); });
-    connect(m_w.txtprefix, &QLineEdit::textEdited, this, [this] { m_prefixChanged = true; });
-    m_w.txtprefix->installEventFilter(this);
+    connect(newTab, &QToolButton::clicked, this, [this] { openWorkspace(); });
+    connect(m_tabs, &QTabWidget::tabCloseRequested, this, &Main::closeWorkspace);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &Main::currentChanged);
+    connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_sendMessage, &QPushButton::clicked, this,
+            [this] { current().pages().messages->sendOneOffMessage(m_prefix->text()); });
+    connect(m_prefix, &QLineEdit::textEdited, this, [this] { m_prefixChanged = true; });
+    m_prefix->installEventFilter(this);
 
     fitToScreen();
 }
 
 Main::~Main() = default;
 
-QWidget* Main::buildConnectionRow() {
-    auto* row = new QWidget(this);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    m_w.comserver = named(new QComboBox(row), "comserver");
-    m_w.comserver->setEditable(true);
-    m_w.comserver->setEditText(QStringLiteral("127.0.0.1"));
-    m_w.comserver->setMinimumWidth(180);
-    m_w.comserver->setMaximumWidth(360);
-    m_w.comport = named(new QComboBox(row), "comport");
-    m_w.comport->setEditable(true);
-    m_w.comport->setEditText(QStringLiteral("28960"));
-    m_w.txtPWD = named(new QLineEdit(row), "txtPWD");
-    m_w.txtPWD->setEchoMode(QLineEdit::Password);
-    m_w.cmdconnect = named(new QPushButton(QStringLiteral("Connect"), row), "cmdconnect");
-    layout->addWidget(labelFor(QStringLiteral("server address"), m_w.comserver, row));
-    layout->addWidget(m_w.comserver, 2);
-    layout->addWidget(labelFor(QStringLiteral("port"), m_w.comport, row));
-    m_w.comport->setMaximumWidth(110);
-    layout->addWidget(m_w.comport);
-    layout->addWidget(labelFor(QStringLiteral("rcon password"), m_w.txtPWD, row));
-    m_w.txtPWD->setMaximumWidth(220);
-    layout->addWidget(m_w.txtPWD, 1);
-    layout->addWidget(m_w.cmdconnect);
-    layout->addStretch();
-    return row;
-}
-
-QWidget* Main::buildLeftColumn() {
+QWidget* Main::buildSideColumn() {
     auto* column = new QWidget(this);
-    column->setMinimumWidth(300);
     auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(2, 4, 0, 2);
 
-    auto* saved = new QGroupBox(QStringLiteral("Saved List"), column);
-    auto* savedLayout = new QVBoxLayout(saved);
-    m_w.lstservers = named(new QListWidget(saved), "lstservers");
-    m_w.lstservers->setToolTip(QStringLiteral("List of saved server/Port/Rcon passwords"));
-    m_w.lstservers->setAccessibleName(QStringLiteral("Saved List"));
-    m_w.lstservers->setMaximumHeight(90);
-    m_w.lstrcon = named(new QListWidget(saved), "lstrcon");
-    m_w.lstrcon->setVisible(false);
-    savedLayout->addWidget(m_w.lstservers);
-    layout->addWidget(saved);
+    m_serverList = new ServerListPanel(m_dialogs, column);
+    layout->addWidget(m_serverList, 3);
+    m_fleetSend = new FleetSendBar(column);
+    layout->addWidget(m_fleetSend, 1);
 
-    m_w.txtoutput = named(new QPlainTextEdit(column), "txtoutput");
-    m_w.txtoutput->setReadOnly(true);
-    m_w.txtoutput->setMaximumBlockCount(kRconPaneLines);
-    // Server reports are column layouts: keep their lines whole.
-    m_w.txtoutput->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_w.txtoutput->setStyleSheet(
-        QStringLiteral("QPlainTextEdit { background: black; color: yellow; }"));
-    QFont mono(QStringLiteral("Courier New"));
-    mono.setStyleHint(QFont::Monospace);
-    mono.setPointSize(10);
-    m_w.txtoutput->setFont(mono);
-    layout->addWidget(labelFor(QStringLiteral("Responses from server"), m_w.txtoutput, column));
-    layout->addWidget(m_w.txtoutput, 3);
-
-    auto* direct = new QHBoxLayout;
-    m_w.comdirect = named(new QComboBox(column), "comdirect");
-    m_w.comdirect->setEditable(true);
-    m_w.comdirect->setInsertPolicy(QComboBox::NoInsert);
-    // A line too long for one request is refused with its length, never cut where it is typed.
-    m_w.comdirect->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
-    m_w.cmdsend = named(new QPushButton(QStringLiteral("&Send"), column), "cmdsend");
-    direct->addWidget(labelFor(QStringLiteral("Rcon Direct"), m_w.comdirect, column));
-    direct->addWidget(m_w.comdirect, 1);
-    direct->addWidget(m_w.cmdsend);
-    layout->addLayout(direct);
-
-    auto* info = new QHBoxLayout;
-    m_w.cmdstatus = named(new QPushButton(QStringLiteral("Get Status"), column), "cmdstatus");
-    m_w.cmsserverinfo =
-        named(new QPushButton(QStringLiteral("Get Server Info"), column), "cmsserverinfo");
-    info->addWidget(m_w.cmdstatus);
-    info->addWidget(m_w.cmsserverinfo);
-    info->addStretch();
-    layout->addLayout(info);
-
-    m_w.lstmessages = named(new QListWidget(column), "lstmessages");
-    layout->addWidget(labelFor(QStringLiteral("Messages:"), m_w.lstmessages, column));
-    layout->addWidget(m_w.lstmessages, 2);
-
-    auto* prefix = new QHBoxLayout;
-    m_w.txtprefix = named(new QLineEdit(QStringLiteral("RemoteUser"), column), "txtprefix");
+    m_prefix = named(new QLineEdit(QStringLiteral("RemoteUser"), column), "txtprefix");
     // The settings file gives back at most 49 characters of it.
-    m_w.txtprefix->setMaxLength(49);
-    m_w.cmdmessage = named(new QPushButton(QStringLiteral("Send Message"), column), "cmdmessage");
-    prefix->addWidget(m_w.txtprefix, 1);
-    prefix->addWidget(m_w.cmdmessage);
-    layout->addWidget(labelFor(QStringLiteral("User Prefix for message"), m_w.txtprefix, column));
+    m_prefix->setMaxLength(49);
+    m_sendMessage = named(new QPushButton(QStringLiteral("Send &Message"), column), "cmdmessage");
+    layout->addWidget(labelFor(QStringLiteral("User &Prefix for message"), m_prefix, column));
+    auto* prefix = new QHBoxLayout;
+    prefix->addWidget(m_prefix, 1);
+    prefix->addWidget(m_sendMessage);
     layout->addLayout(prefix);
 
-    m_w.cmdexit = named(new QPushButton(QStringLiteral("Exit"), column), "cmdexit");
-    layout->addWidget(m_w.cmdexit, 0, Qt::AlignRight);
+    m_exit = named(new QPushButton(QStringLiteral("E&xit"), column), "cmdexit");
+    layout->addWidget(m_exit, 0, Qt::AlignRight);
     return column;
 }
 
-void Main::buildPages() {
-    m_pages.server = new ServerPage(m_session, m_w.SSTab);
-    m_pages.codModes = new CodModesPage(m_session, m_w.SSTab);
-    m_pages.maps = new MapsPage(m_session, m_w.SSTab);
-    m_pages.weapons = new WeaponsPage(m_session, m_w.SSTab);
-    m_pages.players = new PlayersPage(m_session, m_w.SSTab);
-    m_pages.mods = new ModsPage(m_session, m_w.SSTab);
-    m_pages.messages = new MessagesPage(m_session, m_settings, m_w.SSTab);
-    m_pages.misc = new MiscPage(m_session, m_w.SSTab);
-    m_pages.uoModes = new UoModesPage(m_session, m_w.SSTab);
-    m_pages.uoMisc = new UoMiscPage(m_session, m_w.SSTab);
-    const std::pair<QWidget*, const char*> tabs[] = {
-        {m_pages.server, "Server"},     {m_pages.codModes, "COD Modes"},
-        {m_pages.maps, "Maps"},         {m_pages.weapons, "Weapons"},
-        {m_pages.players, "Players"},   {m_pages.mods, "Mods"},
-        {m_pages.messages, "Messages"}, {m_pages.misc, "Misc"},
-        {m_pages.uoModes, "UO: Modes"}, {m_pages.uoMisc, "UO: Misc"}};
-    for (const auto& [page, caption] : tabs) {
-        makeScrollable(page);
-        m_w.SSTab->addTab(page, QLatin1String(caption));
-    }
-    connect(m_pages.mods, &ModsPage::hobWindowRequested, this, &Main::openHob);
-    connect(m_pages.mods, &ModsPage::hobSiteRequested, this, [] { openurl(links::hobModSite()); });
+// --- Workspaces -----------------------------------------------------------------------
+
+int Main::workspaceCount() const {
+    return m_tabs->count();
 }
+
+Workspace* Main::workspace(int index) const {
+    return qobject_cast<Workspace*>(m_tabs->widget(index));
+}
+
+Workspace& Main::current() const {
+    auto* shown = qobject_cast<Workspace*>(m_tabs->currentWidget());
+    return shown ? *shown : *workspace(0);
+}
+
+Workspace& Main::openWorkspace() {
+    auto* workspace = new Workspace(m_dialogs, m_shared, m_settings, m_tabs);
+    m_strips->addWidget(workspace->statusStrip());
+    // One opened after the start-up shows what the start-up read for all servers.
+    if (m_started) {
+        workspace->pages().players->applyStartupOptions(m_shared.options);
+        workspace->pages().messages->showSets();
+    }
+    connect(workspace, &Workspace::titleChanged, this, [this, workspace] { showTitle(workspace); });
+    connect(workspace, &Workspace::openHobRequested, this, &Main::openHob);
+    connect(workspace, &Workspace::hobSiteRequested, this, [] { openurl(links::hobModSite()); });
+    const int index = m_tabs->addTab(workspace, workspace->title());
+    m_tabs->setCurrentIndex(index);
+    currentChanged();
+    return *workspace;
+}
+
+void Main::closeWorkspace(int index) {
+    Workspace* closing = workspace(index);
+    if (!closing)
+        return;
+    closing->closeDown();
+    if (m_tabs->count() == 1) {
+        // The window always shows one workspace: a new empty one takes the last one's place.
+        openWorkspace();
+    }
+    m_tabs->removeTab(m_tabs->indexOf(closing));
+    closing->deleteLater();
+    currentChanged();
+}
+
+void Main::showTitle(Workspace* workspace) {
+    const int index = m_tabs->indexOf(workspace);
+    if (index < 0)
+        return;
+    m_tabs->setTabText(index, workspace->title());
+    m_tabs->setTabToolTip(index, workspace->title());
+}
+
+void Main::currentChanged() {
+    if (m_tabs->count() == 0)
+        return;
+    m_strips->setCurrentWidget(current().statusStrip());
+}
+
+MainWidgets Main::widgets() const {
+    MainWidgets w = current().widgets();
+    w.txtprefix = m_prefix;
+    w.cmdmessage = m_sendMessage;
+    w.cmdexit = m_exit;
+    return w;
+}
+
+// --- Menus and shortcuts ----------------------------------------------------------------
 
 void Main::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mfile"));
-    connect(action(file, "Saveserver", QStringLiteral("Save current server Info")),
-            &QAction::triggered, m_saved, &SavedServersController::Saveserver_Click);
-    connect(action(file, "removeserver", QStringLiteral("Remove current server Info")),
-            &QAction::triggered, m_saved, &SavedServersController::removeserver_Click);
+    QAction* newTab = action(file, "mnewtab", QStringLiteral("New Server &Tab"));
+    newTab->setShortcut(QKeySequence::AddTab);
+    connect(newTab, &QAction::triggered, this, [this] { openWorkspace(); });
+    QAction* closeTab = action(file, "mclosetab", QStringLiteral("Close Server T&ab"));
+    closeTab->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    connect(closeTab, &QAction::triggered, this,
+            [this] { closeWorkspace(m_tabs->currentIndex()); });
     file->addSeparator();
-    connect(action(file, "savemessages", QStringLiteral("Save message log...")),
-            &QAction::triggered, m_logs, &LogActions::saveMessages);
-    connect(action(file, "clearmessage", QStringLiteral("Clear Message log")), &QAction::triggered,
-            m_logs, &LogActions::clearMessages);
-    connect(action(file, "savercon", QStringLiteral("Save RCON log...")), &QAction::triggered,
-            m_logs, &LogActions::saveRcon);
-    connect(action(file, "clearrcon", QStringLiteral("Clear RCON log")), &QAction::triggered,
-            m_logs, &LogActions::clearRcon);
+    connect(action(file, "Saveserver", QStringLiteral("&Save current server Info")),
+            &QAction::triggered, m_saved, &SavedServersController::saveCurrentServer);
+    connect(action(file, "removeserver", QStringLiteral("&Remove current server Info")),
+            &QAction::triggered, m_saved, &SavedServersController::removeCurrentServer);
     file->addSeparator();
-    connect(action(file, "mpref", QStringLiteral("Preferences...")), &QAction::triggered, this,
-            &Main::openPreferences);
+    connect(action(file, "savemessages", QStringLiteral("Save &message log...")),
+            &QAction::triggered, this, [this] { logs().saveMessages(); });
+    connect(action(file, "clearmessage", QStringLiteral("Clear M&essage log")), &QAction::triggered,
+            this, [this] { logs().clearMessages(); });
+    connect(action(file, "savercon", QStringLiteral("Save RCON &log...")), &QAction::triggered,
+            this, [this] { logs().saveRcon(); });
+    connect(action(file, "clearrcon", QStringLiteral("Clear RCON l&og")), &QAction::triggered, this,
+            [this] { logs().clearRcon(); });
     file->addSeparator();
-    connect(action(file, "Exit", QStringLiteral("Exit")), &QAction::triggered, this,
-            &QWidget::close);
+    QAction* prefs = action(file, "mpref", QStringLiteral("&Preferences..."));
+    prefs->setShortcut(QKeySequence(QStringLiteral("Ctrl+,")));
+    prefs->setMenuRole(QAction::PreferencesRole);
+    connect(prefs, &QAction::triggered, this, &Main::openPreferences);
+    file->addSeparator();
+    QAction* quit = action(file, "Exit", QStringLiteral("E&xit"));
+    quit->setShortcut(QKeySequence::Quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* comm = menuBar()->addMenu(QStringLiteral("Common Tasks"));
+    QMenu* comm = menuBar()->addMenu(QStringLiteral("&Common Tasks"));
     comm->setObjectName(QStringLiteral("comm"));
-    connect(action(comm, "commmap_restart", QStringLiteral("Restart Map")), &QAction::triggered,
-            m_pages.maps, &MapsPage::restartClicked);
-    connect(action(comm, "commmap_rotate", QStringLiteral("Next Map in Cycle")),
-            &QAction::triggered, m_pages.maps, &MapsPage::rotateClicked);
+    connect(action(comm, "commmap_restart", QStringLiteral("&Restart Map")), &QAction::triggered,
+            this, [this] { pages().maps->restartClicked(); });
+    connect(action(comm, "commmap_rotate", QStringLiteral("&Next Map in Cycle")),
+            &QAction::triggered, this, [this] { pages().maps->rotateClicked(); });
     comm->addSeparator()->setObjectName(QStringLiteral("dash"));
     const std::pair<const char*, const char*> ffItems[] = {
-        {"COMMFFON", "Friendly Fire On"},
-        {"commFFOFF", "Friendly Fire Off"},
-        {"commFFREFL", "Friendly Fire Reflective damage"},
-        {"commFFSHARE", "Friendly Fire Shared"}};
+        {"COMMFFON", "Friendly Fire O&n"},
+        {"commFFOFF", "Friendly Fire O&ff"},
+        {"commFFREFL", "Friendly Fire R&eflective damage"},
+        {"commFFSHARE", "Friendly Fire S&hared"}};
     const int ffValues[] = {1, 0, 2, 3};
     for (int i = 0; i < 4; ++i) {
         const int value = ffValues[i];
         connect(action(comm, ffItems[i].first, QLatin1String(ffItems[i].second)),
                 &QAction::triggered, this,
-                [this, value] { m_pages.server->friendlyFire()->change(value); });
+                [this, value] { pages().server->friendlyFire()->change(value); });
     }
-    QMenu* gm = comm->addMenu(QStringLiteral("Game mode switch"));
+    QMenu* gm = comm->addMenu(QStringLiteral("&Game mode switch"));
     gm->setObjectName(QStringLiteral("gm"));
     const std::pair<const char*, const char*> gmItems[] = {
-        {"gmsd", "Search && Destroy"},   {"gmrd", "Retrieval"},
-        {"gmbel", "Behind Enemy Lines"}, {"gmdm", "Death Match"},
-        {"gmtdm", "Team Death Match"},   {"gmhq", "Headquarters"}};
+        {"gmsd", "&Search && Destroy"},   {"gmrd", "&Retrieval"},
+        {"gmbel", "&Behind Enemy Lines"}, {"gmdm", "&Death Match"},
+        {"gmtdm", "&Team Death Match"},   {"gmhq", "&Headquarters"}};
     const int gmIndexes[] = {0, 3, 1, 4, 2, 5};
     for (int i = 0; i < 6; ++i) {
         const int index = gmIndexes[i];
         connect(action(gm, gmItems[i].first, QLatin1String(gmItems[i].second)), &QAction::triggered,
-                this, [this, index] { m_pages.codModes->cmdcod_Click(index); });
+                this, [this, index] { pages().codModes->cmdcod_Click(index); });
     }
     gm->addSeparator()->setObjectName(QStringLiteral("uodash"));
-    QMenu* gmUO = gm->addMenu(QStringLiteral("United Offensive Modes"));
+    QMenu* gmUO = gm->addMenu(QStringLiteral("&United Offensive Modes"));
     gmUO->setObjectName(QStringLiteral("gmUO"));
-    const std::pair<const char*, const char*> uoItems[] = {
-        {"gmUOdom", "Domination"}, {"gmUOctf", "Capture the flag"}, {"gmUObase", "Base assault"}};
+    const std::pair<const char*, const char*> uoItems[] = {{"gmUOdom", "&Domination"},
+                                                           {"gmUOctf", "&Capture the flag"},
+                                                           {"gmUObase", "&Base assault"}};
     for (int i = 0; i < 3; ++i)
         connect(action(gmUO, uoItems[i].first, QLatin1String(uoItems[i].second)),
-                &QAction::triggered, this, [this, i] { m_pages.uoModes->cmdUOmode_Click(i); });
+                &QAction::triggered, this, [this, i] { pages().uoModes->cmdUOmode_Click(i); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mhelp"));
-    connect(action(help, "mhelpsite", QStringLiteral("Visit Web Site")), &QAction::triggered, this,
+    connect(action(help, "mhelpsite", QStringLiteral("Visit &Web Site")), &QAction::triggered, this,
             [] { openurl(links::productSite()); });
-    connect(action(help, "mhelpforum", QStringLiteral("Visit forum")), &QAction::triggered, this,
+    connect(action(help, "mhelpforum", QStringLiteral("Visit &forum")), &QAction::triggered, this,
             [] { openurl(links::forum()); });
-    connect(action(help, "helpabout", QStringLiteral("About")), &QAction::triggered, this,
+    connect(action(help, "helpabout", QStringLiteral("&About")), &QAction::triggered, this,
             &Main::openAbout);
     action(help, "helpinfo",
            QStringLiteral("Version ") + QLatin1String(kVostrelVersion) +
                QStringLiteral(" - 10/Mar/2005"));
+}
+
+void Main::buildShortcuts() {
+    // Ctrl+Tab and Ctrl+Shift+Tab step through the servers; Ctrl+1 to Ctrl+9 pick one.
+    const auto step = [this](int by) {
+        const int count = m_tabs->count();
+        m_tabs->setCurrentIndex((m_tabs->currentIndex() + by + count) % count);
+    };
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated, this,
+            [step] { step(1); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this),
+            &QShortcut::activated, this, [step] { step(-1); });
+    for (int n = 1; n <= 9; ++n)
+        connect(new QShortcut(QKeySequence(Qt::CTRL | (Qt::Key_0 + n)), this),
+                &QShortcut::activated, this, [this, n] {
+                    if (n <= m_tabs->count())
+                        m_tabs->setCurrentIndex(n - 1);
+                });
+    // F5 lists the current server's players; Ctrl+L goes to its console line.
+    connect(new QShortcut(QKeySequence::Refresh, this), &QShortcut::activated, this,
+            [this] { pages().players->populateClicked(); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this), &QShortcut::activated, this,
+            [this] {
+                QComboBox* line = current().widgets().comdirect;
+                line->setFocus(Qt::ShortcutFocusReason);
+                line->lineEdit()->selectAll();
+            });
 }
 
 void Main::openurl(const QUrl& url) {
@@ -360,7 +334,7 @@ template <typename W, typename Make> static void showOnce(QPointer<W>& window, M
 void Main::openPreferences() {
     const bool fresh = !m_prefs;
     showOnce(m_prefs, [this] {
-        auto* prefs = new PreferencesDialog(m_session, m_settings, this);
+        auto* prefs = new PreferencesDialog(session(), m_settings, this);
         prefs->setAttribute(Qt::WA_DeleteOnClose);
         return prefs;
     });
@@ -369,8 +343,9 @@ void Main::openPreferences() {
 }
 
 void Main::openHob() {
+    // The window works with the server shown when it opens.
     showOnce(m_hob, [this] {
-        auto* hob = new HobWindow(m_session, this);
+        auto* hob = new HobWindow(session(), this);
         hob->setAttribute(Qt::WA_DeleteOnClose);
         return hob;
     });
@@ -384,137 +359,132 @@ void Main::openAbout() {
     });
 }
 
-// --- Output ---------------------------------------------------------------------------
-
-void Main::appendRcon(const QString& text) {
-    QString plain = text;
-    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QTextCharFormat format;
-    format.setForeground(QColor(255, 255, 0));
-    format.setFontPointSize(10);
-    appendToCappedPane(*m_w.txtoutput, plain, format);
-    m_w.txtoutput->ensureCursorVisible();
-    // The newest lines in view from their start: a long line does not pull the pane sideways.
-    m_w.txtoutput->horizontalScrollBar()->setValue(0);
-}
-
-void Main::addMessage(const QString& text) {
-    m_w.lstmessages->insertItem(0, QLatin1String("Time: ") +
-                                       QTime::currentTime().toString(QStringLiteral("hh:mm:ss")) +
-                                       QLatin1Char(' ') + text);
-}
-
-void Main::showProgress(const QString& text, ProgressMode mode) {
-    if (text.isEmpty()) {
-        m_progress->setText({});
-        return;
-    }
-    if (activeWindowMinimised())
-        return;
-    m_progress->setText(
-        mode == ProgressMode::Add ? m_progress->text() + QLatin1String("\r\n") + text : text);
-}
-
-void Main::showRefusal(const QString& text) {
-    m_refusal->setText(text);
-    m_refusal->setToolTip(text);
-    m_refusal->setVisible(!text.isEmpty());
-}
-
-bool Main::activeWindowMinimised() const {
-    const QWidget* active = QApplication::activeWindow();
-    return (active ? active : this)->isMinimized();
-}
-
 // --- Start-up and shutdown --------------------------------------------------------------
 
 void Main::loadSavedServers() {
-    const QList<SavedServer> servers = readSavedServers(m_settings);
-    for (const SavedServer& server : servers) {
-        m_w.lstservers->addItem(server.entry());
-        m_w.lstrcon->addItem(server.password);
+    const ServerRecords records = readServerRecords(m_settings);
+    m_serverList->setRecords(records);
+    m_recordsInFile = int(records.size());
+}
+
+bool Main::saveServerList() {
+    const ServerListWriteResult written =
+        writeServerRecords(m_settings, m_serverList->records(), m_recordsInFile);
+    if (!written.ok) {
+        m_dialogs.message(QStringLiteral("Failed to write new server list to INI file (") +
+                              written.failedPart + QLatin1String(")\rError code ") +
+                              QString::number(written.errorCode) + QLatin1String(" Descr: ") +
+                              written.errorDescription,
+                          QStringLiteral("INI Write Fail"), Dialogs::Icon::Exclamation);
+        return false;
     }
-    m_session.state().servercount = qint32(servers.size());
+    m_recordsInFile = qMax(m_recordsInFile, int(m_serverList->records().size()));
+    return true;
+}
+
+Workspace* Main::workspaceFor(const QString& entry) const {
+    for (int i = 0; i < workspaceCount(); ++i) {
+        Workspace* open = workspace(i);
+        if (open->session().connection() != ConnectionState::Disconnected &&
+            open->session().serverName().compare(entry, Qt::CaseInsensitive) == 0)
+            return open;
+    }
+    return nullptr;
+}
+
+void Main::openServer(const ServerRecord& record) {
+    Workspace* target = workspaceFor(record.entry());
+    if (!target) {
+        target = current().isBlank() ? &current() : &openWorkspace();
+        target->setServer(record.address, record.port, record.password);
+        // A start-up server saved without its password is shown, not connected.
+        if (!record.password.isEmpty())
+            target->connection().connectClicked();
+    }
+    m_tabs->setCurrentWidget(target);
+}
+
+void Main::sendToTicked(int kind, const QString& text) {
+    const auto fleetKind = fleetplans::Kind(kind);
+    const QString command = fleetplans::commandName(fleetKind, text);
+    const Plan plan = fleetplans::plan(fleetKind, text, m_prefix->text());
+    for (const ServerRecord& record : m_serverList->tickedRecords()) {
+        Workspace* target = workspaceFor(record.entry());
+        if (!target || !target->session().isConnected()) {
+            m_fleetSend->addOutcome(fleetplans::notConnectedLine(record.title(), command));
+            continue;
+        }
+        // Each server's own queue takes it: none waits behind another.
+        const QString server = record.title();
+        target->session().run(plan, target, [this, server, command](const PlanOutcome& outcome) {
+            m_fleetSend->addOutcome(fleetplans::outcomeLine(server, command, outcome));
+        });
+    }
 }
 
 void Main::startup() {
     restoreWindowState();
-    SharedState& state = m_session.state();
-    state.loading = true;
-    m_settings.setPath(state.files.settingsFile);
+    m_shared.loading = true;
+    m_settings.setPath(m_shared.files.settingsFile);
     m_settings.removeStaleTemporary();
     loadSavedServers();
-    m_pages.messages->loadSets();
+    current().pages().messages->loadSets();
+    for (int i = 0; i < workspaceCount(); ++i)
+        if (workspace(i) != &current())
+            workspace(i)->pages().messages->showSets();
 
     const QString user = readRemoteUser(m_settings);
-    m_w.txtprefix->setText(user.isEmpty() ? QStringLiteral("RemoteUser") : user);
+    m_prefix->setText(user.isEmpty() ? QStringLiteral("RemoteUser") : user);
 
-    state.options = loadOptions(m_settings);
-    m_pages.players->applyStartupOptions(state.options);
+    m_shared.options = loadOptions(m_settings);
+    for (int i = 0; i < workspaceCount(); ++i)
+        workspace(i)->pages().players->applyStartupOptions(m_shared.options);
 
-    const Options& o = state.options;
-    if (o.autoconnect) {
-        m_w.comserver->setEditText(o.autoconnectserv);
-        m_w.comport->setEditText(o.autoconnectport);
-        m_w.txtPWD->setText(o.autoconnectrcon);
-        if (!o.autoconnectserv.isEmpty() && !o.autoconnectport.isEmpty() &&
-            !o.autoconnectrcon.isEmpty())
-            m_connect->connectClicked();
-    }
-    state.loading = false;
+    // Every server marked to connect at start connects, each in its own tab (a settings file
+    // of an older version marks the one its automatic connect named).
+    Workspace& first = current();
+    for (const ServerRecord& record : m_serverList->records())
+        if (record.connectAtStart)
+            openServer(record);
+    m_tabs->setCurrentWidget(&first);
+    m_shared.loading = false;
+    m_started = true;
     // The cycler starts once the automatic connect has ended, connected or not.
-    if (m_session.connection() == ConnectionState::Connecting)
-        connect(m_connect, &ConnectController::connectEnded, this, &Main::startCyclerIfAsked,
-                Qt::SingleShotConnection);
+    if (first.session().connection() == ConnectionState::Connecting)
+        connect(&first.connection(), &ConnectController::connectEnded, this,
+                &Main::startCyclerIfAsked, Qt::SingleShotConnection);
     else
         startCyclerIfAsked();
 }
 
 void Main::startCyclerIfAsked() {
-    const Options& o = m_session.state().options;
+    const Options& o = m_shared.options;
     if (!o.automessage)
         return;
-    m_session.state().automode = true;
-    m_pages.messages->autoStart(o.messagetime, o.messageset);
-    m_session.state().automode = false;
+    Workspace& first = *workspace(0);
+    first.session().server().automode = true;
+    first.pages().messages->autoStart(o.messagetime, o.messageset);
+    first.session().server().automode = false;
 }
 
 bool Main::shutdown() {
-    SharedState& state = m_session.state();
-    if (m_pages.messages->hasUnsavedChanges() &&
-        m_session.dialogs().message(
+    if (current().pages().messages->hasUnsavedChanges() &&
+        m_dialogs.message(
             QStringLiteral(
                 "Message changes not saved\rClick OK if you wish to go back to save them"),
             QStringLiteral("Unsaved Messages Sets"), Dialogs::Icon::Exclamation,
             Dialogs::Buttons::OkCancel) == Dialogs::Answer::Ok)
         return false;
 
-    m_session.client().close();
-    showProgress(QStringLiteral("Saving server list to INI"));
-    QStringList entries, passwords;
-    for (int i = 0; i < m_w.lstservers->count(); ++i) {
-        entries << m_w.lstservers->item(i)->text();
-        passwords << (m_w.lstrcon->item(i) ? m_w.lstrcon->item(i)->text() : QString());
-    }
-    const ServerListWriteResult written =
-        writeSavedServers(m_settings, entries, passwords, state.servercount);
-    if (!written.ok) {
-        m_session.dialogs().message(
-            QStringLiteral("Failed to write new server list to INI file (") + written.failedPart +
-                QLatin1String(")\rError code ") + QString::number(written.errorCode) +
-                QLatin1String(" Descr: ") + written.errorDescription,
-            QStringLiteral("INI Write Fail"), Dialogs::Icon::Exclamation);
-        hideProgress();
+    for (int i = 0; i < workspaceCount(); ++i)
+        workspace(i)->session().client().close();
+    current().showProgress(QStringLiteral("Saving server list to INI"));
+    if (!saveServerList()) {
+        current().hideProgress();
         return true;
     }
-    state.automode = true;
-    if (state.options.savercon)
-        m_logs->saveRcon();
-    if (state.options.savemessages)
-        m_logs->saveMessages();
-    state.automode = false;
-    hideProgress();
+    for (int i = 0; i < workspaceCount(); ++i)
+        workspace(i)->closeDown();
     return true;
 }
 
@@ -526,6 +496,7 @@ void Main::closeEvent(QCloseEvent* event) {
     if (!m_closing)
         saveWindowState();
     m_closing = true;
+    m_serverList->stopPolling();
     // The secondary windows go with the main window, so the program ends.
     for (QWidget* window :
          {static_cast<QWidget*>(m_prefs.data()), static_cast<QWidget*>(m_hob.data()),
@@ -539,107 +510,31 @@ void Main::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // The address is where typing starts; later activations leave the focus where it was.
     if (!m_shownBefore)
-        m_w.comserver->setFocus();
+        current().widgets().comserver->setFocus();
     m_shownBefore = true;
+    // The list's live status is asked for while the window is open.
+    m_serverList->startPolling();
 }
 
 bool Main::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != m_w.txtprefix || event->type() != QEvent::FocusOut || !m_prefixChanged)
+    if (watched != m_prefix || event->type() != QEvent::FocusOut || !m_prefixChanged)
         return QMainWindow::eventFilter(watched, event);
     // The prefix goes into every broadcast as well as into the file.
     const QString refusal =
-        unsupportedTextRefusal({{QStringLiteral("user prefix"), m_w.txtprefix->text()}});
+        unsupportedTextRefusal({{QStringLiteral("user prefix"), m_prefix->text()}});
     if (!refusal.isEmpty()) {
-        m_session.dialogs().message(refusal, kUnsupportedTitle, Dialogs::Icon::Exclamation);
-    } else if (!writeRemoteUser(m_settings, m_w.txtprefix->text())) {
-        m_session.dialogs().message(QStringLiteral("Failed to write the user prefix to INI file") +
-                                        QLatin1String("\rError code ") +
-                                        QString::number(m_settings.errorCode()) +
-                                        QLatin1String(" Descr: ") + m_settings.errorDescription(),
-                                    QStringLiteral("INI Write Fail"), Dialogs::Icon::Exclamation);
+        m_dialogs.message(refusal, kUnsupportedTitle, Dialogs::Icon::Exclamation);
+    } else if (!writeRemoteUser(m_settings, m_prefix->text())) {
+        m_dialogs.message(QStringLiteral("Failed to write the user prefix to INI file") +
+                              QLatin1String("\rError code ") +
+                              QString::number(m_settings.errorCode()) + QLatin1String(" Descr: ") +
+                              m_settings.errorDescription(),
+                          QStringLiteral("INI Write Fail"), Dialogs::Icon::Exclamation);
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-// --- Status bar and window state ----------------------------------------------------------
-
-void Main::buildStatusBar() {
-    QStatusBar* bar = statusBar();
-    m_connectionText = named(new QLabel(bar), "lblconnection");
-    m_refusal = named(new QLabel(bar), "lbllastrefusal");
-    m_refusal->setAccessibleName(QStringLiteral("Last refusal"));
-    m_refusal->setStyleSheet(QStringLiteral("color: #b00000"));
-    m_refusal->hide();
-    m_busy = named(new QProgressBar(bar), "busyindicator");
-    m_busy->setRange(0, 0); // no end known: it only says that something is under way
-    m_busy->setTextVisible(false);
-    m_busy->setMaximumSize(80, m_connectionText->fontMetrics().height());
-    m_busy->setAccessibleName(QStringLiteral("Busy"));
-    m_cancel = named(new QPushButton(QStringLiteral("Cancel"), bar), "cmdcancel");
-    m_cancel->setToolTip(
-        QStringLiteral("Withdraw the commands waiting to go and the one under way"));
-    m_cancel->setFocusPolicy(Qt::TabFocus);
-    bar->addWidget(m_connectionText);
-    bar->addWidget(m_refusal);
-    bar->addWidget(m_progress, 1);
-    bar->addPermanentWidget(m_busy);
-    bar->addPermanentWidget(m_cancel);
-
-    RconClient& client = m_session.client();
-    connect(&client, &RconClient::busyChanged, this, &Main::showBusy);
-    connect(&client, &RconClient::idleNow, this, &Main::showBusy);
-    connect(m_cancel, &QPushButton::clicked, this, &Main::cancelClicked);
-    connect(&m_session, &Session::connectionChanged, this, [this] {
-        m_gameStatus.clear();
-        showConnection();
-    });
-    connect(m_connect, &ConnectController::gameStatusRead, this,
-            [this](const QString& gametype, const QString& map) {
-                QStringList parts;
-                if (!gametype.isEmpty())
-                    parts << QLatin1String("game type ") + gametype;
-                if (!map.isEmpty())
-                    parts << QLatin1String("map ") + map;
-                m_gameStatus = parts.join(QLatin1String(", "));
-                showConnection();
-            });
-    showConnection();
-    showBusy();
-}
-
-void Main::showConnection() {
-    const QString address =
-        addressText(m_w.comserver->currentText().trimmed(), m_w.comport->currentText().trimmed());
-    switch (m_session.connection()) {
-    case ConnectionState::Disconnected:
-        m_connectionText->setText(QStringLiteral("Not connected"));
-        break;
-    case ConnectionState::Connecting:
-        m_connectionText->setText(QLatin1String("Connecting to ") + address);
-        break;
-    case ConnectionState::Connected:
-        m_connectionText->setText(
-            QLatin1String("Connected to ") + address +
-            (m_gameStatus.isEmpty() ? QString() : QLatin1String(", ") + m_gameStatus));
-        break;
-    }
-}
-
-void Main::showBusy() {
-    const bool busy = !m_session.client().idle();
-    const bool wasBusy = !m_busy->isHidden();
-    m_busy->setVisible(busy);
-    m_cancel->setEnabled(busy);
-    // A progress text stays only while its exchange runs (a text shown before the exchange's
-    // first request stays up until it ends).
-    if (wasBusy && !busy)
-        hideProgress();
-}
-
-void Main::cancelClicked() {
-    // A connect whose password the server has not taken yet ends unconnected.
-    m_session.client().cancelAll();
-}
+// --- Window state -----------------------------------------------------------------------
 
 void Main::fitToScreen() {
     // The desktop adds a frame and a title bar around the window.
@@ -648,7 +543,7 @@ void Main::fitToScreen() {
 }
 
 QString Main::windowStateFile() {
-    return QFileInfo(m_session.state().files.settingsFile)
+    return QFileInfo(m_shared.files.settingsFile)
         .dir()
         .filePath(QStringLiteral("vostrel-window.ini"));
 }
@@ -660,7 +555,8 @@ void Main::restoreWindowState() {
         return;
     const QSettings state(windowStateFile(), QSettings::IniFormat);
     restoreGeometry(state.value(QStringLiteral("geometry")).toByteArray());
-    m_body->restoreState(state.value(QStringLiteral("splitter")).toByteArray());
+    m_split->restoreState(state.value(QStringLiteral("splitter")).toByteArray());
+    current().body()->restoreState(state.value(QStringLiteral("workspace")).toByteArray());
 }
 
 void Main::saveWindowState() {
@@ -670,5 +566,6 @@ void Main::saveWindowState() {
         return;
     QSettings state(windowStateFile(), QSettings::IniFormat);
     state.setValue(QStringLiteral("geometry"), saveGeometry());
-    state.setValue(QStringLiteral("splitter"), m_body->saveState());
+    state.setValue(QStringLiteral("splitter"), m_split->saveState());
+    state.setValue(QStringLiteral("workspace"), current().body()->saveState());
 }

@@ -1,37 +1,40 @@
 #pragma once
 
 #include "MainWidgets.h"
-#include "app/Session.h"
-#include "rcon/OutputSink.h"
+#include "Workspace.h"
+#include "app/SharedState.h"
 #include "settings/ProfileFile.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
-#include <memory>
-
 class Dialogs;
 class ProgressNotice;
 class LogActions;
 class ConnectController;
-class ConsoleController;
 class SavedServersController;
 class PreferencesDialog;
 class HobWindow;
 class AboutDialog;
-class QMenu;
 class QLabel;
-class QProgressBar;
+class QLineEdit;
+class FleetSendBar;
+class QListWidget;
+class ServerListPanel;
+struct ServerRecord;
+class QMenu;
 class QPushButton;
 class QSplitter;
+class QStackedWidget;
+class QTabWidget;
 
-// The main window. It lays out the connection row, the logs and the ten pages, and wires
-// the menus and pages together; the pages and controllers hold the behaviour.
-class Main : public QMainWindow, public OutputSink {
+// The main window: the saved servers and the user prefix at the side, one workspace per
+// server in tabs, the menus that act on the current workspace, and what all servers share
+// (options, saved servers, message sets, the user prefix).
+class Main : public QMainWindow {
     Q_OBJECT
 public:
-    // The RCON pane keeps this many lines; older ones drop off the top.
-    static constexpr int kRconPaneLines = 5000;
+    static constexpr int kRconPaneLines = Workspace::kRconPaneLines;
 
     // The files go where `files` says (the settings file is read at startup()).
     Main(Dialogs& dialogs, const FileLocations& files, QWidget* parent = nullptr);
@@ -41,21 +44,37 @@ public:
     // options, then the automatic connect and cycler start when the options ask for them.
     void startup();
 
-    Session& session() { return m_session; }
-    const MainWidgets& widgets() const { return m_w; }
-    const Pages& pages() const { return m_pages; }
-    ProfileFile& settings() { return m_settings; }
-    LogActions& logs() { return *m_logs; }
-    ConnectController& connection() { return *m_connect; }
-    ProgressNotice* progressNotice() const { return m_progress; }
+    // The workspaces, in tab order, and the one shown.
+    int workspaceCount() const;
+    Workspace* workspace(int index) const;
+    Workspace& current() const;
+    // A new workspace, shown.
+    Workspace& openWorkspace();
+    // Shows the workspace of a listed server, connecting it: its own tab if it has one, the
+    // current one while that is still blank, a new one otherwise.
+    void openServer(const ServerRecord& record);
+    // The open workspace connected (or connecting) to the server "address:port", if any.
+    Workspace* workspaceFor(const QString& entry) const;
+    ServerListPanel& serverList() const { return *m_serverList; }
+    FleetSendBar& fleetSend() const { return *m_fleetSend; }
+    // Closes a workspace's tab: its server disconnects and its logs are saved as the options
+    // ask. The last workspace is never closed; it is left empty instead.
+    void closeWorkspace(int index);
 
-    // OutputSink
-    void appendRcon(const QString& text) override;
-    void addMessage(const QString& text) override;
-    void showProgress(const QString& text, ProgressMode mode = ProgressMode::Replace) override;
-    using OutputSink::hideProgress;
-    void showRefusal(const QString& text) override;
-    bool activeWindowMinimised() const override;
+    // The current workspace's parts, as one server's window had them.
+    Session& session() { return current().session(); }
+    MainWidgets widgets() const;
+    const Pages& pages() const { return current().pages(); }
+    LogActions& logs() { return current().logs(); }
+    ConnectController& connection() { return current().connection(); }
+    ProgressNotice* progressNotice() const { return current().progressNotice(); }
+    ProfileFile& settings() { return m_settings; }
+    // The current workspace's outputs.
+    void appendRcon(const QString& text) { current().appendRcon(text); }
+    void addMessage(const QString& text) { current().addMessage(text); }
+    void showProgress(const QString& text) { current().showProgress(text); }
+    void hideProgress() { current().hideProgress(); }
+    SharedState& shared() { return m_shared; }
 
     void openPreferences();
     void openHob();
@@ -68,43 +87,42 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* buildConnectionRow();
-    QWidget* buildLeftColumn();
-    void buildPages();
+    QWidget* buildSideColumn();
     void buildMenus();
-    void buildStatusBar();
-    void showConnection();
-    void showBusy();
-    void cancelClicked();
+    void buildShortcuts();
     void fitToScreen();
+    void currentChanged();
+    void showTitle(Workspace* workspace);
     // The file beside the settings file that remembers the window's geometry and splitter.
     QString windowStateFile();
     void restoreWindowState();
     void saveWindowState();
     void loadSavedServers();
+    // Writes the server list; false (after a box) when the file could not take it.
+    bool saveServerList();
+    void sendToTicked(int kind, const QString& text);
     void startCyclerIfAsked();
     // The unload handler; returns false when the operator chose to stay.
     bool shutdown();
 
-    Session m_session;
+    Dialogs& m_dialogs;
+    SharedState m_shared;
     ProfileFile m_settings;
-    MainWidgets m_w;
-    Pages m_pages;
-    ProgressNotice* m_progress = nullptr;
-    QSplitter* m_body = nullptr;
-    QLabel* m_connectionText = nullptr;
-    QLabel* m_refusal = nullptr;
-    QProgressBar* m_busy = nullptr;
-    QPushButton* m_cancel = nullptr;
-    QString m_gameStatus; // "game type x, map y" once the connect has read them
-    LogActions* m_logs = nullptr;
-    ConnectController* m_connect = nullptr;
-    ConsoleController* m_console = nullptr;
+    QSplitter* m_split = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    QStackedWidget* m_strips = nullptr;
+    ServerListPanel* m_serverList = nullptr;
+    FleetSendBar* m_fleetSend = nullptr;
+    int m_recordsInFile = 0; // how many servers the settings file numbers
+    QLineEdit* m_prefix = nullptr;
+    QPushButton* m_sendMessage = nullptr;
+    QPushButton* m_exit = nullptr;
     SavedServersController* m_saved = nullptr;
     QPointer<PreferencesDialog> m_prefs;
     QPointer<HobWindow> m_hob;
     QPointer<AboutDialog> m_about;
     bool m_prefixChanged = false;
+    bool m_started = false; // the start-up has read the settings
     bool m_closing = false;
     bool m_shownBefore = false;
 };

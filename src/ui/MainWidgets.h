@@ -18,14 +18,13 @@ class MiscPage;
 class UoModesPage;
 class UoMiscPage;
 
-// The controls of the main window itself, for the controllers that act on them.
+// The controls of a server's workspace (and, as Main::widgets() gives them, of the window's
+// side column), for the controllers that act on them.
 struct MainWidgets {
     QComboBox* comserver = nullptr;
     QComboBox* comport = nullptr;
     QLineEdit* txtPWD = nullptr;
     QPushButton* cmdconnect = nullptr; // "Connect", or "Disconnect" while connected
-    QListWidget* lstservers = nullptr;
-    QListWidget* lstrcon = nullptr; // hidden, parallel to lstservers
     QPlainTextEdit* txtoutput = nullptr;
     QComboBox* comdirect = nullptr;
     QPushButton* cmdsend = nullptr;

@@ -2,29 +2,29 @@
 
 #include <QObject>
 
-class Session;
-class QComboBox;
-struct MainWidgets;
+#include <functional>
 
-// The saved-server list: add, remove, select, and the typed values the address and port
-// boxes remember for the running program.
+class Dialogs;
+class ServerListPanel;
+class Workspace;
+
+// The File menu's two entries for the server list: save the current workspace's server into
+// it, and remove it from it.
 class SavedServersController : public QObject {
     Q_OBJECT
 public:
-    SavedServersController(Session& session, MainWidgets& widgets, QObject* parent = nullptr);
+    SavedServersController(Dialogs& dialogs, ServerListPanel& list,
+                           std::function<Workspace*()> current, QObject* parent = nullptr);
 
-    void Saveserver_Click();
-    void removeserver_Click();
-    // A click on an entry of the saved list.
-    void lstservers_Click();
+    void saveCurrentServer();
+    void removeCurrentServer();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+signals:
+    // The list changed: it is saved.
+    void listChanged();
 
 private:
-    // Focus left the address or port box.
-    void remember(QComboBox* box);
-
-    Session& m_session;
-    MainWidgets& m_widgets;
+    Dialogs& m_dialogs;
+    ServerListPanel& m_list;
+    std::function<Workspace*()> m_current;
 };
