@@ -55,8 +55,12 @@ void LogActions::save(logfiles::Kind kind) {
         }
     }
     m_session.showProgress(logfiles::progressText(kind), mode);
+    // Every server's log goes into the same dated file: each part says whose it is.
+    const QString server = m_session.serverName();
     const QString text =
-        kind == logfiles::Kind::Rcon ? rconText() + QLatin1String("\r\n") : messageLogText();
+        (server.isEmpty() ? QString()
+                          : QLatin1String("Server: ") + server + QLatin1String("\r\n")) +
+        (kind == logfiles::Kind::Rcon ? rconText() + QLatin1String("\r\n") : messageLogText());
     int code = 0;
     QString description;
     if (!logfiles::append(path, text, &code, &description)) {

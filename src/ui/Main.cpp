@@ -308,6 +308,8 @@ void Main::buildShortcuts() {
                     if (n <= m_tabs->count())
                         m_tabs->setCurrentIndex(n - 1);
                 });
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, m_serverList,
+            &ServerListPanel::focusFind);
     // F5 lists the current server's players; Ctrl+L goes to its console line.
     connect(new QShortcut(QKeySequence::Refresh, this), &QShortcut::activated, this,
             [this] { pages().players->populateClicked(); });
@@ -442,11 +444,18 @@ void Main::startup() {
 
     // Every server marked to connect at start connects, each in its own tab (a settings file
     // of an older version marks the one its automatic connect named).
+    // So do the servers that were open when the window last closed.
     Workspace& first = current();
-    for (const ServerRecord& record : m_serverList->records())
-        if (record.connectAtStart)
+    const QStringList reopen = rememberedWorkspaces();
+    Workspace* shown = nullptr;
+    for (const ServerRecord& record : m_serverList->records()) {
+        const qsizetype openAt = reopen.indexOf(record.entry());
+        if (record.connectAtStart || openAt >= 0)
             openServer(record);
-    m_tabs->setCurrentWidget(&first);
+        if (openAt >= 0 && openAt == m_rememberedShown)
+            shown = &current();
+    }
+    m_tabs->setCurrentWidget(shown ? shown : &first);
     m_shared.loading = false;
     m_started = true;
     // The cycler starts once the automatic connect has ended, connected or not.
@@ -559,6 +568,14 @@ void Main::restoreWindowState() {
     current().body()->restoreState(state.value(QStringLiteral("workspace")).toByteArray());
 }
 
+QStringList Main::rememberedWorkspaces() {
+    if (!QFileInfo::exists(windowStateFile()))
+        return {};
+    const QSettings state(windowStateFile(), QSettings::IniFormat);
+    m_rememberedShown = state.value(QStringLiteral("shown"), -1).toInt();
+    return state.value(QStringLiteral("open")).toStringList();
+}
+
 void Main::saveWindowState() {
     // The settings class replaces the file keeping its mode, so the mode is set first.
     if (!privatefiles::makeFolderFor(windowStateFile()) ||
@@ -568,4 +585,18 @@ void Main::saveWindowState() {
     state.setValue(QStringLiteral("geometry"), saveGeometry());
     state.setValue(QStringLiteral("splitter"), m_split->saveState());
     state.setValue(QStringLiteral("workspace"), current().body()->saveState());
+    // The servers open at the end, and the one shown, open again at the next start.
+    QStringList open;
+    int shown = -1;
+    for (int i = 0; i < workspaceCount(); ++i) {
+        const QString entry = workspace(i)->session().serverName();
+        if (workspace(i)->session().connection() == ConnectionState::Disconnected ||
+            entry.isEmpty())
+            continue;
+        if (workspace(i) == &current())
+            shown = int(open.size());
+        open << entry;
+    }
+    state.setValue(QStringLiteral("open"), open);
+    state.setValue(QStringLiteral("shown"), shown);
 }

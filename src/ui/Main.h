@@ -96,6 +96,8 @@ private:
     // The file beside the settings file that remembers the window's geometry and splitter.
     QString windowStateFile();
     void restoreWindowState();
+    // The servers ("address:port") open when the window last closed.
+    QStringList rememberedWorkspaces();
     void saveWindowState();
     void loadSavedServers();
     // Writes the server list; false (after a box) when the file could not take it.
@@ -113,7 +115,8 @@ private:
     QStackedWidget* m_strips = nullptr;
     ServerListPanel* m_serverList = nullptr;
     FleetSendBar* m_fleetSend = nullptr;
-    int m_recordsInFile = 0; // how many servers the settings file numbers
+    int m_recordsInFile = 0;    // how many servers the settings file numbers
+    int m_rememberedShown = -1; // which of the remembered servers was shown
     QLineEdit* m_prefix = nullptr;
     QPushButton* m_sendMessage = nullptr;
     QPushButton* m_exit = nullptr;
