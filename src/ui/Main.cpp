@@ -85,7 +85,11 @@ Main::Main(Dialogs& dialogs, const FileLocations& files, QWidget* parent)
     m_saved = new SavedServersController(
         m_dialogs, *m_serverList, [this] { return &current(); }, this);
     connect(m_saved, &SavedServersController::listChanged, this, &Main::saveServerList);
-    connect(m_serverList, &ServerListPanel::recordsChanged, this, &Main::saveServerList);
+    connect(m_serverList, &ServerListPanel::recordsChanged, this, [this] {
+        saveServerList();
+        for (int i = 0; i < workspaceCount(); ++i)
+            showTitle(workspace(i));
+    });
     connect(m_serverList, &ServerListPanel::openRequested, this, &Main::openServer);
     connect(m_serverList, &ServerListPanel::tickedChanged, this,
             [this] { m_fleetSend->setTicked(int(m_serverList->tickedRecords().size())); });
@@ -117,7 +121,7 @@ QWidget* Main::buildSideColumn() {
     m_serverList = new ServerListPanel(m_dialogs, column);
     layout->addWidget(m_serverList, 3);
     m_fleetSend = new FleetSendBar(column);
-    layout->addWidget(m_fleetSend, 1);
+    layout->addWidget(m_fleetSend);
 
     m_prefix = named(new QLineEdit(QStringLiteral("RemoteUser"), column), "txtprefix");
     // The settings file gives back at most 49 characters of it.
@@ -184,7 +188,12 @@ void Main::showTitle(Workspace* workspace) {
     const int index = m_tabs->indexOf(workspace);
     if (index < 0)
         return;
-    m_tabs->setTabText(index, workspace->title());
+    // A listed server goes by the operator's own name for it, when it has one.
+    QString caption = workspace->title();
+    for (const ServerRecord& record : m_serverList->records())
+        if (!record.name.isEmpty() && record.entry().compare(caption, Qt::CaseInsensitive) == 0)
+            caption = record.name;
+    m_tabs->setTabText(index, caption);
     m_tabs->setTabToolTip(index, workspace->title());
 }
 
