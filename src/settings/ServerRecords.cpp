@@ -31,26 +31,30 @@ void adoptStartupOption(const ProfileFile::Contents& file, ServerRecords& record
     if (!profile::toSwitch(file.read(options, QStringLiteral("autoconnect"), {}, kSwitchBuffer),
                            false))
         return;
-    ServerRecord startup;
-    startup.address =
-        file.read(options, QStringLiteral("autoconnectserv"), {}, kAutoServerBuffer).trimmed();
-    startup.port = file.read(options, QStringLiteral("autoconnectport"), {}, kAutoPortBuffer);
-    startup.password =
-        file.read(options, QStringLiteral("autoconnectrcon"), {}, kAutoPasswordBuffer);
-    startup.connectAtStart = true;
-    if (startup.address.isEmpty())
-        return;
-    for (ServerRecord& record : records) {
-        if (record.address.trimmed().compare(startup.address, Qt::CaseInsensitive) == 0 &&
-            samePort(record.port, startup.port)) {
-            record.connectAtStart = true;
-            return;
-        }
-    }
-    records << startup;
+    records = withStartupServer(
+        records, true,
+        file.read(options, QStringLiteral("autoconnectserv"), {}, kAutoServerBuffer).trimmed(),
+        file.read(options, QStringLiteral("autoconnectport"), {}, kAutoPortBuffer),
+        file.read(options, QStringLiteral("autoconnectrcon"), {}, kAutoPasswordBuffer));
 }
 
 } // namespace
+
+ServerRecords withStartupServer(ServerRecords records, bool connect, const QString& address,
+                                const QString& port, const QString& password) {
+    if (address.isEmpty())
+        return records;
+    for (ServerRecord& record : records) {
+        if (record.address.trimmed().compare(address, Qt::CaseInsensitive) == 0 &&
+            samePort(record.port, port)) {
+            record.connectAtStart = connect;
+            return records;
+        }
+    }
+    if (connect)
+        records << ServerRecord{address, port, password, {}, true};
+    return records;
+}
 
 ServerRecords readServerRecords(const ProfileFile& settings) {
     const ProfileFile::Contents file = settings.contents();

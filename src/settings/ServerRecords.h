@@ -16,6 +16,12 @@ class ProfileFile;
 // start; when the list does not hold it, it is added at the end.
 ServerRecords readServerRecords(const ProfileFile& file);
 
+// The records with the start-up server of the options (an automatic connect to address and
+// port) marked: the listed server, matched by address in any letter case and by port, connects
+// at start or no longer does; an unlisted one is added at the end when it is to connect.
+ServerRecords withStartupServer(ServerRecords records, bool connect, const QString& address,
+                                const QString& port, const QString& password);
+
 // Writes the records as keys 1..n and blanks the keys up to previousCount, all in one replace
 // of the file, so a server never goes without its port and password and a removed one is gone
 // at the next start-up. A record whose address is blank is left out (it would end the list for

@@ -347,10 +347,29 @@ void Main::openPreferences() {
     showOnce(m_prefs, [this] {
         auto* prefs = new PreferencesDialog(session(), m_settings, this);
         prefs->setAttribute(Qt::WA_DeleteOnClose);
+        connect(prefs, &PreferencesDialog::saved, this, &Main::startupServerChosen);
         return prefs;
     });
     if (fresh)
         m_prefs->fill();
+}
+
+void Main::startupServerChosen(const QSet<QString>& keys) {
+    static const QStringList startupKeys{
+        QStringLiteral("autoconnect"), QStringLiteral("autoconnectserv"),
+        QStringLiteral("autoconnectport"), QStringLiteral("autoconnectrcon")};
+    if (std::none_of(startupKeys.begin(), startupKeys.end(),
+                     [&keys](const QString& key) { return keys.contains(key); }))
+        return;
+    // The automatic connect of Preferences is the list's "connect at start" for that server.
+    const Options& o = m_shared.options;
+    const ServerRecords updated =
+        withStartupServer(m_serverList->records(), o.autoconnect, o.autoconnectserv.trimmed(),
+                          o.autoconnectport.trimmed(), o.autoconnectrcon.trimmed());
+    if (updated == m_serverList->records())
+        return;
+    m_serverList->setRecords(updated);
+    saveServerList();
 }
 
 void Main::openHob() {

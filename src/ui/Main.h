@@ -103,6 +103,8 @@ private:
     // Writes the server list; false (after a box) when the file could not take it.
     bool saveServerList();
     void sendToTicked(int kind, const QString& text);
+    // Preferences saved: a changed automatic connect marks its server in the list.
+    void startupServerChosen(const QSet<QString>& keys);
     void startCyclerIfAsked();
     // The unload handler; returns false when the operator chose to stay.
     bool shutdown();

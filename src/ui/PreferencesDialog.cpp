@@ -281,6 +281,7 @@ void PreferencesDialog::cmdsave_Click() {
         return;
     }
     // What could not be written keeps its mark, so a second save tries it again.
+    const QSet<QString> savedKeys = m_changed;
     m_changed.clear();
     for (const PreferenceWriteFailure& f : result.failures) {
         reportWriteFailure(f.key, f.errorCode, f.errorDescription);
@@ -290,6 +291,7 @@ void PreferencesDialog::cmdsave_Click() {
     }
     if (!result.ok())
         return;
+    emit saved(savedKeys);
     dialogs.message(QStringLiteral("Preferences saved."), QStringLiteral("Saved"),
                     Dialogs::Icon::Information);
     if (self)

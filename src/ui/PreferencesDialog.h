@@ -29,6 +29,10 @@ public:
     // The option keys whose control carries the changed mark.
     QSet<QString> changedKeys() const { return m_changed; }
 
+signals:
+    // Every change was written; `keys` are the option keys the operator had changed.
+    void saved(const QSet<QString>& keys);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

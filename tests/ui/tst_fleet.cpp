@@ -8,7 +8,9 @@
 #include "ui/ServerListPanel.h"
 #include "ui/pages/PlayersPage.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
@@ -53,6 +55,7 @@ void TestFleet::serversWorkApart() {
     for (int i = 0; i < 3; ++i)
         fleet.server(i).setRateLimitMs(0);
     QVERIFY(fleet.start());
+    h.startup();
     Main& main = *h.main;
     const ServerRecords records{recordOf(fleet.server(0), u"Public"_s),
                                 recordOf(fleet.server(1), u"Match"_s),
@@ -105,6 +108,27 @@ void TestFleet::serversWorkApart() {
              (QStringList{u"Match: hello all: refused: unknown command: say"_s,
                           u"Public: hello all: taken"_s, u"Team: hello all: not connected"_s}));
     QVERIFY(fleet.server(0).receivedCommands().last().endsWith(u"RemoteUser hello all"_s));
+
+    // The automatic connect of Preferences marks its server in the list, and unmarks it.
+    for (const bool on : {true, false}) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // a saved one closed
+        main.openPreferences();
+        auto* prefs = main.findChild<QDialog*>(u"frmpref"_s);
+        prefs->findChild<QCheckBox*>(u"chkautoconnect"_s)->click();
+        for (const auto& [name, text] :
+             {std::pair{u"txtserv"_s, u"127.0.0.1"_s}, std::pair{u"txtport"_s, records[2].port},
+              std::pair{u"txtpass"_s, records[2].password}}) {
+            if (!on) // unticking is all it takes
+                break;
+            auto* field = prefs->findChild<QLineEdit*>(name);
+            field->clear();
+            QTest::keyClicks(field, text); // typed, so the dialog saves it
+        }
+        h.dialogs.setNextAnswer(Dialogs::Answer::Ok);
+        prefs->findChild<QPushButton*>(u"cmdsave"_s)->click();
+        QCOMPARE(main.serverList().records().value(2).connectAtStart, on);
+        QCOMPARE(main.serverList().records().size(), 3);
+    }
 
     // A tab closed while its server is asked for its players: nothing of it answers later,
     // and the other server goes on.
