@@ -6,9 +6,9 @@
 // Prints, asserts nothing. Run with QT_QPA_PLATFORM=offscreen where there is no display.
 // Arguments: [runs on loopback, default 3] [runs per jitter level, default 1].
 
-#include "app/Dialogs.h"
+#include "base/Dialogs.h"
+#include "base/WaitClock.h"
 #include "rcon/RconClient.h"
-#include "rcon/WaitClock.h"
 #include "simserver/SimServer.h"
 #include "ui/ConnectController.h"
 #include "ui/HobWindow.h"

@@ -5,7 +5,7 @@
 // Prints, asserts nothing. Run with QT_QPA_PLATFORM=offscreen where there is no display.
 
 #include "ProcessMemory.h"
-#include "app/Dialogs.h"
+#include "base/Dialogs.h"
 #include "rcon/RconClient.h"
 #include "simserver/SimServer.h"
 #include "ui/Main.h"

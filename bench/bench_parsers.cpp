@@ -3,6 +3,7 @@
 
 #include "app/CfgScan.h"
 #include "app/StatusQuery.h"
+#include "base/NumberRules.h"
 #include "maps/MapListParser.h"
 #include "messages/CyclerLogic.h"
 #include "players/GetstatusParser.h"
@@ -10,7 +11,6 @@
 #include "players/StatusParser.h"
 #include "rcon/Outcome.h"
 #include "rcon/ReplyText.h"
-#include "serverconfig/NumberRules.h"
 
 #include <QElapsedTimer>
 #include <QString>

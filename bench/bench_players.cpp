@@ -2,8 +2,8 @@
 // against the in-process simulated server. Prints, asserts nothing.
 // Run with QT_QPA_PLATFORM=offscreen where there is no display.
 
-#include "app/Dialogs.h"
 #include "app/Session.h"
+#include "base/Dialogs.h"
 #include "players/StatusParser.h"
 #include "rcon/OutputSink.h"
 #include "rcon/RconClient.h"

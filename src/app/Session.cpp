@@ -1,6 +1,6 @@
 #include "Session.h"
 
-#include "app/Dialogs.h"
+#include "base/Dialogs.h"
 #include "rcon/OutputSink.h"
 
 Session::Session(Dialogs& dialogs, OutputSink& out, SharedState& shared, QObject* parent)

@@ -1,7 +1,7 @@
 #include "ServerStatus.h"
 
+#include "base/Wire1252.h"
 #include "players/GetstatusParser.h"
-#include "rcon/Wire1252.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "StatusPoller.h"
 
-#include "rcon/WaitClock.h"
+#include "base/WaitClock.h"
 
 #include <QHostInfo>
 #include <QNetworkDatagram>

@@ -1,6 +1,6 @@
 #include "CyclerLogic.h"
 
-#include "serverconfig/NumberRules.h"
+#include "base/NumberRules.h"
 
 namespace cycler {
 

@@ -1,7 +1,7 @@
 #include "PlayerSort.h"
 
 #include "PlayerColumns.h"
-#include "serverconfig/NumberRules.h"
+#include "base/NumberRules.h"
 
 int comparePlayerCells(const QString& a, const QString& b) {
     const std::optional<double> x = numbers::parse(a);

@@ -1,7 +1,7 @@
 #include "LogFiles.h"
 
-#include "Wire1252.h"
-#include "settings/PrivateFiles.h"
+#include "base/PrivateFiles.h"
+#include "base/Wire1252.h"
 
 #include <QFile>
 

@@ -2,7 +2,7 @@
 
 #include "OutputSink.h"
 #include "RconClient.h"
-#include "WaitClock.h"
+#include "base/WaitClock.h"
 
 #include <QPointer>
 #include <QTimer>

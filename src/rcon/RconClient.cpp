@@ -4,9 +4,9 @@
 #include "OutputSink.h"
 #include "ReplyEnd.h"
 #include "ReplyText.h"
-#include "WaitClock.h"
-#include "Wire1252.h"
-#include "app/Dialogs.h"
+#include "base/Dialogs.h"
+#include "base/WaitClock.h"
+#include "base/Wire1252.h"
 
 #include <QNetworkDatagram>
 #include <QTime>

@@ -1,7 +1,7 @@
 #include "ClassicModes.h"
 
 #include "ModeSettings.h"
-#include "NumberRules.h"
+#include "base/NumberRules.h"
 
 namespace classicmodes {
 

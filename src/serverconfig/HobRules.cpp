@@ -1,7 +1,7 @@
 #include "HobRules.h"
 
 #include "ListingValue.h"
-#include "NumberRules.h"
+#include "base/NumberRules.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "ListingValue.h"
 
-#include "NumberRules.h"
+#include "base/NumberRules.h"
 
 #include <QRegularExpression>
 

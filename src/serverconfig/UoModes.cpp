@@ -1,7 +1,7 @@
 #include "UoModes.h"
 
 #include "ModeSettings.h"
-#include "NumberRules.h"
+#include "base/NumberRules.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 
 #include "OptionsStore.h"
 #include "ProfileFile.h"
-#include "serverconfig/NumberRules.h"
+#include "base/NumberRules.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SharedState.h"
+#include "Options.h"
 
 #include <QList>
 #include <QSet>

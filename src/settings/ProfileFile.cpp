@@ -1,8 +1,8 @@
 #include "ProfileFile.h"
 
-#include "PrivateFiles.h"
 #include "ProfileFileLines.h"
-#include "rcon/Wire1252.h"
+#include "base/PrivateFiles.h"
+#include "base/Wire1252.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "ProfileFileLines.h"
 
-#include "rcon/Wire1252.h"
+#include "base/Wire1252.h"
 
 namespace profilelines {
 namespace {

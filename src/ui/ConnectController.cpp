@@ -4,15 +4,15 @@
 #include "MainWidgets.h"
 #include "app/CfgScan.h"
 #include "app/ConnectChecks.h"
-#include "app/Dialogs.h"
 #include "app/Session.h"
 #include "app/StatusQuery.h"
+#include "base/Dialogs.h"
+#include "base/WaitClock.h"
 #include "pages/MessagesPage.h"
 #include "pages/MiscPage.h"
 #include "pages/PlayersPage.h"
 #include "rcon/Outcome.h"
 #include "rcon/ReplyText.h"
-#include "rcon/WaitClock.h"
 
 #include <QComboBox>
 #include <QHostInfo>

@@ -1,12 +1,12 @@
 #include "HobWindow.h"
 
 #include "app/Session.h"
+#include "base/NumberRules.h"
 #include "rcon/ReplyText.h"
 #include "serverconfig/GameTypeSwitch.h"
 #include "serverconfig/HobRules.h"
 #include "serverconfig/HobTable.h"
 #include "serverconfig/ListingValue.h"
-#include "serverconfig/NumberRules.h"
 #include "ui/BoundControls.h"
 #include "ui/Mnemonics.h"
 

@@ -1,8 +1,8 @@
 #include "LogActions.h"
 
-#include "app/Dialogs.h"
 #include "app/Session.h"
-#include "settings/PrivateFiles.h"
+#include "base/Dialogs.h"
+#include "base/PrivateFiles.h"
 
 #include <QDate>
 #include <QDir>

@@ -11,8 +11,9 @@
 #include "Version.h"
 #include "WidgetNaming.h"
 #include "app/ConnectChecks.h"
-#include "app/Dialogs.h"
 #include "app/Links.h"
+#include "base/Dialogs.h"
+#include "base/PrivateFiles.h"
 #include "pages/CodModesPage.h"
 #include "pages/FriendlyFireFrame.h"
 #include "pages/MapsPage.h"
@@ -21,7 +22,6 @@
 #include "pages/ServerPage.h"
 #include "pages/UoModesPage.h"
 #include "settings/OptionsStore.h"
-#include "settings/PrivateFiles.h"
 #include "settings/ServerRecords.h"
 #include <QApplication>
 #include <QCloseEvent>

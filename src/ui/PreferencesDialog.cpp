@@ -1,8 +1,8 @@
 #include "PreferencesDialog.h"
 
 #include "app/ConnectChecks.h"
-#include "app/Dialogs.h"
 #include "app/Session.h"
+#include "base/Dialogs.h"
 #include "settings/PreferencesWriter.h"
 #include "settings/ProfileFile.h"
 #include "ui/Mnemonics.h"

@@ -3,8 +3,8 @@
 #include "ServerListPanel.h"
 #include "Workspace.h"
 #include "app/ConnectChecks.h"
-#include "app/Dialogs.h"
 #include "app/ServerListRules.h"
+#include "base/Dialogs.h"
 
 #include <QComboBox>
 #include <QLineEdit>

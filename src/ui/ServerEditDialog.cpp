@@ -1,6 +1,6 @@
 #include "ServerEditDialog.h"
 
-#include "rcon/Wire1252.h"
+#include "base/Wire1252.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

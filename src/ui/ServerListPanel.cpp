@@ -2,7 +2,7 @@
 
 #include "HostNameDelegate.h"
 #include "ServerEditDialog.h"
-#include "app/Dialogs.h"
+#include "base/Dialogs.h"
 #include "fleet/HostNameRuns.h"
 #include "fleet/StatusPoller.h"
 

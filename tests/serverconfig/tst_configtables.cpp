@@ -1,8 +1,8 @@
+#include "base/NumberRules.h"
 #include "serverconfig/ClanbasePreset.h"
 #include "serverconfig/ClassicModes.h"
 #include "serverconfig/HobRules.h"
 #include "serverconfig/ListingValue.h"
-#include "serverconfig/NumberRules.h"
 #include "serverconfig/UoModes.h"
 
 #include <QRegularExpression>

@@ -2,7 +2,7 @@
 
 #include "Settle.h"
 
-#include "rcon/WaitClock.h"
+#include "base/WaitClock.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "Settle.h"
 
+#include "base/WaitClock.h"
 #include "rcon/RconClient.h"
-#include "rcon/WaitClock.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,4 +1,4 @@
-#include "rcon/Wire1252.h"
+#include "base/Wire1252.h"
 #include "simserver/SimFleet.h"
 #include "simserver/SimServer.h"
 #include "support/Captures.h"

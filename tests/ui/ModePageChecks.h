@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/Session.h"
+#include "base/WaitClock.h"
 #include "rcon/RconClient.h"
-#include "rcon/WaitClock.h"
 #include "support/Harness.h"
 
 #include <QApplication>

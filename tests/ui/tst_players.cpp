@@ -1,4 +1,5 @@
 #include "ModePageChecks.h"
+#include "base/Wire1252.h"
 #include "players/GetstatusParser.h"
 #include "players/PlayerColumns.h"
 #include "players/PlayerExport.h"
@@ -7,7 +8,6 @@
 #include "players/ReportFault.h"
 #include "players/SlotCheck.h"
 #include "players/StatusParser.h"
-#include "rcon/Wire1252.h"
 #include "settings/OptionsStore.h"
 #include "settings/ProfileFile.h"
 #include "support/Captures.h"

@@ -1,6 +1,6 @@
+#include "base/WaitClock.h"
 #include "fleet/HostNameRuns.h"
 #include "fleet/StatusPoller.h"
-#include "rcon/WaitClock.h"
 #include "settings/ProfileFile.h"
 #include "settings/ServerRecords.h"
 #include "support/Harness.h"

@@ -4,8 +4,8 @@
 // The window is connected to an in-process simulated server and its pages are read from it
 // first, so the pictures show real content. Dialogs are accepted and printed.
 #include "ui/Main.h"
-#include "app/Dialogs.h"
-#include "rcon/WaitClock.h"
+#include "base/Dialogs.h"
+#include "base/WaitClock.h"
 #include "simserver/SimServer.h"
 #include "ui/HobWindow.h"
 #include "ui/PreferencesDialog.h"

@@ -1,6 +1,6 @@
 #include "SimServer.h"
 
-#include "rcon/Wire1252.h"
+#include "base/Wire1252.h"
 
 #include <QFile>
 #include <QNetworkDatagram>

@@ -1,7 +1,7 @@
 #include "CodModesPage.h"
 
-#include "app/Dialogs.h"
 #include "app/Session.h"
+#include "base/Dialogs.h"
 #include "serverconfig/ClassicModes.h"
 #include "serverconfig/ModeSettings.h"
 #include "ui/BoundControls.h"

@@ -1,7 +1,7 @@
 #include "MapsPage.h"
 
-#include "app/Dialogs.h"
 #include "app/Session.h"
+#include "base/Dialogs.h"
 #include "maps/DefaultMaps.h"
 #include "maps/MapCommands.h"
 #include "maps/MapListParser.h"

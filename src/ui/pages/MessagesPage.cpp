@@ -1,14 +1,14 @@
 #include "MessagesPage.h"
 
-#include "app/Dialogs.h"
 #include "app/SayPrefix.h"
 #include "app/Session.h"
+#include "base/Dialogs.h"
+#include "base/NumberRules.h"
+#include "base/WaitClock.h"
 #include "messages/CyclerLogic.h"
 #include "messages/MessageSetStore.h"
 #include "rcon/OutputSink.h"
 #include "rcon/ReplyText.h"
-#include "rcon/WaitClock.h"
-#include "serverconfig/NumberRules.h"
 #include "settings/ProfileFile.h"
 #include "ui/Mnemonics.h"
 

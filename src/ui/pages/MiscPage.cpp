@@ -1,7 +1,7 @@
 #include "MiscPage.h"
 
-#include "app/Dialogs.h"
 #include "app/Session.h"
+#include "base/Dialogs.h"
 #include "maps/MapCommands.h"
 #include "maps/RotationNotes.h"
 #include "ui/BoundControls.h"

@@ -1,6 +1,6 @@
 #include "ModeFrames.h"
 
-#include "app/Dialogs.h"
+#include "base/Dialogs.h"
 #include "serverconfig/ModeSettings.h"
 #include "ui/BoundControls.h"
 

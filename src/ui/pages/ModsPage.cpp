@@ -1,7 +1,7 @@
 #include "ModsPage.h"
 
-#include "app/Dialogs.h"
 #include "app/Session.h"
+#include "base/Dialogs.h"
 #include "serverconfig/ClanbasePreset.h"
 #include "ui/BoundControls.h"
 #include "ui/Mnemonics.h"

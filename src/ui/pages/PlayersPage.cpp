@@ -1,7 +1,8 @@
 #include "PlayersPage.h"
 
-#include "app/Dialogs.h"
 #include "app/Session.h"
+#include "base/Dialogs.h"
+#include "base/WaitClock.h"
 #include "players/ColumnFormat.h"
 #include "players/GetstatusParser.h"
 #include "players/Player999Watch.h"
@@ -13,7 +14,6 @@
 #include "players/StatusParser.h"
 #include "rcon/Outcome.h"
 #include "rcon/Plan.h"
-#include "rcon/WaitClock.h"
 #include "settings/OptionsStore.h"
 #include "settings/ProfileFile.h"
 #include "ui/Mnemonics.h"

@@ -2,8 +2,8 @@
 
 #include "FriendlyFireFrame.h"
 #include "app/Session.h"
+#include "base/NumberRules.h"
 #include "rcon/ReplyText.h"
-#include "serverconfig/NumberRules.h"
 #include "serverconfig/ServerBasicsTable.h"
 #include "ui/BoundControls.h"
 #include "ui/Mnemonics.h"

@@ -1,7 +1,7 @@
 #include "UoModesPage.h"
 
-#include "app/Dialogs.h"
 #include "app/Session.h"
+#include "base/Dialogs.h"
 #include "serverconfig/ClassicModes.h"
 #include "serverconfig/ListingValue.h"
 #include "serverconfig/ModeSettings.h"
