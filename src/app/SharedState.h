@@ -38,7 +38,6 @@ struct SharedState {
 
 // What belongs to one server: its cycler's place and its 999 watch.
 struct ServerState {
-    bool automode = false; // the program, not the operator, started the action
     qint16 cycleset = 0;
     qint16 cycleminutes = 0;
     qint16 messpos = 0;

@@ -38,15 +38,14 @@ QString LogActions::messageLogText() const {
     return text;
 }
 
-void LogActions::save(logfiles::Kind kind) {
-    const bool automode = m_session.server().automode;
-    const ProgressMode mode = automode ? ProgressMode::Add : ProgressMode::Replace;
+void LogActions::save(logfiles::Kind kind, bool interactive) {
+    const ProgressMode mode = interactive ? ProgressMode::Replace : ProgressMode::Add;
     const QString name = QDir(m_session.state().files.dataFolder)
                              .filePath(logfiles::baseName(kind, QDate::currentDate()));
     QString path = name + QLatin1String(".log");
     // The data folder, where the save dialog opens too.
     privatefiles::makePrivateFolderFor(path);
-    if (!automode) {
+    if (interactive) {
         path = m_session.dialogs().saveFileName(QStringLiteral("Save file as..."), name,
                                                 QStringLiteral("log"));
         if (path.isEmpty()) {
@@ -64,13 +63,13 @@ void LogActions::save(logfiles::Kind kind) {
     int code = 0;
     QString description;
     if (!logfiles::append(path, text, &code, &description)) {
-        if (automode)
+        if (!interactive)
             return;
         m_session.dialogs().message(QStringLiteral("Error writing file, err ") +
                                         QString::number(code) + QLatin1Char('\r') +
                                         logfiles::failureText(kind),
                                     QStringLiteral("Failed to Save"), Dialogs::Icon::Exclamation);
     }
-    if (!automode)
+    if (interactive)
         m_session.hideProgress();
 }

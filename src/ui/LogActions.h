@@ -8,9 +8,8 @@ class Session;
 class QPlainTextEdit;
 class QListWidget;
 
-// Clearing and saving the RCON pane and the message log. While the shared `automode` is
-// raised a save asks nothing, writes the dated file in the data folder and stays silent
-// on failure.
+// Clearing and saving the RCON pane and the message log. A save that is not interactive asks
+// nothing, writes the dated file in the data folder and stays silent on failure.
 class LogActions : public QObject {
     Q_OBJECT
 public:
@@ -19,15 +18,15 @@ public:
 
     void clearRcon();
     void clearMessages();
-    void saveRcon() { save(logfiles::Kind::Rcon); }
-    void saveMessages() { save(logfiles::Kind::Messages); }
+    void saveRcon(bool interactive = true) { save(logfiles::Kind::Rcon, interactive); }
+    void saveMessages(bool interactive = true) { save(logfiles::Kind::Messages, interactive); }
 
     // The pane's text with its lines ended by CR LF, as it is saved.
     QString rconText() const;
     QString messageLogText() const;
 
 private:
-    void save(logfiles::Kind kind);
+    void save(logfiles::Kind kind, bool interactive);
 
     Session& m_session;
     QPlainTextEdit* m_rconPane;

@@ -499,9 +499,7 @@ void Main::startCyclerIfAsked() {
     if (!o.automessage)
         return;
     Workspace& first = *workspace(0);
-    first.session().server().automode = true;
     first.pages().messages->autoStart(o.messagetime, o.messageset);
-    first.session().server().automode = false;
 }
 
 bool Main::shutdown() {

@@ -1057,8 +1057,7 @@ void TestMainWindow::privateFiles() {
     }
     if (file == "log"_L1) {
         state.files.dataFolder = folder;
-        h.main->session().server().automode = true;
-        h.main->logs().saveRcon();
+        h.main->logs().saveRcon(false);
     } else if (file == "vostrel-window.ini"_L1) {
         // A run killed while it saved left its lock; the next start removes it.
         state.files.settingsFile = folder + u"/vostrel.ini"_s;

@@ -28,8 +28,8 @@ public:
     bool cyclerRunning() const;
     // Stops the cycler as its Stop button does.
     void stopCycler();
-    // Start-up with the "automessage" option: interval, set number, then Start with the
-    // automatic flag raised.
+    // Start-up with the "automessage" option: interval, set number, then Start without a
+    // question or a box.
     void autoStart(qint16 messagetime, qint16 messageset);
     // The "Send Message" button of the main window, with the user prefix typed there.
     void sendOneOffMessage(const QString& userPrefix);
@@ -46,7 +46,8 @@ public:
     void cmdsetsave_Click();
 
     // The cycler.
-    void cmdmessstart_Click();
+    // Start: the operator's (interactive: asks first, says why it cannot) or the start-up's.
+    void startCycler(bool interactive);
     void cmdmessstop_Click();
     // One minute tick of the timer "tmrmessage".
     void cyclerTick();
