@@ -35,10 +35,15 @@ void Session::run(const Plan& plan, QObject* context, PlanHandler done, StepHand
 void Session::setConnection(ConnectionState state) {
     if (state == m_connection)
         return;
+    const bool wasConnected = m_connection == ConnectionState::Connected;
     m_connection = state;
     if (state != ConnectionState::Connected)
         m_passwordRefusalSaid = false;
     emit connectionChanged(state);
+    if (state == ConnectionState::Connected)
+        emit connected();
+    else if (wasConnected)
+        emit disconnected();
 }
 
 void Session::addMessage(const QString& text) {

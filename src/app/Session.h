@@ -49,6 +49,14 @@ public:
 
 signals:
     void connectionChanged(ConnectionState state);
+    // The server took the password: the connect goes on to read its details.
+    void connected();
+    // A connection that was made has ended (a connect that failed never made one).
+    void disconnected();
+    // What the connect read of the server: its rotation, its CFG files, then the end of it.
+    void rotationRead(const QString& rotation);
+    void cfgNamesRead(const QStringList& names);
+    void detailsRead();
     // The server began to load a map: what was read of its game type and map is out of date.
     void mapLoaded();
 

@@ -47,9 +47,9 @@ bool isListKey(const QKeyEvent* key) {
 
 } // namespace
 
-ConnectController::ConnectController(Session& session, MainWidgets& widgets, Pages& pages,
-                                     LogActions& logs, QObject* parent)
-    : QObject(parent), m_session(session), m_widgets(widgets), m_pages(pages), m_logs(logs) {
+ConnectController::ConnectController(Session& session, MainWidgets& widgets, LogActions& logs,
+                                     QObject* parent)
+    : QObject(parent), m_session(session), m_widgets(widgets), m_logs(logs) {
     connect(&session.client(), &RconClient::closedByError, this,
             &ConnectController::onClosedByError);
     connect(&session, &Session::mapLoaded, this, &ConnectController::mapLoaded);
@@ -126,22 +126,15 @@ bool ConnectController::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ConnectController::saveAndClearLogs() {
-    ServerState& server = m_session.server();
-    const auto automatically = [&server](const std::function<void()>& save) {
-        const bool previous = server.automode;
-        server.automode = true;
-        save();
-        server.automode = previous;
-    };
     const Options& o = m_session.state().options;
     if (o.clearrconnew) {
         if (o.savercon)
-            automatically([this] { m_logs.saveRcon(); });
+            m_logs.saveRcon(false);
         m_widgets.txtoutput->clear();
     }
     if (o.clearmessnew) {
         if (o.savemessages)
-            automatically([this] { m_logs.saveMessages(); });
+            m_logs.saveMessages(false);
         m_widgets.lstmessages->clear();
     }
     // The saves are over: their notice must not stand for the connect.
@@ -263,7 +256,6 @@ void ConnectController::probeAnswered(const Target& target, const Request& probe
     m_session.server().Player999 = {Player999Entry{}};
     m_session.addMessage(QStringLiteral("Connected to server ") + target.server + QLatin1Char(':') +
                          target.portText);
-    m_pages.misc->connectPresets();
     readGameStatus(target.quietly);
 }
 
@@ -315,7 +307,7 @@ void ConnectController::readRotation(bool quietly) {
                            return;
                        }
                        if (reply.status == Reply::Status::Replied)
-                           m_pages.misc->showServerRotation(
+                           emit m_session.rotationRead(
                                getquoted(reply.text, QStringLiteral("sv_maprotation")));
                        readCfgFiles(quietly);
                    });
@@ -333,10 +325,9 @@ void ConnectController::readCfgFiles(bool quietly) {
                            if (!reply.text.contains(QLatin1Char('\n')))
                                m_session.addMessage(
                                    QStringLiteral("Server has no CFG files - Disabling fields..."));
-                           m_pages.misc->setCfgNames(scanCfgNames(reply.text));
+                           emit m_session.cfgNamesRead(scanCfgNames(reply.text));
                        }
-                       if (m_session.state().options.autoqplayer)
-                           m_pages.players->startAutoUpdate();
+                       emit m_session.detailsRead();
                        finishConnect(quietly);
                    });
 }
@@ -374,10 +365,6 @@ void ConnectController::disconnectFromServer() {
     m_widgets.cmdconnect->setText(QStringLiteral("Connect"));
     m_session.setConnection(ConnectionState::Disconnected);
     setFieldsLocked(false);
-    if (m_pages.messages->cyclerRunning())
-        m_pages.messages->stopCycler();
-    m_pages.players->stopAutoUpdateForDisconnect();
-    m_pages.misc->clearForDisconnect();
     // A connect cut short (also after the password was accepted, while the server's details
     // are read) has ended too.
     endSequence();

@@ -15,10 +15,11 @@ struct MainWidgets;
 struct Pages;
 
 // The connect button: connects to the server typed in the connection row and disconnects.
+// What it reads of the server it tells through the session's signals, which the pages hear.
 class ConnectController : public QObject {
     Q_OBJECT
 public:
-    ConnectController(Session& session, MainWidgets& widgets, Pages& pages, LogActions& logs,
+    ConnectController(Session& session, MainWidgets& widgets, LogActions& logs,
                       QObject* parent = nullptr);
 
     // Connects to the server of the connection row, or disconnects.
@@ -71,7 +72,6 @@ private:
 
     Session& m_session;
     MainWidgets& m_widgets;
-    Pages& m_pages;
     LogActions& m_logs;
     bool m_locked = false;
     // From the first request of a connect (after the field checks) to its end.

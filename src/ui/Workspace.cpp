@@ -77,7 +77,7 @@ Workspace::Workspace(Dialogs& dialogs, SharedState& shared, ProfileFile& setting
     m_progress = new ProgressNotice(this);
     m_logs = new LogActions(m_session, m_w.txtoutput, m_w.lstmessages, this);
     buildPages(settings);
-    m_connect = new ConnectController(m_session, m_w, m_pages, *m_logs, this);
+    m_connect = new ConnectController(m_session, m_w, *m_logs, this);
     m_console = new ConsoleController(m_session, m_w, this, this);
     buildStatusStrip();
 
@@ -290,18 +290,14 @@ bool Workspace::isBlank() const {
 }
 
 void Workspace::closeDown() {
-    if (m_pages.messages->cyclerRunning())
-        m_pages.messages->stopCycler();
-    m_pages.players->stopAutoUpdateForDisconnect();
+    // The pages stop their cycler and auto update when they hear of the disconnect.
     m_session.client().close();
     m_session.setConnection(ConnectionState::Disconnected);
     const Options& options = m_session.state().options;
-    m_session.server().automode = true;
     if (options.savercon)
-        m_logs->saveRcon();
+        m_logs->saveRcon(false);
     if (options.savemessages)
-        m_logs->saveMessages();
-    m_session.server().automode = false;
+        m_logs->saveMessages(false);
     hideProgress();
 }
 

@@ -95,6 +95,10 @@ const QString kNoSetTitle = QStringLiteral("No set selected");
 
 MessagesPage::MessagesPage(Session& session, ProfileFile& settings, QWidget* parent)
     : QWidget(parent), m_session(session), m_settings(settings) {
+    connect(&session, &Session::disconnected, this, [this] {
+        if (cyclerRunning())
+            stopCycler();
+    });
     setObjectName(QStringLiteral("pageMessages"));
 
     m_tmrmessage = named(new QTimer(this), "tmrmessage");
@@ -255,7 +259,7 @@ QWidget* MessagesPage::buildCyclerFrame() {
 
     m_txtinterval->installEventFilter(this);
     connect(m_txtinterval, &QLineEdit::textEdited, this, [this] { m_intervalChanged = true; });
-    connect(m_cmdmessstart, &QPushButton::clicked, this, &MessagesPage::cmdmessstart_Click);
+    connect(m_cmdmessstart, &QPushButton::clicked, this, [this] { startCycler(true); });
     connect(m_cmdmessstop, &QPushButton::clicked, this, &MessagesPage::cmdmessstop_Click);
     return frame;
 }
@@ -567,12 +571,12 @@ void MessagesPage::cmdmessstop_Click() {
     stopCycler();
 }
 
-void MessagesPage::cmdmessstart_Click() {
+void MessagesPage::startCycler(bool interactive) {
     SharedState& state = m_session.state();
     ServerState& server = m_session.server();
     Dialogs& dialogs = m_session.dialogs();
     if (!m_session.isConnected()) {
-        if (!server.automode)
+        if (interactive)
             dialogs.message(QStringLiteral("Please connect to server first"),
                             QStringLiteral("Not Connected"), Dialogs::Icon::Information);
         return;
@@ -585,7 +589,7 @@ void MessagesPage::cmdmessstart_Click() {
         return;
     }
     const QString name = m_commessset->currentText();
-    if (!server.automode &&
+    if (interactive &&
         dialogs.message(QStringLiteral("Start message Cycle for set named:\r") + name,
                         QStringLiteral("Start Message Cycler"), Dialogs::Icon::Question,
                         Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
@@ -598,7 +602,7 @@ void MessagesPage::cmdmessstart_Click() {
         m_tmrmessage->start();
         m_cmdmessstart->setEnabled(false);
         m_cmdmessstop->setEnabled(true);
-    } else if (!server.automode) {
+    } else if (interactive) {
         dialogs.message(QStringLiteral("The message set does not contain any messages!\r"
                                        " Please make some messages first."),
                         QStringLiteral("No messages in set"), Dialogs::Icon::Exclamation);
@@ -697,7 +701,7 @@ void MessagesPage::autoStart(qint16 messagetime, qint16 messageset) {
         m_commessset->setCurrentIndex(messageset - 1);
         commessset_LostFocus();
     }
-    cmdmessstart_Click();
+    startCycler(false);
 }
 
 void MessagesPage::sendOneOffMessage(const QString& userPrefix) {

@@ -29,6 +29,10 @@ QPushButton* button(const QString& caption, const QString& name, QWidget* parent
 } // namespace
 
 MiscPage::MiscPage(Session& session, QWidget* parent) : QWidget(parent), m_session(session) {
+    connect(&session, &Session::connected, this, &MiscPage::connectPresets);
+    connect(&session, &Session::rotationRead, this, &MiscPage::showServerRotation);
+    connect(&session, &Session::cfgNamesRead, this, &MiscPage::setCfgNames);
+    connect(&session, &Session::disconnected, this, &MiscPage::clearForDisconnect);
     setObjectName(QStringLiteral("pageMisc"));
 
     auto* rotation = new QGroupBox(QStringLiteral("Server Map Rotation"), this);

@@ -68,6 +68,12 @@ struct RemovalTexts {
 
 PlayersPage::PlayersPage(Session& session, QWidget* parent)
     : QWidget(parent), m_session(session), m_listWork(new QObject(this)) {
+    // The connect starts the auto update when the option asks for it; a disconnect ends it.
+    connect(&session, &Session::detailsRead, this, [this] {
+        if (m_session.state().options.autoqplayer)
+            startAutoUpdate();
+    });
+    connect(&session, &Session::disconnected, this, &PlayersPage::stopAutoUpdateForDisconnect);
     setObjectName(QStringLiteral("pagePlayers"));
 
     m_cmdplypop = makeButton("cmdplypop", QStringLiteral("Populate from server"),
