@@ -1,7 +1,7 @@
 #include "FleetPlans.h"
 
-#include "app/SayPrefix.h"
 #include "maps/MapCommands.h"
+#include "messages/MessagePlans.h"
 
 namespace fleetplans {
 
@@ -10,14 +10,8 @@ Plan plan(Kind kind, const QString& text, const QString& userPrefix) {
     case Kind::ConsoleLine:
         return {actionStep(Request::shown(text).from(QStringLiteral("console command")),
                            QStringLiteral("Sent to several servers: ") + text, text)};
-    case Kind::Message: {
-        const QString message = userPrefix + QLatin1Char(' ') + text;
-        Step step{Request::message(sayCommand(message))
-                      .from(QStringLiteral("message (with the user prefix)")),
-                  QStringLiteral("Message to server>> ") + message};
-        step.what = QStringLiteral("Message");
-        return {step};
-    }
+    case Kind::Message:
+        return messageplans::oneOffMessage(userPrefix, text);
     case Kind::MapRestart:
         return mapcommands::restartPlan();
     }

@@ -6,6 +6,7 @@
 #include "base/NumberRules.h"
 #include "base/WaitClock.h"
 #include "messages/CyclerLogic.h"
+#include "messages/MessagePlans.h"
 #include "messages/MessageSetStore.h"
 #include "rcon/OutputSink.h"
 #include "rcon/ReplyText.h"
@@ -710,9 +711,5 @@ void MessagesPage::sendOneOffMessage(const QString& userPrefix) {
         QStringLiteral("Welcome to our server, enjoy your stay"));
     if (message.isEmpty())
         return;
-    const QString text = userPrefix + QLatin1Char(' ') + message;
-    m_session.run({Step{Request::message(sayCommand(text))
-                            .from(QStringLiteral("message (with the user prefix)")),
-                        QStringLiteral("Message to server>> ") + text}},
-                  this);
+    m_session.run(messageplans::oneOffMessage(userPrefix, message), this);
 }
