@@ -34,6 +34,11 @@ struct SharedState {
     qint16 setcount = 0;
     qint16 editset = 0;
     bool messediting = false;
+    // The working copy holds changes the file has not.
+    bool setsPending = false;
+    // The Messages page (of whichever server's workspace) that last changed the working copy
+    // or the set shown: another page shows the copy afresh when it comes into view.
+    const void* setsEditor = nullptr;
 };
 
 // What belongs to one server: its cycler's place and its 999 watch.

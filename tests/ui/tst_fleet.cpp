@@ -6,6 +6,7 @@
 #include "support/Settle.h"
 #include "ui/FleetSendBar.h"
 #include "ui/ServerListPanel.h"
+#include "ui/pages/MessagesPage.h"
 #include "ui/pages/PlayersPage.h"
 
 #include <QCheckBox>
@@ -108,6 +109,23 @@ void TestFleet::serversWorkApart() {
              (QStringList{u"Match: hello all: refused: unknown command: say"_s,
                           u"Public: hello all: taken"_s, u"Team: hello all: not connected"_s}));
     QVERIFY(fleet.server(0).receivedCommands().last().endsWith(u"RemoteUser hello all"_s));
+
+    // The message sets are one for all servers: a set one server's page adds and fills, the
+    // other's shows when it comes into view, and acts on.
+    main.show();
+    MessagesPage* pageA = a->pages().messages;
+    MessagesPage* pageB = b->pages().messages;
+    main.findChild<QTabWidget*>(u"workspaces"_s)->setCurrentWidget(a);
+    a->widgets().SSTab->setCurrentWidget(pageA);
+    pageA->findChild<QComboBox*>(u"commessset"_s)->setEditText(u"Shared"_s);
+    pageA->commessset_LostFocus();
+    pageA->findChild<QLineEdit*>(u"txtmess"_s)->setText(u"hello"_s);
+    pageA->txtmess_LostFocus();
+    main.findChild<QTabWidget*>(u"workspaces"_s)->setCurrentWidget(b);
+    b->widgets().SSTab->setCurrentWidget(pageB);
+    QTRY_COMPARE(pageB->findChild<QComboBox*>(u"commessset"_s)->currentText(), u"Shared"_s);
+    QCOMPARE(pageB->findChild<QListWidget*>(u"lstmess"_s)->item(0)->text(), u"hello"_s);
+    QVERIFY(pageB->hasUnsavedChanges() && pageA->hasUnsavedChanges());
 
     // The automatic connect of Preferences marks its server in the list, and unmarks it.
     for (const bool on : {true, false}) {

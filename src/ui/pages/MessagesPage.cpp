@@ -291,14 +291,38 @@ void MessagesPage::refocusLater(QWidget* widget) {
 
 // --- Message sets ---------------------------------------------------------------------
 
+void MessagesPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    const SharedState& state = m_session.state();
+    if (state.setsEditor == nullptr || state.setsEditor == this)
+        return;
+    // Another server's page changed the sets meanwhile: show them as they are now, with the
+    // set it showed, so an edit here acts on what is shown.
+    m_inSetSelection = true;
+    m_commessset->clear();
+    for (const QString& name : std::as_const(state.setnameedit))
+        if (!name.isEmpty())
+            m_commessset->addItem(name);
+    const QString shown = state.setnameedit.value(state.editset);
+    m_commessset->setCurrentIndex(shown.isEmpty() ? -1 : m_commessset->findText(shown));
+    m_lstmess->clear();
+    m_lstmess->addItems(state.messedit.value(state.editset));
+    m_inSetSelection = false;
+    showFreeSets();
+    m_cmdsetsave->setEnabled(state.setsPending);
+    m_cmdsetdis->setEnabled(state.setsPending);
+    m_session.state().setsEditor = this;
+}
+
 void MessagesPage::setPending(bool pending) {
-    m_pending = pending;
+    m_session.state().setsPending = pending;
+    m_session.state().setsEditor = this;
     m_cmdsetsave->setEnabled(pending);
     m_cmdsetdis->setEnabled(pending);
 }
 
 bool MessagesPage::hasUnsavedChanges() const {
-    return m_pending;
+    return m_session.state().setsPending;
 }
 
 void MessagesPage::showFreeSets() {
@@ -308,6 +332,7 @@ void MessagesPage::showFreeSets() {
 void MessagesPage::showSet(int slot) {
     SharedState& state = m_session.state();
     state.editset = qint16(slot);
+    state.setsEditor = this;
     m_lstmess->clear();
     m_lstmess->addItems(state.messedit.value(slot));
 }

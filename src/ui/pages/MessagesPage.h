@@ -54,6 +54,7 @@ public:
     void txtinterval_LostFocus();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -97,7 +98,6 @@ private:
     // (not a message sent from this page meanwhile).
     QObject* m_cyclerWork = nullptr;
 
-    bool m_pending = false;
     bool m_txtmessChanged = false;
     bool m_intervalChanged = false;
     bool m_inSetSelection = false;
