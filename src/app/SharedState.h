@@ -23,7 +23,6 @@ struct SharedState {
     bool loading = false; // the start-up runs
 
     FileLocations files;
-    qint32 servercount = 0;
     Options options;
 
     // Message sets: ten slots, saved ("live") and working ("edit") copies.

@@ -29,9 +29,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
