@@ -274,7 +274,7 @@ void Main::buildMenus() {
     for (int i = 0; i < 6; ++i) {
         const int index = gmIndexes[i];
         connect(action(gm, gmItems[i].first, QLatin1String(gmItems[i].second)), &QAction::triggered,
-                this, [this, index] { pages().codModes->cmdcod_Click(index); });
+                this, [this, index] { pages().codModes->switchGameType(index); });
     }
     gm->addSeparator()->setObjectName(QStringLiteral("uodash"));
     QMenu* gmUO = gm->addMenu(QStringLiteral("&United Offensive Modes"));
@@ -284,7 +284,7 @@ void Main::buildMenus() {
                                                            {"gmUObase", "&Base assault"}};
     for (int i = 0; i < 3; ++i)
         connect(action(gmUO, uoItems[i].first, QLatin1String(uoItems[i].second)),
-                &QAction::triggered, this, [this, i] { pages().uoModes->cmdUOmode_Click(i); });
+                &QAction::triggered, this, [this, i] { pages().uoModes->switchUoMode(i); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mhelp"));

@@ -123,8 +123,8 @@ PreferencesDialog::PreferencesDialog(Session& session, ProfileFile& settings, QW
     cmdexit->setObjectName(QStringLiteral("cmdexit"));
     cmdsave->setDefault(true);
     // The buttons ask their questions first: the box's accepted and rejected are not used.
-    connect(cmdsave, &QPushButton::clicked, this, &PreferencesDialog::cmdsave_Click);
-    connect(cmdexit, &QPushButton::clicked, this, &PreferencesDialog::cmdexit_Click);
+    connect(cmdsave, &QPushButton::clicked, this, &PreferencesDialog::saveClicked);
+    connect(cmdexit, &QPushButton::clicked, this, &PreferencesDialog::closeClicked);
 
     auto* frames = new QHBoxLayout;
     frames->addWidget(general);
@@ -232,7 +232,7 @@ void PreferencesDialog::reportWriteFailure(const QString& what, int code,
                                 QStringLiteral("INI Write Fail"), Dialogs::Icon::Exclamation);
 }
 
-void PreferencesDialog::cmdsave_Click() {
+void PreferencesDialog::saveClicked() {
     Dialogs& dialogs = m_session.dialogs();
     const QString refusal =
         unsupportedTextRefusal({{QStringLiteral("Server IP"), m_txtserv->text()},
@@ -300,13 +300,13 @@ void PreferencesDialog::cmdsave_Click() {
 
 void PreferencesDialog::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Cancel)) {
-        cmdexit_Click();
+        closeClicked();
         return;
     }
     QDialog::keyPressEvent(event);
 }
 
-void PreferencesDialog::cmdexit_Click() {
+void PreferencesDialog::closeClicked() {
     if (m_changed.isEmpty()) {
         close();
         return;

@@ -22,9 +22,9 @@ public:
     // Fills the controls from the shared state (the window's load).
     void fill();
 
-    void cmdsave_Click();
+    void saveClicked();
     // Closes the window; asks first when something was changed and not saved.
-    void cmdexit_Click();
+    void closeClicked();
 
     // The option keys whose control carries the changed mark.
     QSet<QString> changedKeys() const { return m_changed; }

@@ -118,9 +118,9 @@ void TestFleet::serversWorkApart() {
     main.findChild<QTabWidget*>(u"workspaces"_s)->setCurrentWidget(a);
     a->widgets().SSTab->setCurrentWidget(pageA);
     pageA->findChild<QComboBox*>(u"commessset"_s)->setEditText(u"Shared"_s);
-    pageA->commessset_LostFocus();
+    pageA->setChosen();
     pageA->findChild<QLineEdit*>(u"txtmess"_s)->setText(u"hello"_s);
-    pageA->txtmess_LostFocus();
+    pageA->messageEdited();
     main.findChild<QTabWidget*>(u"workspaces"_s)->setCurrentWidget(b);
     b->widgets().SSTab->setCurrentWidget(pageB);
     QTRY_COMPARE(pageB->findChild<QComboBox*>(u"commessset"_s)->currentText(), u"Shared"_s);

@@ -98,14 +98,14 @@ void runStep(Messages& p, const QString& verb, const QString& arg) {
     if (verb == "choose"_L1 || verb == "name"_L1) {
         p.combo->setEditText(arg);
         if (verb == "choose"_L1)
-            p.page->commessset_LostFocus();
+            p.page->setChosen();
     } else if (verb == "pick"_L1) {
         p.combo->setCurrentIndex(arg.toInt());
         emit p.combo->activated(arg.toInt());
     } else if (verb == "type"_L1 || verb == "leave"_L1) {
         if (verb == "type"_L1)
             p.text->setText(arg);
-        p.page->txtmess_LostFocus();
+        p.page->messageEdited();
     } else if (verb == "select"_L1 || verb == "edit"_L1) {
         p.list->clearSelection();
         p.list->setCurrentRow(arg.toInt());
@@ -132,7 +132,7 @@ void runStep(Messages& p, const QString& verb, const QString& arg) {
         h.find<QLineEdit>("txtinterval")->selectAll();
         QTest::keyClicks(h.find<QLineEdit>("txtinterval"), arg);
         if (verb == "interval"_L1)
-            p.page->txtinterval_LostFocus();
+            p.page->intervalEdited();
     } else if (verb == "offline"_L1) {
         h.main->session().setConnection(ConnectionState::Disconnected);
     } else if (verb == "minimise"_L1 || verb == "restore"_L1) {

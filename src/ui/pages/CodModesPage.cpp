@@ -23,7 +23,7 @@ CodModesPage::CodModesPage(Session& session, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(modeframes::switchFrame(this, QStringLiteral("COD Instant game mode switch"),
                                               0, QStringLiteral("cmdcod"), gametypes::codTypes(),
-                                              [this](int i) { cmdcod_Click(i); }));
+                                              [this](int i) { switchGameType(i); }));
 
     auto* grid = new QGridLayout;
     int labelIndex = 0;
@@ -69,7 +69,7 @@ QWidget* CodModesPage::buildSettingsFrame(int page, int& labelIndex) {
     return frame;
 }
 
-void CodModesPage::cmdcod_Click(int index) {
+void CodModesPage::switchGameType(int index) {
     if (index >= 0 && index < gametypes::codTypes().size())
         m_session.run(gametypes::switchPlan(gametypes::codTypes().at(index)), this);
 }

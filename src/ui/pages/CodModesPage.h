@@ -18,7 +18,7 @@ public:
     explicit CodModesPage(Session& session, QWidget* parent = nullptr);
 
     // The switch buttons; an index outside 0 to 5 does nothing.
-    void cmdcod_Click(int index);
+    void switchGameType(int index);
     // "Set" and "Defaults" of the settings frame at page (0 Search and Destroy, 1 Retrieval,
     // 2 Behind Enemy Lines, 3 Deathmatch, 4 Team Deathmatch, 5 Headquarters).
     void setClicked(int page);

@@ -34,7 +34,7 @@ FriendlyFireFrame::FriendlyFireFrame(Session& session, QWidget* parent)
     m_set->setProperty("tag", friendlyfire::variable());
     layout->addWidget(m_set, 0, Qt::AlignVCenter);
     layout->addStretch();
-    connect(m_set, &QPushButton::clicked, this, &FriendlyFireFrame::cmdff_Click);
+    connect(m_set, &QPushButton::clicked, this, &FriendlyFireFrame::sendFriendlyFire);
     bound::disableWhileBusy(m_session, this, {m_set});
 }
 
@@ -49,7 +49,7 @@ bool FriendlyFireFrame::selectValue(int value) {
     return true;
 }
 
-void FriendlyFireFrame::cmdff_Click() {
+void FriendlyFireFrame::sendFriendlyFire() {
     for (int value = 0; value < m_options.size(); ++value) {
         if (m_options.at(value)->isChecked()) {
             change(value);

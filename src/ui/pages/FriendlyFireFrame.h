@@ -20,7 +20,7 @@ public:
     bool selectValue(int value);
 
     // "Set Friendly Fire >>": the change of the selected option.
-    void cmdff_Click();
+    void sendFriendlyFire();
 
 private:
     Session& m_session;

@@ -226,15 +226,15 @@ QWidget* MessagesPage::buildSetsFrame() {
 
     m_commessset->installEventFilter(this);
     m_txtmess->installEventFilter(this);
-    connect(m_commessset, &QComboBox::activated, this, [this] { commessset_LostFocus(); });
-    connect(m_lstmess, &QListWidget::itemDoubleClicked, this, [this] { lstmess_DblClick(); });
+    connect(m_commessset, &QComboBox::activated, this, [this] { setChosen(); });
+    connect(m_lstmess, &QListWidget::itemDoubleClicked, this, [this] { messageDoubleClicked(); });
     connect(m_txtmess, &QLineEdit::textChanged, this, [this] { m_txtmessChanged = true; });
-    connect(m_imgup, &QToolButton::clicked, this, &MessagesPage::imgup_Click);
-    connect(m_imgdown, &QToolButton::clicked, this, &MessagesPage::imgdown_Click);
-    connect(m_imgdel, &QToolButton::clicked, this, &MessagesPage::imgdel_Click);
-    connect(m_cmdsetsave, &QPushButton::clicked, this, &MessagesPage::cmdsetsave_Click);
-    connect(m_cmdsetdel, &QPushButton::clicked, this, &MessagesPage::cmdsetdel_Click);
-    connect(m_cmdsetdis, &QPushButton::clicked, this, &MessagesPage::cmdsetdis_Click);
+    connect(m_imgup, &QToolButton::clicked, this, &MessagesPage::moveMessageUp);
+    connect(m_imgdown, &QToolButton::clicked, this, &MessagesPage::moveMessageDown);
+    connect(m_imgdel, &QToolButton::clicked, this, &MessagesPage::deleteMessage);
+    connect(m_cmdsetsave, &QPushButton::clicked, this, &MessagesPage::saveSetsClicked);
+    connect(m_cmdsetdel, &QPushButton::clicked, this, &MessagesPage::deleteSetClicked);
+    connect(m_cmdsetdis, &QPushButton::clicked, this, &MessagesPage::discardSetsClicked);
     return frame;
 }
 
@@ -261,25 +261,25 @@ QWidget* MessagesPage::buildCyclerFrame() {
     m_txtinterval->installEventFilter(this);
     connect(m_txtinterval, &QLineEdit::textEdited, this, [this] { m_intervalChanged = true; });
     connect(m_cmdmessstart, &QPushButton::clicked, this, [this] { startCycler(true); });
-    connect(m_cmdmessstop, &QPushButton::clicked, this, &MessagesPage::cmdmessstop_Click);
+    connect(m_cmdmessstop, &QPushButton::clicked, this, &MessagesPage::stopCyclerClicked);
     return frame;
 }
 
 bool MessagesPage::eventFilter(QObject* watched, QEvent* event) {
     if (operatorLeft(event)) {
         if (watched == m_commessset)
-            commessset_LostFocus();
+            setChosen();
         else if (watched == m_txtmess) {
             const int before = m_lstmess->count();
             const bool editing = m_session.state().messediting;
-            txtmess_LostFocus();
+            messageEdited();
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
             // Tabbing out of a new message adds it and comes back for the next one.
             if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && !editing &&
                 m_lstmess->count() > before)
                 refocusLater(m_txtmess);
         } else if (watched == m_txtinterval)
-            txtinterval_LostFocus();
+            intervalEdited();
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -352,14 +352,14 @@ void MessagesPage::showSets() {
     m_lstmess->clear();
     if (m_commessset->count() > 0) {
         m_commessset->setCurrentIndex(0);
-        commessset_LostFocus();
+        setChosen();
     } else {
         m_commessset->setEditText({});
     }
     setPending(false);
 }
 
-void MessagesPage::commessset_LostFocus() {
+void MessagesPage::setChosen() {
     if (m_inSetSelection)
         return;
     m_inSetSelection = true;
@@ -397,7 +397,7 @@ void MessagesPage::commessset_LostFocus() {
     m_inSetSelection = false;
 }
 
-void MessagesPage::lstmess_DblClick() {
+void MessagesPage::messageDoubleClicked() {
     const int row = selectedMessageRow();
     if (row < 0)
         return;
@@ -407,7 +407,7 @@ void MessagesPage::lstmess_DblClick() {
     m_txtmess->setFocus(Qt::OtherFocusReason);
 }
 
-void MessagesPage::txtmess_LostFocus() {
+void MessagesPage::messageEdited() {
     SharedState& state = m_session.state();
     if (m_txtmess->text().isEmpty())
         return;
@@ -461,15 +461,15 @@ void MessagesPage::moveSelectedMessage(int step) {
     setPending(true);
 }
 
-void MessagesPage::imgup_Click() {
+void MessagesPage::moveMessageUp() {
     moveSelectedMessage(-1);
 }
 
-void MessagesPage::imgdown_Click() {
+void MessagesPage::moveMessageDown() {
     moveSelectedMessage(+1);
 }
 
-void MessagesPage::imgdel_Click() {
+void MessagesPage::deleteMessage() {
     SharedState& state = m_session.state();
     const int row = selectedMessageRow();
     QStringList& messages = state.messedit[state.editset];
@@ -482,7 +482,7 @@ void MessagesPage::imgdel_Click() {
     setPending(true);
 }
 
-void MessagesPage::cmdsetdel_Click() {
+void MessagesPage::deleteSetClicked() {
     SharedState& state = m_session.state();
     Dialogs& dialogs = m_session.dialogs();
     int entry = m_commessset->findText(m_commessset->currentText(),
@@ -515,14 +515,14 @@ void MessagesPage::cmdsetdel_Click() {
 
     if (m_commessset->count() > 0) {
         m_commessset->setCurrentIndex(qMax(0, entry - 1));
-        commessset_LostFocus();
+        setChosen();
     } else {
         state.editset = 0;
         m_commessset->setEditText({});
     }
 }
 
-void MessagesPage::cmdsetdis_Click() {
+void MessagesPage::discardSetsClicked() {
     SharedState& state = m_session.state();
     if (m_session.dialogs().message(QStringLiteral("Discard changes and reset to existing"),
                                     QStringLiteral("Discard changes"), Dialogs::Icon::Question,
@@ -540,7 +540,7 @@ void MessagesPage::cmdsetdis_Click() {
     // Show a set that exists again, so new messages cannot land in a slot that went away.
     if (m_commessset->count() > 0) {
         m_commessset->setCurrentIndex(0);
-        commessset_LostFocus();
+        setChosen();
     } else {
         state.editset = 0;
         m_commessset->setEditText({});
@@ -550,13 +550,13 @@ void MessagesPage::cmdsetdis_Click() {
     setPending(false);
 }
 
-void MessagesPage::cmdsetsave_Click() {
+void MessagesPage::saveSetsClicked() {
     SharedState& state = m_session.state();
     Dialogs& dialogs = m_session.dialogs();
     if (dialogs.message(QStringLiteral("Save message sets to INI"), QStringLiteral("Save Changes"),
                         Dialogs::Icon::Question,
                         Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok) {
-        cmdsetdis_Click();
+        discardSetsClicked();
         return;
     }
     if (cyclerRunning()) {
@@ -593,7 +593,7 @@ void MessagesPage::stopCycler() {
     m_cmdmessstop->setEnabled(false);
 }
 
-void MessagesPage::cmdmessstop_Click() {
+void MessagesPage::stopCyclerClicked() {
     stopCycler();
 }
 
@@ -696,7 +696,7 @@ void MessagesPage::broadcastWhenRead(const QString& message, cycler::Placeholder
                    });
 }
 
-void MessagesPage::txtinterval_LostFocus() {
+void MessagesPage::intervalEdited() {
     if (!m_intervalChanged)
         return;
     const QString text = m_txtinterval->text();
@@ -725,7 +725,7 @@ void MessagesPage::autoStart(qint16 messagetime, qint16 messageset) {
         m_lastValidInterval = minutes;
     if (messageset >= 1 && messageset <= m_commessset->count()) {
         m_commessset->setCurrentIndex(messageset - 1);
-        commessset_LostFocus();
+        setChosen();
     }
     startCycler(false);
 }

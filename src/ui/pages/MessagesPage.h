@@ -35,23 +35,23 @@ public:
     void sendOneOffMessage(const QString& userPrefix);
 
     // Message sets.
-    void commessset_LostFocus();
-    void lstmess_DblClick();
-    void txtmess_LostFocus();
-    void imgup_Click();
-    void imgdown_Click();
-    void imgdel_Click();
-    void cmdsetdel_Click();
-    void cmdsetdis_Click();
-    void cmdsetsave_Click();
+    void setChosen();
+    void messageDoubleClicked();
+    void messageEdited();
+    void moveMessageUp();
+    void moveMessageDown();
+    void deleteMessage();
+    void deleteSetClicked();
+    void discardSetsClicked();
+    void saveSetsClicked();
 
     // The cycler.
     // Start: the operator's (interactive: asks first, says why it cannot) or the start-up's.
     void startCycler(bool interactive);
-    void cmdmessstop_Click();
+    void stopCyclerClicked();
     // One minute tick of the timer "tmrmessage".
     void cyclerTick();
-    void txtinterval_LostFocus();
+    void intervalEdited();
 
 protected:
     void showEvent(QShowEvent* event) override;

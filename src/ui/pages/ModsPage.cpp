@@ -80,7 +80,7 @@ QGroupBox* ModsPage::buildClanbaseFrame() {
     auto* row = new QHBoxLayout(frame);
     auto* set = new QPushButton(QStringLiteral("Set server for clanbase rules"), frame);
     set->setObjectName(QStringLiteral("cmdsetcb"));
-    connect(set, &QPushButton::clicked, this, &ModsPage::cmdsetcb_Click);
+    connect(set, &QPushButton::clicked, this, &ModsPage::clanBasePresetClicked);
     m_rulesLabel = new QLabel(kRulesHidden, frame);
     m_rulesLabel->setObjectName(QStringLiteral("lblcbrules"));
     makeClickable(m_rulesLabel);
@@ -162,20 +162,20 @@ bool ModsPage::eventFilter(QObject* watched, QEvent* event) {
     if (!clicked)
         return QWidget::eventFilter(watched, event);
     if (watched == m_rulesLabel)
-        lblcbrules_Click();
+        clanBaseRulesClicked();
     else
         emit hobSiteRequested();
     return true;
 }
 
-void ModsPage::cmdsetcb_Click() {
+void ModsPage::clanBasePresetClicked() {
     if (!bound::confirmed(m_session, clanbase::question(), clanbase::questionTitle(),
                           Dialogs::Icon::Information))
         return;
     m_session.run(clanbase::plan(), this);
 }
 
-void ModsPage::lblcbrules_Click() {
+void ModsPage::clanBaseRulesClicked() {
     const bool show = m_rules->isHidden();
     m_rules->setVisible(show);
     m_hobFrame->setVisible(!show);

@@ -16,9 +16,9 @@ public:
     explicit ModsPage(Session& session, QWidget* parent = nullptr);
 
     // "Set server for clanbase rules".
-    void cmdsetcb_Click();
+    void clanBasePresetClicked();
     // Shows the rules text in place of the Heat of Battle frame, or puts the frame back.
-    void lblcbrules_Click();
+    void clanBaseRulesClicked();
 
 signals:
     // The mod picture `pichob` or the button "Heat of Battle..." was clicked: open the Heat of

@@ -26,7 +26,7 @@ UoModesPage::UoModesPage(Session& session, QWidget* parent) : QWidget(parent), m
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(modeframes::switchFrame(
         this, QStringLiteral("United Offensive instant game mode switch"), 1,
-        QStringLiteral("cmdUOmode"), gametypes::uoTypes(), [this](int i) { cmdUOmode_Click(i); }));
+        QStringLiteral("cmdUOmode"), gametypes::uoTypes(), [this](int i) { switchUoMode(i); }));
 
     auto* row = new QHBoxLayout;
     // The caption labels continue the label array of the base-game page.
@@ -73,7 +73,7 @@ QWidget* UoModesPage::buildSettingsFrame(int mode, int& labelIndex) {
     const auto arrayButton = [&](int index) {
         auto* button = indexed(new QPushButton(uomodes::buttonCaption(index), frame),
                                QStringLiteral("cmdUOmodeset"), index);
-        connect(button, &QPushButton::clicked, this, [this, index] { cmdUOmodeset_Click(index); });
+        connect(button, &QPushButton::clicked, this, [this, index] { uoModeSetClicked(index); });
         if (m_buttons.size() <= index)
             m_buttons.resize(index + 1);
         m_buttons[index] = button;
@@ -93,12 +93,12 @@ QWidget* UoModesPage::buildSettingsFrame(int mode, int& labelIndex) {
     return frame;
 }
 
-void UoModesPage::cmdUOmode_Click(int index) {
+void UoModesPage::switchUoMode(int index) {
     if (index >= 0 && index < gametypes::uoTypes().size())
         m_session.run(gametypes::switchPlan(gametypes::uoTypes().at(index)), this);
 }
 
-void UoModesPage::cmdUOmodeset_Click(int index) {
+void UoModesPage::uoModeSetClicked(int index) {
     const uomodes::ButtonAction action = uomodes::buttonAction(index);
     switch (action.kind) {
     case uomodes::ButtonAction::Kind::Set:

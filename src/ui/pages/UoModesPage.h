@@ -19,10 +19,10 @@ public:
     explicit UoModesPage(Session& session, QWidget* parent = nullptr);
 
     // The switch buttons; an index outside 0 to 2 does nothing.
-    void cmdUOmode_Click(int index);
+    void switchUoMode(int index);
     // The six "Set" and "Defaults" buttons: 0, 2, 4 set and 1, 3, 5 restore Domination,
     // Capture the Flag and Base Assault; other indexes do nothing.
-    void cmdUOmodeset_Click(int index);
+    void uoModeSetClicked(int index);
     // "Populate from server" of a mode's frame: its fields and boxes take the server's values.
     void populateClicked(int mode);
 
