@@ -39,12 +39,12 @@ HobWindow::HobWindow(Session& session, QWidget* parent) : QDialog(parent), m_ses
     setObjectName(QStringLiteral("frmhob"));
     setWindowTitle(hob::windowTitle());
 
-    m_txtmess = new QPlainTextEdit;
-    m_txtmess->setObjectName(QStringLiteral("txtmess"));
-    m_txtmess->setAccessibleName(QStringLiteral("Help"));
-    m_txtmess->setReadOnly(true);
-    m_txtmess->setFocusPolicy(Qt::NoFocus);
-    m_txtmess->setFixedHeight(m_txtmess->fontMetrics().lineSpacing() * 3 + 12);
+    m_helpText = new QPlainTextEdit;
+    m_helpText->setObjectName(QStringLiteral("txtmess"));
+    m_helpText->setAccessibleName(QStringLiteral("Help"));
+    m_helpText->setReadOnly(true);
+    m_helpText->setFocusPolicy(Qt::NoFocus);
+    m_helpText->setFixedHeight(m_helpText->fontMetrics().lineSpacing() * 3 + 12);
 
     auto* frame = new QGroupBox(hob::frameCaption());
     frame->setObjectName(QStringLiteral("frmhobvars"));
@@ -117,7 +117,7 @@ HobWindow::HobWindow(Session& session, QWidget* parent) : QDialog(parent), m_ses
     bound::disableWhileBusy(m_session, this, exchanges);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_txtmess);
+    layout->addWidget(m_helpText);
     layout->addWidget(frame);
     layout->addWidget(buttons);
 
@@ -155,7 +155,7 @@ int HobWindow::settingOf(const QObject* control) const {
 }
 
 void HobWindow::showHelp(int setting) {
-    m_txtmess->setPlainText(hob::settings().at(setting).help);
+    m_helpText->setPlainText(hob::settings().at(setting).help);
 }
 
 bool HobWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -36,7 +36,7 @@ private:
     void showHelp(int setting);
 
     Session& m_session;
-    QPlainTextEdit* m_txtmess = nullptr;
+    QPlainTextEdit* m_helpText = nullptr;
     QList<BoundControl*> m_controls; // in the order of the settings table
     bool m_returningFocus = false;
 };

@@ -51,27 +51,32 @@ PreferencesDialog::PreferencesDialog(Session& session, ProfileFile& settings, QW
 
     auto* general = frame("frmsaves", QStringLiteral("General Options"), this);
     auto* generalLayout = new QVBoxLayout(general);
-    m_moptsr = checkBox("moptsr", QStringLiteral("&Auto save RCON window on exit"), "savercon");
-    m_moptsm = checkBox("moptsm", QStringLiteral("Auto save &Messages on exit"), "savemessages");
-    m_chkclearRnews = checkBox("chkclearRnews", QStringLiteral("C&lear RCON window on new server"),
-                               "clearrconnew");
-    m_chkclearMnews =
+    m_saveRconOption =
+        checkBox("moptsr", QStringLiteral("&Auto save RCON window on exit"), "savercon");
+    m_saveMessagesOption =
+        checkBox("moptsm", QStringLiteral("Auto save &Messages on exit"), "savemessages");
+    m_clearRconOption = checkBox(
+        "chkclearRnews", QStringLiteral("C&lear RCON window on new server"), "clearrconnew");
+    m_clearMessagesOption =
         checkBox("chkclearMnews", QStringLiteral("Clear Messages on &new server"), "clearmessnew");
-    for (QCheckBox* box : {m_moptsr, m_moptsm, m_chkclearRnews, m_chkclearMnews})
+    for (QCheckBox* box :
+         {m_saveRconOption, m_saveMessagesOption, m_clearRconOption, m_clearMessagesOption})
         generalLayout->addWidget(box);
     generalLayout->addStretch();
 
     auto* players = frame("Frame1", QStringLiteral("Player Options"), this);
     auto* playersLayout = new QVBoxLayout(players);
-    m_moptrc = checkBox("moptrc", QStringLiteral("&Remove Colour ID's"), "removeid");
-    m_moptqp = checkBox("moptqp", QStringLiteral("Use &Query mode for populate"), "usequery");
-    m_chkautoplayer =
+    m_removeColoursOption = checkBox("moptrc", QStringLiteral("&Remove Colour ID's"), "removeid");
+    m_queryOption = checkBox("moptqp", QStringLiteral("Use &Query mode for populate"), "usequery");
+    m_autoPlayersOption =
         checkBox("chkautoplayer", QStringLiteral("Auto &Update player list"), "autoqplayer");
-    m_sldautoplayer = slider("sldautoplayer", QStringLiteral("Number of seconds between refreshes"),
-                             5, 40, 5, 10, 10, "autoqplayer", &m_autoplayerValue);
-    m_chkauto999 = checkBox("chkauto999", QStringLiteral("Auto &Kick 999 players"), "autokick999");
-    m_sldauto999 = slider("sldauto999", QStringLiteral("Number of checks before kick"), 1, 5, 1, 2,
-                          3, "autokick999", &m_auto999Value);
+    m_autoPlayersSeconds =
+        slider("sldautoplayer", QStringLiteral("Number of seconds between refreshes"), 5, 40, 5, 10,
+               10, "autoqplayer", &m_autoplayerValue);
+    m_autoKick999Option =
+        checkBox("chkauto999", QStringLiteral("Auto &Kick 999 players"), "autokick999");
+    m_autoKick999Checks = slider("sldauto999", QStringLiteral("Number of checks before kick"), 1, 5,
+                                 1, 2, 3, "autokick999", &m_auto999Value);
     const auto sliderRow = [players](QSlider* slider, QLabel* value) {
         auto* row = new QHBoxLayout;
         row->setContentsMargins(20, 0, 0, 0);
@@ -79,38 +84,38 @@ PreferencesDialog::PreferencesDialog(Session& session, ProfileFile& settings, QW
         row->addWidget(value);
         return row;
     };
-    playersLayout->addWidget(m_moptrc);
-    playersLayout->addWidget(m_moptqp);
-    playersLayout->addWidget(m_chkautoplayer);
-    playersLayout->addLayout(sliderRow(m_sldautoplayer, m_autoplayerValue));
-    playersLayout->addWidget(m_chkauto999);
-    playersLayout->addLayout(sliderRow(m_sldauto999, m_auto999Value));
+    playersLayout->addWidget(m_removeColoursOption);
+    playersLayout->addWidget(m_queryOption);
+    playersLayout->addWidget(m_autoPlayersOption);
+    playersLayout->addLayout(sliderRow(m_autoPlayersSeconds, m_autoplayerValue));
+    playersLayout->addWidget(m_autoKick999Option);
+    playersLayout->addLayout(sliderRow(m_autoKick999Checks, m_auto999Value));
     playersLayout->addStretch();
 
     auto* server = frame("Frame2", QStringLiteral("Auto Server Options"), this);
     auto* serverLayout = new QVBoxLayout(server);
-    m_chkautoconnect =
+    m_autoConnectOption =
         checkBox("chkautoconnect", QStringLiteral("Auto c&onnect on startup"), "autoconnect");
-    m_txtserv = textBox("txtserv", "autoconnectserv", kServerLength);
-    m_txtport = textBox("txtport", "autoconnectport", kPortLength);
-    m_txtpass = textBox("txtpass", "autoconnectrcon", kPasswordLength);
-    m_txtpass->setEchoMode(QLineEdit::Password);
-    m_chkautomessages =
+    m_startupServer = textBox("txtserv", "autoconnectserv", kServerLength);
+    m_startupPort = textBox("txtport", "autoconnectport", kPortLength);
+    m_startupPassword = textBox("txtpass", "autoconnectrcon", kPasswordLength);
+    m_startupPassword->setEchoMode(QLineEdit::Password);
+    m_autoMessagesOption =
         checkBox("chkautomessages", QStringLiteral("S&tart messages on startup"), "automessage");
-    m_txtmesset = textBox("txtmesset", "messageset");
-    m_txtmessint = textBox("txtmessint", "messagetime");
+    m_startupSet = textBox("txtmesset", "messageset");
+    m_startupInterval = textBox("txtmessint", "messagetime");
     auto* connectForm = new QFormLayout;
-    connectForm->addRow(QStringLiteral("Server &IP"), m_txtserv);
-    connectForm->addRow(QStringLiteral("Server &Port"), m_txtport);
-    connectForm->addRow(QStringLiteral("Rcon pass&word"), m_txtpass);
+    connectForm->addRow(QStringLiteral("Server &IP"), m_startupServer);
+    connectForm->addRow(QStringLiteral("Server &Port"), m_startupPort);
+    connectForm->addRow(QStringLiteral("Rcon pass&word"), m_startupPassword);
     auto* messageForm = new QFormLayout;
-    messageForm->addRow(QStringLiteral("Messa&ge Set"), m_txtmesset);
-    messageForm->addRow(QStringLiteral("Message Inter&val"), m_txtmessint);
+    messageForm->addRow(QStringLiteral("Messa&ge Set"), m_startupSet);
+    messageForm->addRow(QStringLiteral("Message Inter&val"), m_startupInterval);
     for (QFormLayout* form : {connectForm, messageForm})
         form->setContentsMargins(20, 0, 0, 0);
-    serverLayout->addWidget(m_chkautoconnect);
+    serverLayout->addWidget(m_autoConnectOption);
     serverLayout->addLayout(connectForm);
-    serverLayout->addWidget(m_chkautomessages);
+    serverLayout->addWidget(m_autoMessagesOption);
     serverLayout->addLayout(messageForm);
     serverLayout->addStretch();
 
@@ -134,7 +139,8 @@ PreferencesDialog::PreferencesDialog(Session& session, ProfileFile& settings, QW
     layout->addLayout(frames);
     layout->addWidget(buttons);
 
-    for (QCheckBox* box : {m_chkautoplayer, m_chkauto999, m_chkautoconnect, m_chkautomessages})
+    for (QCheckBox* box :
+         {m_autoPlayersOption, m_autoKick999Option, m_autoConnectOption, m_autoMessagesOption})
         connect(box, &QCheckBox::toggled, this, &PreferencesDialog::updateDependents);
     updateDependents();
     // The Close button's caption is the platform's, with or without a letter.
@@ -191,34 +197,34 @@ void PreferencesDialog::mark(const QString& key) {
 }
 
 void PreferencesDialog::updateDependents() {
-    m_sldautoplayer->setEnabled(m_chkautoplayer->isChecked());
-    m_sldauto999->setEnabled(m_chkauto999->isChecked());
-    for (QLineEdit* box : {m_txtserv, m_txtport, m_txtpass})
-        box->setEnabled(m_chkautoconnect->isChecked());
-    for (QLineEdit* box : {m_txtmesset, m_txtmessint})
-        box->setEnabled(m_chkautomessages->isChecked());
+    m_autoPlayersSeconds->setEnabled(m_autoPlayersOption->isChecked());
+    m_autoKick999Checks->setEnabled(m_autoKick999Option->isChecked());
+    for (QLineEdit* box : {m_startupServer, m_startupPort, m_startupPassword})
+        box->setEnabled(m_autoConnectOption->isChecked());
+    for (QLineEdit* box : {m_startupSet, m_startupInterval})
+        box->setEnabled(m_autoMessagesOption->isChecked());
 }
 
 void PreferencesDialog::fill() {
     const Options& o = m_session.state().options;
     m_filling = true;
-    m_moptsr->setChecked(o.savercon);
-    m_moptsm->setChecked(o.savemessages);
-    m_chkclearRnews->setChecked(o.clearrconnew);
-    m_chkclearMnews->setChecked(o.clearmessnew);
-    m_moptrc->setChecked(o.removeid);
-    m_moptqp->setChecked(o.usequery);
-    m_chkautoplayer->setChecked(o.autoqplayer);
-    m_sldautoplayer->setValue(o.autoqplayerint);
-    m_chkauto999->setChecked(o.autokick999);
-    m_sldauto999->setValue(o.autokick999int);
-    m_chkautoconnect->setChecked(o.autoconnect);
-    m_txtserv->setText(o.autoconnectserv);
-    m_txtport->setText(o.autoconnectport);
-    m_txtpass->setText(o.autoconnectrcon);
-    m_chkautomessages->setChecked(o.automessage);
-    m_txtmesset->setText(QString::number(o.messageset));
-    m_txtmessint->setText(QString::number(o.messagetime));
+    m_saveRconOption->setChecked(o.savercon);
+    m_saveMessagesOption->setChecked(o.savemessages);
+    m_clearRconOption->setChecked(o.clearrconnew);
+    m_clearMessagesOption->setChecked(o.clearmessnew);
+    m_removeColoursOption->setChecked(o.removeid);
+    m_queryOption->setChecked(o.usequery);
+    m_autoPlayersOption->setChecked(o.autoqplayer);
+    m_autoPlayersSeconds->setValue(o.autoqplayerint);
+    m_autoKick999Option->setChecked(o.autokick999);
+    m_autoKick999Checks->setValue(o.autokick999int);
+    m_autoConnectOption->setChecked(o.autoconnect);
+    m_startupServer->setText(o.autoconnectserv);
+    m_startupPort->setText(o.autoconnectport);
+    m_startupPassword->setText(o.autoconnectrcon);
+    m_autoMessagesOption->setChecked(o.automessage);
+    m_startupSet->setText(QString::number(o.messageset));
+    m_startupInterval->setText(QString::number(o.messagetime));
     updateDependents();
     m_changed.clear();
     m_filling = false;
@@ -235,9 +241,9 @@ void PreferencesDialog::reportWriteFailure(const QString& what, int code,
 void PreferencesDialog::saveClicked() {
     Dialogs& dialogs = m_session.dialogs();
     const QString refusal =
-        unsupportedTextRefusal({{QStringLiteral("Server IP"), m_txtserv->text()},
-                                {QStringLiteral("Server Port"), m_txtport->text()},
-                                {QStringLiteral("Rcon password"), m_txtpass->text()}});
+        unsupportedTextRefusal({{QStringLiteral("Server IP"), m_startupServer->text()},
+                                {QStringLiteral("Server Port"), m_startupPort->text()},
+                                {QStringLiteral("Rcon password"), m_startupPassword->text()}});
     if (!refusal.isEmpty()) {
         dialogs.message(refusal, kUnsupportedTitle, Dialogs::Icon::Exclamation);
         return;
@@ -252,23 +258,23 @@ void PreferencesDialog::saveClicked() {
 
     PreferenceEdits edits;
     Options& v = edits.values;
-    v.savercon = m_moptsr->isChecked();
-    v.savemessages = m_moptsm->isChecked();
-    v.clearrconnew = m_chkclearRnews->isChecked();
-    v.clearmessnew = m_chkclearMnews->isChecked();
-    v.removeid = m_moptrc->isChecked();
-    v.usequery = m_moptqp->isChecked();
-    v.autoqplayer = m_chkautoplayer->isChecked();
-    v.autoqplayerint = qint16(m_sldautoplayer->value());
-    v.autokick999 = m_chkauto999->isChecked();
-    v.autokick999int = qint16(m_sldauto999->value());
-    v.autoconnect = m_chkautoconnect->isChecked();
-    v.autoconnectserv = m_txtserv->text();
-    v.autoconnectport = m_txtport->text();
-    v.autoconnectrcon = m_txtpass->text();
-    v.automessage = m_chkautomessages->isChecked();
-    edits.messagesetText = m_txtmesset->text();
-    edits.messagetimeText = m_txtmessint->text();
+    v.savercon = m_saveRconOption->isChecked();
+    v.savemessages = m_saveMessagesOption->isChecked();
+    v.clearrconnew = m_clearRconOption->isChecked();
+    v.clearmessnew = m_clearMessagesOption->isChecked();
+    v.removeid = m_removeColoursOption->isChecked();
+    v.usequery = m_queryOption->isChecked();
+    v.autoqplayer = m_autoPlayersOption->isChecked();
+    v.autoqplayerint = qint16(m_autoPlayersSeconds->value());
+    v.autokick999 = m_autoKick999Option->isChecked();
+    v.autokick999int = qint16(m_autoKick999Checks->value());
+    v.autoconnect = m_autoConnectOption->isChecked();
+    v.autoconnectserv = m_startupServer->text();
+    v.autoconnectport = m_startupPort->text();
+    v.autoconnectrcon = m_startupPassword->text();
+    v.automessage = m_autoMessagesOption->isChecked();
+    edits.messagesetText = m_startupSet->text();
+    edits.messagetimeText = m_startupInterval->text();
     edits.changed = m_changed;
 
     const PreferenceSaveResult result =

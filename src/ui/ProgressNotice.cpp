@@ -5,21 +5,21 @@
 
 ProgressNotice::ProgressNotice(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmprogress"));
-    m_txtprogress = new QPlainTextEdit(this);
-    m_txtprogress->setObjectName(QStringLiteral("txtprogress"));
-    m_txtprogress->setAccessibleName(QStringLiteral("Progress"));
-    m_txtprogress->setReadOnly(true);
-    m_txtprogress->setFocusPolicy(Qt::NoFocus);
-    m_txtprogress->setFrameShape(QFrame::NoFrame);
-    m_txtprogress->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_txtprogress->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_txtprogress->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_txtprogress->viewport()->setAutoFillBackground(false);
-    m_txtprogress->document()->setDocumentMargin(0);
-    m_txtprogress->setFixedHeight(m_txtprogress->fontMetrics().height() + 2);
+    m_progressText = new QPlainTextEdit(this);
+    m_progressText->setObjectName(QStringLiteral("txtprogress"));
+    m_progressText->setAccessibleName(QStringLiteral("Progress"));
+    m_progressText->setReadOnly(true);
+    m_progressText->setFocusPolicy(Qt::NoFocus);
+    m_progressText->setFrameShape(QFrame::NoFrame);
+    m_progressText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_progressText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_progressText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_progressText->viewport()->setAutoFillBackground(false);
+    m_progressText->document()->setDocumentMargin(0);
+    m_progressText->setFixedHeight(m_progressText->fontMetrics().height() + 2);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_txtprogress);
+    layout->addWidget(m_progressText);
     hide();
 }
 
@@ -29,8 +29,8 @@ void ProgressNotice::setText(const QString& text) {
         return;
     m_text = text;
     const QString lines = QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    m_txtprogress->setPlainText(lines);
-    m_txtprogress->setToolTip(lines.trimmed());
+    m_progressText->setPlainText(lines);
+    m_progressText->setToolTip(lines.trimmed());
     // The newest step is the last line.
-    m_txtprogress->moveCursor(QTextCursor::End);
+    m_progressText->moveCursor(QTextCursor::End);
 }

@@ -19,6 +19,6 @@ public:
     bool isVisible() const { return !isHidden(); }
 
 private:
-    QPlainTextEdit* m_txtprogress;
+    QPlainTextEdit* m_progressText;
     QString m_text;
 };

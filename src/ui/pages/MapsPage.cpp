@@ -31,16 +31,16 @@ MapsPage::MapsPage(Session& session, QWidget* parent) : QWidget(parent), m_sessi
 
     auto* frame = new QGroupBox(QStringLiteral("Select Map to load (Cod and UO)"), this);
     frame->setObjectName(QStringLiteral("frmmap"));
-    m_lstmaps = new QListWidget(frame);
-    m_lstmaps->setObjectName(QStringLiteral("lstmaps"));
-    m_lstmaps->setAccessibleName(QStringLiteral("Select Map to load (Cod and UO)"));
-    m_lstmaps->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_mapList = new QListWidget(frame);
+    m_mapList->setObjectName(QStringLiteral("lstmaps"));
+    m_mapList->setAccessibleName(QStringLiteral("Select Map to load (Cod and UO)"));
+    m_mapList->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    m_cmdmapload = button(QStringLiteral("Load selected map"), "cmdmapload", frame);
-    m_cmddefmaps = button(QStringLiteral("Load Default maps"), "cmddefmaps", frame);
-    m_cmdpopmaps = button(QStringLiteral("Populate from server"), "cmdpopmaps", frame);
-    m_cmdrestartmap = button(QStringLiteral("Restart current map"), "cmdrestartmap", frame);
-    m_cmdrotatemap = button(QStringLiteral("Next map in rotation"), "cmdrotatemap", frame);
+    m_loadMap = button(QStringLiteral("Load selected map"), "cmdmapload", frame);
+    m_defaultMaps = button(QStringLiteral("Load Default maps"), "cmddefmaps", frame);
+    m_populateMaps = button(QStringLiteral("Populate from server"), "cmdpopmaps", frame);
+    m_restartMap = button(QStringLiteral("Restart current map"), "cmdrestartmap", frame);
+    m_rotateMap = button(QStringLiteral("Next map in rotation"), "cmdrotatemap", frame);
 
     auto* note =
         new QLabel(QStringLiteral("Note: Default maps load both standard COD and the addon "
@@ -51,41 +51,41 @@ MapsPage::MapsPage(Session& session, QWidget* parent) : QWidget(parent), m_sessi
     note->setWordWrap(true);
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {m_cmdmapload, m_cmddefmaps, m_cmdpopmaps})
+    for (QPushButton* b : {m_loadMap, m_defaultMaps, m_populateMaps})
         buttons->addWidget(b);
     buttons->addSpacing(16);
-    for (QPushButton* b : {m_cmdrestartmap, m_cmdrotatemap})
+    for (QPushButton* b : {m_restartMap, m_rotateMap})
         buttons->addWidget(b);
     buttons->addSpacing(16);
     buttons->addWidget(note);
     buttons->addStretch();
 
     auto* grid = new QGridLayout(frame);
-    grid->addWidget(m_lstmaps, 0, 0);
+    grid->addWidget(m_mapList, 0, 0);
     grid->addLayout(buttons, 0, 1);
     grid->setColumnStretch(0, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
 
-    connect(m_cmdmapload, &QPushButton::clicked, this, &MapsPage::loadClicked);
-    connect(m_cmddefmaps, &QPushButton::clicked, this, &MapsPage::defaultMapsClicked);
-    connect(m_cmdpopmaps, &QPushButton::clicked, this, &MapsPage::populateClicked);
-    connect(m_cmdrestartmap, &QPushButton::clicked, this, &MapsPage::restartClicked);
-    connect(m_cmdrotatemap, &QPushButton::clicked, this, &MapsPage::rotateClicked);
-    bound::disableWhileBusy(m_session, this, {m_cmdpopmaps});
+    connect(m_loadMap, &QPushButton::clicked, this, &MapsPage::loadClicked);
+    connect(m_defaultMaps, &QPushButton::clicked, this, &MapsPage::defaultMapsClicked);
+    connect(m_populateMaps, &QPushButton::clicked, this, &MapsPage::populateClicked);
+    connect(m_restartMap, &QPushButton::clicked, this, &MapsPage::restartClicked);
+    connect(m_rotateMap, &QPushButton::clicked, this, &MapsPage::rotateClicked);
+    bound::disableWhileBusy(m_session, this, {m_populateMaps});
     mnemonics::complete(this, mnemonics::mainWindowLetters());
 }
 
 void MapsPage::defaultMapsClicked() {
-    m_lstmaps->clear();
-    m_lstmaps->addItems(defaultMaps());
+    m_mapList->clear();
+    m_mapList->addItems(defaultMaps());
 }
 
 void MapsPage::populateClicked() {
     if (m_session.client().isBusy(this))
         return;
-    m_lstmaps->clear();
+    m_mapList->clear();
     m_session.showProgress(QStringLiteral("Asking server for map list..."));
     // Held until the list is in, also while a reply without it is asked for again.
     m_session.client().hold(this);
@@ -117,7 +117,7 @@ void MapsPage::askForList(int triesLeft, int folder) {
                 askForList(mapcommands::kListTries - 1, folder + 1);
                 return;
             }
-            m_lstmaps->addItems(reading.names);
+            m_mapList->addItems(reading.names);
             if (reading.names.isEmpty())
                 m_session.addMessage(QStringLiteral("No maps found in ") +
                                      mapcommands::kMapFolders.join(QLatin1String(" or ")));
@@ -142,7 +142,7 @@ void MapsPage::askForList(int triesLeft, int folder) {
 }
 
 void MapsPage::loadClicked() {
-    const QList<QListWidgetItem*> selected = m_lstmaps->selectedItems();
+    const QList<QListWidgetItem*> selected = m_mapList->selectedItems();
     if (selected.isEmpty()) {
         m_session.dialogs().message(QStringLiteral("Select a map in the table to load first"),
                                     QStringLiteral("Select Map"), Dialogs::Icon::Information);

@@ -26,10 +26,10 @@ private:
     void askForList(int triesLeft, int folder = 0);
 
     Session& m_session;
-    QListWidget* m_lstmaps = nullptr;
-    QPushButton* m_cmdmapload = nullptr;
-    QPushButton* m_cmddefmaps = nullptr;
-    QPushButton* m_cmdpopmaps = nullptr;
-    QPushButton* m_cmdrestartmap = nullptr;
-    QPushButton* m_cmdrotatemap = nullptr;
+    QListWidget* m_mapList = nullptr;
+    QPushButton* m_loadMap = nullptr;
+    QPushButton* m_defaultMaps = nullptr;
+    QPushButton* m_populateMaps = nullptr;
+    QPushButton* m_restartMap = nullptr;
+    QPushButton* m_rotateMap = nullptr;
 };

@@ -102,10 +102,10 @@ MessagesPage::MessagesPage(Session& session, ProfileFile& settings, QWidget* par
     });
     setObjectName(QStringLiteral("pageMessages"));
 
-    m_tmrmessage = named(new QTimer(this), "tmrmessage");
+    m_cyclerTimer = named(new QTimer(this), "tmrmessage");
     m_cyclerWork = new QObject(this);
-    m_tmrmessage->setInterval(60 * WaitClock::instance().secondMs());
-    connect(m_tmrmessage, &QTimer::timeout, this, &MessagesPage::cyclerTick);
+    m_cyclerTimer->setInterval(60 * WaitClock::instance().secondMs());
+    connect(m_cyclerTimer, &QTimer::timeout, this, &MessagesPage::cyclerTick);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildSetsFrame(), 1);
@@ -118,61 +118,61 @@ MessagesPage::MessagesPage(Session& session, ProfileFile& settings, QWidget* par
 QWidget* MessagesPage::buildSetsFrame() {
     auto* frame = named(new QGroupBox(QStringLiteral("Message Sets"), this), "frmmesssets");
 
-    m_commessset = named(new QComboBox(frame), "commessset");
-    m_commessset->setEditable(true);
+    m_setChooser = named(new QComboBox(frame), "commessset");
+    m_setChooser->setEditable(true);
     // New names become sets only through the question on leaving the box.
-    m_commessset->setInsertPolicy(QComboBox::NoInsert);
-    m_commessset->lineEdit()->setMaxLength(MessageSetStore::kMaxText);
-    m_commessset->setToolTip(QStringLiteral("Lists messages sets"));
-    m_commessset->setMinimumWidth(220);
+    m_setChooser->setInsertPolicy(QComboBox::NoInsert);
+    m_setChooser->lineEdit()->setMaxLength(MessageSetStore::kMaxText);
+    m_setChooser->setToolTip(QStringLiteral("Lists messages sets"));
+    m_setChooser->setMinimumWidth(220);
     auto* setLabel = new QLabel(QStringLiteral("Message set"), frame);
     setLabel->setToolTip(
         QStringLiteral("Message Sets allow more than one group of messages (e.g. 1 per server)"));
-    setLabel->setBuddy(m_commessset);
+    setLabel->setBuddy(m_setChooser);
 
-    m_txtfreesets = named(new QLineEdit(frame), "txtfreesets");
-    m_txtfreesets->setReadOnly(true);
-    m_txtfreesets->setToolTip(QStringLiteral("Number of Free Set slots"));
-    m_txtfreesets->setMaximumWidth(40);
+    m_freeSets = named(new QLineEdit(frame), "txtfreesets");
+    m_freeSets->setReadOnly(true);
+    m_freeSets->setToolTip(QStringLiteral("Number of Free Set slots"));
+    m_freeSets->setMaximumWidth(40);
     auto* freeLabel = new QLabel(QStringLiteral("Sets free"), frame);
-    freeLabel->setBuddy(m_txtfreesets);
+    freeLabel->setBuddy(m_freeSets);
 
     auto* setRow = new QHBoxLayout;
     setRow->addWidget(setLabel);
-    setRow->addWidget(m_commessset, 1);
+    setRow->addWidget(m_setChooser, 1);
     setRow->addSpacing(12);
     setRow->addWidget(freeLabel);
-    setRow->addWidget(m_txtfreesets);
+    setRow->addWidget(m_freeSets);
 
-    m_lstmess = named(new QListWidget(frame), "lstmess");
-    m_lstmess->setToolTip(
+    m_setMessages = named(new QListWidget(frame), "lstmess");
+    m_setMessages->setToolTip(
         QStringLiteral("Click entry to select for Move or Delete. Double Click to edit entry"));
-    m_lstmess->setAccessibleName(QStringLiteral("Messages in set"));
-    m_lstmess->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_setMessages->setAccessibleName(QStringLiteral("Messages in set"));
+    m_setMessages->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    m_imgup = imageButton("imgup", "Move up in list", frame);
-    m_imgup->setIcon(arrowIcon(true));
-    m_imgdown = imageButton("imgdown", "Move down in list", frame);
-    m_imgdown->setIcon(arrowIcon(false));
-    m_imgdel = imageButton("imgdel", "Removes selected item", frame);
-    m_imgdel->setIcon(crossIcon());
+    m_moveUp = imageButton("imgup", "Move up in list", frame);
+    m_moveUp->setIcon(arrowIcon(true));
+    m_moveDown = imageButton("imgdown", "Move down in list", frame);
+    m_moveDown->setIcon(arrowIcon(false));
+    m_deleteMessage = imageButton("imgdel", "Removes selected item", frame);
+    m_deleteMessage->setIcon(crossIcon());
     auto* moveColumn = new QVBoxLayout;
-    moveColumn->addWidget(m_imgup);
-    moveColumn->addWidget(m_imgdown);
+    moveColumn->addWidget(m_moveUp);
+    moveColumn->addWidget(m_moveDown);
     moveColumn->addSpacing(12);
-    moveColumn->addWidget(m_imgdel);
+    moveColumn->addWidget(m_deleteMessage);
     moveColumn->addStretch();
     auto* listRow = new QHBoxLayout;
-    listRow->addWidget(m_lstmess, 1);
+    listRow->addWidget(m_setMessages, 1);
     listRow->addLayout(moveColumn);
 
-    m_txtmess = named(new QLineEdit(frame), "txtmess");
-    m_txtmess->setMaxLength(MessageSetStore::kMaxText);
+    m_messageEditor = named(new QLineEdit(frame), "txtmess");
+    m_messageEditor->setMaxLength(MessageSetStore::kMaxText);
     auto* messLabel = new QLabel(QStringLiteral("Message"), frame);
-    messLabel->setBuddy(m_txtmess);
+    messLabel->setBuddy(m_messageEditor);
     auto* messRow = new QHBoxLayout;
     messRow->addWidget(messLabel);
-    messRow->addWidget(m_txtmess, 1);
+    messRow->addWidget(m_messageEditor, 1);
 
     auto* help = named(new QLabel(frame), "lblplaceholders");
     help->setTextFormat(Qt::PlainText);
@@ -207,13 +207,13 @@ QWidget* MessagesPage::buildSetsFrame() {
     }
     colourRow->addStretch();
 
-    m_cmdsetsave = button("Save Sets", "cmdsetsave", "Save new list to INI file", frame);
-    m_cmdsetdel = button("Delete Set", "cmdsetdel", "Deletes current Set", frame);
-    m_cmdsetdis = button("Discard change", "cmdsetdis", "Save new list to INI file", frame);
+    m_saveSets = button("Save Sets", "cmdsetsave", "Save new list to INI file", frame);
+    m_deleteSet = button("Delete Set", "cmdsetdel", "Deletes current Set", frame);
+    m_discardSets = button("Discard change", "cmdsetdis", "Save new list to INI file", frame);
     auto* buttonRow = new QHBoxLayout;
-    buttonRow->addWidget(m_cmdsetsave);
-    buttonRow->addWidget(m_cmdsetdel);
-    buttonRow->addWidget(m_cmdsetdis);
+    buttonRow->addWidget(m_saveSets);
+    buttonRow->addWidget(m_deleteSet);
+    buttonRow->addWidget(m_discardSets);
     buttonRow->addStretch();
 
     auto* column = new QVBoxLayout(frame);
@@ -224,61 +224,62 @@ QWidget* MessagesPage::buildSetsFrame() {
     column->addWidget(colours);
     column->addLayout(buttonRow);
 
-    m_commessset->installEventFilter(this);
-    m_txtmess->installEventFilter(this);
-    connect(m_commessset, &QComboBox::activated, this, [this] { setChosen(); });
-    connect(m_lstmess, &QListWidget::itemDoubleClicked, this, [this] { messageDoubleClicked(); });
-    connect(m_txtmess, &QLineEdit::textChanged, this, [this] { m_txtmessChanged = true; });
-    connect(m_imgup, &QToolButton::clicked, this, &MessagesPage::moveMessageUp);
-    connect(m_imgdown, &QToolButton::clicked, this, &MessagesPage::moveMessageDown);
-    connect(m_imgdel, &QToolButton::clicked, this, &MessagesPage::deleteMessage);
-    connect(m_cmdsetsave, &QPushButton::clicked, this, &MessagesPage::saveSetsClicked);
-    connect(m_cmdsetdel, &QPushButton::clicked, this, &MessagesPage::deleteSetClicked);
-    connect(m_cmdsetdis, &QPushButton::clicked, this, &MessagesPage::discardSetsClicked);
+    m_setChooser->installEventFilter(this);
+    m_messageEditor->installEventFilter(this);
+    connect(m_setChooser, &QComboBox::activated, this, [this] { setChosen(); });
+    connect(m_setMessages, &QListWidget::itemDoubleClicked, this,
+            [this] { messageDoubleClicked(); });
+    connect(m_messageEditor, &QLineEdit::textChanged, this, [this] { m_messageChanged = true; });
+    connect(m_moveUp, &QToolButton::clicked, this, &MessagesPage::moveMessageUp);
+    connect(m_moveDown, &QToolButton::clicked, this, &MessagesPage::moveMessageDown);
+    connect(m_deleteMessage, &QToolButton::clicked, this, &MessagesPage::deleteMessage);
+    connect(m_saveSets, &QPushButton::clicked, this, &MessagesPage::saveSetsClicked);
+    connect(m_deleteSet, &QPushButton::clicked, this, &MessagesPage::deleteSetClicked);
+    connect(m_discardSets, &QPushButton::clicked, this, &MessagesPage::discardSetsClicked);
     return frame;
 }
 
 QWidget* MessagesPage::buildCyclerFrame() {
     auto* frame = named(new QGroupBox(QStringLiteral("Message Cycler"), this), "frmcycler");
-    m_txtinterval = named(new QLineEdit(QStringLiteral("3"), frame), "txtinterval");
-    m_txtinterval->setToolTip(QStringLiteral("Number of minutes between messages (1 -10)"));
-    m_txtinterval->setMaximumWidth(50);
+    m_cyclerInterval = named(new QLineEdit(QStringLiteral("3"), frame), "txtinterval");
+    m_cyclerInterval->setToolTip(QStringLiteral("Number of minutes between messages (1 -10)"));
+    m_cyclerInterval->setMaximumWidth(50);
     auto* intervalLabel = new QLabel(QStringLiteral("Message Interval"), frame);
-    intervalLabel->setBuddy(m_txtinterval);
-    m_cmdmessstart =
+    intervalLabel->setBuddy(m_cyclerInterval);
+    m_startCycler =
         button("Start", "cmdmessstart", "Start the message cycle on active server", frame);
-    m_cmdmessstop = button("Stop", "cmdmessstop", "Stop the message cycle on server", frame);
-    m_cmdmessstop->setEnabled(false);
+    m_stopCycler = button("Stop", "cmdmessstop", "Stop the message cycle on server", frame);
+    m_stopCycler->setEnabled(false);
 
     auto* row = new QHBoxLayout(frame);
     row->addWidget(intervalLabel);
-    row->addWidget(m_txtinterval);
+    row->addWidget(m_cyclerInterval);
     row->addSpacing(12);
-    row->addWidget(m_cmdmessstart);
-    row->addWidget(m_cmdmessstop);
+    row->addWidget(m_startCycler);
+    row->addWidget(m_stopCycler);
     row->addStretch();
 
-    m_txtinterval->installEventFilter(this);
-    connect(m_txtinterval, &QLineEdit::textEdited, this, [this] { m_intervalChanged = true; });
-    connect(m_cmdmessstart, &QPushButton::clicked, this, [this] { startCycler(true); });
-    connect(m_cmdmessstop, &QPushButton::clicked, this, &MessagesPage::stopCyclerClicked);
+    m_cyclerInterval->installEventFilter(this);
+    connect(m_cyclerInterval, &QLineEdit::textEdited, this, [this] { m_intervalChanged = true; });
+    connect(m_startCycler, &QPushButton::clicked, this, [this] { startCycler(true); });
+    connect(m_stopCycler, &QPushButton::clicked, this, &MessagesPage::stopCyclerClicked);
     return frame;
 }
 
 bool MessagesPage::eventFilter(QObject* watched, QEvent* event) {
     if (operatorLeft(event)) {
-        if (watched == m_commessset)
+        if (watched == m_setChooser)
             setChosen();
-        else if (watched == m_txtmess) {
-            const int before = m_lstmess->count();
+        else if (watched == m_messageEditor) {
+            const int before = m_setMessages->count();
             const bool editing = m_session.state().messediting;
             messageEdited();
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
             // Tabbing out of a new message adds it and comes back for the next one.
             if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && !editing &&
-                m_lstmess->count() > before)
-                refocusLater(m_txtmess);
-        } else if (watched == m_txtinterval)
+                m_setMessages->count() > before)
+                refocusLater(m_messageEditor);
+        } else if (watched == m_cyclerInterval)
             intervalEdited();
     }
     return QWidget::eventFilter(watched, event);
@@ -299,26 +300,26 @@ void MessagesPage::showEvent(QShowEvent* event) {
     // Another server's page changed the sets meanwhile: show them as they are now, with the
     // set it showed, so an edit here acts on what is shown.
     m_inSetSelection = true;
-    m_commessset->clear();
+    m_setChooser->clear();
     for (const QString& name : std::as_const(state.setnameedit))
         if (!name.isEmpty())
-            m_commessset->addItem(name);
+            m_setChooser->addItem(name);
     const QString shown = state.setnameedit.value(state.editset);
-    m_commessset->setCurrentIndex(shown.isEmpty() ? -1 : m_commessset->findText(shown));
-    m_lstmess->clear();
-    m_lstmess->addItems(state.messedit.value(state.editset));
+    m_setChooser->setCurrentIndex(shown.isEmpty() ? -1 : m_setChooser->findText(shown));
+    m_setMessages->clear();
+    m_setMessages->addItems(state.messedit.value(state.editset));
     m_inSetSelection = false;
     showFreeSets();
-    m_cmdsetsave->setEnabled(state.setsPending);
-    m_cmdsetdis->setEnabled(state.setsPending);
+    m_saveSets->setEnabled(state.setsPending);
+    m_discardSets->setEnabled(state.setsPending);
     m_session.state().setsEditor = this;
 }
 
 void MessagesPage::setPending(bool pending) {
     m_session.state().setsPending = pending;
     m_session.state().setsEditor = this;
-    m_cmdsetsave->setEnabled(pending);
-    m_cmdsetdis->setEnabled(pending);
+    m_saveSets->setEnabled(pending);
+    m_discardSets->setEnabled(pending);
 }
 
 bool MessagesPage::hasUnsavedChanges() const {
@@ -326,15 +327,15 @@ bool MessagesPage::hasUnsavedChanges() const {
 }
 
 void MessagesPage::showFreeSets() {
-    m_txtfreesets->setText(QString::number(kMessageSetSlots - m_session.state().setcount));
+    m_freeSets->setText(QString::number(kMessageSetSlots - m_session.state().setcount));
 }
 
 void MessagesPage::showSet(int slot) {
     SharedState& state = m_session.state();
     state.editset = qint16(slot);
     state.setsEditor = this;
-    m_lstmess->clear();
-    m_lstmess->addItems(state.messedit.value(slot));
+    m_setMessages->clear();
+    m_setMessages->addItems(state.messedit.value(slot));
 }
 
 void MessagesPage::loadSets() {
@@ -344,17 +345,17 @@ void MessagesPage::loadSets() {
 
 void MessagesPage::showSets() {
     const SharedState& state = m_session.state();
-    m_commessset->clear();
+    m_setChooser->clear();
     for (const QString& name : std::as_const(state.setnameedit))
         if (!name.isEmpty())
-            m_commessset->addItem(name);
+            m_setChooser->addItem(name);
     showFreeSets();
-    m_lstmess->clear();
-    if (m_commessset->count() > 0) {
-        m_commessset->setCurrentIndex(0);
+    m_setMessages->clear();
+    if (m_setChooser->count() > 0) {
+        m_setChooser->setCurrentIndex(0);
         setChosen();
     } else {
-        m_commessset->setEditText({});
+        m_setChooser->setEditText({});
     }
     setPending(false);
 }
@@ -366,15 +367,15 @@ void MessagesPage::setChosen() {
     SharedState& state = m_session.state();
     Dialogs& dialogs = m_session.dialogs();
     // The name as the settings file will give it back.
-    const QString name = messagesets::storable(m_commessset->currentText());
+    const QString name = messagesets::storable(m_setChooser->currentText());
     const int entry = name.isEmpty()
                           ? -1
-                          : m_commessset->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+                          : m_setChooser->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
     const int slot = messagesets::firstSlotNamed(state.setnameedit, name);
     if (name.isEmpty()) {
         // Nothing typed.
     } else if (entry >= 0 && slot >= 0) {
-        m_commessset->setCurrentIndex(entry);
+        m_setChooser->setCurrentIndex(entry);
         showSet(slot);
     } else if (state.setcount >= kMessageSetSlots ||
                messagesets::lowestFreeSlot(state.setnameedit) < 0) {
@@ -385,8 +386,8 @@ void MessagesPage::setChosen() {
                                QStringLiteral("New Message Set"), Dialogs::Icon::Question,
                                Dialogs::Buttons::OkCancel) == Dialogs::Answer::Ok) {
         const int free = messagesets::lowestFreeSlot(state.setnameedit);
-        m_commessset->addItem(name);
-        m_commessset->setCurrentIndex(m_commessset->count() - 1);
+        m_setChooser->addItem(name);
+        m_setChooser->setCurrentIndex(m_setChooser->count() - 1);
         state.setnameedit[free] = name;
         state.messedit[free].clear();
         ++state.setcount;
@@ -401,22 +402,22 @@ void MessagesPage::messageDoubleClicked() {
     const int row = selectedMessageRow();
     if (row < 0)
         return;
-    m_txtmess->setText(m_lstmess->item(row)->text());
+    m_messageEditor->setText(m_setMessages->item(row)->text());
     m_session.state().messediting = true;
-    m_txtmessChanged = false;
-    m_txtmess->setFocus(Qt::OtherFocusReason);
+    m_messageChanged = false;
+    m_messageEditor->setFocus(Qt::OtherFocusReason);
 }
 
 void MessagesPage::messageEdited() {
     SharedState& state = m_session.state();
-    if (m_txtmess->text().isEmpty())
+    if (m_messageEditor->text().isEmpty())
         return;
-    if (!m_txtmessChanged) {
-        m_txtmess->clear();
+    if (!m_messageChanged) {
+        m_messageEditor->clear();
         state.messediting = false;
         return;
     }
-    const QString text = messagesets::storable(m_txtmess->text());
+    const QString text = messagesets::storable(m_messageEditor->text());
     if (text.isEmpty())
         return;
     const int slot = state.editset;
@@ -428,36 +429,36 @@ void MessagesPage::messageEdited() {
     QStringList& messages = state.messedit[slot];
     const int row = selectedMessageRow();
     if (state.messediting && row >= 0 && row < messages.size()) {
-        if (text != m_lstmess->item(row)->text()) {
+        if (text != m_setMessages->item(row)->text()) {
             messages[row] = text;
-            m_lstmess->item(row)->setText(text);
+            m_setMessages->item(row)->setText(text);
             setPending(true);
         }
     } else {
         messages << text;
-        m_lstmess->addItem(text);
+        m_setMessages->addItem(text);
         setPending(true);
     }
-    m_txtmess->clear();
+    m_messageEditor->clear();
     state.messediting = false;
 }
 
 int MessagesPage::selectedMessageRow() const {
-    const QList<QListWidgetItem*> selected = m_lstmess->selectedItems();
-    return selected.isEmpty() ? -1 : m_lstmess->row(selected.first());
+    const QList<QListWidgetItem*> selected = m_setMessages->selectedItems();
+    return selected.isEmpty() ? -1 : m_setMessages->row(selected.first());
 }
 
 void MessagesPage::moveSelectedMessage(int step) {
     SharedState& state = m_session.state();
     const int row = selectedMessageRow();
     const int target = row + step;
-    if (row < 0 || target < 0 || target >= m_lstmess->count())
+    if (row < 0 || target < 0 || target >= m_setMessages->count())
         return;
     if (!messagesets::swapMessages(state.messedit[state.editset], row, target))
         return;
-    QListWidgetItem* item = m_lstmess->takeItem(row);
-    m_lstmess->insertItem(target, item);
-    m_lstmess->setCurrentRow(target);
+    QListWidgetItem* item = m_setMessages->takeItem(row);
+    m_setMessages->insertItem(target, item);
+    m_setMessages->setCurrentRow(target);
     setPending(true);
 }
 
@@ -476,22 +477,22 @@ void MessagesPage::deleteMessage() {
     if (row < 0 || row >= messages.size())
         return;
     messages.removeAt(row);
-    delete m_lstmess->takeItem(row);
+    delete m_setMessages->takeItem(row);
     // A second click must not take the next message with it.
-    m_lstmess->clearSelection();
+    m_setMessages->clearSelection();
     setPending(true);
 }
 
 void MessagesPage::deleteSetClicked() {
     SharedState& state = m_session.state();
     Dialogs& dialogs = m_session.dialogs();
-    int entry = m_commessset->findText(m_commessset->currentText(),
+    int entry = m_setChooser->findText(m_setChooser->currentText(),
                                        Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (entry < 0 && m_commessset->count() > 0) {
-        entry = m_commessset->count() - 1;
-        m_commessset->setCurrentIndex(entry);
+    if (entry < 0 && m_setChooser->count() > 0) {
+        entry = m_setChooser->count() - 1;
+        m_setChooser->setCurrentIndex(entry);
     }
-    const QString name = m_commessset->currentText();
+    const QString name = m_setChooser->currentText();
     const int slot = messagesets::firstSlotNamed(state.setnameedit, name);
     if (name.isEmpty() || entry < 0 || slot < 0) {
         dialogs.message(kNoSetText, kNoSetTitle, Dialogs::Icon::Information);
@@ -503,22 +504,22 @@ void MessagesPage::deleteSetClicked() {
         return;
 
     state.messedit[slot].clear();
-    m_commessset->removeItem(entry);
-    m_lstmess->clear();
+    m_setChooser->removeItem(entry);
+    m_setMessages->clear();
     --state.setcount;
     showFreeSets();
     m_session.addMessage(QStringLiteral("Set named ") + name + QLatin1String(" removed."));
-    m_txtmess->clear();
+    m_messageEditor->clear();
     state.messediting = false;
     state.setnameedit[slot].clear();
     setPending(true);
 
-    if (m_commessset->count() > 0) {
-        m_commessset->setCurrentIndex(qMax(0, entry - 1));
+    if (m_setChooser->count() > 0) {
+        m_setChooser->setCurrentIndex(qMax(0, entry - 1));
         setChosen();
     } else {
         state.editset = 0;
-        m_commessset->setEditText({});
+        m_setChooser->setEditText({});
     }
 }
 
@@ -528,22 +529,22 @@ void MessagesPage::discardSetsClicked() {
                                     QStringLiteral("Discard changes"), Dialogs::Icon::Question,
                                     Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
         return;
-    m_lstmess->clear();
-    m_commessset->clear();
+    m_setMessages->clear();
+    m_setChooser->clear();
     messagesets::revertToSaved(state);
     for (const QString& name : std::as_const(state.setnameedit))
         if (!name.isEmpty())
-            m_commessset->addItem(name);
+            m_setChooser->addItem(name);
     showFreeSets();
-    m_txtmess->clear();
+    m_messageEditor->clear();
     state.messediting = false;
     // Show a set that exists again, so new messages cannot land in a slot that went away.
-    if (m_commessset->count() > 0) {
-        m_commessset->setCurrentIndex(0);
+    if (m_setChooser->count() > 0) {
+        m_setChooser->setCurrentIndex(0);
         setChosen();
     } else {
         state.editset = 0;
-        m_commessset->setEditText({});
+        m_setChooser->setEditText({});
     }
     m_session.dialogs().message(QStringLiteral("Reverted back to existing messages"),
                                 QStringLiteral("Discarded changes"), Dialogs::Icon::Information);
@@ -568,7 +569,7 @@ void MessagesPage::saveSetsClicked() {
     if (result.ok) {
         // Keep editing the set on show; its slot did not move.
         state.editset = qint16(
-            qMax(0, messagesets::firstSlotNamed(state.setnameedit, m_commessset->currentText())));
+            qMax(0, messagesets::firstSlotNamed(state.setnameedit, m_setChooser->currentText())));
         showFreeSets();
         setPending(false);
     } else {
@@ -584,13 +585,13 @@ void MessagesPage::saveSetsClicked() {
 // --- The cycler -----------------------------------------------------------------------
 
 bool MessagesPage::cyclerRunning() const {
-    return m_tmrmessage->isActive();
+    return m_cyclerTimer->isActive();
 }
 
 void MessagesPage::stopCycler() {
-    m_tmrmessage->stop();
-    m_cmdmessstart->setEnabled(true);
-    m_cmdmessstop->setEnabled(false);
+    m_cyclerTimer->stop();
+    m_startCycler->setEnabled(true);
+    m_stopCycler->setEnabled(false);
 }
 
 void MessagesPage::stopCyclerClicked() {
@@ -614,7 +615,7 @@ void MessagesPage::startCycler(bool interactive) {
                         QStringLiteral("Pending Save Sets"), Dialogs::Icon::Exclamation);
         return;
     }
-    const QString name = m_commessset->currentText();
+    const QString name = m_setChooser->currentText();
     if (interactive &&
         dialogs.message(QStringLiteral("Start message Cycle for set named:\r") + name,
                         QStringLiteral("Start Message Cycler"), Dialogs::Icon::Question,
@@ -624,10 +625,10 @@ void MessagesPage::startCycler(bool interactive) {
     if (slot >= 0)
         server.cycleset = qint16(slot);
     if (!state.messlive.value(server.cycleset).isEmpty()) {
-        m_tmrmessage->setInterval(60 * WaitClock::instance().secondMs());
-        m_tmrmessage->start();
-        m_cmdmessstart->setEnabled(false);
-        m_cmdmessstop->setEnabled(true);
+        m_cyclerTimer->setInterval(60 * WaitClock::instance().secondMs());
+        m_cyclerTimer->start();
+        m_startCycler->setEnabled(false);
+        m_stopCycler->setEnabled(true);
     } else if (interactive) {
         dialogs.message(QStringLiteral("The message set does not contain any messages!\r"
                                        " Please make some messages first."),
@@ -648,7 +649,7 @@ void MessagesPage::cyclerTick() {
                                         Dialogs::Icon::Information);
         return;
     }
-    const int typed = cycler::intervalMinutes(m_txtinterval->text());
+    const int typed = cycler::intervalMinutes(m_cyclerInterval->text());
     if (!cycler::tickDue(server.cycleminutes, typed > 0 ? typed : m_lastValidInterval))
         return;
     const QStringList messages = state.messlive.value(server.cycleset);
@@ -699,19 +700,19 @@ void MessagesPage::broadcastWhenRead(const QString& message, cycler::Placeholder
 void MessagesPage::intervalEdited() {
     if (!m_intervalChanged)
         return;
-    const QString text = m_txtinterval->text();
+    const QString text = m_cyclerInterval->text();
     Dialogs& dialogs = m_session.dialogs();
     if (!numbers::isNumeric(text)) {
         dialogs.message(QStringLiteral("Value between 1 and 10 only please"),
                         QStringLiteral("Invalid Entry"), Dialogs::Icon::Information);
-        refocusLater(m_txtinterval);
+        refocusLater(m_cyclerInterval);
         return;
     }
     const int minutes = cycler::intervalMinutes(text);
     if (minutes == 0) {
         dialogs.message(QStringLiteral("Value between 1 and 10 minutes"),
                         QStringLiteral("Invalid Entry"), Dialogs::Icon::Information);
-        refocusLater(m_txtinterval);
+        refocusLater(m_cyclerInterval);
         return;
     }
     m_lastValidInterval = minutes;
@@ -720,11 +721,11 @@ void MessagesPage::intervalEdited() {
 }
 
 void MessagesPage::autoStart(qint16 messagetime, qint16 messageset) {
-    m_txtinterval->setText(QString::number(messagetime));
-    if (const int minutes = cycler::intervalMinutes(m_txtinterval->text()))
+    m_cyclerInterval->setText(QString::number(messagetime));
+    if (const int minutes = cycler::intervalMinutes(m_cyclerInterval->text()))
         m_lastValidInterval = minutes;
-    if (messageset >= 1 && messageset <= m_commessset->count()) {
-        m_commessset->setCurrentIndex(messageset - 1);
+    if (messageset >= 1 && messageset <= m_setChooser->count()) {
+        m_setChooser->setCurrentIndex(messageset - 1);
         setChosen();
     }
     startCycler(false);

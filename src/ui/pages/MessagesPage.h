@@ -79,26 +79,26 @@ private:
     Session& m_session;
     ProfileFile& m_settings;
 
-    QComboBox* m_commessset = nullptr;
-    QLineEdit* m_txtfreesets = nullptr;
-    QListWidget* m_lstmess = nullptr;
-    QLineEdit* m_txtmess = nullptr;
-    QToolButton* m_imgup = nullptr;
-    QToolButton* m_imgdown = nullptr;
-    QToolButton* m_imgdel = nullptr;
-    QPushButton* m_cmdsetsave = nullptr;
-    QPushButton* m_cmdsetdel = nullptr;
-    QPushButton* m_cmdsetdis = nullptr;
+    QComboBox* m_setChooser = nullptr;
+    QLineEdit* m_freeSets = nullptr;
+    QListWidget* m_setMessages = nullptr;
+    QLineEdit* m_messageEditor = nullptr;
+    QToolButton* m_moveUp = nullptr;
+    QToolButton* m_moveDown = nullptr;
+    QToolButton* m_deleteMessage = nullptr;
+    QPushButton* m_saveSets = nullptr;
+    QPushButton* m_deleteSet = nullptr;
+    QPushButton* m_discardSets = nullptr;
 
-    QLineEdit* m_txtinterval = nullptr;
-    QPushButton* m_cmdmessstart = nullptr;
-    QPushButton* m_cmdmessstop = nullptr;
-    QTimer* m_tmrmessage = nullptr;
+    QLineEdit* m_cyclerInterval = nullptr;
+    QPushButton* m_startCycler = nullptr;
+    QPushButton* m_stopCycler = nullptr;
+    QTimer* m_cyclerTimer = nullptr;
     // Owns the cycler's exchanges, so that only its own broadcast holds back the next tick
     // (not a message sent from this page meanwhile).
     QObject* m_cyclerWork = nullptr;
 
-    bool m_txtmessChanged = false;
+    bool m_messageChanged = false;
     bool m_intervalChanged = false;
     bool m_inSetSelection = false;
     // Used by the tick while the interval box holds something that is not 1 to 10.

@@ -49,69 +49,69 @@ MiscPage::MiscPage(Session& session, QWidget* parent) : QWidget(parent), m_sessi
         box->setToolTip(QLatin1String(tips[i]));
         box->setTabChangesFocus(true);
         box->setMaximumHeight(80);
-        m_txtcurmaprot[i] = box;
+        m_rotationTexts[i] = box;
         auto* label = new QLabel(QLatin1String(captions[i]), rotation);
         label->setBuddy(box);
         grid->addWidget(label, i * 2, 0, 1, 2);
         grid->addWidget(box, i * 2 + 1, 0, 1, 2);
 
-        m_cmdsmrpaste[i] = button(QLatin1String(pasteCaptions[i]),
-                                  QStringLiteral("cmdsmrpaste_%1").arg(i), rotation);
-        m_cmdsmrpaste[i]->setProperty("index", i);
-        connect(m_cmdsmrpaste[i], &QPushButton::clicked, this,
+        m_pasteRotation[i] = button(QLatin1String(pasteCaptions[i]),
+                                    QStringLiteral("cmdsmrpaste_%1").arg(i), rotation);
+        m_pasteRotation[i]->setProperty("index", i);
+        connect(m_pasteRotation[i], &QPushButton::clicked, this,
                 [this, i] { copyRotationClicked(i); });
     }
     // The server's rotation is only ever read at connect.
-    m_txtcurmaprot[0]->setReadOnly(true);
-    m_txtcurmaprot[1]->setPlainText(QStringLiteral("gametype xxx map xxxxxx"));
+    m_rotationTexts[0]->setReadOnly(true);
+    m_rotationTexts[1]->setPlainText(QStringLiteral("gametype xxx map xxxxxx"));
 
-    m_cmdsetservedit =
+    m_setRotation =
         button(QStringLiteral("Set Server to EDIT"), QStringLiteral("cmdsetservedit"), rotation);
-    m_lblsmrnotes =
+    m_rotationNotesLabel =
         button(QStringLiteral("C&lick for Notes"), QStringLiteral("lblsmrnotes"), rotation);
     // A label that acts as a button: flat, link-coloured, but reachable by keyboard.
-    m_lblsmrnotes->setFlat(true);
-    m_lblsmrnotes->setCursor(Qt::PointingHandCursor);
-    m_lblsmrnotes->setStyleSheet(
+    m_rotationNotesLabel->setFlat(true);
+    m_rotationNotesLabel->setCursor(Qt::PointingHandCursor);
+    m_rotationNotesLabel->setStyleSheet(
         QStringLiteral("QPushButton { color: palette(link); text-decoration: underline; "
                        "border: none; text-align: left; }"));
     auto* row = new QHBoxLayout;
-    row->addWidget(m_cmdsmrpaste[0]);
-    row->addWidget(m_cmdsmrpaste[1]);
-    row->addWidget(m_cmdsetservedit);
+    row->addWidget(m_pasteRotation[0]);
+    row->addWidget(m_pasteRotation[1]);
+    row->addWidget(m_setRotation);
     row->addStretch();
-    row->addWidget(m_lblsmrnotes);
+    row->addWidget(m_rotationNotesLabel);
     grid->addLayout(row, 4, 0, 1, 2);
 
-    m_txtsmrnotes = new QPlainTextEdit(rotation);
-    m_txtsmrnotes->setObjectName(QStringLiteral("txtsmrnotes"));
-    m_txtsmrnotes->setAccessibleName(QStringLiteral("Notes"));
-    m_txtsmrnotes->setReadOnly(true);
-    m_txtsmrnotes->setPlainText(rotationNotesLines().join(QLatin1Char('\n')));
-    m_txtsmrnotes->setVisible(false);
-    grid->addWidget(m_txtsmrnotes, 5, 0, 1, 2);
+    m_rotationNotes = new QPlainTextEdit(rotation);
+    m_rotationNotes->setObjectName(QStringLiteral("txtsmrnotes"));
+    m_rotationNotes->setAccessibleName(QStringLiteral("Notes"));
+    m_rotationNotes->setReadOnly(true);
+    m_rotationNotes->setPlainText(rotationNotesLines().join(QLatin1Char('\n')));
+    m_rotationNotes->setVisible(false);
+    grid->addWidget(m_rotationNotes, 5, 0, 1, 2);
 
     auto* cfgFrame = new QGroupBox(QStringLiteral("Execute CFG"), this);
     cfgFrame->setObjectName(QStringLiteral("frmcfg"));
-    m_lstcfgs = new QComboBox(cfgFrame);
-    m_lstcfgs->setObjectName(QStringLiteral("lstcfgs"));
-    m_lstcfgs->setMinimumWidth(200);
-    m_cmdcfgexec = button(QStringLiteral("Exec CFG"), QStringLiteral("cmdcfgexec"), cfgFrame);
+    m_cfgList = new QComboBox(cfgFrame);
+    m_cfgList->setObjectName(QStringLiteral("lstcfgs"));
+    m_cfgList->setMinimumWidth(200);
+    m_execCfg = button(QStringLiteral("Exec CFG"), QStringLiteral("cmdcfgexec"), cfgFrame);
     auto* cfgLabel = new QLabel(QStringLiteral("CFG files on server"), cfgFrame);
-    cfgLabel->setBuddy(m_lstcfgs);
+    cfgLabel->setBuddy(m_cfgList);
     auto* cfgRow = new QHBoxLayout(cfgFrame);
     cfgRow->addWidget(cfgLabel);
-    cfgRow->addWidget(m_lstcfgs, 1);
-    cfgRow->addWidget(m_cmdcfgexec);
+    cfgRow->addWidget(m_cfgList, 1);
+    cfgRow->addWidget(m_execCfg);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(rotation);
     layout->addWidget(cfgFrame);
     layout->addStretch();
 
-    connect(m_cmdsetservedit, &QPushButton::clicked, this, &MiscPage::setRotationClicked);
-    connect(m_lblsmrnotes, &QPushButton::clicked, this, &MiscPage::notesClicked);
-    connect(m_cmdcfgexec, &QPushButton::clicked, this, &MiscPage::execCfgClicked);
+    connect(m_setRotation, &QPushButton::clicked, this, &MiscPage::setRotationClicked);
+    connect(m_rotationNotesLabel, &QPushButton::clicked, this, &MiscPage::notesClicked);
+    connect(m_execCfg, &QPushButton::clicked, this, &MiscPage::execCfgClicked);
 
     // Until a connect has read them there is nothing to copy or execute.
     clearForDisconnect();
@@ -119,23 +119,23 @@ MiscPage::MiscPage(Session& session, QWidget* parent) : QWidget(parent), m_sessi
 }
 
 void MiscPage::showRotation(const QString& text, bool bold) {
-    QFont font = m_txtcurmaprot[0]->font();
+    QFont font = m_rotationTexts[0]->font();
     font.setBold(bold);
-    m_txtcurmaprot[0]->setFont(font);
-    m_txtcurmaprot[0]->setPlainText(text);
+    m_rotationTexts[0]->setFont(font);
+    m_rotationTexts[0]->setPlainText(text);
 }
 
 void MiscPage::setCopyEnabled(bool enabled) {
-    for (QPushButton* b : m_cmdsmrpaste)
+    for (QPushButton* b : m_pasteRotation)
         b->setEnabled(enabled);
 }
 
 void MiscPage::connectPresets() {
     showRotation(QStringLiteral("Server did not give rotation."), true);
     setCopyEnabled(false);
-    m_lstcfgs->clear();
-    m_lstcfgs->addItem(QLatin1String(kNoCfgs));
-    m_cmdcfgexec->setEnabled(false);
+    m_cfgList->clear();
+    m_cfgList->addItem(QLatin1String(kNoCfgs));
+    m_execCfg->setEnabled(false);
 }
 
 void MiscPage::showServerRotation(const QString& rotation) {
@@ -144,39 +144,39 @@ void MiscPage::showServerRotation(const QString& rotation) {
 }
 
 void MiscPage::setCfgNames(const QStringList& names) {
-    m_lstcfgs->clear();
+    m_cfgList->clear();
     if (names.isEmpty()) {
-        m_lstcfgs->addItem(QLatin1String(kNoCfgs));
-        m_cmdcfgexec->setEnabled(false);
+        m_cfgList->addItem(QLatin1String(kNoCfgs));
+        m_execCfg->setEnabled(false);
         return;
     }
-    m_lstcfgs->addItems(names);
-    m_lstcfgs->setCurrentIndex(0);
-    m_cmdcfgexec->setEnabled(true);
+    m_cfgList->addItems(names);
+    m_cfgList->setCurrentIndex(0);
+    m_execCfg->setEnabled(true);
 }
 
 void MiscPage::clearForDisconnect() {
     showRotation({}, false);
     setCopyEnabled(false);
-    m_lstcfgs->clear();
-    m_cmdcfgexec->setEnabled(false);
+    m_cfgList->clear();
+    m_execCfg->setEnabled(false);
 }
 
 void MiscPage::copyRotationClicked(int index) {
-    m_txtcurmaprot[1]->setPlainText(index == 0 ? m_txtcurmaprot[0]->toPlainText() : QString());
+    m_rotationTexts[1]->setPlainText(index == 0 ? m_rotationTexts[0]->toPlainText() : QString());
 }
 
 void MiscPage::setRotationClicked() {
-    const QString rotation = m_txtcurmaprot[1]->toPlainText();
+    const QString rotation = m_rotationTexts[1]->toPlainText();
     if (!rotation.isEmpty())
         m_session.run(mapcommands::setRotationPlan(rotation), this);
 }
 
 void MiscPage::notesClicked() {
-    const bool show = m_txtsmrnotes->isHidden();
-    m_txtsmrnotes->setVisible(show);
-    m_lblsmrnotes->setText(show ? QStringLiteral("C&lick to remove")
-                                : QStringLiteral("C&lick for Notes"));
+    const bool show = m_rotationNotes->isHidden();
+    m_rotationNotes->setVisible(show);
+    m_rotationNotesLabel->setText(show ? QStringLiteral("C&lick to remove")
+                                       : QStringLiteral("C&lick for Notes"));
 }
 
 void MiscPage::execCfgClicked() {
@@ -186,5 +186,5 @@ void MiscPage::execCfgClicked() {
                                          "Please ensure you know what the file performs"),
                           QStringLiteral("Exec CFG"), Dialogs::Icon::Question))
         return;
-    m_session.run(mapcommands::execPlan(m_lstcfgs->currentText()), this);
+    m_session.run(mapcommands::execPlan(m_cfgList->currentText()), this);
 }

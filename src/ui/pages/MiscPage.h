@@ -35,11 +35,11 @@ private:
     void setCopyEnabled(bool enabled);
 
     Session& m_session;
-    QPlainTextEdit* m_txtcurmaprot[2] = {};
-    QPushButton* m_cmdsmrpaste[2] = {};
-    QPushButton* m_cmdsetservedit = nullptr;
-    QPushButton* m_lblsmrnotes = nullptr;
-    QPlainTextEdit* m_txtsmrnotes = nullptr;
-    QComboBox* m_lstcfgs = nullptr;
-    QPushButton* m_cmdcfgexec = nullptr;
+    QPlainTextEdit* m_rotationTexts[2] = {};
+    QPushButton* m_pasteRotation[2] = {};
+    QPushButton* m_setRotation = nullptr;
+    QPushButton* m_rotationNotesLabel = nullptr;
+    QPlainTextEdit* m_rotationNotes = nullptr;
+    QComboBox* m_cfgList = nullptr;
+    QPushButton* m_execCfg = nullptr;
 };

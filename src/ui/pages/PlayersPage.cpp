@@ -76,81 +76,81 @@ PlayersPage::PlayersPage(Session& session, QWidget* parent)
     connect(&session, &Session::disconnected, this, &PlayersPage::stopAutoUpdateForDisconnect);
     setObjectName(QStringLiteral("pagePlayers"));
 
-    m_cmdplypop = makeButton("cmdplypop", QStringLiteral("Populate from server"),
-                             QStringLiteral("Get current player list from server"));
-    connect(m_cmdplypop, &QPushButton::clicked, this, &PlayersPage::populateClicked);
+    m_populatePlayers = makeButton("cmdplypop", QStringLiteral("Populate from server"),
+                                   QStringLiteral("Get current player list from server"));
+    connect(m_populatePlayers, &QPushButton::clicked, this, &PlayersPage::populateClicked);
 
     auto* options = new QHBoxLayout;
-    m_chkremcol = captionedBox(
+    m_removeColours = captionedBox(
         "chkremcol", QStringLiteral("Remove colour id"),
         QStringLiteral("This will remove the ^n from the player names to make them more readable"),
         "lblremcol",
         QStringLiteral("Removes ^n from names on populate. If changed then call Populate again"),
         options);
-    m_chkplyq = new QCheckBox(QStringLiteral("Query Mode"));
-    m_chkplyq->setObjectName(QStringLiteral("chkplyq"));
-    m_chkplyq->setToolTip(QStringLiteral(
+    m_useQuery = new QCheckBox(QStringLiteral("Query Mode"));
+    m_useQuery->setObjectName(QStringLiteral("chkplyq"));
+    m_useQuery->setToolTip(QStringLiteral(
         "If populate keeps timing out (usually when fairly full servers) then use Query mode to "
         "return basic player details. This is a UDP fragmented packets problem where routers do "
         "not allow the fragmented packets through in case a DOS attack"));
-    options->addWidget(m_chkplyq);
-    m_chkautoupdate = captionedBox(
+    options->addWidget(m_useQuery);
+    m_autoUpdate = captionedBox(
         "chkautoupdate", QStringLiteral("Auto Update"),
         QStringLiteral("Auto Update list, interval taken from Preferences..."), "lblautoupdate",
         QStringLiteral("Auto update player list, see Preferences for interval"), options);
-    connect(m_chkautoupdate, &QCheckBox::toggled, this, &PlayersPage::autoUpdateToggled);
+    connect(m_autoUpdate, &QCheckBox::toggled, this, &PlayersPage::autoUpdateToggled);
 
-    m_complayersort = new QComboBox;
-    m_complayersort->setObjectName(QStringLiteral("complayersort"));
-    m_complayersort->setToolTip(QStringLiteral("Select Column to sort on"));
-    m_complayersort->addItems(
+    m_sortChooser = new QComboBox;
+    m_sortChooser->setObjectName(QStringLiteral("complayersort"));
+    m_sortChooser->setToolTip(QStringLiteral("Select Column to sort on"));
+    m_sortChooser->addItems(
         {QStringLiteral("Num"), QStringLiteral("Guid"), QStringLiteral("Player"),
          QStringLiteral("Ping"), QStringLiteral("Score"), QStringLiteral("Address"),
          QStringLiteral("Port"), QStringLiteral("Rate"), QStringLiteral("Message")});
-    m_complayersort->setCurrentIndex(-1);
-    connect(m_complayersort, &QComboBox::currentIndexChanged, this, &PlayersPage::sortChosen);
+    m_sortChooser->setCurrentIndex(-1);
+    connect(m_sortChooser, &QComboBox::currentIndexChanged, this, &PlayersPage::sortChosen);
     auto* sortLabel = new QLabel(QStringLiteral("Sort on"));
     sortLabel->setObjectName(QStringLiteral("lblsort"));
-    sortLabel->setBuddy(m_complayersort);
+    sortLabel->setBuddy(m_sortChooser);
 
     buildGrid();
 
     auto* top = new QHBoxLayout;
-    top->addWidget(m_cmdplypop);
+    top->addWidget(m_populatePlayers);
     top->addSpacing(12);
     top->addLayout(options);
     top->addStretch();
     top->addWidget(sortLabel);
-    top->addWidget(m_complayersort);
+    top->addWidget(m_sortChooser);
 
     auto* listFrame = new QGroupBox(QStringLiteral("Players on the server"));
     listFrame->setObjectName(QStringLiteral("frmplayers"));
     auto* listLayout = new QVBoxLayout(listFrame);
     listLayout->addLayout(top);
-    listLayout->addWidget(m_msfplayers, 1);
+    listLayout->addWidget(m_playerGrid, 1);
 
-    m_cmdplykick = makeButton("cmdplykick", QStringLiteral("Kick selected"));
-    m_cmdplyban = makeButton("cmdplyban", QStringLiteral("Ban selected"));
-    m_cmdtempban = makeButton("cmdtempban", QStringLiteral("Temp Ban selected"));
-    m_cmdplymessage = makeButton("cmdplymessage", QStringLiteral("Send message"));
-    connect(m_cmdplykick, &QPushButton::clicked, this, &PlayersPage::kickClicked);
-    connect(m_cmdplyban, &QPushButton::clicked, this, &PlayersPage::banClicked);
-    connect(m_cmdtempban, &QPushButton::clicked, this, &PlayersPage::tempBanClicked);
-    connect(m_cmdplymessage, &QPushButton::clicked, this, &PlayersPage::messageClicked);
+    m_kickPlayer = makeButton("cmdplykick", QStringLiteral("Kick selected"));
+    m_banPlayer = makeButton("cmdplyban", QStringLiteral("Ban selected"));
+    m_tempBan = makeButton("cmdtempban", QStringLiteral("Temp Ban selected"));
+    m_tellPlayer = makeButton("cmdplymessage", QStringLiteral("Send message"));
+    connect(m_kickPlayer, &QPushButton::clicked, this, &PlayersPage::kickClicked);
+    connect(m_banPlayer, &QPushButton::clicked, this, &PlayersPage::banClicked);
+    connect(m_tempBan, &QPushButton::clicked, this, &PlayersPage::tempBanClicked);
+    connect(m_tellPlayer, &QPushButton::clicked, this, &PlayersPage::messageClicked);
     auto* actionFrame = new QGroupBox(QStringLiteral("Selected player"));
     actionFrame->setObjectName(QStringLiteral("frmplayeractions"));
     auto* actions = new QHBoxLayout(actionFrame);
-    actions->addWidget(m_cmdplykick);
-    actions->addWidget(m_cmdplyban);
-    actions->addWidget(m_cmdtempban);
-    actions->addWidget(m_cmdplymessage);
+    actions->addWidget(m_kickPlayer);
+    actions->addWidget(m_banPlayer);
+    actions->addWidget(m_tempBan);
+    actions->addWidget(m_tellPlayer);
 
-    m_cmdsavenames = makeButton("cmdsavenames", QStringLiteral("Save Names"));
-    connect(m_cmdsavenames, &QPushButton::clicked, this, &PlayersPage::saveNamesClicked);
+    m_savePlayerNames = makeButton("cmdsavenames", QStringLiteral("Save Names"));
+    connect(m_savePlayerNames, &QPushButton::clicked, this, &PlayersPage::saveNamesClicked);
     auto* exportFrame = new QGroupBox(QStringLiteral("Player log"));
     exportFrame->setObjectName(QStringLiteral("frmplayerexport"));
     auto* exportRow = new QHBoxLayout(exportFrame);
-    exportRow->addWidget(m_cmdsavenames);
+    exportRow->addWidget(m_savePlayerNames);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(actionFrame);
@@ -161,9 +161,9 @@ PlayersPage::PlayersPage(Session& session, QWidget* parent)
     layout->addWidget(listFrame, 1);
     layout->addLayout(bottom);
 
-    m_tmrplayer = new QTimer(this);
-    m_tmrplayer->setObjectName(QStringLiteral("tmrplayer"));
-    connect(m_tmrplayer, &QTimer::timeout, this, &PlayersPage::refreshTick);
+    m_refreshTimer = new QTimer(this);
+    m_refreshTimer->setObjectName(QStringLiteral("tmrplayer"));
+    connect(m_refreshTimer, &QTimer::timeout, this, &PlayersPage::refreshTick);
     mnemonics::complete(this, mnemonics::mainWindowLetters());
 }
 
@@ -205,30 +205,30 @@ bool PlayersPage::eventFilter(QObject* watched, QEvent* event) {
 
 void PlayersPage::buildGrid() {
     const QList<GridColumn> columns = parseColumnFormat(QString::fromLatin1(playercol::kFormat));
-    m_msfplayers = new QTableWidget(0, int(columns.size()));
-    m_msfplayers->setObjectName(QStringLiteral("msfplayers"));
-    m_msfplayers->setToolTip(QStringLiteral("Players on the server at last Populate"));
-    m_msfplayers->setAccessibleName(QStringLiteral("Players"));
-    m_msfplayers->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_msfplayers->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_msfplayers->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_msfplayers->verticalHeader()->hide();
-    m_msfplayers->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-    m_msfplayers->setWordWrap(false);
+    m_playerGrid = new QTableWidget(0, int(columns.size()));
+    m_playerGrid->setObjectName(QStringLiteral("msfplayers"));
+    m_playerGrid->setToolTip(QStringLiteral("Players on the server at last Populate"));
+    m_playerGrid->setAccessibleName(QStringLiteral("Players"));
+    m_playerGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_playerGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_playerGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_playerGrid->verticalHeader()->hide();
+    m_playerGrid->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    m_playerGrid->setWordWrap(false);
     // The header's text, blanks included, measured in the grid's font gives the column's
     // starting width; a header never starts cut off.
-    const QFontMetrics cells = m_msfplayers->fontMetrics();
-    const QFontMetrics headers = m_msfplayers->horizontalHeader()->fontMetrics();
+    const QFontMetrics cells = m_playerGrid->fontMetrics();
+    const QFontMetrics headers = m_playerGrid->horizontalHeader()->fontMetrics();
     for (int c = 0; c < columns.size(); ++c) {
         auto* header = new QTableWidgetItem(columns[c].header);
         header->setTextAlignment(columns[c].alignment);
-        m_msfplayers->setHorizontalHeaderItem(c, header);
+        m_playerGrid->setHorizontalHeaderItem(c, header);
         const int width = qMax(cells.horizontalAdvance(columns[c].widthText),
                                headers.horizontalAdvance(columns[c].header) + 16);
-        m_msfplayers->setColumnWidth(c, width + 8);
+        m_playerGrid->setColumnWidth(c, width + 8);
     }
-    m_msfplayers->horizontalHeader()->setStretchLastSection(true);
-    m_msfplayers->setMinimumHeight(12 * m_msfplayers->verticalHeader()->defaultSectionSize());
+    m_playerGrid->horizontalHeader()->setStretchLastSection(true);
+    m_playerGrid->setMinimumHeight(12 * m_playerGrid->verticalHeader()->defaultSectionSize());
 }
 
 // ---- populate ----
@@ -238,7 +238,7 @@ bool PlayersPage::autoUpdateOptionHolds() const {
 }
 
 bool PlayersPage::populateIsQuiet() const {
-    return autoUpdateOptionHolds() || m_chkautoupdate->isChecked();
+    return autoUpdateOptionHolds() || m_autoUpdate->isChecked();
 }
 
 void PlayersPage::populateClicked() {
@@ -263,7 +263,7 @@ void PlayersPage::populate(const std::function<void()>& listed) {
     if (state.options.autokick999)
         Player999Watch(m_session.server().Player999).clearSeen();
 
-    const bool query = m_chkplyq->isChecked();
+    const bool query = m_useQuery->isChecked();
     const Request request =
         query ? Request::statusQuery() : Request::listing(QStringLiteral("status"));
     m_session.send(request, m_listWork, [this, query, interactive, listed](const Reply& reply) {
@@ -279,7 +279,7 @@ void PlayersPage::populate(const std::function<void()>& listed) {
             return;
         }
         if (query) {
-            m_msfplayers->setRowCount(0);
+            m_playerGrid->setRowCount(0);
             listQueryReply(reply.text);
             sortChosen();
         } else if (!listStatusReply(reply.text, interactive)) {
@@ -322,10 +322,10 @@ void PlayersPage::showReport(const StatusReport& report) {
     if (state.options.autokick999)
         watch.clearSeen();
 
-    const bool showStripped = m_chkremcol->isChecked();
+    const bool showStripped = m_removeColours->isChecked();
     // Emptied first, so no selection outlives the list it was made in.
-    m_msfplayers->setRowCount(0);
-    m_msfplayers->setRowCount(int(report.rows.size()));
+    m_playerGrid->setRowCount(0);
+    m_playerGrid->setRowCount(int(report.rows.size()));
     for (int i = 0; i < report.rows.size(); ++i) {
         const StatusRow& row = report.rows[i];
         // A blank between colour codes at either end of a name is no part of it.
@@ -342,9 +342,9 @@ void PlayersPage::showReport(const StatusReport& report) {
             row.ping,  row.score, row.address, row.qport,
             row.rate,  QString()};
         for (int c = 0; c < cells.size(); ++c)
-            m_msfplayers->setItem(i, c, makeCell(m_msfplayers, c, cells[c]));
+            m_playerGrid->setItem(i, c, makeCell(m_playerGrid, c, cells[c]));
         // The slot check compares the name as the server printed it, whatever is shown.
-        m_msfplayers->item(i, playercol::Player)->setData(Qt::UserRole, row.name);
+        m_playerGrid->item(i, playercol::Player)->setData(Qt::UserRole, row.name);
     }
     sortChosen();
 }
@@ -370,7 +370,7 @@ void PlayersPage::listQueryReply(const QString& reply) {
                                         QStringLiteral("No players"), Icon::Information);
         return;
     }
-    const bool showStripped = m_chkremcol->isChecked();
+    const bool showStripped = m_removeColours->isChecked();
     for (const QueryRow& row : report.rows) {
         const QString name = showStripped ? stripcolours(row.name).trimmed() : row.name;
         addRow(0, {QString(), QString(), QString(), name, row.ping, row.score, QString(), QString(),
@@ -379,23 +379,23 @@ void PlayersPage::listQueryReply(const QString& reply) {
 }
 
 void PlayersPage::addRow(int at, const QStringList& cells) {
-    m_msfplayers->insertRow(at);
+    m_playerGrid->insertRow(at);
     for (int c = 0; c < cells.size(); ++c)
-        m_msfplayers->setItem(at, c, makeCell(m_msfplayers, c, cells[c]));
+        m_playerGrid->setItem(at, c, makeCell(m_playerGrid, c, cells[c]));
 }
 
 // ---- actions ----
 
 int PlayersPage::selectedRow() const {
-    const QModelIndexList rows = m_msfplayers->selectionModel()->selectedRows();
+    const QModelIndexList rows = m_playerGrid->selectionModel()->selectedRows();
     return rows.isEmpty() ? 0 : rows.first().row() + 1;
 }
 
 void PlayersPage::removeDataRow(int dataRow) {
-    m_msfplayers->removeRow(dataRow);
+    m_playerGrid->removeRow(dataRow);
     // The next action needs a new choice: the row below would otherwise inherit the
     // selection and be acted on by a second click.
-    m_msfplayers->clearSelection();
+    m_playerGrid->clearSelection();
 }
 
 void PlayersPage::kickClicked() {
@@ -427,13 +427,13 @@ void PlayersPage::removeSelectedPlayer(Removal variant) {
     }
     // A row read in Query Mode carries no slot, whatever the box shows now.
     const SlotOccupant target = selectedPlayer(row);
-    if (m_chkplyq->isChecked() || target.slot.isEmpty()) {
+    if (m_useQuery->isChecked() || target.slot.isEmpty()) {
         dialogs.message(t.queryMode, QStringLiteral("Need Rcon Access"), Icon::Information);
         return;
     }
     if (linkDown() || !confirmed(variant, target))
         return;
-    const QString name = m_msfplayers->item(row - 1, playercol::Player)->text();
+    const QString name = m_playerGrid->item(row - 1, playercol::Player)->text();
     whenSlotHolds(target, [this, variant, target, name] {
         const Plan plan = playeractions::removalPlan(variant, target.slot, name);
         m_session.run(plan, this, {}, [this, target](int, const Reply&, const Outcome& outcome) {
@@ -451,18 +451,18 @@ void PlayersPage::removeSelectedPlayer(Removal variant) {
 
 SlotOccupant PlayersPage::selectedPlayer(int row) const {
     const auto text = [this, row](int column) {
-        return m_msfplayers->item(row - 1, column)->text();
+        return m_playerGrid->item(row - 1, column)->text();
     };
     // A row the status report filled keeps the name as printed beside the one shown.
-    const QVariant printed = m_msfplayers->item(row - 1, playercol::Player)->data(Qt::UserRole);
+    const QVariant printed = m_playerGrid->item(row - 1, playercol::Player)->data(Qt::UserRole);
     return {text(playercol::Num), printed.isValid() ? printed.toString() : text(playercol::Player),
             text(playercol::Address)};
 }
 
 int PlayersPage::rowOfSlot(const QString& slot, const QString& printedName) const {
-    for (int r = 0; r < m_msfplayers->rowCount(); ++r) {
-        const QTableWidgetItem* num = m_msfplayers->item(r, playercol::Num);
-        const QTableWidgetItem* name = m_msfplayers->item(r, playercol::Player);
+    for (int r = 0; r < m_playerGrid->rowCount(); ++r) {
+        const QTableWidgetItem* num = m_playerGrid->item(r, playercol::Num);
+        const QTableWidgetItem* name = m_playerGrid->item(r, playercol::Player);
         if (num && num->text() == slot &&
             (printedName.isNull() || (name && name->data(Qt::UserRole) == printedName)))
             return r;
@@ -531,7 +531,7 @@ void PlayersPage::messageClicked() {
                            "Populate players without Query Mode ticked"),
             QStringLiteral("Need Player ID"), Icon::Exclamation);
     };
-    if (m_chkplyq->isChecked()) {
+    if (m_useQuery->isChecked()) {
         needSlot();
         return;
     }
@@ -566,7 +566,7 @@ void PlayersPage::messageClicked() {
 
 void PlayersPage::setActionsEnabled(bool enabled) {
     for (QPushButton* button :
-         {m_cmdplypop, m_cmdsavenames, m_cmdplykick, m_cmdplymessage, m_cmdplyban, m_cmdtempban})
+         {m_populatePlayers, m_savePlayerNames, m_kickPlayer, m_tellPlayer, m_banPlayer, m_tempBan})
         button->setEnabled(enabled);
 }
 
@@ -577,18 +577,18 @@ int PlayersPage::refreshIntervalMs() {
 }
 
 void PlayersPage::autoUpdateToggled() {
-    if (!m_chkautoupdate->isChecked()) {
+    if (!m_autoUpdate->isChecked()) {
         setActionsEnabled(true);
-        m_tmrplayer->stop();
+        m_refreshTimer->stop();
         return;
     }
     if (!m_session.isConnected()) {
-        m_chkautoupdate->setChecked(false); // runs the branch above
+        m_autoUpdate->setChecked(false); // runs the branch above
         return;
     }
     setActionsEnabled(false);
-    m_tmrplayer->setInterval(refreshIntervalMs());
-    m_tmrplayer->start();
+    m_refreshTimer->setInterval(refreshIntervalMs());
+    m_refreshTimer->start();
     populate({});
 }
 
@@ -598,14 +598,14 @@ void PlayersPage::refreshTick() {
         return;
     if (!m_session.isConnected()) {
         // The link went down without the disconnect: stop rather than report it every tick.
-        m_chkautoupdate->setChecked(false);
+        m_autoUpdate->setChecked(false);
         return;
     }
     // The preferences may have changed the interval since the last tick.
-    if (m_tmrplayer->isActive()) {
+    if (m_refreshTimer->isActive()) {
         const int interval = refreshIntervalMs();
-        if (m_tmrplayer->interval() != interval)
-            m_tmrplayer->setInterval(interval);
+        if (m_refreshTimer->interval() != interval)
+            m_refreshTimer->setInterval(interval);
     }
     populate([this] { kickDuePlayers(); });
 }
@@ -647,22 +647,22 @@ void PlayersPage::kickDuePlayers() {
 }
 
 void PlayersPage::applyStartupOptions(const Options& options) {
-    m_chkremcol->setChecked(options.removeid);
-    m_chkplyq->setChecked(options.usequery);
-    m_chkautoupdate->setChecked(options.autoqplayer);
+    m_removeColours->setChecked(options.removeid);
+    m_useQuery->setChecked(options.usequery);
+    m_autoUpdate->setChecked(options.autoqplayer);
 }
 
 void PlayersPage::startAutoUpdate() {
     m_optionEndedByDisconnect = false;
-    m_chkautoupdate->setChecked(true);
+    m_autoUpdate->setChecked(true);
 }
 
 void PlayersPage::stopAutoUpdateForDisconnect() {
-    if (!m_tmrplayer->isActive())
+    if (!m_refreshTimer->isActive())
         return;
-    m_chkautoupdate->setChecked(false);
+    m_autoUpdate->setChecked(false);
     m_optionEndedByDisconnect = true;
-    m_tmrplayer->stop();
+    m_refreshTimer->stop();
 }
 
 // ---- export and sort ----
@@ -675,9 +675,9 @@ void PlayersPage::saveNamesClicked() {
             Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
         return;
     QList<playerexport::Row> rows;
-    for (int r = 0; r < m_msfplayers->rowCount(); ++r) {
+    for (int r = 0; r < m_playerGrid->rowCount(); ++r) {
         const auto text = [this, r](int column) {
-            const QTableWidgetItem* item = m_msfplayers->item(r, column);
+            const QTableWidgetItem* item = m_playerGrid->item(r, column);
             return item ? item->text() : QString();
         };
         rows << playerexport::Row{text(playercol::Address), text(playercol::Guid),
@@ -687,7 +687,7 @@ void PlayersPage::saveNamesClicked() {
         QDir(m_session.state().files.dataFolder).filePath(QLatin1String(playerexport::kFileName));
     QString error;
     if (!playerexport::append(path, rows, m_session.serverName(), QDateTime::currentDateTime(),
-                              m_chkplyq->isChecked(), &error)) {
+                              m_useQuery->isChecked(), &error)) {
         dialogs.message(QStringLiteral("Could not append to playerlist.csv\r") + error,
                         QStringLiteral("Save list"), Icon::Exclamation);
         return;
@@ -697,8 +697,8 @@ void PlayersPage::saveNamesClicked() {
 }
 
 void PlayersPage::sortChosen() {
-    if (m_msfplayers->rowCount() < 2)
+    if (m_playerGrid->rowCount() < 2)
         return;
-    const int column = m_complayersort->currentIndex() + 1;
-    m_msfplayers->sortItems(column, playerSortOrder(column));
+    const int column = m_sortChooser->currentIndex() + 1;
+    m_playerGrid->sortItems(column, playerSortOrder(column));
 }

@@ -94,18 +94,18 @@ private:
     void setActionsEnabled(bool enabled);
 
     Session& m_session;
-    QTableWidget* m_msfplayers = nullptr;
-    QPushButton* m_cmdplypop = nullptr;
-    QPushButton* m_cmdplykick = nullptr;
-    QPushButton* m_cmdplyban = nullptr;
-    QPushButton* m_cmdtempban = nullptr;
-    QPushButton* m_cmdplymessage = nullptr;
-    QPushButton* m_cmdsavenames = nullptr;
-    QCheckBox* m_chkremcol = nullptr;
-    QCheckBox* m_chkplyq = nullptr;
-    QCheckBox* m_chkautoupdate = nullptr;
-    QComboBox* m_complayersort = nullptr;
-    QTimer* m_tmrplayer = nullptr;
+    QTableWidget* m_playerGrid = nullptr;
+    QPushButton* m_populatePlayers = nullptr;
+    QPushButton* m_kickPlayer = nullptr;
+    QPushButton* m_banPlayer = nullptr;
+    QPushButton* m_tempBan = nullptr;
+    QPushButton* m_tellPlayer = nullptr;
+    QPushButton* m_savePlayerNames = nullptr;
+    QCheckBox* m_removeColours = nullptr;
+    QCheckBox* m_useQuery = nullptr;
+    QCheckBox* m_autoUpdate = nullptr;
+    QComboBox* m_sortChooser = nullptr;
+    QTimer* m_refreshTimer = nullptr;
     // The context of the list's own exchanges: the populate and the kicks of a refresh. A
     // populate or a tick waits for these only; a kick or a message the operator sent
     // meanwhile does not hold the list back.
