@@ -20,9 +20,9 @@
 
 #include "ProcessMemory.h"
 #include "base/Dialogs.h"
+#include "base/WaitClock.h"
 #include "fleet/StatusPoller.h"
 #include "rcon/RconClient.h"
-#include "base/WaitClock.h"
 #include "settings/ProfileFile.h"
 #include "settings/ServerRecords.h"
 #include "simserver/SimFleet.h"

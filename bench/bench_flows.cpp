@@ -193,9 +193,9 @@ void runFlows(int jitterMs, quint32 seed, std::vector<Figure>& figures) {
     // A cycler tick whose message names the server and its friendly-fire mode: two reads, then
     // the say.
     SharedState& state = main.session().state();
-    state.messlive[0] = QStringList{QStringLiteral("Welcome to %SN%, friendly fire %FF%")};
-    main.session().server().cycleset = 0;
-    main.session().server().cycleminutes = 0;
+    state.savedSets[0] = QStringList{QStringLiteral("Welcome to %SN%, friendly fire %FF%")};
+    main.session().server().cycleSet = 0;
+    main.session().server().cycleMinutes = 0;
     begin();
     main.findChild<MessagesPage*>()->cyclerTick();
     if (!client.idle())

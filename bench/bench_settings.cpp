@@ -150,7 +150,7 @@ void largeFile(const char* shape, const QString& path, bool load) {
                 held / fileMiB);
     if (load)
         std::printf("  %lld servers, %d sets\n", qlonglong(loaded.servers.size()),
-                    int(loaded.state.setcount));
+                    int(loaded.state.setCount));
     else
         std::printf("  %s\n", written ? "written" : "failed");
 }

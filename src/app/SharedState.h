@@ -25,14 +25,14 @@ struct SharedState {
     FileLocations files;
     Options options;
 
-    // Message sets: ten slots, saved ("live") and working ("edit") copies.
-    QList<QStringList> messlive = QList<QStringList>(kMessageSetSlots);
-    QList<QStringList> messedit = QList<QStringList>(kMessageSetSlots);
-    QStringList setnamelive = QStringList(kMessageSetSlots);
-    QStringList setnameedit = QStringList(kMessageSetSlots);
-    qint16 setcount = 0;
-    qint16 editset = 0;
-    bool messediting = false;
+    // Message sets: ten slots, the saved copy (as in the file) and the working copy.
+    QList<QStringList> savedSets = QList<QStringList>(kMessageSetSlots);
+    QList<QStringList> workingSets = QList<QStringList>(kMessageSetSlots);
+    QStringList savedSetNames = QStringList(kMessageSetSlots);
+    QStringList workingSetNames = QStringList(kMessageSetSlots);
+    qint16 setCount = 0;
+    qint16 shownSet = 0;
+    bool messageEditing = false;
     // The working copy holds changes the file has not.
     bool setsPending = false;
     // The Messages page (of whichever server's workspace) that last changed the working copy
@@ -42,9 +42,9 @@ struct SharedState {
 
 // What belongs to one server: its cycler's place and its 999 watch.
 struct ServerState {
-    qint16 cycleset = 0;
-    qint16 cycleminutes = 0;
-    qint16 messpos = 0;
+    qint16 cycleSet = 0;
+    qint16 cycleMinutes = 0;
+    qint16 cyclePosition = 0;
 
-    QList<Player999Entry> Player999;
+    QList<Player999Entry> watch999; // the players seen at ping 999
 };

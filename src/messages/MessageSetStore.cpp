@@ -17,10 +17,10 @@ const QString kName = QStringLiteral("name");
 } // namespace
 
 qint16 MessageSetStore::load(SharedState& state) const {
-    state.setcount = 0;
-    state.editset = 0;
-    state.setnamelive = state.setnameedit = QStringList(kMessageSetSlots);
-    state.messlive = state.messedit = QList<QStringList>(kMessageSetSlots);
+    state.setCount = 0;
+    state.shownSet = 0;
+    state.savedSetNames = state.workingSetNames = QStringList(kMessageSetSlots);
+    state.savedSets = state.workingSets = QList<QStringList>(kMessageSetSlots);
     // Read once: a set of many messages costs one read of the file, not one per message.
     const ProfileFile::Contents contents = m_file.contents();
     for (int slot = 0; slot < kMessageSetSlots; ++slot) {
@@ -35,11 +35,11 @@ qint16 MessageSetStore::load(SharedState& state) const {
                 break;
             messages << text;
         }
-        state.setnamelive[slot] = state.setnameedit[slot] = name;
-        state.messlive[slot] = state.messedit[slot] = messages;
-        ++state.setcount;
+        state.savedSetNames[slot] = state.workingSetNames[slot] = name;
+        state.savedSets[slot] = state.workingSets[slot] = messages;
+        ++state.setCount;
     }
-    return state.setcount;
+    return state.setCount;
 }
 
 MessageSetStore::SaveResult MessageSetStore::save(SharedState& state) {
@@ -47,12 +47,12 @@ MessageSetStore::SaveResult MessageSetStore::save(SharedState& state) {
     QList<ProfileFile::Entry> entries;
     int k = 0;
     for (int slot = 0; slot < kMessageSetSlots; ++slot) {
-        const QString& name = state.setnameedit.at(slot);
+        const QString& name = state.workingSetNames.at(slot);
         if (name.isEmpty())
             continue;
         const QString section = sectionOf(k);
         entries << ProfileFile::Entry{section, kName, name};
-        const QStringList& messages = state.messedit.at(slot);
+        const QStringList& messages = state.workingSets.at(slot);
         int m = 0;
         for (; m < messages.size(); ++m)
             entries << ProfileFile::Entry{section, messageKey(m), messages.at(m)};
@@ -73,9 +73,9 @@ MessageSetStore::SaveResult MessageSetStore::save(SharedState& state) {
         return result;
     }
     result.written = k;
-    state.setnamelive = state.setnameedit;
-    state.messlive = state.messedit;
-    state.setcount = qint16(k);
+    state.savedSetNames = state.workingSetNames;
+    state.savedSets = state.workingSets;
+    state.setCount = qint16(k);
     return result;
 }
 
@@ -107,9 +107,9 @@ int lowestFreeSlot(const QStringList& names) {
 }
 
 void revertToSaved(SharedState& state) {
-    state.setnameedit = state.setnamelive;
-    state.messedit = state.messlive;
-    state.setcount = qint16(usedSlots(state.setnameedit));
+    state.workingSetNames = state.savedSetNames;
+    state.workingSets = state.savedSets;
+    state.setCount = qint16(usedSlots(state.workingSetNames));
 }
 
 bool swapMessages(QStringList& messages, int a, int b) {

@@ -272,7 +272,7 @@ bool MessagesPage::eventFilter(QObject* watched, QEvent* event) {
             setChosen();
         else if (watched == m_messageEditor) {
             const int before = m_setMessages->count();
-            const bool editing = m_session.state().messediting;
+            const bool editing = m_session.state().messageEditing;
             messageEdited();
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
             // Tabbing out of a new message adds it and comes back for the next one.
@@ -301,13 +301,13 @@ void MessagesPage::showEvent(QShowEvent* event) {
     // set it showed, so an edit here acts on what is shown.
     m_inSetSelection = true;
     m_setChooser->clear();
-    for (const QString& name : std::as_const(state.setnameedit))
+    for (const QString& name : std::as_const(state.workingSetNames))
         if (!name.isEmpty())
             m_setChooser->addItem(name);
-    const QString shown = state.setnameedit.value(state.editset);
+    const QString shown = state.workingSetNames.value(state.shownSet);
     m_setChooser->setCurrentIndex(shown.isEmpty() ? -1 : m_setChooser->findText(shown));
     m_setMessages->clear();
-    m_setMessages->addItems(state.messedit.value(state.editset));
+    m_setMessages->addItems(state.workingSets.value(state.shownSet));
     m_inSetSelection = false;
     showFreeSets();
     m_saveSets->setEnabled(state.setsPending);
@@ -327,15 +327,15 @@ bool MessagesPage::hasUnsavedChanges() const {
 }
 
 void MessagesPage::showFreeSets() {
-    m_freeSets->setText(QString::number(kMessageSetSlots - m_session.state().setcount));
+    m_freeSets->setText(QString::number(kMessageSetSlots - m_session.state().setCount));
 }
 
 void MessagesPage::showSet(int slot) {
     SharedState& state = m_session.state();
-    state.editset = qint16(slot);
+    state.shownSet = qint16(slot);
     state.setsEditor = this;
     m_setMessages->clear();
-    m_setMessages->addItems(state.messedit.value(slot));
+    m_setMessages->addItems(state.workingSets.value(slot));
 }
 
 void MessagesPage::loadSets() {
@@ -346,7 +346,7 @@ void MessagesPage::loadSets() {
 void MessagesPage::showSets() {
     const SharedState& state = m_session.state();
     m_setChooser->clear();
-    for (const QString& name : std::as_const(state.setnameedit))
+    for (const QString& name : std::as_const(state.workingSetNames))
         if (!name.isEmpty())
             m_setChooser->addItem(name);
     showFreeSets();
@@ -371,26 +371,26 @@ void MessagesPage::setChosen() {
     const int entry = name.isEmpty()
                           ? -1
                           : m_setChooser->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    const int slot = messagesets::firstSlotNamed(state.setnameedit, name);
+    const int slot = messagesets::firstSlotNamed(state.workingSetNames, name);
     if (name.isEmpty()) {
         // Nothing typed.
     } else if (entry >= 0 && slot >= 0) {
         m_setChooser->setCurrentIndex(entry);
         showSet(slot);
-    } else if (state.setcount >= kMessageSetSlots ||
-               messagesets::lowestFreeSlot(state.setnameedit) < 0) {
-        dialogs.message(QStringLiteral("No free sets left, ") + QString::number(state.setcount) +
+    } else if (state.setCount >= kMessageSetSlots ||
+               messagesets::lowestFreeSlot(state.workingSetNames) < 0) {
+        dialogs.message(QStringLiteral("No free sets left, ") + QString::number(state.setCount) +
                             QLatin1String(" in use\rTo add new you must remove an old one"),
                         QStringLiteral("No Free Slots"), Dialogs::Icon::Information);
     } else if (dialogs.message(QStringLiteral("Add new Set to list"),
                                QStringLiteral("New Message Set"), Dialogs::Icon::Question,
                                Dialogs::Buttons::OkCancel) == Dialogs::Answer::Ok) {
-        const int free = messagesets::lowestFreeSlot(state.setnameedit);
+        const int free = messagesets::lowestFreeSlot(state.workingSetNames);
         m_setChooser->addItem(name);
         m_setChooser->setCurrentIndex(m_setChooser->count() - 1);
-        state.setnameedit[free] = name;
-        state.messedit[free].clear();
-        ++state.setcount;
+        state.workingSetNames[free] = name;
+        state.workingSets[free].clear();
+        ++state.setCount;
         showFreeSets();
         showSet(free);
         setPending(true);
@@ -403,7 +403,7 @@ void MessagesPage::messageDoubleClicked() {
     if (row < 0)
         return;
     m_messageEditor->setText(m_setMessages->item(row)->text());
-    m_session.state().messediting = true;
+    m_session.state().messageEditing = true;
     m_messageChanged = false;
     m_messageEditor->setFocus(Qt::OtherFocusReason);
 }
@@ -414,21 +414,21 @@ void MessagesPage::messageEdited() {
         return;
     if (!m_messageChanged) {
         m_messageEditor->clear();
-        state.messediting = false;
+        state.messageEditing = false;
         return;
     }
     const QString text = messagesets::storable(m_messageEditor->text());
     if (text.isEmpty())
         return;
-    const int slot = state.editset;
-    if (slot < 0 || slot >= kMessageSetSlots || state.setnameedit.at(slot).isEmpty()) {
+    const int slot = state.shownSet;
+    if (slot < 0 || slot >= kMessageSetSlots || state.workingSetNames.at(slot).isEmpty()) {
         // A message outside any set would be lost at the next save; the text stays.
         m_session.dialogs().message(kNoSetText, kNoSetTitle, Dialogs::Icon::Information);
         return;
     }
-    QStringList& messages = state.messedit[slot];
+    QStringList& messages = state.workingSets[slot];
     const int row = selectedMessageRow();
-    if (state.messediting && row >= 0 && row < messages.size()) {
+    if (state.messageEditing && row >= 0 && row < messages.size()) {
         if (text != m_setMessages->item(row)->text()) {
             messages[row] = text;
             m_setMessages->item(row)->setText(text);
@@ -440,7 +440,7 @@ void MessagesPage::messageEdited() {
         setPending(true);
     }
     m_messageEditor->clear();
-    state.messediting = false;
+    state.messageEditing = false;
 }
 
 int MessagesPage::selectedMessageRow() const {
@@ -454,7 +454,7 @@ void MessagesPage::moveSelectedMessage(int step) {
     const int target = row + step;
     if (row < 0 || target < 0 || target >= m_setMessages->count())
         return;
-    if (!messagesets::swapMessages(state.messedit[state.editset], row, target))
+    if (!messagesets::swapMessages(state.workingSets[state.shownSet], row, target))
         return;
     QListWidgetItem* item = m_setMessages->takeItem(row);
     m_setMessages->insertItem(target, item);
@@ -473,7 +473,7 @@ void MessagesPage::moveMessageDown() {
 void MessagesPage::deleteMessage() {
     SharedState& state = m_session.state();
     const int row = selectedMessageRow();
-    QStringList& messages = state.messedit[state.editset];
+    QStringList& messages = state.workingSets[state.shownSet];
     if (row < 0 || row >= messages.size())
         return;
     messages.removeAt(row);
@@ -493,7 +493,7 @@ void MessagesPage::deleteSetClicked() {
         m_setChooser->setCurrentIndex(entry);
     }
     const QString name = m_setChooser->currentText();
-    const int slot = messagesets::firstSlotNamed(state.setnameedit, name);
+    const int slot = messagesets::firstSlotNamed(state.workingSetNames, name);
     if (name.isEmpty() || entry < 0 || slot < 0) {
         dialogs.message(kNoSetText, kNoSetTitle, Dialogs::Icon::Information);
         return;
@@ -503,22 +503,22 @@ void MessagesPage::deleteSetClicked() {
                         Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
         return;
 
-    state.messedit[slot].clear();
+    state.workingSets[slot].clear();
     m_setChooser->removeItem(entry);
     m_setMessages->clear();
-    --state.setcount;
+    --state.setCount;
     showFreeSets();
     m_session.addMessage(QStringLiteral("Set named ") + name + QLatin1String(" removed."));
     m_messageEditor->clear();
-    state.messediting = false;
-    state.setnameedit[slot].clear();
+    state.messageEditing = false;
+    state.workingSetNames[slot].clear();
     setPending(true);
 
     if (m_setChooser->count() > 0) {
         m_setChooser->setCurrentIndex(qMax(0, entry - 1));
         setChosen();
     } else {
-        state.editset = 0;
+        state.shownSet = 0;
         m_setChooser->setEditText({});
     }
 }
@@ -532,18 +532,18 @@ void MessagesPage::discardSetsClicked() {
     m_setMessages->clear();
     m_setChooser->clear();
     messagesets::revertToSaved(state);
-    for (const QString& name : std::as_const(state.setnameedit))
+    for (const QString& name : std::as_const(state.workingSetNames))
         if (!name.isEmpty())
             m_setChooser->addItem(name);
     showFreeSets();
     m_messageEditor->clear();
-    state.messediting = false;
+    state.messageEditing = false;
     // Show a set that exists again, so new messages cannot land in a slot that went away.
     if (m_setChooser->count() > 0) {
         m_setChooser->setCurrentIndex(0);
         setChosen();
     } else {
-        state.editset = 0;
+        state.shownSet = 0;
         m_setChooser->setEditText({});
     }
     m_session.dialogs().message(QStringLiteral("Reverted back to existing messages"),
@@ -568,8 +568,8 @@ void MessagesPage::saveSetsClicked() {
     const MessageSetStore::SaveResult result = MessageSetStore(m_settings).save(state);
     if (result.ok) {
         // Keep editing the set on show; its slot did not move.
-        state.editset = qint16(
-            qMax(0, messagesets::firstSlotNamed(state.setnameedit, m_setChooser->currentText())));
+        state.shownSet = qint16(qMax(
+            0, messagesets::firstSlotNamed(state.workingSetNames, m_setChooser->currentText())));
         showFreeSets();
         setPending(false);
     } else {
@@ -621,10 +621,10 @@ void MessagesPage::startCycler(bool interactive) {
                         QStringLiteral("Start Message Cycler"), Dialogs::Icon::Question,
                         Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
         return;
-    const int slot = messagesets::firstSlotNamed(state.setnamelive, name);
+    const int slot = messagesets::firstSlotNamed(state.savedSetNames, name);
     if (slot >= 0)
-        server.cycleset = qint16(slot);
-    if (!state.messlive.value(server.cycleset).isEmpty()) {
+        server.cycleSet = qint16(slot);
+    if (!state.savedSets.value(server.cycleSet).isEmpty()) {
         m_cyclerTimer->setInterval(60 * WaitClock::instance().secondMs());
         m_cyclerTimer->start();
         m_startCycler->setEnabled(false);
@@ -650,10 +650,10 @@ void MessagesPage::cyclerTick() {
         return;
     }
     const int typed = cycler::intervalMinutes(m_cyclerInterval->text());
-    if (!cycler::tickDue(server.cycleminutes, typed > 0 ? typed : m_lastValidInterval))
+    if (!cycler::tickDue(server.cycleMinutes, typed > 0 ? typed : m_lastValidInterval))
         return;
-    const QStringList messages = state.messlive.value(server.cycleset);
-    const int index = cycler::pickMessage(messages, server.messpos);
+    const QStringList messages = state.savedSets.value(server.cycleSet);
+    const int index = cycler::pickMessage(messages, server.cyclePosition);
     if (index < 0)
         return;
     const QString message = messages.at(index);
@@ -680,7 +680,7 @@ void MessagesPage::broadcastWhenRead(const QString& message, cycler::Placeholder
                            .from(QStringLiteral("cycled message (with the user prefix)")),
                        m_cyclerWork, [this](const Reply& reply) {
                            if (reply.status != Reply::Status::Cancelled)
-                               ++m_session.server().messpos;
+                               ++m_session.server().cyclePosition;
                        });
         m_session.client().release(m_cyclerWork);
         return;
@@ -717,7 +717,7 @@ void MessagesPage::intervalEdited() {
     }
     m_lastValidInterval = minutes;
     m_intervalChanged = false;
-    m_session.server().cycleminutes = 0;
+    m_session.server().cycleMinutes = 0;
 }
 
 void MessagesPage::autoStart(qint16 messagetime, qint16 messageset) {

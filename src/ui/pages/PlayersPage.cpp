@@ -261,7 +261,7 @@ void PlayersPage::populate(const std::function<void()>& listed) {
     if (interactive)
         m_session.showProgress(QStringLiteral("Asking server for player list..."));
     if (state.options.autokick999)
-        Player999Watch(m_session.server().Player999).clearSeen();
+        Player999Watch(m_session.server().watch999).clearSeen();
 
     const bool query = m_useQuery->isChecked();
     const Request request =
@@ -317,7 +317,7 @@ void PlayersPage::showReport(const StatusReport& report) {
     const bool mapChange = Player999Watch::isMapChange(pings);
     m_mapChangeListing = mapChange;
     m_shownReport = report;
-    Player999Watch watch(m_session.server().Player999);
+    Player999Watch watch(m_session.server().watch999);
     // A new cycle of the watch: a listing read for a slot check counts as a populate.
     if (state.options.autokick999)
         watch.clearSeen();
@@ -612,7 +612,7 @@ void PlayersPage::refreshTick() {
 
 void PlayersPage::kickDuePlayers() {
     SharedState& state = m_session.state();
-    Player999Watch watch(m_session.server().Player999);
+    Player999Watch watch(m_session.server().watch999);
     // Switched off since the last populate: that populate's marks must not kick anyone, and
     // nothing is watched any more.
     if (!state.options.autokick999)
