@@ -1,8 +1,9 @@
 // Renders the main window with each of its pages, at its opening size and at the smallest
-// size it is made for (1024x640), and the secondary windows, to PNG files, so the layout can
-// be looked at without a display: vostrel-screenshots <folder>
-// The window is connected to an in-process simulated server and its pages are read from it
-// first, so the pictures show real content. Dialogs are accepted and printed.
+// size it is made for (853x450: a 1280x720 screen at 150 %, less a title bar and a panel), and the
+// secondary windows, to PNG files, so the layout can be looked at without a display:
+// vostrel-screenshots <folder> The window is connected to an in-process simulated server and its
+// pages are read from it first, so the pictures show real content. Dialogs are accepted and
+// printed.
 #include "ui/Main.h"
 #include "base/Dialogs.h"
 #include "base/WaitClock.h"
@@ -74,9 +75,10 @@ int main(int argc, char* argv[]) {
     }
 
     QTabWidget* tabs = main.widgets().SSTab;
-    for (const QSize size : {main.size(), QSize(1024, 640)}) {
+    const QSize smallest(853, 450);
+    for (const QSize size : {main.size(), smallest}) {
         main.resize(size);
-        const QString prefix = size == QSize(1024, 640) ? QStringLiteral("small_") : QString();
+        const QString prefix = size == smallest ? QStringLiteral("small_") : QString();
         for (int i = 0; i < tabs->count(); ++i) {
             tabs->setCurrentIndex(i);
             QApplication::processEvents();
