@@ -40,11 +40,9 @@ struct SharedState {
     const void* setsEditor = nullptr;
 };
 
-// What belongs to one server: its cycler's place and its 999 watch.
+// What belongs to one server: its cycler's place.
 struct ServerState {
     qint16 cycleSet = 0;
     qint16 cycleMinutes = 0;
     qint16 cyclePosition = 0;
-
-    QList<Player999Entry> watch999; // the players seen at ping 999
 };

@@ -253,7 +253,6 @@ void ConnectController::probeAnswered(const Target& target, const Request& probe
     setFieldsLocked(true);
     m_widgets.cmdconnect->setText(QStringLiteral("Disconnect"));
     m_session.setConnection(ConnectionState::Connected);
-    m_session.server().watch999 = {Player999Entry{}};
     m_session.addMessage(QStringLiteral("Connected to server ") + target.server + QLatin1Char(':') +
                          target.portText);
     readGameStatus(target.quietly);

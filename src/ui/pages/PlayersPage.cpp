@@ -74,6 +74,8 @@ PlayersPage::PlayersPage(Session& session, QWidget* parent)
             startAutoUpdate();
     });
     connect(&session, &Session::disconnected, this, &PlayersPage::stopAutoUpdateForDisconnect);
+    // Each connection starts the 999 watch afresh.
+    connect(&session, &Session::connected, this, [this] { m_watched999 = {Player999Entry{}}; });
     setObjectName(QStringLiteral("pagePlayers"));
 
     m_populatePlayers = makeButton("cmdplypop", QStringLiteral("Populate from server"),
@@ -261,7 +263,7 @@ void PlayersPage::populate(const std::function<void()>& listed) {
     if (interactive)
         m_session.showProgress(QStringLiteral("Asking server for player list..."));
     if (state.options.autokick999)
-        Player999Watch(m_session.server().watch999).clearSeen();
+        Player999Watch(m_watched999).clearSeen();
 
     const bool query = m_useQuery->isChecked();
     const Request request =
@@ -317,7 +319,7 @@ void PlayersPage::showReport(const StatusReport& report) {
     const bool mapChange = Player999Watch::isMapChange(pings);
     m_mapChangeListing = mapChange;
     m_shownReport = report;
-    Player999Watch watch(m_session.server().watch999);
+    Player999Watch watch(m_watched999);
     // A new cycle of the watch: a listing read for a slot check counts as a populate.
     if (state.options.autokick999)
         watch.clearSeen();
@@ -612,7 +614,7 @@ void PlayersPage::refreshTick() {
 
 void PlayersPage::kickDuePlayers() {
     SharedState& state = m_session.state();
-    Player999Watch watch(m_session.server().watch999);
+    Player999Watch watch(m_watched999);
     // Switched off since the last populate: that populate's marks must not kick anyone, and
     // nothing is watched any more.
     if (!state.options.autokick999)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/SharedState.h"
 #include "players/PlayerActions.h"
 #include "players/SlotCheck.h"
 #include "rcon/Exchange.h"
@@ -117,6 +118,8 @@ private:
     // ends its auto update; its next connect starts it again. The option stays as it is.
     bool autoUpdateOptionHolds() const;
     bool m_optionEndedByDisconnect = false;
+    // The players the 999 watch has seen at ping 999, from one populate to the next.
+    QList<Player999Entry> m_watched999;
     // The report the grid shows: the 999 auto-kick checks its slots against it.
     StatusReport m_shownReport;
 };
