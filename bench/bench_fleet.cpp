@@ -18,6 +18,7 @@
 // Arguments: [seconds of the idle CPU window, default 60] [--full: the full servers first, so
 // that memory is measured with them] [--simserver path of vostrel-simserver].
 
+#include "FullServer.h"
 #include "ProcessMemory.h"
 #include "base/Dialogs.h"
 #include "base/WaitClock.h"
@@ -95,22 +96,6 @@ bool waitUntil(const std::function<bool()>& done, int limitMs) {
     QTimer::singleShot(limitMs, &loop, &QEventLoop::quit);
     loop.exec();
     return done();
-}
-
-// A full server: 64 players in 64 slots.
-QList<SimPlayer> fullServer() {
-    QList<SimPlayer> players;
-    for (int i = 0; i < 64; ++i) {
-        SimPlayer p;
-        p.num = i;
-        p.score = i;
-        p.ping = QString::number(40 + i);
-        p.guid = QString::number(100000 + i);
-        p.name = QStringLiteral("^1Player^7 %1").arg(i);
-        p.address = QStringLiteral("192.0.2.%1:28960").arg(i + 1);
-        players << p;
-    }
-    return players;
 }
 
 // The same players as the simulated server's data file says them.

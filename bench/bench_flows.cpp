@@ -6,6 +6,7 @@
 // Prints, asserts nothing. Run with QT_QPA_PLATFORM=offscreen where there is no display.
 // Arguments: [runs on loopback, default 3] [runs per jitter level, default 1].
 
+#include "FullServer.h"
 #include "base/Dialogs.h"
 #include "base/WaitClock.h"
 #include "rcon/RconClient.h"
@@ -44,21 +45,6 @@ public:
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
     void beep() override {}
 };
-
-QList<SimPlayer> fullServer() {
-    QList<SimPlayer> players;
-    for (int i = 0; i < 64; ++i) {
-        SimPlayer p;
-        p.num = i;
-        p.score = i;
-        p.ping = QString::number(40 + i);
-        p.guid = QString::number(100000 + i);
-        p.name = QStringLiteral("^1Player^7 %1").arg(i);
-        p.address = QStringLiteral("192.0.2.%1:28960").arg(i + 1);
-        players << p;
-    }
-    return players;
-}
 
 void waitFor(QObject* sender, const char* signal) {
     QEventLoop loop;

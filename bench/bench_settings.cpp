@@ -16,6 +16,7 @@
 #include "messages/MessageSetStore.h"
 #include "settings/OptionsStore.h"
 #include "settings/ProfileFile.h"
+#include "settings/ServerRecords.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -119,7 +120,7 @@ qint64 writeUnknown(const QString& path, qint64 size) {
 struct Loaded {
     QString user;
     Options options;
-    QList<SavedServer> servers;
+    ServerRecords servers;
     SharedState state;
 };
 
@@ -136,7 +137,7 @@ void largeFile(const char* shape, const QString& path, bool load) {
     if (load) {
         loaded.user = readRemoteUser(file);
         loaded.options = loadOptions(file);
-        loaded.servers = readSavedServers(file);
+        loaded.servers = readServerRecords(file);
         MessageSetStore(file).load(loaded.state);
     } else {
         written =
@@ -167,19 +168,19 @@ int main(int argc, char** argv) {
     }
     for (const int count : {100, 1000, 3000}) {
         ProfileFile file(folder.filePath(QStringLiteral("vostrel-%1.ini").arg(count)));
-        QStringList entries, passwords;
-        for (int i = 1; i <= count; ++i) {
-            entries << QStringLiteral("server%1.example.net:%2").arg(i).arg(28960 + i % 100);
-            passwords << QStringLiteral("password%1").arg(i);
-        }
+        ServerRecords records;
+        for (int i = 1; i <= count; ++i)
+            records << ServerRecord{QStringLiteral("server%1.example.net").arg(i),
+                                    QString::number(28960 + i % 100),
+                                    QStringLiteral("password%1").arg(i)};
         QElapsedTimer timer;
         timer.start();
-        const bool written = writeSavedServers(file, entries, passwords, 0).ok;
+        const bool written = writeServerRecords(file, records, 0).ok;
         const double saveMs = double(timer.nsecsElapsed()) / 1e6;
 
         timer.restart();
         loadOptions(file);
-        const qsizetype read = readSavedServers(file).size();
+        const qsizetype read = readServerRecords(file).size();
         readRemoteUser(file);
         const double loadMs = double(timer.nsecsElapsed()) / 1e6;
         std::printf("%5d saved servers: load %8.1f ms (%lld read back), save %8.1f ms (%s)\n",

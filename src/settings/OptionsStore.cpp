@@ -6,7 +6,6 @@ namespace {
 
 constexpr int kSwitchBuffer = 2;
 constexpr int kNumberBuffer = 200;
-constexpr int kListBuffer = 200;
 constexpr int kUserBuffer = 50;
 
 } // namespace
@@ -48,58 +47,6 @@ Options loadOptions(const ProfileFile& settings) {
 
 bool writeOptionSwitch(ProfileFile& file, const QString& key, bool on) {
     return file.write(optionkeys::section, key, on ? QStringLiteral("1") : QStringLiteral("0"));
-}
-
-QList<SavedServer> readSavedServers(const ProfileFile& settings) {
-    const ProfileFile::Contents file = settings.contents();
-    QList<SavedServer> servers;
-    for (int n = 1;; ++n) {
-        const QString num = QString::number(n);
-        SavedServer s;
-        s.address =
-            file.read(QStringLiteral("servers"), QLatin1String("server") + num, {}, kListBuffer);
-        if (s.address.isEmpty())
-            break;
-        s.port = file.read(QStringLiteral("ports"), QLatin1String("port") + num, {}, kListBuffer);
-        s.password =
-            file.read(QStringLiteral("rcon"), QLatin1String("rcon") + num, {}, kListBuffer);
-        servers << s;
-    }
-    return servers;
-}
-
-ServerListWriteResult writeSavedServers(ProfileFile& file, const QStringList& entries,
-                                        const QStringList& passwords, int previousCount) {
-    QList<ProfileFile::Entry> keys;
-    const auto put = [&keys](int n, const QString& address, const QString& port,
-                             const QString& password) {
-        const QString num = QString::number(n);
-        keys << ProfileFile::Entry{QStringLiteral("servers"), QLatin1String("server") + num,
-                                   address}
-             << ProfileFile::Entry{QStringLiteral("ports"), QLatin1String("port") + num, port}
-             << ProfileFile::Entry{QStringLiteral("rcon"), QLatin1String("rcon") + num, password};
-    };
-    int n = 0;
-    for (int i = 0; i < entries.size(); ++i) {
-        const qsizetype colon =
-            entries[i].lastIndexOf(QLatin1Char(':')); // an IPv6 address holds colons too
-        const QString address = (colon < 0 ? entries[i] : entries[i].left(colon)).trimmed();
-        // An empty address would end the list for the reader and lose the servers after it.
-        if (!address.isEmpty())
-            put(++n, address, colon < 0 ? QString() : entries[i].mid(colon + 1),
-                passwords.value(i));
-    }
-    while (n < previousCount)
-        put(++n, {}, {}, {});
-    // One replace of the file: an address never goes without its own port and password.
-    ServerListWriteResult result;
-    if (!file.write(keys)) {
-        result.ok = false;
-        result.failedPart = QStringLiteral("Server");
-        result.errorCode = file.errorCode();
-        result.errorDescription = file.errorDescription();
-    }
-    return result;
 }
 
 QString readRemoteUser(const ProfileFile& file) {

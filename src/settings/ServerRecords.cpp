@@ -1,5 +1,6 @@
 #include "ServerRecords.h"
 
+#include "OptionsStore.h"
 #include "ProfileFile.h"
 
 namespace {

@@ -1,9 +1,17 @@
 #pragma once
 
-#include "OptionsStore.h"
 #include "ServerRecord.h"
 
 class ProfileFile;
+
+// The outcome of writing the saved-server list: on failure nothing was written; failedPart
+// names the first key not written ("Server"), with the file's error code and description.
+struct ServerListWriteResult {
+    bool ok = true;
+    QString failedPart;
+    int errorCode = 0;
+    QString errorDescription;
+};
 
 // The saved servers of the settings file as records. The address, port and password keep the
 // sections every version reads ([servers] server1.., [ports] port1.., [rcon] rcon1..); the

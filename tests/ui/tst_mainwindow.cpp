@@ -8,6 +8,7 @@
 #include "maps/MapListParser.h"
 #include "players/PlayerExport.h"
 #include "settings/OptionsStore.h"
+#include "settings/ServerRecords.h"
 #include "support/Captures.h"
 #include "ui/LogActions.h"
 #include "ui/PreferencesDialog.h"
@@ -968,15 +969,20 @@ void TestMainWindow::settingsFile() {
     // Saved servers are read up to the first gap, so a blank address is left out; IPv6 entries
     // keep their colons.
     ProfileFile fresh(h.path(u"fresh.ini"_s));
-    QVERIFY(writeSavedServers(fresh, {"::1:28960", " :1", "b:2"}, {"pa", "x", "pb"}, 0).ok &&
-            fresh.write(u"servers"_s, u"server4"_s, u"d"_s));
+    QVERIFY(
+        writeServerRecords(
+            fresh,
+            {{u"::1"_s, u"28960"_s, u"pa"_s}, {u" "_s, u"1"_s, u"x"_s}, {u"b"_s, u"2"_s, u"pb"_s}},
+            0)
+            .ok &&
+        fresh.write(u"servers"_s, u"server4"_s, u"d"_s));
     QStringList servers;
-    for (const SavedServer& server : readSavedServers(fresh))
+    for (const ServerRecord& server : readServerRecords(fresh))
         servers << server.entry() + u' ' + server.password;
     QCOMPARE(servers, (QStringList{"::1:28960 pa", "b:2 pb"}));
     // The list goes in one replace of the file: a new address never meets an old password.
     const QByteArray list = fileText(fresh.path());
-    QVERIFY(!writeSavedServers(fresh, {"new.net:1"}, {"pΩ"}, 2).ok);
+    QVERIFY(!writeServerRecords(fresh, {{u"new.net"_s, u"1"_s, u"pΩ"_s}}, 2).ok);
     QCOMPARE(fileText(fresh.path()), list);
 }
 
