@@ -21,13 +21,6 @@ QList<int> entriesToRemove(const QStringList& entries, const QString& key) {
     return positions;
 }
 
-EntryParts splitEntry(const QString& entry) {
-    const qsizetype colon = entry.lastIndexOf(QLatin1Char(':'));
-    if (colon < 0)
-        return {entry, {}};
-    return {entry.left(colon), entry.mid(colon + 1)};
-}
-
 bool shouldRemember(const QStringList& values, const QString& text) {
     return !text.isEmpty() && !values.contains(text, Qt::CaseSensitive);
 }

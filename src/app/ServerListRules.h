@@ -17,14 +17,6 @@ bool hasAddress(const QStringList& entries, const QString& address);
 // can be removed one after the other.
 QList<int> entriesToRemove(const QStringList& entries, const QString& key);
 
-struct EntryParts {
-    QString address;
-    QString port;
-};
-// Split at the last colon, so an IPv6 address keeps its own colons; an entry without a colon
-// is all address.
-EntryParts splitEntry(const QString& entry);
-
 // A typed value is remembered when it is not empty and not already in the list (exact).
 bool shouldRemember(const QStringList& values, const QString& text);
 

@@ -91,8 +91,7 @@ Main::Main(Dialogs& dialogs, const FileLocations& files, QWidget* parent)
     connect(m_serverList, &ServerListPanel::openRequested, this, &Main::openServer);
     connect(m_serverList, &ServerListPanel::tickedChanged, this,
             [this] { m_fleetSend->setTicked(int(m_serverList->tickedRecords().size())); });
-    connect(m_fleetSend, &FleetSendBar::sendRequested, this,
-            [this](fleetplans::Kind kind, const QString& text) { sendToTicked(int(kind), text); });
+    connect(m_fleetSend, &FleetSendBar::sendRequested, this, &Main::sendToTicked);
     openWorkspace();
     buildMenus();
     buildShortcuts();
@@ -432,10 +431,9 @@ void Main::openServer(const ServerRecord& record) {
     m_tabs->setCurrentWidget(target);
 }
 
-void Main::sendToTicked(int kind, const QString& text) {
-    const auto fleetKind = fleetplans::Kind(kind);
-    const QString command = fleetplans::commandName(fleetKind, text);
-    const Plan plan = fleetplans::plan(fleetKind, text, m_prefix->text());
+void Main::sendToTicked(fleetplans::Kind kind, const QString& text) {
+    const QString command = fleetplans::commandName(kind, text);
+    const Plan plan = fleetplans::plan(kind, text, m_prefix->text());
     for (const ServerRecord& record : m_serverList->tickedRecords()) {
         Workspace* target = workspaceFor(record.entry());
         if (!target || !target->session().isConnected()) {

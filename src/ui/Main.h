@@ -3,6 +3,7 @@
 #include "MainWidgets.h"
 #include "Workspace.h"
 #include "app/SharedState.h"
+#include "fleet/FleetPlans.h"
 #include "settings/ProfileFile.h"
 
 #include <QMainWindow>
@@ -102,7 +103,7 @@ private:
     void loadSavedServers();
     // Writes the server list; false (after a box) when the file could not take it.
     bool saveServerList();
-    void sendToTicked(int kind, const QString& text);
+    void sendToTicked(fleetplans::Kind kind, const QString& text);
     // Preferences saved: a changed automatic connect marks its server in the list.
     void startupServerChosen(const QSet<QString>& keys);
     void startCyclerIfAsked();
