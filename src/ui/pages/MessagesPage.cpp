@@ -1,4 +1,5 @@
 #include "MessagesPage.h"
+#include "ui/WidgetNaming.h"
 
 #include "app/SayPrefix.h"
 #include "app/Session.h"
@@ -31,11 +32,6 @@
 #include <functional>
 
 namespace {
-
-template <typename W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QPushButton* button(const char* caption, const char* name, const char* tip, QWidget* parent) {
     auto* b = named(new QPushButton(QLatin1String(caption), parent), name);
