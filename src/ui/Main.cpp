@@ -449,7 +449,7 @@ void Main::sendToTicked(fleetplans::Kind kind, const QString& text) {
 }
 
 void Main::startup() {
-    restoreWindowState();
+    const OpenTabs reopen = restoreWindowState();
     m_shared.loading = true;
     m_settings.setPath(m_shared.files.settingsFile);
     m_settings.removeStaleTemporary();
@@ -470,13 +470,12 @@ void Main::startup() {
     // of an older version marks the one its automatic connect named).
     // So do the servers that were open when the window last closed.
     Workspace& first = current();
-    const QStringList reopen = rememberedWorkspaces();
     Workspace* shown = nullptr;
     for (const ServerRecord& record : m_serverList->records()) {
-        const qsizetype openAt = reopen.indexOf(record.entry());
+        const qsizetype openAt = reopen.servers.indexOf(record.entry());
         if (record.connectAtStart || openAt >= 0)
             openServer(record);
-        if (openAt >= 0 && openAt == m_rememberedShown)
+        if (openAt >= 0 && openAt == reopen.shown)
             shown = &current();
     }
     m_tabs->setCurrentWidget(shown ? shown : &first);
@@ -579,23 +578,17 @@ QString Main::windowStateFile() {
         .filePath(QStringLiteral("vostrel-window.ini"));
 }
 
-void Main::restoreWindowState() {
+Main::OpenTabs Main::restoreWindowState() {
     // A lock left by a run that was killed while it saved would hold up every later save.
     privatefiles::removeStaleLock(windowStateFile());
     if (!QFileInfo::exists(windowStateFile()))
-        return;
+        return {};
     const QSettings state(windowStateFile(), QSettings::IniFormat);
     restoreGeometry(state.value(QStringLiteral("geometry")).toByteArray());
     m_split->restoreState(state.value(QStringLiteral("splitter")).toByteArray());
     current().body()->restoreState(state.value(QStringLiteral("workspace")).toByteArray());
-}
-
-QStringList Main::rememberedWorkspaces() {
-    if (!QFileInfo::exists(windowStateFile()))
-        return {};
-    const QSettings state(windowStateFile(), QSettings::IniFormat);
-    m_rememberedShown = state.value(QStringLiteral("shown"), -1).toInt();
-    return state.value(QStringLiteral("open")).toStringList();
+    return {state.value(QStringLiteral("open")).toStringList(),
+            state.value(QStringLiteral("shown"), -1).toInt()};
 }
 
 void Main::saveWindowState() {

@@ -96,9 +96,13 @@ private:
     void showTitle(Workspace* workspace);
     // The file beside the settings file that remembers the window's geometry and splitter.
     QString windowStateFile();
-    void restoreWindowState();
-    // The servers ("address:port") open when the window last closed.
-    QStringList rememberedWorkspaces();
+    // The servers ("address:port") open when the window last closed, and which was shown.
+    struct OpenTabs {
+        QStringList servers;
+        int shown = -1;
+    };
+    // Restores the window's geometry and splits; gives back the servers it had open.
+    OpenTabs restoreWindowState();
     void saveWindowState();
     void loadSavedServers();
     // Writes the server list; false (after a box) when the file could not take it.
@@ -118,8 +122,7 @@ private:
     QStackedWidget* m_strips = nullptr;
     ServerListPanel* m_serverList = nullptr;
     FleetSendBar* m_fleetSend = nullptr;
-    int m_recordsInFile = 0;    // how many servers the settings file numbers
-    int m_rememberedShown = -1; // which of the remembered servers was shown
+    int m_recordsInFile = 0; // how many servers the settings file numbers
     QLineEdit* m_prefix = nullptr;
     QPushButton* m_sendMessage = nullptr;
     QPushButton* m_exit = nullptr;
