@@ -3,7 +3,8 @@
 set -euo pipefail
 # The last three check the install tree (desktop file, software-centre entry) and build the
 # Debian package.
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev desktop-file-utils appstream dpkg-dev)
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libqt6sql6-sqlite libqt6sql6-psql postgresql
+          desktop-file-utils appstream dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
