@@ -8,7 +8,6 @@
 #include "ProgressNotice.h"
 #include "SavedServersController.h"
 #include "ServerListPanel.h"
-#include "Version.h"
 #include "WidgetNaming.h"
 #include "app/ConnectChecks.h"
 #include "app/Links.h"
@@ -285,17 +284,12 @@ void Main::buildMenus() {
         connect(action(gmUO, uoItems[i].first, QLatin1String(uoItems[i].second)),
                 &QAction::triggered, this, [this, i] { pages().uoModes->switchUoMode(i); });
 
+    // The project has no web site or forum to point at; About says where the licence and
+    // the source stand.
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mhelp"));
-    connect(action(help, "mhelpsite", QStringLiteral("Visit &Web Site")), &QAction::triggered, this,
-            [] { openurl(links::productSite()); });
-    connect(action(help, "mhelpforum", QStringLiteral("Visit &forum")), &QAction::triggered, this,
-            [] { openurl(links::forum()); });
     connect(action(help, "helpabout", QStringLiteral("&About")), &QAction::triggered, this,
             &Main::openAbout);
-    action(help, "helpinfo",
-           QStringLiteral("Version ") + QLatin1String(kVostrelVersion) +
-               QStringLiteral(" - 10/Mar/2005"));
 }
 
 void Main::buildShortcuts() {
