@@ -22,12 +22,13 @@ void Session::passwordRefused() {
 }
 
 void Session::run(const Plan& plan, QObject* context, PlanHandler done, StepHandler onStep) {
-    StepHandler watched = [this, plan, onStep = std::move(onStep)](int index, const Reply& reply,
-                                                                   const Outcome& outcome) {
-        if (plan.at(index).request.silenceIsTaken && outcome.taken())
+    StepHandler watched = [this, onStep = std::move(onStep)](int index, const Step& step,
+                                                             const Reply& reply,
+                                                             const Outcome& outcome) {
+        if (step.request.silenceIsTaken && outcome.taken())
             emit mapLoaded();
         if (onStep)
-            onStep(index, reply, outcome);
+            onStep(index, step, reply, outcome);
     };
     runPlan(m_client, m_out, plan, context, std::move(done), std::move(watched));
 }

@@ -18,3 +18,10 @@ Step announcementStep(const Request& request, const QString& logLine) {
     step.announces = true;
     return step;
 }
+
+Step readStep(const Request& request, Reader read, const QString& progress) {
+    Step step{request};
+    step.read = std::move(read);
+    step.progress = progress;
+    return step;
+}

@@ -1,9 +1,28 @@
 #pragma once
 
 #include "Exchange.h"
+#include "Outcome.h"
 
 #include <QList>
 #include <QString>
+
+#include <functional>
+
+struct Step;
+using Plan = QList<Step>;
+
+// What a read step makes of its reply: the steps that follow from it, sent before the rest of
+// the plan, or the end of the sequence.
+struct ReadResult {
+    Plan then;
+    bool stop = false;
+
+    static ReadResult stopHere() { return {{}, true}; }
+    static ReadResult goOn(Plan then = {}) { return {std::move(then), false}; }
+};
+// Reads the reply of a step that went (answered or not). Its verdict is the reader's: the plan
+// neither logs nor shows anything for a read step.
+using Reader = std::function<ReadResult(const Reply& reply, const Outcome& outcome)>;
 
 // One command of a sequence a button sends.
 struct Step {
@@ -23,18 +42,20 @@ struct Step {
     // A "say" that tells the players what the steps before it did: it goes only when the
     // server took every one of them.
     bool announces = false;
+    // A read step: what the reply says decides what goes next.
+    Reader read;
+    // The status bar shows this while the step is under way; empty leaves it as it is.
+    QString progress;
 
     friend bool operator==(const Step& a, const Step& b) {
         return a.request.command == b.request.command && a.request.echo == b.request.echo &&
                a.request.quiet == b.request.quiet &&
                a.request.waitForReply == b.request.waitForReply && a.logLine == b.logLine &&
                a.waitAfter == b.waitAfter && a.subject == b.subject && a.what == b.what &&
-               a.announces == b.announces;
+               a.announces == b.announces && bool(a.read) == bool(b.read) &&
+               a.progress == b.progress;
     }
 };
-
-// What a button sends, in order.
-using Plan = QList<Step>;
 
 // A step that sets something, logged as "<what> updated..." or "<what> changed...": when
 // the server does not take it, the log says "<what> not changed: <why>" instead.
@@ -44,3 +65,5 @@ Step settingStep(const Request& request, const QString& logLine);
 Step actionStep(const Request& request, const QString& logLine, const QString& what);
 // A "say" that announces what the steps before it did.
 Step announcementStep(const Request& request, const QString& logLine = {});
+// A step whose reply `read` reads; the status bar shows `progress` meanwhile.
+Step readStep(const Request& request, Reader read, const QString& progress = {});

@@ -48,8 +48,10 @@ public:
             finish(true);
             return;
         }
-        m_client.send(m_plan.at(m_index).request, m_context,
-                      [this](const Reply& reply) { stepEnded(reply); });
+        const Step& step = m_plan.at(m_index);
+        if (!step.progress.isEmpty())
+            m_out.showProgress(step.progress);
+        m_client.send(step.request, m_context, [this](const Reply& reply) { stepEnded(reply); });
     }
 
 private:
@@ -58,14 +60,30 @@ private:
             finish(false);
             return;
         }
-        const Step& step = m_plan.at(m_index);
+        const Step step = m_plan.at(m_index);
         const Outcome outcome = judge(step.request, reply);
+        ++m_outcome.went;
+        if (step.read) {
+            const ReadResult result = step.read(reply, outcome);
+            // The reader may have ended everything (a disconnect cancels the plan).
+            if (m_ended)
+                return;
+            if (m_onStep)
+                m_onStep(m_index, step, reply, outcome);
+            if (result.stop) {
+                finish(true);
+                return;
+            }
+            for (qsizetype i = 0; i < result.then.size(); ++i)
+                m_plan.insert(m_index + 1 + i, result.then.at(i));
+            advance(step.waitAfter);
+            return;
+        }
         logOutcome(step, outcome);
         if (!outcome.taken())
             m_everyStepTaken = false;
-        ++m_outcome.went;
         if (m_onStep)
-            m_onStep(m_index, reply, outcome);
+            m_onStep(m_index, step, reply, outcome);
         advance(step.waitAfter);
     }
 
@@ -135,7 +153,7 @@ private:
 
     RconClient& m_client;
     OutputSink& m_out;
-    const Plan m_plan;
+    Plan m_plan; // grows by what its read steps add
     QPointer<QObject> m_context;
     const bool m_hasContext;
     bool m_ended = false;

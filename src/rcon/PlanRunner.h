@@ -14,12 +14,13 @@ class RconClient;
 // How a plan ended.
 struct PlanOutcome {
     int went = 0;           // the steps whose command left, from the first on
-    bool completed = false; // every step went
+    bool completed = false; // every step went, or a read step ended the plan
     bool allTaken = false;  // every step went and the server took each one
     QStringList refusals;   // the server's words for each step it refused, in order
 };
 
-using StepHandler = std::function<void(int index, const Reply& reply, const Outcome& outcome)>;
+using StepHandler =
+    std::function<void(int index, const Step& step, const Reply& reply, const Outcome& outcome)>;
 using PlanHandler = std::function<void(const PlanOutcome& outcome)>;
 
 // Sends a plan through the client, one step after the other, for `context` (which counts as
@@ -28,8 +29,9 @@ using PlanHandler = std::function<void(const PlanOutcome& outcome)>;
 // so; then `onStep` hears of it. The plan stops at the first step that could not be sent or
 // was cancelled (nothing more is sent or logged) and goes on after one that went unanswered or
 // was refused, since the server may have acted on it or the next one may still apply; an
-// announcement is left out unless every step before it was taken. `done` runs once at the
-// end, unless the context was destroyed first. A plan starts once the plans its context
+// announcement is left out unless every step before it was taken. A read step's reply goes to
+// its reader instead, whose result adds the steps that follow from it or ends the plan. `done` runs
+// once at the end, unless the context was destroyed first. A plan starts once the plans its context
 // started before it have ended.
 void runPlan(RconClient& client, OutputSink& out, const Plan& plan, QObject* context,
              PlanHandler done = {}, StepHandler onStep = {});

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include <memory>
+
 SettingCheckBox::SettingCheckBox(QWidget* parent) : QCheckBox(parent) {
     setTristate(true);
 }
@@ -111,43 +113,6 @@ protected:
     QPointer<Session> m_session;
 };
 
-// One read-out under way.
-class ReadOutRun : public ProgressShown {
-public:
-    ReadOutRun(Session& session, QObject* context, const QString& progress,
-               const QStringList& listings, ListingHandler apply)
-        : ProgressShown(session, context, progress), m_listings(listings),
-          m_apply(std::move(apply)) {
-        session.client().hold(context);
-    }
-
-    void next() {
-        if (m_index >= m_listings.size()) {
-            finish();
-            return;
-        }
-        m_session->send(
-            Request::listing(m_listings.at(m_index)), parent(), [this](const Reply& reply) {
-                if (reply.status != Reply::Status::Replied || !m_apply(m_index, reply.text)) {
-                    finish();
-                    return;
-                }
-                ++m_index;
-                next();
-            });
-    }
-
-private:
-    void finish() {
-        m_session->client().release(parent());
-        deleteLater();
-    }
-
-    const QStringList m_listings;
-    ListingHandler m_apply;
-    qsizetype m_index = 0;
-};
-
 } // namespace
 
 bool connectedOrWarn(Session& session) {
@@ -162,8 +127,16 @@ void readOut(Session& session, QObject* context, const QString& progress,
              const QStringList& listings, ListingHandler apply) {
     if (!connectedOrWarn(session))
         return;
-    auto* run = new ReadOutRun(session, context, progress, listings, std::move(apply));
-    run->next();
+    const auto applyReply = std::make_shared<ListingHandler>(std::move(apply));
+    Plan plan;
+    for (qsizetype i = 0; i < listings.size(); ++i)
+        plan << readStep(
+            Request::listing(listings.at(i)), [applyReply, i](const Reply& reply, const Outcome&) {
+                if (reply.status != Reply::Status::Replied || !(*applyReply)(i, reply.text))
+                    return ReadResult::stopHere();
+                return ReadResult::goOn();
+            });
+    sendPlanFor(session, context, plan, {}, {}, progress);
 }
 
 Step controlStep(const QString& command, const QString& logLine) {
@@ -182,7 +155,7 @@ void sendPlanFor(Session& session, QObject* context, const Plan& plan,
             done(outcome);
     };
     session.run(plan, context, std::move(ended),
-                [controls](int index, const Reply&, const Outcome& outcome) {
+                [controls](int index, const Step&, const Reply&, const Outcome& outcome) {
                     // A value the server did not take is still a change to send.
                     if (index < controls.size() && controls.at(index) && !outcome.refused())
                         controls.at(index)->clearChanged();

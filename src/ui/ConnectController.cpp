@@ -2,15 +2,12 @@
 
 #include "LogActions.h"
 #include "MainWidgets.h"
-#include "app/CfgScan.h"
 #include "app/ConnectChecks.h"
+#include "app/ServerDetailsPlan.h"
 #include "app/Session.h"
 #include "app/StatusQuery.h"
 #include "base/Dialogs.h"
 #include "base/WaitClock.h"
-#include "pages/MessagesPage.h"
-#include "pages/MiscPage.h"
-#include "pages/PlayersPage.h"
 #include "rcon/Outcome.h"
 #include "rcon/ReplyText.h"
 
@@ -222,31 +219,34 @@ void ConnectController::openAndProbe(const Target& target, const QHostAddress& a
     Request probe = Request::unechoed(QStringLiteral("status"));
     probe.quiet = target.quietly;
     probe.boxWhenUnanswered = false;
-    m_session.send(probe, this, [this, target, probe](const Reply& reply) {
-        probeAnswered(target, probe, reply);
+    const int run = ++m_connectRuns;
+    const Plan plan{readStep(probe, [this, target](const Reply& reply, const Outcome& outcome) {
+        return probeRead(target, reply, outcome);
+    })};
+    m_session.run(plan, this, [this, run, quietly = target.quietly](const PlanOutcome&) {
+        // A retry offered at the end of this connect has started another one.
+        if (run != m_connectRuns)
+            return;
+        if (m_session.connection() == ConnectionState::Connected)
+            finishConnect(quietly);
+        else
+            closeAndStop(); // cancelled, or no route to the server
     });
 }
 
-void ConnectController::probeAnswered(const Target& target, const Request& probe,
-                                      const Reply& reply) {
-    // Cancelled (a Cancel, the connection lost) or no route: no connection.
-    if (!m_session.client().isOpen() ||
-        (reply.status != Reply::Status::Replied && reply.status != Reply::Status::NoReply)) {
-        closeAndStop();
-        return;
-    }
-    if (reply.status == Reply::Status::NoReply) {
-        askPublicStatus(target);
-        return;
-    }
-    const Outcome outcome = judge(probe, reply);
+ReadResult ConnectController::probeRead(const Target& target, const Reply& reply,
+                                        const Outcome& outcome) {
+    if (!m_session.client().isOpen())
+        return ReadResult::stopHere();
+    if (reply.status == Reply::Status::NoReply)
+        return ReadResult::goOn({publicStatusStep(target)});
     if (outcome.refused()) {
         refuse((replytext::isPasswordRefusal(reply.text)
                     ? QStringLiteral("Invalid Rcon password, no connection established")
                     : QStringLiteral("The server refused \"status\", no connection established")) +
                    QLatin1Char('\r') + outcome.serverWords,
                kNoConnectionTitle);
-        return;
+        return ReadResult::stopHere();
     }
 
     // Connected: the remote console answered and took the password.
@@ -255,21 +255,25 @@ void ConnectController::probeAnswered(const Target& target, const Request& probe
     m_session.setConnection(ConnectionState::Connected);
     m_session.addMessage(QStringLiteral("Connected to server ") + target.server + QLatin1Char(':') +
                          target.portText);
-    readGameStatus(target.quietly);
+    return ReadResult::goOn(serverDetailsPlan(m_session, target.quietly,
+                                              [this](const QString& gametype, const QString& map) {
+                                                  emit gameStatusRead(gametype, map);
+                                              }));
 }
 
 // The remote console stayed silent through every attempt: the public status query tells a
 // server that does not let this console in from no server at all.
-void ConnectController::askPublicStatus(const Target& target) {
-    progress(QStringLiteral("No answer from the remote console; asking for the server's status"),
-             ProgressMode::Replace, target.quietly);
-    m_session.send(Request::statusQuery(), this, [this, target](const Reply& reply) {
-        if (reply.status == Reply::Status::Cancelled || !m_session.client().isOpen()) {
-            closeAndStop();
-            return;
-        }
-        offerRetry(target, reply.status == Reply::Status::Replied);
-    });
+Step ConnectController::publicStatusStep(const Target& target) {
+    return readStep(
+        Request::statusQuery(),
+        [this, target](const Reply& reply, const Outcome&) {
+            if (m_session.client().isOpen())
+                offerRetry(target, reply.status == Reply::Status::Replied);
+            return ReadResult::stopHere();
+        },
+        target.quietly
+            ? QString()
+            : QStringLiteral("No answer from the remote console; asking for the server's status"));
 }
 
 void ConnectController::offerRetry(const Target& target, bool publicQueryAnswered) {
@@ -280,55 +284,6 @@ void ConnectController::offerRetry(const Target& target, bool publicQueryAnswere
                                     Dialogs::Buttons::RetryCancel) == Dialogs::Answer::Retry &&
         m_session.connection() == ConnectionState::Disconnected)
         connectToServer(true);
-}
-
-void ConnectController::readGameStatus(bool quietly) {
-    progress(QStringLiteral("Asking server for status"), ProgressMode::Replace, quietly);
-    m_session.send(Request::statusQuery(), this, [this, quietly](const Reply& reply) {
-        // Without the server's details (none came, or a Cancel) the connect ends here.
-        if (reply.status != Reply::Status::Replied) {
-            finishConnect(quietly);
-            return;
-        }
-        const statusquery::GameStatus status = statusquery::readGameStatus(reply.text);
-        m_session.appendRcon(statusquery::gameModeLine(status));
-        emit gameStatusRead(status.gametype, status.map);
-        readRotation(quietly);
-    });
-}
-
-void ConnectController::readRotation(bool quietly) {
-    progress(QStringLiteral("Asking server for Map rotation"), ProgressMode::Replace, quietly);
-    m_session.send(Request::listing(QStringLiteral("cvarlist sv_maprotation")), this,
-                   [this, quietly](const Reply& reply) {
-                       if (reply.status == Reply::Status::Cancelled) {
-                           finishConnect(quietly);
-                           return;
-                       }
-                       if (reply.status == Reply::Status::Replied)
-                           emit m_session.rotationRead(
-                               getquoted(reply.text, QStringLiteral("sv_maprotation")));
-                       readCfgFiles(quietly);
-                   });
-}
-
-void ConnectController::readCfgFiles(bool quietly) {
-    progress(QStringLiteral("Asking server for cfg files"), ProgressMode::Replace, quietly);
-    m_session.send(Request::listing(QStringLiteral("fdir *.cfg")), this,
-                   [this, quietly](const Reply& reply) {
-                       if (reply.status == Reply::Status::Cancelled) {
-                           finishConnect(quietly);
-                           return;
-                       }
-                       if (reply.status == Reply::Status::Replied) {
-                           if (!reply.text.contains(QLatin1Char('\n')))
-                               m_session.addMessage(
-                                   QStringLiteral("Server has no CFG files - Disabling fields..."));
-                           emit m_session.cfgNamesRead(scanCfgNames(reply.text));
-                       }
-                       emit m_session.detailsRead();
-                       finishConnect(quietly);
-                   });
 }
 
 void ConnectController::finishConnect(bool quietly) {

@@ -2,6 +2,7 @@
 
 #include "rcon/Exchange.h"
 #include "rcon/OutputSink.h"
+#include "rcon/Plan.h"
 
 #include <QHostAddress>
 #include <QObject>
@@ -51,14 +52,11 @@ private:
     void connectToServer(bool retry = false);
     void lookedUp(const Target& target, const QHostInfo& info);
     void openAndProbe(const Target& target, const QHostAddress& address);
-    void probeAnswered(const Target& target, const Request& probe, const Reply& reply);
-    void askPublicStatus(const Target& target);
+    ReadResult probeRead(const Target& target, const Reply& reply, const Outcome& outcome);
+    Step publicStatusStep(const Target& target);
     void offerRetry(const Target& target, bool publicQueryAnswered);
     void mapLoaded();
     void rereadGameStatus();
-    void readGameStatus(bool quietly);
-    void readRotation(bool quietly);
-    void readCfgFiles(bool quietly);
     void finishConnect(bool quietly);
     void disconnectFromServer();
     void onClosedByError(const QString& description);
@@ -76,6 +74,8 @@ private:
     bool m_locked = false;
     // From the first request of a connect (after the field checks) to its end.
     bool m_sequenceRunning = false;
+    // Counts the connects, so that the end of one a retry replaced is told apart.
+    int m_connectRuns = 0;
     // After a map load: the wait for the server to load, and the work of the read that
     // follows (a context of its own, so that a connect's work is not taken for it).
     QTimer m_reloadWait;

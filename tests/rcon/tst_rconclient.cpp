@@ -55,6 +55,7 @@ private slots:
     void datagramsAreUnframedTruncatedAndFiltered();
     void everyByteValueSurvivesTheWire();
     void planLogsWhatWentAndStopsAtARefusal();
+    void readStepFeedsTheStepsAfterIt();
     void replyEndsAtItsClosingLine_data();
     void replyEndsAtItsClosingLine();
     void judgeReadsEveryReply_data();
@@ -354,7 +355,9 @@ void TestRconClient::planLogsWhatWentAndStopsAtARefusal() {
         runPlan(
             *client, *out, plan, &page,
             [&outcomes](const PlanOutcome& outcome) { outcomes << outcome; },
-            [&stepsHeard](int index, const Reply&, const Outcome&) { stepsHeard << index; });
+            [&stepsHeard](int index, const Step&, const Reply&, const Outcome&) {
+                stepsHeard << index;
+            });
     };
     // An unanswered step goes on, so does one the server refused; a wait gives the server
     // time before the next. The players are not told of what did not happen.
@@ -410,6 +413,44 @@ void TestRconClient::planLogsWhatWentAndStopsAtARefusal() {
     QVERIFY(!outcomes[4].completed);
     QVERIFY(sim->received().isEmpty());
     QCOMPARE(dialogs->messageTitles().count("Not connected"), 1);
+}
+
+void TestRconClient::readStepFeedsTheStepsAfterIt() {
+    QObject page;
+    QList<PlanOutcome> outcomes;
+    // The value read goes into the next command, before the rest of the plan; the reader's
+    // verdict stands for the step, so nothing is logged for the read itself.
+    const Step read =
+        readStep(Request::listing("sv_hostname"), [](const Reply& reply, const Outcome& outcome) {
+            if (!outcome.taken())
+                return ReadResult::stopHere();
+            const QString name = getquoted(reply.text, "sv_hostname");
+            return ReadResult::goOn({Step{Request::shown("say " + name), "told " + name}});
+        });
+    const Plan plan{read, Step{Request::shown("say last"), "last"}};
+    runPlan(*client, *out, plan, &page,
+            [&outcomes](const PlanOutcome& outcome) { outcomes << outcome; });
+    QVERIFY(settle());
+    QCOMPARE(sim->receivedCommands(),
+             (QStringList{"sv_hostname", "say Vostrel Test Server", "say last"}));
+    QCOMPARE(out->log, (QStringList{"told Vostrel Test Server", "last"}));
+    QCOMPARE(outcomes.size(), 1);
+    QCOMPARE(outcomes[0].went, 3);
+
+    // A reader that stops ends the plan: nothing after it goes.
+    sim->clearReceived();
+    runPlan(*client, *out,
+            {readStep(Request::listing("sv_nosuch"),
+                      [](const Reply&, const Outcome& outcome) {
+                          return outcome.refused() ? ReadResult::stopHere() : ReadResult::goOn();
+                      }),
+             Step{Request::shown("say never"), "never"}},
+            &page, [&outcomes](const PlanOutcome& outcome) { outcomes << outcome; });
+    QVERIFY(settle());
+    QCOMPARE(sim->receivedCommands(), QStringList{"sv_nosuch"});
+    QCOMPARE(out->log.size(), 2);
+    QCOMPARE(outcomes.size(), 2);
+    QCOMPARE(outcomes[1].went, 1);
 }
 
 void TestRconClient::getquotedLooksUpValues_data() {

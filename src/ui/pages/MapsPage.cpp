@@ -5,6 +5,7 @@
 #include "maps/DefaultMaps.h"
 #include "maps/MapCommands.h"
 #include "maps/MapListParser.h"
+#include "maps/MapListPlan.h"
 #include "rcon/Outcome.h"
 #include "ui/BoundControls.h"
 #include "ui/Mnemonics.h"
@@ -87,58 +88,36 @@ void MapsPage::populateClicked() {
         return;
     m_mapList->clear();
     m_session.showProgress(QStringLiteral("Asking server for map list..."));
-    // Held until the list is in, also while a reply without it is asked for again.
-    m_session.client().hold(this);
-    askForList(mapcommands::kListTries - 1);
+    m_session.run(mapcommands::listPlan([this](const MapListResult& result) { showList(result); }),
+                  this, [this](const PlanOutcome&) { m_session.hideProgress(); });
 }
 
-void MapsPage::askForList(int triesLeft, int folder) {
-    const Request request = mapcommands::listRequest(mapcommands::kMapFolders.at(folder));
-    m_session.send(request, this, [this, triesLeft, folder, request](const Reply& reply) {
-        const auto finish = [this] {
-            m_session.hideProgress();
-            m_session.client().release(this);
-        };
-        if (reply.status != Reply::Status::Replied) {
-            finish();
-            return;
-        }
-        const Outcome outcome = judge(request, reply);
-        if (outcome.refused()) {
-            // Asking again would get the same answer.
-            m_session.addMessage(QStringLiteral("Map list not read: ") + outcome.serverWords);
-            finish();
-            return;
-        }
-        const MapListReading reading = readMapList(reply.text);
-        const bool lastFolder = folder + 1 == mapcommands::kMapFolders.size();
-        if (!reading.incomplete) {
-            if (reading.names.isEmpty() && !lastFolder) {
-                askForList(mapcommands::kListTries - 1, folder + 1);
-                return;
-            }
-            m_mapList->addItems(reading.names);
-            if (reading.names.isEmpty())
-                m_session.addMessage(QStringLiteral("No maps found in ") +
-                                     mapcommands::kMapFolders.join(QLatin1String(" or ")));
-        } else if (triesLeft > 0) {
-            askForList(triesLeft - 1, folder);
-            return;
-        } else {
-            const QString firstLine = reply.text.trimmed().section(QLatin1Char('\n'), 0, 0);
-            m_session.dialogs().message(
-                firstLine.isEmpty()
-                    ? QStringLiteral("The server answered the map list %1 times, but with no "
-                                     "list (an empty reply)")
-                          .arg(mapcommands::kListTries)
-                    : QStringLiteral("The server answered the map list %1 times, but its "
-                                     "reply could not be read:\r%2")
-                          .arg(mapcommands::kListTries)
-                          .arg(firstLine),
-                QStringLiteral("Map list not read"), Dialogs::Icon::Information);
-        }
-        finish();
-    });
+void MapsPage::showList(const MapListResult& result) {
+    switch (result.kind) {
+    case MapListResult::Kind::Read:
+        m_mapList->addItems(result.names);
+        if (result.names.isEmpty())
+            m_session.addMessage(QStringLiteral("No maps found in ") +
+                                 mapcommands::kMapFolders.join(QLatin1String(" or ")));
+        return;
+    case MapListResult::Kind::Refused:
+        m_session.addMessage(QStringLiteral("Map list not read: ") + result.detail);
+        return;
+    case MapListResult::Kind::Unreadable:
+        m_session.dialogs().message(
+            result.detail.isEmpty()
+                ? QStringLiteral("The server answered the map list %1 times, but with no "
+                                 "list (an empty reply)")
+                      .arg(mapcommands::kListTries)
+                : QStringLiteral("The server answered the map list %1 times, but its "
+                                 "reply could not be read:\r%2")
+                      .arg(mapcommands::kListTries)
+                      .arg(result.detail),
+            QStringLiteral("Map list not read"), Dialogs::Icon::Information);
+        return;
+    case MapListResult::Kind::Unanswered:
+        return;
+    }
 }
 
 void MapsPage::loadClicked() {

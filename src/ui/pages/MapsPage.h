@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+struct MapListResult;
+
 class Session;
 class QListWidget;
 class QPushButton;
@@ -21,9 +23,7 @@ public:
     void loadClicked();
 
 private:
-    // Asks for the maps of the folder mapcommands::kMapFolders[folder]; `triesLeft` more times
-    // when a reply lacks the list.
-    void askForList(int triesLeft, int folder = 0);
+    void showList(const MapListResult& result);
 
     Session& m_session;
     QListWidget* m_mapList = nullptr;

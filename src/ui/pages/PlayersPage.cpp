@@ -438,16 +438,17 @@ void PlayersPage::removeSelectedPlayer(Removal variant) {
     const QString name = m_playerGrid->item(row - 1, playercol::Player)->text();
     whenSlotHolds(target, [this, variant, target, name] {
         const Plan plan = playeractions::removalPlan(variant, target.slot, name);
-        m_session.run(plan, this, {}, [this, target](int, const Reply&, const Outcome& outcome) {
-            // A refused or unanswered removal leaves the player listed. Other replies may have
-            // filled the grid anew meanwhile: the row is found by slot and name; a list that no
-            // longer shows the player has nothing to remove.
-            if (!outcome.taken())
-                return;
-            const int at = rowOfSlot(target.slot, target.name);
-            if (at >= 0)
-                removeDataRow(at);
-        });
+        m_session.run(plan, this, {},
+                      [this, target](int, const Step&, const Reply&, const Outcome& outcome) {
+                          // A refused or unanswered removal leaves the player listed. Other replies
+                          // may have filled the grid anew meanwhile: the row is found by slot and
+                          // name; a list that no longer shows the player has nothing to remove.
+                          if (!outcome.taken())
+                              return;
+                          const int at = rowOfSlot(target.slot, target.name);
+                          if (at >= 0)
+                              removeDataRow(at);
+                      });
     });
 }
 
@@ -638,14 +639,15 @@ void PlayersPage::kickDuePlayers() {
     watch.cleanUp();
     if (kicks.isEmpty())
         return;
-    m_session.run(kicks, m_listWork, {},
-                  [this, kickedSlots](int index, const Reply&, const Outcome& outcome) {
-                      if (!outcome.taken())
-                          return;
-                      const int at = rowOfSlot(kickedSlots.at(index));
-                      if (at >= 0)
-                          removeDataRow(at);
-                  });
+    m_session.run(
+        kicks, m_listWork, {},
+        [this, kickedSlots](int index, const Step&, const Reply&, const Outcome& outcome) {
+            if (!outcome.taken())
+                return;
+            const int at = rowOfSlot(kickedSlots.at(index));
+            if (at >= 0)
+                removeDataRow(at);
+        });
 }
 
 void PlayersPage::applyStartupOptions(const Options& options) {

@@ -147,7 +147,7 @@ void WeaponsPage::riflesOnlyClicked() {
             if (outcome.allTaken)
                 m_session.addMessage(QStringLiteral("Server set to rifles only"));
         },
-        [this](int index, const Reply&, const Outcome& outcome) {
+        [this](int index, const Step&, const Reply&, const Outcome& outcome) {
             if (!outcome.refused())
                 m_boxes[index]->clearChanged();
             if (index + 1 < m_boxes.size())
