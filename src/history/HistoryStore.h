@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class HistoryDatabase;
 class HistoryQueue;
 class HistoryWorker;
 class QThread;
@@ -63,11 +64,12 @@ private:
         std::function<void(const QVariant&)> deliver;
     };
     void setState(State state, const QString& message);
+    bool accepting() const;
     void wakeWorker();
     void answered(quint64 id, const QVariant& answer);
     template <typename Result>
     void ask(QObject* context, std::function<void(const Result&)> done,
-             std::function<Result(HistoryWorker&)> question);
+             std::function<Result(HistoryDatabase&)> question);
 
     State m_state = State::Off;
     QString m_problem;
@@ -76,4 +78,5 @@ private:
     HistoryWorker* m_worker = nullptr;
     QHash<quint64, Pending> m_pending;
     quint64 m_nextQuestion = 1;
+    quint64 m_generation = 0;
 };
