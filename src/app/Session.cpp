@@ -21,12 +21,15 @@ void Session::passwordRefused() {
     m_dialogs.message(text, QStringLiteral("Password refused"), Dialogs::Icon::Exclamation);
 }
 
-void Session::run(const Plan& plan, QObject* context, PlanHandler done, StepHandler onStep) {
-    StepHandler watched = [this, onStep = std::move(onStep)](int index, const Step& step,
-                                                             const Reply& reply,
-                                                             const Outcome& outcome) {
+void Session::run(const Plan& plan, QObject* context, PlanHandler done, StepHandler onStep,
+                  const AuditNote& note) {
+    StepHandler watched = [this, note, onStep = std::move(onStep)](int index, const Step& step,
+                                                                   const Reply& reply,
+                                                                   const Outcome& outcome) {
         if (step.request.silenceIsTaken && outcome.taken())
             emit mapLoaded();
+        if (!step.read)
+            record(step.request, outcome, note);
         if (onStep)
             onStep(index, step, reply, outcome);
     };
@@ -61,4 +64,35 @@ void Session::showProgress(const QString& text, ProgressMode mode) {
 
 void Session::hideProgress() {
     m_out.hideProgress();
+}
+
+void Session::record(const Request& request, const Outcome& outcome, const AuditNote& note,
+                     const QString& kind) {
+    HistoryStore* history = m_shared.history;
+    if (!history || history->state() == HistoryStore::State::Off ||
+        history->state() == HistoryStore::State::Failed)
+        return;
+    ActionRecord action;
+    action.kind = kind.isEmpty() ? audit::actionKind(request) : kind;
+    if (action.kind.isEmpty())
+        return;
+    action.at = QDateTime::currentDateTimeUtc();
+    action.server = m_serverName;
+    action.operatorUser = audit::operatorUser();
+    action.operatorPrefix = m_shared.userPrefix;
+    action.command = audit::keptCommand(request.command);
+    action.outcome = audit::outcomeWord(outcome);
+    action.serverWords = outcome.serverWords;
+    action.playerName = note.playerName;
+    action.playerAddress = note.playerAddress;
+    action.playerGuid = note.playerGuid;
+    action.reason = note.reason;
+    history->recordAction(action);
+}
+
+void Session::recordSightings(const QList<Sighting>& seen) {
+    HistoryStore* history = m_shared.history;
+    if (history && !seen.isEmpty() && history->state() != HistoryStore::State::Off &&
+        history->state() != HistoryStore::State::Failed)
+        history->recordSightings(m_serverName, seen);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ActionAudit.h"
 #include "SharedState.h"
 #include "rcon/OutputSink.h"
 #include "rcon/PlanRunner.h"
@@ -45,7 +46,16 @@ public:
     }
     // Sends a plan for context; see runPlan. A map load or restart of the plan (a game-type
     // switch ends with one) that the server took is told by mapLoaded().
-    void run(const Plan& plan, QObject* context, PlanHandler done = {}, StepHandler onStep = {});
+    // Every step that went is kept in the audit log with its outcome; `note` names the player
+    // it was aimed at and the operator's reason.
+    void run(const Plan& plan, QObject* context, PlanHandler done = {}, StepHandler onStep = {},
+             const AuditNote& note = {});
+    // Keeps an action in the audit log (when a history is kept): `kind` empty files it by its
+    // command, and a read is not kept.
+    void record(const Request& request, const Outcome& outcome, const AuditNote& note = {},
+                const QString& kind = {});
+    // Keeps the players of a status report in the history.
+    void recordSightings(const QList<Sighting>& seen);
 
 signals:
     void connectionChanged(ConnectionState state);

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "history/HistoryStore.h"
 #include "settings/FileLocations.h"
 #include "settings/Options.h"
 
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +26,10 @@ struct SharedState {
 
     FileLocations files;
     Options options;
+    // The prefix of the operator's messages, as typed beside the message button.
+    QString userPrefix;
+    // The team's memory of players and actions; null or off: nothing is kept.
+    QPointer<HistoryStore> history;
 
     // Message sets: ten slots, the saved copy (as in the file) and the working copy.
     QList<QStringList> savedSets = QList<QStringList>(kMessageSetSlots);

@@ -2,6 +2,7 @@
 
 #include "MainWidgets.h"
 #include "app/Session.h"
+#include "rcon/Outcome.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -74,11 +75,13 @@ void ConsoleController::sendClicked() {
     }
 
     // A typed line's answer comes as it comes; the pane shows it. The log keeps what went.
-    m_session.send(Request::noWait(command).from(QStringLiteral("console command")), this,
-                   [this, command](const Reply& reply) {
-                       if (reply.went())
-                           m_session.addMessage(command);
-                   });
+    const Request request = Request::noWait(command).from(QStringLiteral("console command"));
+    m_session.send(request, this, [this, request](const Reply& reply) {
+        if (reply.went()) {
+            m_session.addMessage(request.command);
+            m_session.record(request, judge(request, reply));
+        }
+    });
 
     direct->lineEdit()->selectAll();
     direct->setFocus();

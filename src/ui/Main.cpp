@@ -102,6 +102,8 @@ Main::Main(Dialogs& dialogs, const FileLocations& files, QWidget* parent)
     connect(m_sendMessage, &QPushButton::clicked, this,
             [this] { current().pages().messages->sendOneOffMessage(m_prefix->text()); });
     connect(m_prefix, &QLineEdit::textEdited, this, [this] { m_prefixChanged = true; });
+    connect(m_prefix, &QLineEdit::textChanged, this,
+            [this](const QString& prefix) { m_shared.userPrefix = prefix; });
     m_prefix->installEventFilter(this);
 
     fitToScreen();
