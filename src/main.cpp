@@ -7,29 +7,49 @@
 #include <QCommandLineParser>
 #include <QIcon>
 
-#include <cstring>
-#include <memory>
-
 namespace {
+
+// Qt's own options, which QApplication takes off the command line; known here so that they
+// pass the check made before it exists. Those of the X11 platform are among them.
+void acceptQtsOwnOptions(QCommandLineParser& parser) {
+    const auto accept = [&parser](QCommandLineOption option) {
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    };
+    for (const char* name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+          "geometry", "qwindowicon", "icon", "qwindowtitle", "title", "session", "display", "name",
+          "visual", "style", "stylesheet", "qmljsdebugger"})
+        accept(QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("value")));
+    for (const char* name : {"reverse", "testability", "nograb", "dograb", "widgetcount"})
+        accept(QCommandLineOption(QLatin1String(name)));
+}
 
 void describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         QStringLiteral("Administer Call of Duty game servers over their remote console."));
+    // Qt's options start with one dash and are whole words: -platform, -style.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption({QStringLiteral("config"),
                       QStringLiteral("Keep the settings in <file> instead of the usual place."),
                       QStringLiteral("file")});
+    acceptQtsOwnOptions(parser);
 }
 
-// --help and --version print and end without a display, so they are answered before the
-// window system is touched.
-bool onlyAsksForText(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i)
-        for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version"})
-            if (std::strcmp(argv[i], option) == 0)
-                return true;
-    return false;
+// Help, the version and a command line that cannot be understood all end the program with
+// text; deciding that first means none of them needs a display. The option names are plain
+// ASCII, so the local 8-bit decoding is enough here; values are read again from the
+// application's own arguments.
+bool onlyAnswersWithText(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    describe(parser);
+    return !parser.parse(arguments) || parser.isSet(QStringLiteral("help")) ||
+           parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("version"));
 }
 
 void nameTheProgram() {
@@ -41,17 +61,17 @@ void nameTheProgram() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (onlyAsksForText(argc, argv)) {
+    if (onlyAnswersWithText(argc, argv)) {
         QCoreApplication app(argc, argv);
         nameTheProgram();
         QCommandLineParser parser;
         describe(parser);
-        parser.process(app); // prints and exits
-        return 0;
+        parser.process(app); // prints and exits: 0 for help and the version, 1 for an error
+        return 1;
     }
     QApplication app(argc, argv);
     nameTheProgram();
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.vostrel.Vostrel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.vostrel"));
     QIcon icon;
     for (const char* size : {"32", "128"})
         icon.addFile(QStringLiteral(":/icons/vostrel-%1.png").arg(QLatin1String(size)));
