@@ -2,7 +2,8 @@
 
 #include <QDialog>
 
-// The about box: the version text and a button that opens the system information viewer.
+// The about box: the version, the licence and where its terms and the source stand, the Qt it
+// runs on, and a button that shows the system's details.
 class AboutDialog : public QDialog {
     Q_OBJECT
 public:
