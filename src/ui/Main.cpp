@@ -2,6 +2,7 @@
 #include "AboutDialog.h"
 #include "ConnectController.h"
 #include "FleetSendBar.h"
+#include "HistoryController.h"
 #include "HobWindow.h"
 #include "LogActions.h"
 #include "PreferencesDialog.h"
@@ -13,6 +14,7 @@
 #include "app/Links.h"
 #include "base/Dialogs.h"
 #include "base/PrivateFiles.h"
+#include "messages/MessagePlans.h"
 #include "pages/CodModesPage.h"
 #include "pages/FriendlyFireFrame.h"
 #include "pages/MapsPage.h"
@@ -20,6 +22,7 @@
 #include "pages/PlayersPage.h"
 #include "pages/ServerPage.h"
 #include "pages/UoModesPage.h"
+#include "settings/HistorySettings.h"
 #include "settings/OptionsStore.h"
 #include "settings/ServerRecords.h"
 #include <QApplication>
@@ -78,6 +81,9 @@ Main::Main(Dialogs& dialogs, const FileLocations& files, QWidget* parent)
 
     m_strips = named(new QStackedWidget(statusBar()), "statusstrips");
     statusBar()->addWidget(m_strips, 1);
+    m_history = new HistoryController(m_dialogs, this);
+    statusBar()->addPermanentWidget(m_history->stateLabel());
+    m_shared.history = m_history->store();
 
     m_saved = new SavedServersController(
         m_dialogs, *m_serverList, [this] { return &current(); }, this);
@@ -99,8 +105,14 @@ Main::Main(Dialogs& dialogs, const FileLocations& files, QWidget* parent)
     connect(m_tabs, &QTabWidget::tabCloseRequested, this, &Main::closeWorkspace);
     connect(m_tabs, &QTabWidget::currentChanged, this, &Main::currentChanged);
     connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
-    connect(m_sendMessage, &QPushButton::clicked, this,
-            [this] { current().pages().messages->sendOneOffMessage(m_prefix->text()); });
+    connect(m_sendMessage, &QPushButton::clicked, this, [this] {
+        Session& session = current().session();
+        const QString text = session.dialogs().input(
+            QStringLiteral("Type message to send to server"), QStringLiteral("Server Message"),
+            QStringLiteral("Welcome to our server, enjoy your stay"));
+        if (!text.isEmpty())
+            session.run(messageplans::oneOffMessage(m_prefix->text(), text), &current());
+    });
     connect(m_prefix, &QLineEdit::textEdited, this, [this] { m_prefixChanged = true; });
     connect(m_prefix, &QLineEdit::textChanged, this,
             [this](const QString& prefix) { m_shared.userPrefix = prefix; });
@@ -288,6 +300,15 @@ void Main::buildMenus() {
 
     // The project has no web site or forum to point at; About says where the licence and
     // the source stand.
+    QMenu* history = menuBar()->addMenu(QStringLiteral("Hi&story"));
+    history->setObjectName(QStringLiteral("history"));
+    QAction* players = action(history, "historyplayers", QStringLiteral("&Players..."));
+    players->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+    connect(players, &QAction::triggered, m_history, &HistoryController::openPlayerSearch);
+    QAction* actions = action(history, "historyactions", QStringLiteral("&Actions..."));
+    actions->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+A")));
+    connect(actions, &QAction::triggered, m_history, &HistoryController::openActions);
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mhelp"));
     connect(action(help, "helpabout", QStringLiteral("&About")), &QAction::triggered, this,
@@ -341,6 +362,9 @@ void Main::openPreferences() {
         auto* prefs = new PreferencesDialog(session(), m_settings, this);
         prefs->setAttribute(Qt::WA_DeleteOnClose);
         connect(prefs, &PreferencesDialog::saved, this, &Main::startupServerChosen);
+        connect(
+            prefs, &PreferencesDialog::historySaved, this,
+            [this](const HistorySettings& settings) { m_history->open(settings, m_shared.files); });
         return prefs;
     });
     if (fresh)
@@ -459,6 +483,7 @@ void Main::startup() {
     m_prefix->setText(user.isEmpty() ? QStringLiteral("RemoteUser") : user);
 
     m_shared.options = loadOptions(m_settings);
+    m_history->open(readHistorySettings(m_settings), m_shared.files);
     for (int i = 0; i < workspaceCount(); ++i)
         workspace(i)->pages().players->applyStartupOptions(m_shared.options);
 
@@ -523,6 +548,8 @@ void Main::closeEvent(QCloseEvent* event) {
         saveWindowState();
     m_closing = true;
     m_serverList->stopPolling();
+    // What waits to be written gets its short time now, not when the window is destroyed.
+    m_history->close();
     // The secondary windows go with the main window, so the program ends.
     for (QWidget* window :
          {static_cast<QWidget*>(m_prefs.data()), static_cast<QWidget*>(m_hob.data()),

@@ -16,6 +16,7 @@ class ConnectController;
 class SavedServersController;
 class PreferencesDialog;
 class HobWindow;
+class HistoryController;
 class AboutDialog;
 class QLabel;
 class QLineEdit;
@@ -76,6 +77,7 @@ public:
     void showProgress(const QString& text) { current().showProgress(text); }
     void hideProgress() { current().hideProgress(); }
     SharedState& shared() { return m_shared; }
+    HistoryController& history() { return *m_history; }
 
     void openPreferences();
     void openHob();
@@ -127,6 +129,7 @@ private:
     QPushButton* m_sendMessage = nullptr;
     QPushButton* m_exit = nullptr;
     SavedServersController* m_saved = nullptr;
+    HistoryController* m_history = nullptr;
     QPointer<PreferencesDialog> m_prefs;
     QPointer<HobWindow> m_hob;
     QPointer<AboutDialog> m_about;

@@ -1,5 +1,6 @@
 #include "PreferencesDialog.h"
 
+#include "HistoryPreferences.h"
 #include "app/ConnectChecks.h"
 #include "app/Session.h"
 #include "base/Dialogs.h"
@@ -135,8 +136,10 @@ PreferencesDialog::PreferencesDialog(Session& session, ProfileFile& settings, QW
     frames->addWidget(general);
     frames->addWidget(players);
     frames->addWidget(server);
+    m_history = new HistoryPreferences(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(frames);
+    layout->addWidget(m_history);
     layout->addWidget(buttons);
 
     for (QCheckBox* box :
@@ -226,6 +229,7 @@ void PreferencesDialog::fill() {
     m_startupSet->setText(QString::number(o.messageset));
     m_startupInterval->setText(QString::number(o.messagetime));
     updateDependents();
+    m_history->fill(readHistorySettings(m_settings));
     m_changed.clear();
     m_filling = false;
 }
@@ -246,6 +250,10 @@ void PreferencesDialog::saveClicked() {
                                 {QStringLiteral("Rcon password"), m_startupPassword->text()}});
     if (!refusal.isEmpty()) {
         dialogs.message(refusal, kUnsupportedTitle, Dialogs::Icon::Exclamation);
+        return;
+    }
+    if (const QString incomplete = m_history->incompleteText(); !incomplete.isEmpty()) {
+        dialogs.message(incomplete, QStringLiteral("History"), Dialogs::Icon::Exclamation);
         return;
     }
     // The window may be closed, and gone, while one of its boxes is up.
@@ -297,6 +305,16 @@ void PreferencesDialog::saveClicked() {
     }
     if (!result.ok())
         return;
+    if (m_history->isChanged()) {
+        const HistorySettings history = m_history->settings();
+        if (!writeHistorySettings(m_settings, history)) {
+            reportWriteFailure(QStringLiteral("history settings"), m_settings.errorCode(),
+                               m_settings.errorDescription());
+            return;
+        }
+        m_history->clearChanged();
+        emit historySaved(history);
+    }
     emit saved(savedKeys);
     dialogs.message(QStringLiteral("Preferences saved."), QStringLiteral("Saved"),
                     Dialogs::Icon::Information);
@@ -313,7 +331,7 @@ void PreferencesDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void PreferencesDialog::closeClicked() {
-    if (m_changed.isEmpty()) {
+    if (m_changed.isEmpty() && !m_history->isChanged()) {
         close();
         return;
     }

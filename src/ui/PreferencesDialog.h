@@ -1,11 +1,14 @@
 #pragma once
 
+#include "settings/HistorySettings.h"
+
 #include <QDialog>
 #include <QSet>
 #include <QString>
 
 class Session;
 class ProfileFile;
+class HistoryPreferences;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -32,6 +35,8 @@ public:
 signals:
     // Every change was written; `keys` are the option keys the operator had changed.
     void saved(const QSet<QString>& keys);
+    // The history is to be kept elsewhere (or not at all) from now on.
+    void historySaved(const HistorySettings& settings);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -69,4 +74,5 @@ private:
     QCheckBox* m_autoMessagesOption = nullptr;
     QLineEdit* m_startupSet = nullptr;
     QLineEdit* m_startupInterval = nullptr;
+    HistoryPreferences* m_history = nullptr;
 };
