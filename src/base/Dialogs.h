@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Every message box, question, input box and save dialog of the program goes through
 // this interface, so tests can answer them from a script and see exactly what was shown.
@@ -19,6 +20,16 @@ public:
     virtual Answer askOnce(const QString& text, const QString& title, bool& dontAskAgain) {
         dontAskAgain = false;
         return message(text, title, Icon::Question, Buttons::YesNo);
+    }
+    // askOnce that also asks why: `reason` comes back as typed or picked from
+    // `recentReasons` (newest first), and may be empty. A dialog without the field asks the
+    // plain question and gives no reason.
+    virtual Answer askWithReason(const QString& text, const QString& title,
+                                 const QStringList& recentReasons, QString& reason,
+                                 bool& dontAskAgain) {
+        Q_UNUSED(recentReasons);
+        reason.clear();
+        return askOnce(text, title, dontAskAgain);
     }
     // Returns the typed text; an empty text when the operator cancels.
     virtual QString input(const QString& prompt, const QString& title,

@@ -2,9 +2,18 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QStyle>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -76,6 +85,59 @@ Dialogs::Answer QtDialogs::askOnce(const QString& text, const QString& title, bo
     box.setCheckBox(check);
     const bool yes = box.exec() == QMessageBox::Yes;
     dontAskAgain = check->isChecked();
+    return yes ? Answer::Yes : Answer::No;
+}
+
+Dialogs::Answer QtDialogs::askWithReason(const QString& text, const QString& title,
+                                         const QStringList& recentReasons, QString& reason,
+                                         bool& dontAskAgain) {
+    QDialog dialog(m_parent);
+    dialog.setObjectName(QStringLiteral("reasonQuestion"));
+    dialog.setWindowTitle(title);
+    auto* question = new QLabel(text);
+    question->setObjectName(QStringLiteral("lblreasonquestion"));
+    question->setWordWrap(true);
+    question->setTextFormat(Qt::PlainText);
+    auto* icon = new QLabel;
+    const int iconSize = dialog.style()->pixelMetric(QStyle::PM_MessageBoxIconSize);
+    icon->setPixmap(dialog.style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(iconSize));
+    auto* head = new QHBoxLayout;
+    head->addWidget(icon, 0, Qt::AlignTop);
+    head->addWidget(question, 1);
+
+    // Editable: a reason of the moment is typed, a recurring one picked; empty gives none.
+    auto* reasons = new QComboBox;
+    reasons->setObjectName(QStringLiteral("comreason"));
+    reasons->setEditable(true);
+    reasons->setInsertPolicy(QComboBox::NoInsert);
+    reasons->addItems(recentReasons);
+    reasons->setCurrentIndex(-1);
+    reasons->setMinimumContentsLength(30);
+    reasons->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    reasons->lineEdit()->setPlaceholderText(QStringLiteral("(none)"));
+    auto* reasonLabel = new QLabel(QStringLiteral("&Reason:"));
+    reasonLabel->setObjectName(QStringLiteral("lblreason"));
+    reasonLabel->setBuddy(reasons);
+    auto* form = new QFormLayout;
+    form->addRow(reasonLabel, reasons);
+
+    auto* check = new QCheckBox(QStringLiteral("Don't ask again"));
+    check->setObjectName(QStringLiteral("chkdontask"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Yes | QDialogButtonBox::No);
+    buttons->setObjectName(QStringLiteral("reasonButtons"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addLayout(head);
+    layout->addLayout(form);
+    layout->addWidget(check);
+    layout->addWidget(buttons);
+    reasons->setFocus();
+
+    const bool yes = dialog.exec() == QDialog::Accepted;
+    dontAskAgain = check->isChecked();
+    reason = yes ? reasons->currentText().trimmed() : QString();
     return yes ? Answer::Yes : Answer::No;
 }
 

@@ -19,6 +19,9 @@ public:
     Answer message(const QString& text, const QString& title, Icon icon,
                    Buttons buttons = Buttons::Ok) override;
     Answer askOnce(const QString& text, const QString& title, bool& dontAskAgain) override;
+    Answer askWithReason(const QString& text, const QString& title,
+                         const QStringList& recentReasons, QString& reason,
+                         bool& dontAskAgain) override;
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
     QString saveFileName(const QString& title, const QString& proposedName,
                          const QString& defaultSuffix) override;

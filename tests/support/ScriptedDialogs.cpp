@@ -28,6 +28,7 @@ void ScriptedDialogs::clear() {
     m_shown.clear();
     m_answers.clear();
     m_inputs.clear();
+    m_reasons.clear();
     m_saveNames.clear();
 }
 
@@ -53,6 +54,16 @@ Dialogs::Answer ScriptedDialogs::askOnce(const QString& text, const QString& tit
     const Answer answer = message(text, title, Icon::Question, Buttons::YesNo);
     m_shown.last().offersDontAsk = true;
     dontAskAgain = std::exchange(m_dontAsk, false);
+    return answer;
+}
+
+Dialogs::Answer ScriptedDialogs::askWithReason(const QString& text, const QString& title,
+                                               const QStringList& recentReasons, QString& reason,
+                                               bool& dontAskAgain) {
+    const Answer answer = askOnce(text, title, dontAskAgain);
+    m_shown.last().asksReason = true;
+    m_shown.last().recentReasons = recentReasons;
+    reason = m_reasons.isEmpty() ? QString() : m_reasons.dequeue();
     return answer;
 }
 

@@ -22,6 +22,8 @@ public:
         Buttons buttons = Buttons::Ok;
         QString defaultText;        // input default, or the save dialog's default suffix
         bool offersDontAsk = false; // a question with a "Don't ask again" check box
+        bool asksReason = false;    // a question with a reason field, offering these
+        QStringList recentReasons;
     };
 
     void setNextAnswer(Answer answer) { m_answers.enqueue(answer); }
@@ -29,6 +31,8 @@ public:
     void setNextSaveName(const QString& path) { m_saveNames.enqueue(path); }
     // The next question with a "Don't ask again" box comes back with it ticked.
     void setNextDontAsk() { m_dontAsk = true; }
+    // The next question with a reason field comes back with this reason.
+    void setNextReason(const QString& reason) { m_reasons.enqueue(reason); }
     // Runs once while the next box is up, before it is answered: what the operator does
     // meanwhile (closes a window, clicks elsewhere).
     void setWhileNextShown(std::function<void()> action) { m_whileShown = std::move(action); }
@@ -43,6 +47,9 @@ public:
     Answer message(const QString& text, const QString& title, Icon icon,
                    Buttons buttons = Buttons::Ok) override;
     Answer askOnce(const QString& text, const QString& title, bool& dontAskAgain) override;
+    Answer askWithReason(const QString& text, const QString& title,
+                         const QStringList& recentReasons, QString& reason,
+                         bool& dontAskAgain) override;
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
     QString saveFileName(const QString& title, const QString& proposedName,
                          const QString& defaultSuffix) override;
@@ -52,6 +59,7 @@ private:
     QList<Shown> m_shown;
     QQueue<Answer> m_answers;
     QQueue<QString> m_inputs;
+    QQueue<QString> m_reasons;
     QQueue<QString> m_saveNames;
     std::function<void()> m_whileShown;
     bool m_dontAsk = false;
