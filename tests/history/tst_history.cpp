@@ -307,6 +307,8 @@ private slots:
             {
                 QSqlDatabase db = connect(config);
                 QSqlQuery(db).exec(QStringLiteral("UPDATE schema_version SET version = 7"));
+                // Out of WAL, so that switching it back would show in its bytes.
+                QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
             }
             QSqlDatabase::removeDatabase(config.sqlitePath);
         }
