@@ -47,6 +47,11 @@ QString PlayerHistoryPanel::text() const {
     return m_text->text();
 }
 
+void PlayerHistoryPanel::showEvent(QShowEvent* event) {
+    QGroupBox::showEvent(event);
+    selectionChanged();
+}
+
 void PlayerHistoryPanel::selectionChanged() {
     const quint64 asked = ++m_asked;
     HistoryStore* history = m_session.state().history;

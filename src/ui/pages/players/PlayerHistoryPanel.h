@@ -17,6 +17,10 @@ public:
 
     QString text() const;
 
+protected:
+    // The history may have been turned on or off since the panel last said what it knows.
+    void showEvent(QShowEvent* event) override;
+
 private:
     void selectionChanged();
 
