@@ -35,5 +35,6 @@ foreach(check "desktop-file-validate;${prefix}/share/applications/${id}.desktop"
     endif()
 endforeach()
 if(missing)
+    list(JOIN missing ", " missing)
     message("SKIP: not installed: ${missing}")
 endif()
