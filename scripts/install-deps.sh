@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the build dependencies on Debian 12 when they are missing.
 set -euo pipefail
-# The last three check the install tree (desktop file, software-centre entry) and build the
-# Debian package.
+# Qt's SQLite and PostgreSQL drivers and a PostgreSQL server keep and test the history; the
+# last four check the install tree (desktop file, software-centre entry), build the Debian
+# package and check it.
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libqt6sql6-sqlite libqt6sql6-psql postgresql
-          desktop-file-utils appstream dpkg-dev)
+          desktop-file-utils appstream dpkg-dev lintian)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -16,6 +16,12 @@ HistoryController::HistoryController(Dialogs& dialogs, QWidget* window)
     connect(&m_store, &HistoryStore::stateChanged, this, &HistoryController::stateChanged);
 }
 
+HistoryController::~HistoryController() {
+    // The label may already be gone with the window's other children.
+    disconnect(&m_store, nullptr, this, nullptr);
+    m_store.close();
+}
+
 void HistoryController::open(const HistorySettings& settings, const FileLocations& files) {
     const HistoryConfig config = historyConfigFor(settings, files);
     if (config.kind == HistoryConfig::Kind::Sqlite)

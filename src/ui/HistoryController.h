@@ -20,6 +20,7 @@ class HistoryController : public QObject {
     Q_OBJECT
 public:
     HistoryController(Dialogs& dialogs, QWidget* window);
+    ~HistoryController() override;
 
     HistoryStore* store() { return &m_store; }
     // The status bar's history label; hidden while all is well.

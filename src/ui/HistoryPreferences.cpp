@@ -11,7 +11,9 @@ namespace {
 QLabel* labelFor(const QString& caption, QWidget* field, QWidget* parent) {
     auto* label = new QLabel(caption, parent);
     label->setBuddy(field);
-    field->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    // Named for what it is, also where the page's caption is not read out with it.
+    field->setAccessibleName(QLatin1String("History database ") +
+                             QString(caption).remove(QLatin1Char('&')).toLower());
     return label;
 }
 
@@ -41,18 +43,19 @@ HistoryPreferences::HistoryPreferences(QWidget* parent)
     m_password->setEchoMode(QLineEdit::Password);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(labelFor(QStringLiteral("Keep history in"), m_store, this), 0, 0);
+    grid->addWidget(labelFor(QStringLiteral("&Keep history in"), m_store, this), 0, 0);
     grid->addWidget(m_store, 0, 1, 1, 3);
-    grid->addWidget(labelFor(QStringLiteral("Database host"), m_host, this), 1, 0);
+    grid->addWidget(labelFor(QStringLiteral("H&ost"), m_host, this), 1, 0);
     grid->addWidget(m_host, 1, 1);
-    grid->addWidget(labelFor(QStringLiteral("Database port"), m_port, this), 1, 2);
+    grid->addWidget(labelFor(QStringLiteral("&Port"), m_port, this), 1, 2);
     grid->addWidget(m_port, 1, 3);
-    grid->addWidget(labelFor(QStringLiteral("Database name"), m_database, this), 2, 0);
+    grid->addWidget(labelFor(QStringLiteral("&Database"), m_database, this), 2, 0);
     grid->addWidget(m_database, 2, 1);
-    grid->addWidget(labelFor(QStringLiteral("Database user"), m_user, this), 2, 2);
+    grid->addWidget(labelFor(QStringLiteral("&User"), m_user, this), 2, 2);
     grid->addWidget(m_user, 2, 3);
-    grid->addWidget(labelFor(QStringLiteral("Database password"), m_password, this), 3, 0);
+    grid->addWidget(labelFor(QStringLiteral("Pass&word"), m_password, this), 3, 0);
     grid->addWidget(m_password, 3, 1);
+    m_store->setAccessibleName(QStringLiteral("Keep history in"));
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 

@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSlider>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -132,14 +133,24 @@ PreferencesDialog::PreferencesDialog(Session& session, ProfileFile& settings, QW
     connect(cmdsave, &QPushButton::clicked, this, &PreferencesDialog::saveClicked);
     connect(cmdexit, &QPushButton::clicked, this, &PreferencesDialog::closeClicked);
 
-    auto* frames = new QHBoxLayout;
+    // The options and the history each on a page of their own: the window stays small, and
+    // each page has its own letters.
+    auto* pages = new QTabWidget(this);
+    pages->setObjectName(QStringLiteral("prefpages"));
+    auto* optionsPage = new QWidget(pages);
+    auto* frames = new QHBoxLayout(optionsPage);
     frames->addWidget(general);
     frames->addWidget(players);
     frames->addWidget(server);
-    m_history = new HistoryPreferences(this);
+    pages->addTab(optionsPage, QStringLiteral("Options"));
+    auto* historyPage = new QWidget(pages);
+    auto* historyLayout = new QVBoxLayout(historyPage);
+    m_history = new HistoryPreferences(historyPage);
+    historyLayout->addWidget(m_history);
+    historyLayout->addStretch();
+    pages->addTab(historyPage, QStringLiteral("&History"));
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(frames);
-    layout->addWidget(m_history);
+    layout->addWidget(pages);
     layout->addWidget(buttons);
 
     for (QCheckBox* box :
