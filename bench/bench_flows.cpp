@@ -9,6 +9,7 @@
 #include "FullServer.h"
 #include "base/Dialogs.h"
 #include "base/WaitClock.h"
+#include "messages/MessageSets.h"
 #include "rcon/RconClient.h"
 #include "simserver/SimServer.h"
 #include "ui/ConnectController.h"
@@ -178,8 +179,8 @@ void runFlows(int jitterMs, quint32 seed, std::vector<Figure>& figures) {
 
     // A cycler tick whose message names the server and its friendly-fire mode: two reads, then
     // the say.
-    SharedState& state = main.session().state();
-    state.savedSets[0] = QStringList{QStringLiteral("Welcome to %SN%, friendly fire %FF%")};
+    MessageSets::of(main.session().state())
+        .load({QStringLiteral("Bench")}, {{QStringLiteral("Welcome to %SN%, friendly fire %FF%")}});
     main.session().server().cycleSet = 0;
     main.session().server().cycleMinutes = 0;
     begin();

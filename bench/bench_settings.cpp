@@ -12,7 +12,6 @@
 // Prints, asserts nothing.
 
 #include "ProcessMemory.h"
-#include "app/SharedState.h"
 #include "messages/MessageSetStore.h"
 #include "settings/OptionsStore.h"
 #include "settings/ProfileFile.h"
@@ -121,7 +120,7 @@ struct Loaded {
     QString user;
     Options options;
     ServerRecords servers;
-    SharedState state;
+    MessageSets sets;
 };
 
 // Loads or rewrites the file at `path` and prints the figures; run in a program of its own.
@@ -138,7 +137,7 @@ void largeFile(const char* shape, const QString& path, bool load) {
         loaded.user = readRemoteUser(file);
         loaded.options = loadOptions(file);
         loaded.servers = readServerRecords(file);
-        MessageSetStore(file).load(loaded.state);
+        MessageSetStore(file).load(loaded.sets);
     } else {
         written =
             file.write(QStringLiteral("options"), QStringLiteral("usequery"), QStringLiteral("1"));
@@ -151,7 +150,7 @@ void largeFile(const char* shape, const QString& path, bool load) {
                 held / fileMiB);
     if (load)
         std::printf("  %lld servers, %d sets\n", qlonglong(loaded.servers.size()),
-                    int(loaded.state.setCount));
+                    loaded.sets.count());
     else
         std::printf("  %s\n", written ? "written" : "failed");
 }

@@ -9,6 +9,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class MessageSets;
+
 // One entry of the watch list of players seen at ping 999.
 struct Player999Entry {
     qint16 count = 0;
@@ -16,8 +20,6 @@ struct Player999Entry {
     QString num;
     bool seen = false;
 };
-
-inline constexpr int kMessageSetSlots = 10;
 
 // What every server's workspace shares: the files, the options and the message sets. The
 // window owns one; each server's session refers to it.
@@ -31,19 +33,8 @@ struct SharedState {
     // The team's memory of players and actions; null or off: nothing is kept.
     QPointer<HistoryStore> history;
 
-    // Message sets: ten slots, the saved copy (as in the file) and the working copy.
-    QList<QStringList> savedSets = QList<QStringList>(kMessageSetSlots);
-    QList<QStringList> workingSets = QList<QStringList>(kMessageSetSlots);
-    QStringList savedSetNames = QStringList(kMessageSetSlots);
-    QStringList workingSetNames = QStringList(kMessageSetSlots);
-    qint16 setCount = 0;
-    qint16 shownSet = 0;
-    bool messageEditing = false;
-    // The working copy holds changes the file has not.
-    bool setsPending = false;
-    // The Messages page (of whichever server's workspace) that last changed the working copy
-    // or the set shown: another page shows the copy afresh when it comes into view.
-    const void* setsEditor = nullptr;
+    // The message sets, one for all servers; MessageSets::of makes them when first asked for.
+    std::shared_ptr<MessageSets> messageSets;
 };
 
 // What belongs to one server: its cycler's place.

@@ -2,8 +2,6 @@
 
 #include "settings/ProfileFile.h"
 
-#include <algorithm>
-
 namespace {
 
 QString sectionOf(int index) {
@@ -16,14 +14,12 @@ const QString kName = QStringLiteral("name");
 
 } // namespace
 
-qint16 MessageSetStore::load(SharedState& state) const {
-    state.setCount = 0;
-    state.shownSet = 0;
-    state.savedSetNames = state.workingSetNames = QStringList(kMessageSetSlots);
-    state.savedSets = state.workingSets = QList<QStringList>(kMessageSetSlots);
+int MessageSetStore::load(MessageSets& sets) const {
+    QStringList names;
+    QList<QStringList> messageLists;
     // Read once: a set of many messages costs one read of the file, not one per message.
     const ProfileFile::Contents contents = m_file.contents();
-    for (int slot = 0; slot < kMessageSetSlots; ++slot) {
+    for (int slot = 0; slot < MessageSets::kSlots; ++slot) {
         const QString section = sectionOf(slot);
         const QString name = contents.read(section, kName, {}, kMaxText + 1);
         if (name.isEmpty())
@@ -35,24 +31,24 @@ qint16 MessageSetStore::load(SharedState& state) const {
                 break;
             messages << text;
         }
-        state.savedSetNames[slot] = state.workingSetNames[slot] = name;
-        state.savedSets[slot] = state.workingSets[slot] = messages;
-        ++state.setCount;
+        names << name;
+        messageLists << messages;
     }
-    return state.setCount;
+    sets.load(names, messageLists);
+    return int(names.size());
 }
 
-MessageSetStore::SaveResult MessageSetStore::save(SharedState& state) {
+MessageSetStore::SaveResult MessageSetStore::save(MessageSets& sets) {
     // Every set in one replace of the file: a save cut short leaves the sets as they were.
     QList<ProfileFile::Entry> entries;
     int k = 0;
-    for (int slot = 0; slot < kMessageSetSlots; ++slot) {
-        const QString& name = state.workingSetNames.at(slot);
+    for (int slot = 0; slot < MessageSets::kSlots; ++slot) {
+        const QString& name = sets.names().at(slot);
         if (name.isEmpty())
             continue;
         const QString section = sectionOf(k);
         entries << ProfileFile::Entry{section, kName, name};
-        const QStringList& messages = state.workingSets.at(slot);
+        const QStringList messages = sets.messages(slot);
         int m = 0;
         for (; m < messages.size(); ++m)
             entries << ProfileFile::Entry{section, messageKey(m), messages.at(m)};
@@ -62,7 +58,7 @@ MessageSetStore::SaveResult MessageSetStore::save(SharedState& state) {
             entries << ProfileFile::Entry{section, messageKey(1), {}};
         ++k;
     }
-    for (int rest = k; rest < kMessageSetSlots; ++rest)
+    for (int rest = k; rest < MessageSets::kSlots; ++rest)
         entries << ProfileFile::Entry{sectionOf(rest), kName, {}};
 
     SaveResult result;
@@ -73,9 +69,7 @@ MessageSetStore::SaveResult MessageSetStore::save(SharedState& state) {
         return result;
     }
     result.written = k;
-    state.savedSetNames = state.workingSetNames;
-    state.savedSets = state.workingSets;
-    state.setCount = qint16(k);
+    sets.markSaved();
     return result;
 }
 
@@ -86,37 +80,6 @@ QString storable(const QString& text) {
     for (const QChar c : {QChar(u'\r'), QChar(u'\n'), QChar(u'\0')})
         line.replace(c, QLatin1Char(' '));
     return line.trimmed().left(MessageSetStore::kMaxText).trimmed();
-}
-
-int usedSlots(const QStringList& names) {
-    return int(std::count_if(names.cbegin(), names.cend(),
-                             [](const QString& name) { return !name.isEmpty(); }));
-}
-
-int firstSlotNamed(const QStringList& names, const QString& name) {
-    if (name.isEmpty())
-        return -1;
-    return int(names.indexOf(name));
-}
-
-int lowestFreeSlot(const QStringList& names) {
-    for (int slot = 0; slot < names.size() && slot < kMessageSetSlots; ++slot)
-        if (names.at(slot).isEmpty())
-            return slot;
-    return -1;
-}
-
-void revertToSaved(SharedState& state) {
-    state.workingSetNames = state.savedSetNames;
-    state.workingSets = state.savedSets;
-    state.setCount = qint16(usedSlots(state.workingSetNames));
-}
-
-bool swapMessages(QStringList& messages, int a, int b) {
-    if (a < 0 || b < 0 || a >= messages.size() || b >= messages.size())
-        return false;
-    messages.swapItemsAt(a, b);
-    return true;
 }
 
 } // namespace messagesets

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SharedState.h"
+#include "MessageSets.h"
 
 #include <QString>
 
@@ -16,8 +16,8 @@ public:
     explicit MessageSetStore(ProfileFile& file) : m_file(file) {}
 
     // Empties both copies, then reads sets from set0 up to the first without a name into
-    // the same slots of both copies. Sets the set count and current set (0); returns the count.
-    qint16 load(SharedState& state) const;
+    // the same slots of both copies and shows the first; returns how many were read.
+    int load(MessageSets& sets) const;
 
     struct SaveResult {
         bool ok = true;
@@ -27,28 +27,17 @@ public:
     };
     // Writes the used working slots as set0, set1, ... and an empty "name" into every
     // section after them. Only a complete save makes the saved copy equal to the working
-    // copy; after a failure the saved copy and the set count keep their previous values.
-    SaveResult save(SharedState& state);
+    // copy and clears the pending mark; after a failure both stay as they were.
+    SaveResult save(MessageSets& sets);
 
 private:
     ProfileFile& m_file;
 };
 
-// Operations on the working and saved copies of the shared state.
 namespace messagesets {
 
 // What the settings file gives back for a text: surrounding blanks go, and the reader's
 // length limit applies.
 QString storable(const QString& text);
-
-int usedSlots(const QStringList& names);
-// The first slot with exactly this name; -1 when none (an empty name matches nothing).
-int firstSlotNamed(const QStringList& names, const QString& name);
-// The lowest slot without a name; -1 when all are used.
-int lowestFreeSlot(const QStringList& names);
-// The working copy becomes the saved copy again; the set count follows.
-void revertToSaved(SharedState& state);
-// Swaps the messages at two positions; false when either is outside the list.
-bool swapMessages(QStringList& messages, int a, int b);
 
 } // namespace messagesets
