@@ -412,11 +412,13 @@ QList<AliasGroup> HistoryDatabase::search(const QString& given) {
     if (text.isEmpty())
         return {};
     const SqlDialect::Condition contains = m_dialect.contains(text);
-    QSqlQuery matched = select(QStringLiteral("SELECT %1 FROM sightings s WHERE %2 "
-                                              "ORDER BY s.last_seen DESC LIMIT %3")
-                                   .arg(kRowColumns, contains.sql)
-                                   .arg(kMatchedRows),
-                               QVariantList(contains.values.begin(), contains.values.end()));
+    // A text too short for the index takes the first rows the scan meets, not the newest.
+    QSqlQuery matched =
+        select(QStringLiteral("SELECT %1 FROM sightings s WHERE %2 %3 LIMIT %4")
+                   .arg(kRowColumns, contains.sql,
+                        contains.scans ? QString() : QStringLiteral("ORDER BY s.last_seen DESC"))
+                   .arg(kMatchedRows),
+               QVariantList(contains.values.begin(), contains.values.end()));
     QList<SightingRow> rows;
     QStringList addresses, guids;
     while (matched.next()) {

@@ -15,8 +15,10 @@ QStringList SqlDialect::searchIndexStatements() const {
             QStringLiteral("CREATE EXTENSION IF NOT EXISTS pg_trgm"),
             QStringLiteral("CREATE INDEX sightings_clean_name_trgm ON sightings "
                            "USING gin (clean_name gin_trgm_ops)"),
+            // pg_trgm splits words at dots and colons, which leaves an address only
+            // trigrams of one to three digits: letters in their place keep it one word.
             QStringLiteral("CREATE INDEX sightings_address_trgm ON sightings "
-                           "USING gin (address gin_trgm_ops)"),
+                           "USING gin (translate(address, '.:', 'xy') gin_trgm_ops)"),
         };
     // The index keeps no copy of the text; triggers follow the table. A sighting's last
     // sight changes at every report, so only a new name or address touches the index.
@@ -49,11 +51,16 @@ QStringList SqlDialect::beginSchemaChange() const {
 
 SqlDialect::Condition SqlDialect::contains(const QString& text) const {
     const QString pattern = likePattern(text);
+    const bool scans = text.size() < kTrigram;
     if (m_kind == Kind::Postgres)
-        return {QStringLiteral("(s.clean_name ILIKE ? OR s.address ILIKE ?)"), {pattern, pattern}};
-    if (text.size() < kTrigram)
+        return {QStringLiteral("(s.clean_name ILIKE ? OR translate(s.address, '.:', 'xy') "
+                               "LIKE translate(?, '.:', 'xy'))"),
+                {pattern, pattern},
+                scans};
+    if (scans)
         return {QStringLiteral("(s.clean_name LIKE ? ESCAPE '\\' OR s.address LIKE ? ESCAPE '\\')"),
-                {pattern, pattern}};
+                {pattern, pattern},
+                true};
     // One phrase, whatever the operator typed.
     const QString phrase = u'"' + QString(text).replace(u'"', QLatin1String("\"\"")) + u'"';
     return {QStringLiteral("s.id IN (SELECT rowid FROM sightings_search "

@@ -25,6 +25,8 @@ public:
     struct Condition {
         QString sql;
         QStringList values;
+        // A scan, not an index: worth stopping at the first rows found instead of sorting all.
+        bool scans = false;
     };
     // Where a name or address contains the text: served by the trigram index when the text
     // holds a trigram, a plain scan otherwise.

@@ -110,8 +110,8 @@ private slots:
         store.recordSightings(QStringLiteral("a:28960"), {sniper, foo}, at(0));
         store.recordSightings(QStringLiteral("a:28960"), {sniperAgain}, at(10));
         store.recordSightings(QStringLiteral("b:28960"), {renamed, bar}, at(20));
+        QTRY_COMPARE_WITH_TIMEOUT(store.state(), HistoryStore::State::Ready, kWaitMs);
         QTRY_COMPARE_WITH_TIMEOUT(store.queued(), 0, kWaitMs);
-        QCOMPARE(store.state(), HistoryStore::State::Ready);
         {
             QSqlDatabase db = connect(*config);
             QCOMPARE(count(db, QStringLiteral("SELECT count(*) FROM sightings")), 4);
@@ -187,6 +187,12 @@ private slots:
             {{{}, {}, {}, at(2), at(3)}, {"tell", "ban"}},
             {{{}, {}, {}, {}, {}, 2}, {"tempban", "tell"}},
         };
+        // The answer to a caller that is gone is dropped; answers come in the order asked.
+        bool called = false;
+        {
+            QObject gone;
+            store.findActions({}, &gone, [&called](const QList<ActionRecord>&) { called = true; });
+        }
         for (const Case& c : cases) {
             const auto found = answer<QList<ActionRecord>>(
                 [&](QObject* context, auto done) { store.findActions(c.filter, context, done); });
@@ -196,6 +202,7 @@ private slots:
                 kinds << record.kind;
             QCOMPARE(kinds, c.kinds);
         }
+        QVERIFY(!called);
         const auto history = answer<PlayerHistory>([&](QObject* context, auto done) {
             store.lookUpPlayer(QStringLiteral("10.0.0.1"), {}, QStringLiteral("Sniper"), context,
                                done);
