@@ -20,8 +20,10 @@ public:
         m_client.hold(context);
         // A cancel also ends a plan that waits before its next step.
         connect(&client, &RconClient::cancelled, this, [this] {
-            if (!m_ended)
-                finish(false);
+            if (m_ended)
+                return;
+            m_outcome.withdrawn = true;
+            finish(false);
         });
     }
 
@@ -57,6 +59,7 @@ public:
 private:
     void stepEnded(const Reply& reply) {
         if (!reply.went()) {
+            m_outcome.withdrawn = reply.status == Reply::Status::Cancelled;
             finish(false);
             return;
         }

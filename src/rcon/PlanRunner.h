@@ -15,6 +15,7 @@ class RconClient;
 struct PlanOutcome {
     int went = 0;           // the steps whose command left, from the first on
     bool completed = false; // every step went, or a read step ended the plan
+    bool withdrawn = false; // a cancel (or a disconnect) ended it before a step could go
     bool allTaken = false;  // every step went and the server took each one
     QStringList refusals;   // the server's words for each step it refused, in order
 };

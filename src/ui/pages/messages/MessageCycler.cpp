@@ -134,10 +134,11 @@ void MessageCycler::tick() {
     const int index = cycler::pickMessage(messages, server.cyclePosition);
     if (index < 0)
         return;
-    // The next tick moves on only when this message went; withdrawn, it is tried again.
+    // The next tick moves on unless a cancel or a disconnect withdrew this message: one that
+    // cannot be sent at all is not tried again (with its box) at every tick.
     m_session.run(cycler::broadcastPlan(messages.at(index), m_session.serverName()), m_broadcasts,
                   [this](const PlanOutcome& outcome) {
-                      if (outcome.completed)
+                      if (!outcome.withdrawn)
                           ++m_session.server().cyclePosition;
                   });
 }
