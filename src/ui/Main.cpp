@@ -540,12 +540,14 @@ bool Main::shutdown() {
 }
 
 void Main::closeEvent(QCloseEvent* event) {
+    // Written before the shutdown disconnects the servers it names as open; staying after the
+    // question leaves a file the real close writes again.
+    if (!m_closing)
+        saveWindowState();
     if (!m_closing && !shutdown()) {
         event->ignore();
         return;
     }
-    if (!m_closing)
-        saveWindowState();
     m_closing = true;
     m_serverList->stopPolling();
     // What waits to be written gets its short time now, not when the window is destroyed.

@@ -160,6 +160,22 @@ void TestFleet::serversWorkApart() {
     type(b, u"status"_s);
     QVERIFY(settleAll(main));
     QCOMPARE(fleet.server(1).receivedCommands().last(), u"status"_s);
+
+    // The servers open at close open again at the next start, with the same one shown.
+    main.openServer(records[2]);
+    main.findChild<QTabWidget*>(u"workspaces"_s)->setCurrentWidget(b);
+    QVERIFY(settleAll(main));
+    h.dialogs.setNextAnswer(Dialogs::Answer::Cancel); // leave the unsaved sets unsaved
+    QVERIFY(main.close());
+    h.main = std::make_unique<Main>(h.dialogs, FileLocations{h.path(u"vostrel.ini"_s), h.dir()});
+    h.startup();
+    QVERIFY(settleAll(*h.main));
+    QCOMPARE(h.main->workspaceCount(), 2);
+    for (const ServerRecord& record : {records[1], records[2]}) {
+        Workspace* reopened = h.main->workspaceFor(record.entry());
+        QVERIFY(reopened && reopened->session().isConnected());
+    }
+    QCOMPARE(&h.main->current(), h.main->workspaceFor(records[1].entry()));
 }
 
 QTEST_MAIN(TestFleet)
