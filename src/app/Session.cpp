@@ -69,8 +69,7 @@ void Session::hideProgress() {
 void Session::record(const Request& request, const Outcome& outcome, const AuditNote& note,
                      const QString& kind) {
     HistoryStore* history = m_shared.history;
-    if (!history || history->state() == HistoryStore::State::Off ||
-        history->state() == HistoryStore::State::Failed)
+    if (!history || !history->isKept())
         return;
     ActionRecord action;
     action.kind = kind.isEmpty() ? audit::actionKind(request) : kind;
@@ -92,7 +91,6 @@ void Session::record(const Request& request, const Outcome& outcome, const Audit
 
 void Session::recordSightings(const QList<Sighting>& seen) {
     HistoryStore* history = m_shared.history;
-    if (history && !seen.isEmpty() && history->state() != HistoryStore::State::Off &&
-        history->state() != HistoryStore::State::Failed)
+    if (history && history->isKept() && !seen.isEmpty())
         history->recordSightings(m_serverName, seen);
 }

@@ -70,18 +70,18 @@ int HistoryStore::queued() const {
     return m_queue ? m_queue->queued() : 0;
 }
 
-bool HistoryStore::accepting() const {
+bool HistoryStore::isKept() const {
     return m_state == State::Opening || m_state == State::Ready || m_state == State::Waiting;
 }
 
 void HistoryStore::recordSightings(const QString& server, const QList<Sighting>& seen,
                                    const QDateTime& at) {
-    if (accepting() && m_queue->add(SightingReport{server, at, seen}))
+    if (isKept() && m_queue->add(SightingReport{server, at, seen}))
         wakeWorker();
 }
 
 void HistoryStore::recordAction(const ActionRecord& action) {
-    if (accepting() && m_queue->add(action))
+    if (isKept() && m_queue->add(action))
         wakeWorker();
 }
 

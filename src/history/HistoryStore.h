@@ -37,6 +37,8 @@ public:
     void open(const HistoryConfig& config);
     void close();
     State state() const { return m_state; }
+    // The store takes records and questions: it is open, opening or waiting for the database.
+    bool isKept() const;
     // The clear message while Failed or Waiting, empty otherwise.
     QString problem() const { return m_problem; }
 
@@ -64,7 +66,6 @@ private:
         std::function<void(const QVariant&)> deliver;
     };
     void setState(State state, const QString& message);
-    bool accepting() const;
     void wakeWorker();
     void answered(quint64 id, const QVariant& answer);
     template <typename Result>

@@ -4,6 +4,7 @@
 #include "history/ActionsCsv.h"
 #include "history/HistoryStore.h"
 #include "ui/Mnemonics.h"
+#include "ui/WidgetNaming.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -31,13 +32,6 @@ const QList<std::pair<QString, qint64>> kSince{{QStringLiteral("Any time"), 0},
                                                {QStringLiteral("Last day"), 86400},
                                                {QStringLiteral("Last week"), 7 * 86400},
                                                {QStringLiteral("Last 30 days"), 30 * 86400}};
-
-QLabel* labelFor(const QString& caption, QWidget* field, QWidget* parent) {
-    auto* label = new QLabel(caption, parent);
-    label->setBuddy(field);
-    field->setAccessibleName(caption);
-    return label;
-}
 
 } // namespace
 
@@ -120,8 +114,7 @@ ActionFilter ActionsDialog::filter() const {
 }
 
 void ActionsDialog::refresh() {
-    if (!m_history || m_history->state() == HistoryStore::State::Off ||
-        m_history->state() == HistoryStore::State::Failed) {
+    if (!m_history || !m_history->isKept()) {
         m_state->setText(QStringLiteral("No history is kept (Preferences)."));
         return;
     }

@@ -1,23 +1,12 @@
 #include "HistoryPreferences.h"
 
+#include "ui/WidgetNaming.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
-
-namespace {
-
-QLabel* labelFor(const QString& caption, QWidget* field, QWidget* parent) {
-    auto* label = new QLabel(caption, parent);
-    label->setBuddy(field);
-    // Named for what it is, also where the page's caption is not read out with it.
-    field->setAccessibleName(QLatin1String("History database ") +
-                             QString(caption).remove(QLatin1Char('&')).toLower());
-    return label;
-}
-
-} // namespace
 
 HistoryPreferences::HistoryPreferences(QWidget* parent)
     : QGroupBox(QStringLiteral("History of players and actions"), parent) {
@@ -55,7 +44,6 @@ HistoryPreferences::HistoryPreferences(QWidget* parent)
     grid->addWidget(m_user, 2, 3);
     grid->addWidget(labelFor(QStringLiteral("Pass&word"), m_password, this), 3, 0);
     grid->addWidget(m_password, 3, 1);
-    m_store->setAccessibleName(QStringLiteral("Keep history in"));
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 

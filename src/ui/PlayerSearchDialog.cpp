@@ -2,6 +2,7 @@
 
 #include "history/HistoryStore.h"
 #include "ui/Mnemonics.h"
+#include "ui/WidgetNaming.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -27,9 +28,7 @@ PlayerSearchDialog::PlayerSearchDialog(HistoryStore* history, QWidget* parent)
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("txtplayersearch"));
     m_text->setPlaceholderText(QStringLiteral("part of a name, or an address"));
-    auto* label = new QLabel(QStringLiteral("&Find player"), this);
-    label->setBuddy(m_text);
-    m_text->setAccessibleName(QStringLiteral("Find player"));
+    QLabel* label = labelFor(QStringLiteral("&Find player"), m_text, this);
     auto* find = new QPushButton(QStringLiteral("&Search"), this);
     find->setObjectName(QStringLiteral("cmdplayersearch"));
     find->setDefault(true);
@@ -65,8 +64,7 @@ void PlayerSearchDialog::search() {
     const QString text = m_text->text().trimmed();
     if (text.isEmpty())
         return;
-    if (!m_history || m_history->state() == HistoryStore::State::Off ||
-        m_history->state() == HistoryStore::State::Failed) {
+    if (!m_history || !m_history->isKept()) {
         m_state->setText(QStringLiteral("No history is kept (Preferences)."));
         return;
     }

@@ -10,6 +10,7 @@
 #include "settings/OptionsStore.h"
 #include "settings/ProfileFile.h"
 #include "settings/RecentReasons.h"
+#include "ui/WidgetNaming.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -18,12 +19,6 @@
 namespace {
 
 using Icon = Dialogs::Icon;
-
-QPushButton* makeButton(const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(QLatin1String(name));
-    return button;
-}
 
 struct RemovalTexts {
     QString noSelection;
@@ -55,10 +50,10 @@ PlayerActionsPanel::PlayerActionsPanel(Session& session, PlayerGrid& grid, Playe
                                        QCheckBox* queryMode, QWidget* parent)
     : QGroupBox(QStringLiteral("Selected player"), parent), m_session(session), m_grid(grid),
       m_listing(listing), m_queryMode(queryMode),
-      m_kick(makeButton("cmdplykick", QStringLiteral("Kick selected"))),
-      m_ban(makeButton("cmdplyban", QStringLiteral("Ban selected"))),
-      m_tempBan(makeButton("cmdtempban", QStringLiteral("Temp Ban selected"))),
-      m_tell(makeButton("cmdplymessage", QStringLiteral("Send message"))) {
+      m_kick(named(new QPushButton(QStringLiteral("Kick selected")), "cmdplykick")),
+      m_ban(named(new QPushButton(QStringLiteral("Ban selected")), "cmdplyban")),
+      m_tempBan(named(new QPushButton(QStringLiteral("Temp Ban selected")), "cmdtempban")),
+      m_tell(named(new QPushButton(QStringLiteral("Send message")), "cmdplymessage")) {
     setObjectName(QStringLiteral("frmplayeractions"));
     connect(m_kick, &QPushButton::clicked, this, [this] { removeSelectedPlayer(Removal::Kick); });
     connect(m_ban, &QPushButton::clicked, this, [this] { removeSelectedPlayer(Removal::Ban); });

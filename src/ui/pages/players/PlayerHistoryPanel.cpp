@@ -14,8 +14,7 @@
 namespace {
 
 bool historyKept(const HistoryStore* history) {
-    return history && history->state() != HistoryStore::State::Off &&
-           history->state() != HistoryStore::State::Failed;
+    return history && history->isKept();
 }
 
 } // namespace
