@@ -18,6 +18,7 @@
 // Arguments: [seconds of the idle CPU window, default 60] [--full: the full servers first, so
 // that memory is measured with them] [--simserver path of vostrel-simserver].
 
+#include "AcceptingDialogs.h"
 #include "FullServer.h"
 #include "ProcessMemory.h"
 #include "base/Dialogs.h"
@@ -57,19 +58,6 @@
 namespace {
 
 const QString kPassword = QStringLiteral("secret");
-
-// Answers every box at once (Yes to a question), as a benchmark cannot wait for an operator.
-class AcceptingDialogs : public Dialogs {
-public:
-    int shown = 0;
-    Answer message(const QString&, const QString&, Icon, Buttons buttons) override {
-        ++shown;
-        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
-    }
-    QString input(const QString&, const QString&, const QString& d) override { return d; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    void beep() override {}
-};
 
 double seconds(const QElapsedTimer& timer) {
     return double(timer.nsecsElapsed()) / 1e9;

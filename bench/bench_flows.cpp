@@ -6,6 +6,7 @@
 // Prints, asserts nothing. Run with QT_QPA_PLATFORM=offscreen where there is no display.
 // Arguments: [runs on loopback, default 3] [runs per jitter level, default 1].
 
+#include "AcceptingDialogs.h"
 #include "FullServer.h"
 #include "base/Dialogs.h"
 #include "base/WaitClock.h"
@@ -34,18 +35,6 @@
 #include <vector>
 
 namespace {
-
-class AcceptingDialogs : public Dialogs {
-public:
-    int shown = 0;
-    Answer message(const QString&, const QString&, Icon, Buttons buttons) override {
-        ++shown;
-        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
-    }
-    QString input(const QString&, const QString&, const QString& d) override { return d; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    void beep() override {}
-};
 
 void waitFor(QObject* sender, const char* signal) {
     QEventLoop loop;

@@ -4,6 +4,7 @@
 // pane keeps every line, as it did before it had a cap.
 // Prints, asserts nothing. Run with QT_QPA_PLATFORM=offscreen where there is no display.
 
+#include "AcceptingDialogs.h"
 #include "ProcessMemory.h"
 #include "base/Dialogs.h"
 #include "rcon/RconClient.h"
@@ -23,16 +24,6 @@
 #include <cstring>
 
 namespace {
-
-class AcceptingDialogs : public Dialogs {
-public:
-    Answer message(const QString&, const QString&, Icon, Buttons buttons) override {
-        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
-    }
-    QString input(const QString&, const QString&, const QString& d) override { return d; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    void beep() override {}
-};
 
 // Ten status-report lines of 99 characters after the 10-byte header: 1,000 bytes. Each line
 // ends in the datagram's number.
