@@ -28,8 +28,14 @@ void Session::run(const Plan& plan, QObject* context, PlanHandler done, StepHand
                                                                    const Outcome& outcome) {
         if (step.request.silenceIsTaken && outcome.taken())
             emit mapLoaded();
-        if (!step.read)
-            record(step.request, outcome, note);
+        if (!step.read) {
+            AuditNote stepNote = note;
+            if (stepNote.playerName.isEmpty()) {
+                stepNote.playerName = step.player;
+                stepNote.reason = step.reason;
+            }
+            record(step.request, outcome, stepNote);
+        }
         if (onStep)
             onStep(index, step, reply, outcome);
     };

@@ -53,9 +53,13 @@ Plan privateMessagePlan(const QString& slot, const QString& name, const QString&
 }
 
 Step autoKickStep(const QString& slot, const QString& name) {
-    return actionStep(Request::shown(QLatin1String("clientkick ") + slot),
-                      QLatin1String("Player Auto Kicked for 999 ping [") + name + QLatin1Char(']'),
-                      QLatin1String("Auto kick of ") + name);
+    Step step =
+        actionStep(Request::shown(QLatin1String("clientkick ") + slot),
+                   QLatin1String("Player Auto Kicked for 999 ping [") + name + QLatin1Char(']'),
+                   QLatin1String("Auto kick of ") + name);
+    step.player = name;
+    step.reason = QStringLiteral("automatic: ping 999");
+    return step;
 }
 
 } // namespace playeractions

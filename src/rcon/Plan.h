@@ -46,6 +46,10 @@ struct Step {
     Reader read;
     // The status bar shows this while the step is under way; empty leaves it as it is.
     QString progress;
+    // For the audit log, where the plan names nobody itself: the player the command acts on,
+    // and why (a step the program sends on its own, such as an automatic kick).
+    QString player;
+    QString reason;
 
     friend bool operator==(const Step& a, const Step& b) {
         return a.request.command == b.request.command && a.request.echo == b.request.echo &&
@@ -53,7 +57,7 @@ struct Step {
                a.request.waitForReply == b.request.waitForReply && a.logLine == b.logLine &&
                a.waitAfter == b.waitAfter && a.subject == b.subject && a.what == b.what &&
                a.announces == b.announces && bool(a.read) == bool(b.read) &&
-               a.progress == b.progress;
+               a.progress == b.progress && a.player == b.player && a.reason == b.reason;
     }
 };
 

@@ -42,6 +42,7 @@ class TestPlayerHistory : public QObject {
 private slots:
     void addressesWithoutPorts();
     void sightingsReasonsAndPanel();
+    void automaticKickNamesItsPlayer();
 };
 
 void TestPlayerHistory::addressesWithoutPorts() {
@@ -90,6 +91,27 @@ void TestPlayerHistory::sightingsReasonsAndPanel() {
         kept << QStringList{a.kind, a.outcome, a.playerName, a.playerAddress, a.reason}.join('|');
     QCOMPARE(kept, (QStringList{"kick|taken|Cat|192.0.2.4|", "ban|taken|Ace|192.0.2.2|",
                                 "kick|taken|Red Baron|192.0.2.3|camping"}));
+}
+
+// The 999 watch's kick is kept with the player it removed, and why.
+void TestPlayerHistory::automaticKickNamesItsPlayer() {
+    Fixture h;
+    Options& options = h.main->session().state().options;
+    options.autokick999 = true;
+    options.autokick999int = 2;
+    options.autoqplayerint = 5;
+    h.sim.setPlayers({{5, 0, "999", "400005", "Lagger", 0, "192.0.2.5:28960", 2005, 25000},
+                      player(9, "Charlie", "192.0.2.9:28960")});
+    h.connectDirect();
+    h.find<QCheckBox>("chkautoupdate")->click();
+    QTRY_VERIFY(h.commands().contains("clientkick 5"));
+    h.find<QCheckBox>("chkautoupdate")->click();
+    QVERIFY(h.settle());
+    QTRY_COMPARE(h.store.queued(), 0);
+    const QList<ActionRecord> kept = h.actions();
+    QCOMPARE(kept.size(), 1);
+    QCOMPARE((QStringList{kept[0].kind, kept[0].command, kept[0].playerName, kept[0].reason}),
+             (QStringList{"kick", "clientkick 5", "Lagger", "automatic: ping 999"}));
 }
 
 QTEST_MAIN(TestPlayerHistory)
