@@ -1,11 +1,15 @@
 #include "ui/Main.h"
 #include "Version.h"
 #include "settings/FileLocations.h"
+#include "settings/LanguageSetting.h"
+#include "settings/ProfileFile.h"
 #include "ui/QtDialogs.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QLocale>
 
 namespace {
 
@@ -26,15 +30,16 @@ void acceptQtsOwnOptions(QCommandLineParser& parser) {
 }
 
 void describe(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        QStringLiteral("Administer Call of Duty game servers over their remote console."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "Administer Call of Duty game servers over their remote console."));
     // Qt's options start with one dash and are whole words: -platform, -style.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption({QStringLiteral("config"),
-                      QStringLiteral("Keep the settings in <file> instead of the usual place."),
-                      QStringLiteral("file")});
+                      QCoreApplication::translate(
+                          "main", "Keep the settings in <file> instead of the usual place."),
+                      QCoreApplication::translate("main", "file")});
     acceptQtsOwnOptions(parser);
 }
 
@@ -58,12 +63,19 @@ void nameTheProgram() {
     QCoreApplication::setApplicationVersion(QLatin1String(kVostrelVersion));
 }
 
+// The language the settings file names, or the system's.
+void speakTheOperatorsLanguage(const QString& chosen) {
+    translations::install(translations::resolve(chosen, QLocale::system().uiLanguages()),
+                          translations::folders());
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     if (onlyAnswersWithText(argc, argv)) {
         QCoreApplication app(argc, argv);
         nameTheProgram();
+        speakTheOperatorsLanguage({});
         QCommandLineParser parser;
         describe(parser);
         parser.process(app); // prints and exits: 0 for help and the version, 1 for an error
@@ -79,9 +91,11 @@ int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     describe(parser);
     parser.process(app);
+    const FileLocations locations = locationsForThisRun(parser.value(QStringLiteral("config")));
+    speakTheOperatorsLanguage(languagesetting::load(ProfileFile(locations.settingsFile)));
 
     QtDialogs dialogs;
-    Main window(dialogs, locationsForThisRun(parser.value(QStringLiteral("config"))));
+    Main window(dialogs, locations);
     dialogs.setParentWidget(&window);
     window.startup();
     window.show();

@@ -1,8 +1,14 @@
 # Runs the program with no window system at hand and checks its exit code and its whole output:
-# cmake -DPROGRAM=<file> -DOPTION=<argument> -DEXIT_CODE=<n> -DOUTPUT=<text> -P RunWithoutDisplay.cmake
-foreach(variable DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM)
+# cmake -DPROGRAM=<file> -DOPTION=<argument> -DEXIT_CODE=<n> -DOUTPUT=<text> [-DLOCALE=<name>]
+#       -P RunWithoutDisplay.cmake
+# The program speaks the locale's language (C, English, unless LOCALE says otherwise).
+foreach(variable DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM LANGUAGE LC_MESSAGES)
     unset(ENV{${variable}})
 endforeach()
+if(NOT LOCALE)
+    set(LOCALE C)
+endif()
+set(ENV{LC_ALL} ${LOCALE})
 execute_process(COMMAND ${PROGRAM} ${OPTION} RESULT_VARIABLE code OUTPUT_VARIABLE out
                 ERROR_VARIABLE out OUTPUT_STRIP_TRAILING_WHITESPACE
                 ERROR_STRIP_TRAILING_WHITESPACE)
