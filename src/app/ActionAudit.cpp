@@ -1,7 +1,11 @@
 #include "ActionAudit.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QtGlobal>
+
+#include <algorithm>
+#include <iterator>
 
 namespace audit {
 
@@ -11,13 +15,43 @@ QString firstWord(const QString& command) {
     return command.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty).toLower();
 }
 
+// The stored words as the operator reads them; the database keeps them in English, so a
+// history written in one language reads in another.
+const char* const kKindWords[] = {
+    QT_TRANSLATE_NOOP("ActionAudit", "kick"),      QT_TRANSLATE_NOOP("ActionAudit", "ban"),
+    QT_TRANSLATE_NOOP("ActionAudit", "tempban"),   QT_TRANSLATE_NOOP("ActionAudit", "tell"),
+    QT_TRANSLATE_NOOP("ActionAudit", "map"),       QT_TRANSLATE_NOOP("ActionAudit", "restart"),
+    QT_TRANSLATE_NOOP("ActionAudit", "setting"),   QT_TRANSLATE_NOOP("ActionAudit", "cfg"),
+    QT_TRANSLATE_NOOP("ActionAudit", "broadcast"), QT_TRANSLATE_NOOP("ActionAudit", "console")};
+const char* const kOutcomeWords[] = {QT_TRANSLATE_NOOP("ActionAudit", "taken"),
+                                     QT_TRANSLATE_NOOP("ActionAudit", "taken at next map"),
+                                     QT_TRANSLATE_NOOP("ActionAudit", "refused"),
+                                     QT_TRANSLATE_NOOP("ActionAudit", "no answer"),
+                                     QT_TRANSLATE_NOOP("ActionAudit", "not sent")};
+
+// A word of the table translated; any other text (a word of a later version) as it is.
+template <std::size_t N> QString displayed(const char* const (&words)[N], const QString& stored) {
+    const auto found = std::find_if(std::begin(words), std::end(words), [&stored](const char* w) {
+        return stored == QLatin1String(w);
+    });
+    return found == std::end(words) ? stored : QCoreApplication::translate("ActionAudit", *found);
+}
+
 } // namespace
+
+QString displayedKind(const QString& kind) {
+    return displayed(kKindWords, kind);
+}
+
+QString displayedOutcome(const QString& outcome) {
+    return displayed(kOutcomeWords, outcome);
+}
 
 QString actionKind(const Request& request) {
     if (request.outOfBand || request.quiet)
         return {};
     // A line the operator typed is kept as typed, whatever it does.
-    if (request.origin == QLatin1String("console command"))
+    if (request.origin == Request::consoleOrigin())
         return QStringLiteral("console");
     const QString word = firstWord(request.command);
     if (word == QLatin1String("clientkick") || word == QLatin1String("kick") ||

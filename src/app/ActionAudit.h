@@ -23,6 +23,9 @@ namespace audit {
 QString actionKind(const Request& request);
 // The judge's verdict as the audit log words it.
 QString outcomeWord(const Outcome& outcome);
+// A kind and an outcome word as kept, in the operator's language for display.
+QString displayedKind(const QString& kind);
+QString displayedOutcome(const QString& outcome);
 // The command as it may be kept: a password set on the server is not written down.
 QString keptCommand(const QString& command);
 // The operator's name on this machine.

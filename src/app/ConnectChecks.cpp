@@ -2,6 +2,8 @@
 
 #include "settings/ProfileFile.h"
 
+#include <QCoreApplication>
+
 QString addressText(const QString& server, const QString& port) {
     const QString host =
         server.contains(QLatin1Char(':')) ? QLatin1Char('[') + server + QLatin1Char(']') : server;
@@ -10,11 +12,14 @@ QString addressText(const QString& server, const QString& port) {
 
 QString unansweredConnectText(const QString& address, bool publicQueryAnswered) {
     if (!publicQueryAnswered)
-        return QStringLiteral("No server answered at ") + address;
-    return QStringLiteral("The server at ") + address +
-           QLatin1String(" answers, but its remote console does not: the RCON password is "
-                         "wrong, or the remote console is off (some servers stay silent on a "
-                         "wrong password).\rNo connection established.");
+        return QCoreApplication::translate("ConnectChecks", "No server answered at %1")
+            .arg(address);
+    return QCoreApplication::translate(
+               "ConnectChecks",
+               "The server at %1 answers, but its remote console does not: the RCON password is "
+               "wrong, or the remote console is off (some servers stay silent on a wrong "
+               "password).\rNo connection established.")
+        .arg(address);
 }
 
 std::optional<quint16> parsePort(const QString& text) {
@@ -38,18 +43,23 @@ QString unsupportedTextRefusal(const QList<TypedField>& fields) {
     for (const TypedField& field : fields) {
         const QString missing = profile::unsupportedCharacters(field.text);
         if (!missing.isEmpty())
-            return QStringLiteral("The ") + field.name +
-                   QLatin1String(" holds characters that cannot be sent to the server or kept "
-                                 "in the settings file: ") +
-                   missing +
-                   QLatin1String("\rPlease use only the characters of Western European text "
-                                 "(Windows-1252).");
+            return QCoreApplication::translate(
+                       "ConnectChecks",
+                       "The %1 holds characters that cannot be sent to the server or kept in the "
+                       "settings file: %2\rPlease use only the characters of Western European "
+                       "text (Windows-1252).")
+                .arg(field.name, missing);
     }
     return {};
 }
 
 QString connectionRowRefusal(const QString& server, const QString& port, const QString& password) {
-    return unsupportedTextRefusal({{QStringLiteral("server address"), server},
-                                   {QStringLiteral("port"), port},
-                                   {QStringLiteral("rcon password"), password}});
+    return unsupportedTextRefusal(
+        {{QCoreApplication::translate("ConnectChecks", "server address"), server},
+         {QCoreApplication::translate("ConnectChecks", "port"), port},
+         {QCoreApplication::translate("ConnectChecks", "rcon password"), password}});
+}
+
+QString unsupportedTitle() {
+    return QCoreApplication::translate("ConnectChecks", "Unsupported characters");
 }

@@ -17,7 +17,7 @@ QString unansweredConnectText(const QString& address, bool publicQueryAnswered);
 // around it allowed; nothing otherwise.
 std::optional<quint16> parsePort(const QString& text);
 
-// A text the operator typed, with the name of its box.
+// A text the operator typed, with the name of its box (in the operator's language).
 struct TypedField {
     QString name;
     QString text;
@@ -25,6 +25,8 @@ struct TypedField {
 // The title and text of the box that refuses the first field with characters that
 // Windows-1252, the code page of the game's text and of the settings file, cannot hold: such
 // text would reach the server and the file changed. The text is empty when every one fits.
+QString unsupportedTitle();
+// The title in English only, fixed before any translation is loaded.
 inline const QString kUnsupportedTitle = QStringLiteral("Unsupported characters");
 QString unsupportedTextRefusal(const QList<TypedField>& fields);
 // The same for the three fields of the connection row.

@@ -5,13 +5,14 @@
 #include "StatusQuery.h"
 #include "rcon/ReplyText.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 Plan serverDetailsPlan(
     Session& session, bool quietly,
     std::function<void(const QString& gametype, const QString& map)> statusRead) {
     const auto shown = [quietly](const char* text) {
-        return quietly ? QString() : QString::fromLatin1(text);
+        return quietly ? QString() : QCoreApplication::translate("ServerDetailsPlan", text);
     };
     QPointer<Session> to(&session);
     const Step status = readStep(
@@ -24,7 +25,7 @@ Plan serverDetailsPlan(
             statusRead(game.gametype, game.map);
             return ReadResult::goOn();
         },
-        shown("Asking server for status"));
+        shown(QT_TRANSLATE_NOOP("ServerDetailsPlan", "Asking server for status")));
     const Step rotation = readStep(
         Request::listing(QStringLiteral("cvarlist sv_maprotation")),
         [to](const Reply& reply, const Outcome&) {
@@ -32,7 +33,7 @@ Plan serverDetailsPlan(
                 emit to->rotationRead(getquoted(reply.text, QStringLiteral("sv_maprotation")));
             return ReadResult::goOn();
         },
-        shown("Asking server for Map rotation"));
+        shown(QT_TRANSLATE_NOOP("ServerDetailsPlan", "Asking server for Map rotation")));
     const Step cfgFiles = readStep(
         Request::listing(QStringLiteral("fdir *.cfg")),
         [to](const Reply& reply, const Outcome&) {
@@ -40,12 +41,13 @@ Plan serverDetailsPlan(
                 return ReadResult::stopHere();
             if (reply.status == Reply::Status::Replied) {
                 if (!reply.text.contains(QLatin1Char('\n')))
-                    to->addMessage(QStringLiteral("Server has no CFG files - Disabling fields..."));
+                    to->addMessage(QCoreApplication::translate(
+                        "ServerDetailsPlan", "Server has no CFG files - Disabling fields..."));
                 emit to->cfgNamesRead(scanCfgNames(reply.text));
             }
             emit to->detailsRead();
             return ReadResult::goOn();
         },
-        shown("Asking server for cfg files"));
+        shown(QT_TRANSLATE_NOOP("ServerDetailsPlan", "Asking server for cfg files")));
     return {status, rotation, cfgFiles};
 }

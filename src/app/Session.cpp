@@ -15,10 +15,9 @@ void Session::passwordRefused() {
     if (m_connection != ConnectionState::Connected || m_passwordRefusalSaid)
         return;
     m_passwordRefusalSaid = true;
-    const QString text =
-        QStringLiteral("The server refused the RCON password (it may have been changed)");
+    const QString text = tr("The server refused the RCON password (it may have been changed)");
     m_out.addMessage(text);
-    m_dialogs.message(text, QStringLiteral("Password refused"), Dialogs::Icon::Exclamation);
+    m_dialogs.message(text, tr("Password refused"), Dialogs::Icon::Exclamation);
 }
 
 void Session::run(const Plan& plan, QObject* context, PlanHandler done, StepHandler onStep,

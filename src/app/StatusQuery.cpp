@@ -1,5 +1,7 @@
 #include "StatusQuery.h"
 
+#include <QCoreApplication>
+
 namespace statusquery {
 
 QString value(const QString& reply, const QString& name) {
@@ -20,8 +22,8 @@ GameStatus readGameStatus(const QString& reply) {
 }
 
 QString gameModeLine(const GameStatus& status) {
-    return QLatin1String("Server running game mode [") + status.gametype +
-           QLatin1String("] on map [") + status.map + QLatin1Char(']');
+    return QCoreApplication::translate("statusquery", "Server running game mode [%1] on map [%2]")
+        .arg(status.gametype, status.map);
 }
 
 } // namespace statusquery

@@ -3,13 +3,17 @@
 #include "maps/MapCommands.h"
 #include "messages/MessagePlans.h"
 
+#include <QCoreApplication>
+
 namespace fleetplans {
 
 Plan plan(Kind kind, const QString& text, const QString& userPrefix) {
     switch (kind) {
     case Kind::ConsoleLine:
-        return {actionStep(Request::shown(text).from(QStringLiteral("console command")),
-                           QStringLiteral("Sent to several servers: ") + text, text)};
+        return {actionStep(
+            Request::shown(text).from(Request::consoleOrigin()),
+            QCoreApplication::translate("fleetplans", "Sent to several servers: %1").arg(text),
+            text)};
     case Kind::Message:
         return messageplans::oneOffMessage(userPrefix, text);
     case Kind::MapRestart:
@@ -19,24 +23,26 @@ Plan plan(Kind kind, const QString& text, const QString& userPrefix) {
 }
 
 QString commandName(Kind kind, const QString& text) {
-    return kind == Kind::MapRestart ? QStringLiteral("Map restart") : text;
+    return kind == Kind::MapRestart ? QCoreApplication::translate("fleetplans", "Map restart")
+                                    : text;
 }
 
 QString outcomeLine(const QString& server, const QString& command, const PlanOutcome& outcome) {
     QString result;
     if (outcome.allTaken)
-        result = QStringLiteral("taken");
+        result = QCoreApplication::translate("fleetplans", "taken");
     else if (!outcome.refusals.isEmpty())
-        result = QStringLiteral("refused: ") + outcome.refusals.join(QStringLiteral("; "));
+        result = QCoreApplication::translate("fleetplans", "refused: %1")
+                     .arg(outcome.refusals.join(QStringLiteral("; ")));
     else if (outcome.completed)
-        result = QStringLiteral("no answer (it may have been applied)");
+        result = QCoreApplication::translate("fleetplans", "no answer (it may have been applied)");
     else
-        result = QStringLiteral("not sent");
-    return server + QStringLiteral(": ") + command + QStringLiteral(": ") + result;
+        result = QCoreApplication::translate("fleetplans", "not sent");
+    return QCoreApplication::translate("fleetplans", "%1: %2: %3").arg(server, command, result);
 }
 
 QString notConnectedLine(const QString& server, const QString& command) {
-    return server + QStringLiteral(": ") + command + QStringLiteral(": not connected");
+    return QCoreApplication::translate("fleetplans", "%1: %2: not connected").arg(server, command);
 }
 
 } // namespace fleetplans

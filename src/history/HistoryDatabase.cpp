@@ -46,7 +46,8 @@ QString text(const QString& value) {
 
 QString errorText(const QSqlError& error) {
     const QString text = error.text().simplified();
-    return text.isEmpty() ? QStringLiteral("no reason given") : text;
+    return text.isEmpty() ? QCoreApplication::translate("HistoryDatabase", "no reason given")
+                          : text;
 }
 
 } // namespace
@@ -73,9 +74,8 @@ void HistoryDatabase::close() {
 
 QString HistoryDatabase::where() const {
     if (m_dialect.kind() == SqlDialect::Kind::Sqlite)
-        return QStringLiteral("The history file %1")
-            .arg(QDir::toNativeSeparators(m_config.sqlitePath));
-    return QStringLiteral("The history database \"%1\" on %2:%3")
+        return tr("The history file %1").arg(QDir::toNativeSeparators(m_config.sqlitePath));
+    return tr("The history database \"%1\" on %2:%3")
         .arg(m_config.database, m_config.host)
         .arg(m_config.port);
 }
@@ -83,8 +83,8 @@ QString HistoryDatabase::where() const {
 HistoryDatabase::Opened HistoryDatabase::open(QString* message) {
     close();
     if (!QSqlDatabase::isDriverAvailable(m_dialect.driverName())) {
-        *message = QStringLiteral("%1 cannot be opened: this system lacks the Qt driver %2. "
-                                  "History is off.")
+        *message = tr("%1 cannot be opened: this system lacks the Qt driver %2. "
+                      "History is off.")
                        .arg(where(), m_dialect.driverName());
         return Opened::Failed;
     }
@@ -110,16 +110,15 @@ HistoryDatabase::Opened HistoryDatabase::checkSqliteFile(QString* message) {
     if (!file.exists() || file.size() == 0)
         return Opened::Ready;
     if (!file.open(QIODevice::ReadOnly)) {
-        *message = QStringLiteral("%1 cannot be read (%2). History is off.")
-                       .arg(where(), file.errorString());
+        *message = tr("%1 cannot be read (%2). History is off.").arg(where(), file.errorString());
         return Opened::Failed;
     }
     const bool sqliteHeader = file.read(16) == QByteArray("SQLite format 3", 16);
     file.close();
-    const QString damaged = QStringLiteral("%1 is damaged or is not a history file (%2). History "
-                                           "is off; the file is left as it is.");
+    const QString damaged = tr("%1 is damaged or is not a history file (%2). History "
+                               "is off; the file is left as it is.");
     if (!sqliteHeader) {
-        *message = damaged.arg(where(), QStringLiteral("it does not start as a database"));
+        *message = damaged.arg(where(), tr("it does not start as a database"));
         return Opened::Failed;
     }
     const QString checkName = m_connectionName + QLatin1String("-check");
@@ -146,11 +145,10 @@ HistoryDatabase::Opened HistoryDatabase::checkSqliteFile(QString* message) {
             *message = damaged.arg(where(), error);
             result = Opened::Failed;
         } else if (version > migrations::kCurrentVersion) {
-            *message = QStringLiteral("%1 was written by a newer Vostrel (schema %2; this one "
-                                      "knows %3). History is off; the file is left as it is.")
-                           .arg(where())
-                           .arg(version)
-                           .arg(migrations::kCurrentVersion);
+            *message = tr("%1 was written by a newer Vostrel (schema %2; this one "
+                          "knows %3). History is off; the file is left as it is.")
+                           .arg(where(), QString::number(version),
+                                QString::number(migrations::kCurrentVersion));
             result = Opened::Failed;
         }
         check.close();
@@ -164,7 +162,7 @@ HistoryDatabase::Opened HistoryDatabase::openConnection(QString* message) {
     if (m_dialect.kind() == SqlDialect::Kind::Sqlite) {
         const QString path = m_config.sqlitePath;
         if (!privatefiles::makePrivateFolderFor(path) || !privatefiles::makeOwnerOnly(path)) {
-            *message = QStringLiteral("%1 cannot be created. History is off.").arg(where());
+            *message = tr("%1 cannot be created. History is off.").arg(where());
             return Opened::Failed;
         }
         m_db.setDatabaseName(path);
@@ -181,10 +179,10 @@ HistoryDatabase::Opened HistoryDatabase::openConnection(QString* message) {
         return Opened::Ready;
     const QString error = errorText(m_db.lastError());
     if (m_dialect.kind() == SqlDialect::Kind::Postgres && !isRefusal(error)) {
-        *message = QStringLiteral("History: waiting for the database");
+        *message = tr("History: waiting for the database");
         return Opened::Unreachable;
     }
-    *message = QStringLiteral("%1 cannot be opened (%2). History is off.").arg(where(), error);
+    *message = tr("%1 cannot be opened (%2). History is off.").arg(where(), error);
     return Opened::Failed;
 }
 
@@ -197,25 +195,22 @@ HistoryDatabase::Opened HistoryDatabase::prepareSchema(QString* message) {
     QString error;
     const int version = migrations::schemaVersion(m_db, &error);
     if (version < 0) {
-        *message = QStringLiteral("%1 cannot be read (%2). History is off; it is left as it is.")
-                       .arg(where(), error);
+        *message =
+            tr("%1 cannot be read (%2). History is off; it is left as it is.").arg(where(), error);
         // The server went away between the connect and the question.
         return m_dialect.kind() == SqlDialect::Kind::Postgres && !answers() ? Opened::Unreachable
                                                                             : Opened::Failed;
     }
     if (version > migrations::kCurrentVersion) {
-        *message = QStringLiteral("%1 was written by a newer Vostrel (schema %2; this one knows "
-                                  "%3). History is off; the database is left as it is.")
-                       .arg(where())
-                       .arg(version)
-                       .arg(migrations::kCurrentVersion);
+        *message = tr("%1 was written by a newer Vostrel (schema %2; this one knows "
+                      "%3). History is off; the database is left as it is.")
+                       .arg(where(), QString::number(version),
+                            QString::number(migrations::kCurrentVersion));
         return Opened::Failed;
     }
     if (!migrations::upgrade(m_db, m_dialect, migrations::kCurrentVersion, &error)) {
-        *message = QStringLiteral("%1 could not be brought to schema %2 (%3). History is off.")
-                       .arg(where())
-                       .arg(migrations::kCurrentVersion)
-                       .arg(error);
+        *message = tr("%1 could not be brought to schema %2 (%3). History is off.")
+                       .arg(where(), QString::number(migrations::kCurrentVersion), error);
         return Opened::Failed;
     }
     m_upsertSighting.emplace(m_db);

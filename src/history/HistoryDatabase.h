@@ -4,6 +4,7 @@
 #include "HistoryTypes.h"
 #include "SqlDialect.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
@@ -13,6 +14,8 @@
 // written), writing the queued records, answering the questions. Not thread-safe: one thread
 // makes it, uses it and ends it.
 class HistoryDatabase {
+    Q_DECLARE_TR_FUNCTIONS(HistoryDatabase)
+
 public:
     enum class Opened { Ready, Unreachable, Failed };
 

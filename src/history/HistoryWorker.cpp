@@ -49,7 +49,7 @@ void HistoryWorker::waitForDatabase() {
     m_database->close();
     if (m_state != HistoryStore::State::Waiting) {
         m_state = HistoryStore::State::Waiting;
-        emit stateReported(m_state, QStringLiteral("History: waiting for the database"));
+        emit stateReported(m_state, tr("History: waiting for the database"));
     }
     m_retry->start(int(WaitClock::instance().toMs(kRetrySeconds)));
 }

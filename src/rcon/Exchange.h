@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -53,6 +54,11 @@ struct Request {
     Request& from(const QString& field) {
         origin = field;
         return *this;
+    }
+    // The origin of a line the operator typed at a console: the audit log files such a line
+    // as typed, whatever it does.
+    static QString consoleOrigin() {
+        return QCoreApplication::translate("Request", "console command");
     }
     // The public status query.
     static Request statusQuery() { return {QStringLiteral("getstatus"), true, true, false}; }

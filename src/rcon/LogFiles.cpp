@@ -3,6 +3,7 @@
 #include "base/PrivateFiles.h"
 #include "base/Wire1252.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace logfiles {
@@ -14,13 +15,13 @@ QString baseName(Kind kind, const QDate& date) {
 }
 
 QString progressText(Kind kind) {
-    return kind == Kind::Rcon ? QStringLiteral("Saving RCON output...")
-                              : QStringLiteral("Saving Message output...");
+    return kind == Kind::Rcon ? QCoreApplication::translate("logfiles", "Saving RCON output...")
+                              : QCoreApplication::translate("logfiles", "Saving Message output...");
 }
 
 QString failureText(Kind kind) {
-    return kind == Kind::Rcon ? QStringLiteral("Rcon log not written")
-                              : QStringLiteral("Message log not written");
+    return kind == Kind::Rcon ? QCoreApplication::translate("logfiles", "Rcon log not written")
+                              : QCoreApplication::translate("logfiles", "Message log not written");
 }
 
 bool append(const QString& path, const QString& text, int* errorCode, QString* errorDescription) {

@@ -4,7 +4,11 @@ Step settingStep(const Request& request, const QString& logLine) {
     qsizetype end = logLine.indexOf(QLatin1String(" updated"));
     if (end < 0)
         end = logLine.indexOf(QLatin1String(" changed"));
-    return Step{request, logLine, 0, end < 0 ? logLine : logLine.left(end)};
+    return settingStep(request, logLine, end < 0 ? logLine : logLine.left(end));
+}
+
+Step settingStep(const Request& request, const QString& logLine, const QString& subject) {
+    return Step{request, logLine, 0, subject};
 }
 
 Step actionStep(const Request& request, const QString& logLine, const QString& what) {

@@ -64,6 +64,9 @@ struct Step {
 // A step that sets something, logged as "<what> updated..." or "<what> changed...": when
 // the server does not take it, the log says "<what> not changed: <why>" instead.
 Step settingStep(const Request& request, const QString& logLine);
+// The same, naming the setting itself: a log line in another language than English need not
+// start with what it sets.
+Step settingStep(const Request& request, const QString& logLine, const QString& subject);
 // A step that does something, logged as logLine when taken and as "<what> not done: ..." when
 // refused.
 Step actionStep(const Request& request, const QString& logLine, const QString& what);

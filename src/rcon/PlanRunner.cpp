@@ -4,6 +4,7 @@
 #include "RconClient.h"
 #include "base/WaitClock.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
 
@@ -109,16 +110,21 @@ private:
         case Outcome::Kind::Taken:
         case Outcome::Kind::TakenAtNextMap:
             if (!step.logLine.isEmpty())
-                m_out.addMessage(outcome.kind == Outcome::Kind::TakenAtNextMap && !restartFollows()
-                                     ? step.logLine + QLatin1String(" (from the next map)")
-                                     : step.logLine);
+                m_out.addMessage(
+                    outcome.kind == Outcome::Kind::TakenAtNextMap && !restartFollows()
+                        ? QCoreApplication::translate("PlanRunner", "%1 (from the next map)")
+                              .arg(step.logLine)
+                        : step.logLine);
             return;
         case Outcome::Kind::Refused: {
             m_outcome.refusals << outcome.serverWords;
             // A step the log does not name (a read) is still shown, by its command.
             const QString named = what.isEmpty() ? step.request.command : what;
-            const QLatin1String verdict(step.subject.isEmpty() ? " not done: " : " not changed: ");
-            const QString line = named + verdict + outcome.serverWords;
+            const QString line =
+                (step.subject.isEmpty()
+                     ? QCoreApplication::translate("PlanRunner", "%1 not done: %2")
+                     : QCoreApplication::translate("PlanRunner", "%1 not changed: %2"))
+                    .arg(named, outcome.serverWords);
             if (!what.isEmpty())
                 m_out.addMessage(line);
             m_out.showRefusal(line);
@@ -126,9 +132,10 @@ private:
         }
         case Outcome::Kind::NoAnswer:
             if (!what.isEmpty() && step.request.waitForReply)
-                m_out.addMessage(what +
-                                 QLatin1String(": no answer from the server (it may have been "
-                                               "applied)"));
+                m_out.addMessage(
+                    QCoreApplication::translate(
+                        "PlanRunner", "%1: no answer from the server (it may have been applied)")
+                        .arg(what));
             return;
         case Outcome::Kind::NotSent:
             return;

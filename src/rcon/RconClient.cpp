@@ -114,18 +114,16 @@ void RconClient::onSocketError(QAbstractSocket::SocketError error) {
 // ---- the queue ----
 
 QString RconClient::unsendableReason(const Request& request) const {
-    const QString source = request.origin.isEmpty() ? QStringLiteral("The command")
-                                                    : QStringLiteral("The ") + request.origin;
+    const QString source = request.origin.isEmpty() ? tr("command") : request.origin;
     const QString missing = wire1252::unsupportedCharacters(request.command);
     if (!missing.isEmpty())
-        return source + QLatin1String(" holds characters the game server cannot show: ") + missing +
-               QLatin1String("\rNothing was sent. Please use only the characters of Western "
-                             "European text (Windows-1252).");
+        return tr("The %1 holds characters the game server cannot show: %2\rNothing was sent. "
+                  "Please use only the characters of Western European text (Windows-1252).")
+            .arg(source, missing);
     if (request.command.size() > kMaxCommandBytes)
-        return source + QStringLiteral(" is %1 characters long; one request holds at most %2.\r"
-                                       "Nothing was sent.")
-                            .arg(request.command.size())
-                            .arg(kMaxCommandBytes);
+        return tr("The %1 is %2 characters long; one request holds at most %3.\rNothing was sent.")
+            .arg(source, QString::number(request.command.size()),
+                 QString::number(kMaxCommandBytes));
     return {};
 }
 
@@ -134,7 +132,7 @@ void RconClient::send(const Request& request, QObject* context, ReplyHandler don
     oneLineRequest.command = oneLine(request.command);
     const QString refusal = unsendableReason(oneLineRequest);
     if (!refusal.isEmpty()) {
-        m_dialogs.message(refusal, QStringLiteral("Not sent"), Dialogs::Icon::Exclamation);
+        m_dialogs.message(refusal, tr("Not sent"), Dialogs::Icon::Exclamation);
         // Answered from the event loop, as every request is.
         QPointer<QObject> guard(context);
         const bool hasContext = context;
@@ -173,8 +171,8 @@ void RconClient::start() {
     const Request& request = m_current->request;
     if (!isOpen()) {
         if (!request.outOfBand)
-            m_dialogs.message(QStringLiteral("Please connect to a server first!"),
-                              QStringLiteral("Not connected"), Dialogs::Icon::Exclamation);
+            m_dialogs.message(tr("Please connect to a server first!"), tr("Not connected"),
+                              Dialogs::Icon::Exclamation);
         complete(Reply::Status::NotConnected);
         return;
     }
@@ -211,8 +209,8 @@ void RconClient::transmit() {
     if (m_socket->writeDatagram(datagram, m_serverAddress, m_serverPort) != datagram.size()) {
         if (m_socket && m_socket->error() == QAbstractSocket::NetworkError) {
             m_dialogs.message(
-                QStringLiteral("No route to server, are you sure your connected to the Internet!"),
-                QStringLiteral("No Route"), Dialogs::Icon::Exclamation);
+                tr("No route to server, are you sure your connected to the Internet!"),
+                tr("No Route"), Dialogs::Icon::Exclamation);
             complete(Reply::Status::NoRoute);
         } else {
             complete(Reply::Status::SendFailed);
@@ -244,11 +242,11 @@ void RconClient::attemptTimedOut() {
     }
     if (!request.outOfBand && request.resend && request.boxWhenUnanswered && !m_orphaned &&
         !m_out.activeWindowMinimised())
-        m_dialogs.message(QStringLiteral("No response from server in 15 seconds\n"
-                                         "Could be server loading map! or \n"
-                                         "Fragmented UDP packets which routers do not pass on\n"
-                                         "Try again..."),
-                          QStringLiteral("No response"), Dialogs::Icon::Exclamation);
+        m_dialogs.message(tr("No response from server in 15 seconds\n"
+                             "Could be server loading map! or \n"
+                             "Fragmented UDP packets which routers do not pass on\n"
+                             "Try again..."),
+                          tr("No response"), Dialogs::Icon::Exclamation);
     complete(Reply::Status::NoReply);
 }
 
@@ -386,19 +384,20 @@ void RconClient::onReadyRead() {
 void RconClient::handleDatagram(QByteArray bytes) {
     if (bytes.size() > kMaxDatagram) {
         bytes.truncate(kMaxDatagram);
-        m_dialogs.message(QStringLiteral("Data returned is to large for buffers\r"
-                                         "Truncated after 8192 bytes\r"
-                                         "I bet you did CVARLIST ;)"),
-                          QStringLiteral("Truncated data"), Dialogs::Icon::Information);
+        m_dialogs.message(tr("Data returned is to large for buffers\r"
+                             "Truncated after 8192 bytes\r"
+                             "I bet you did CVARLIST ;)"),
+                          tr("Truncated data"), Dialogs::Icon::Information);
     }
     const QString text = datagramText(std::move(bytes));
     const bool collecting = m_current && m_attempt > 0 && m_current->request.waitForReply;
     const bool quiet = collecting ? m_current->request.quiet : m_lastQuiet;
     // The echo stands above the reply, as on a console (also above a reply kept out of it).
     if (collecting && !m_gotData && m_current->request.echo && !m_current->request.outOfBand)
-        showInPane(QLatin1String(">>RCON sent [") +
-                   QTime::currentTime().toString(QStringLiteral("hh:mm:ss")) + QLatin1String("] ") +
-                   m_current->request.command + QLatin1Char('\n'));
+        showInPane(tr(">>RCON sent [%1] %2")
+                       .arg(QTime::currentTime().toString(QStringLiteral("hh:mm:ss")),
+                            m_current->request.command) +
+                   QLatin1Char('\n'));
     if (!quiet)
         showInPane(text);
     if (!collecting)

@@ -4,6 +4,7 @@
 #include "base/PrivateFiles.h"
 #include "base/Wire1252.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -344,27 +345,31 @@ bool ProfileFile::write(const QList<Entry>& entries) {
             profile::unsupportedCharacters(entry.section + entry.key + entry.value);
         if (!missing.isEmpty())
             return fail(int(QFileDevice::WriteError),
-                        QStringLiteral("The text holds characters the settings file (Windows-1252) "
-                                       "cannot keep: ") +
-                            missing);
+                        QCoreApplication::translate("ProfileFile",
+                                                    "The text holds characters the settings file "
+                                                    "(Windows-1252) cannot keep: %1")
+                            .arg(missing));
     }
     const QString target = writeTarget(m_path);
     FileBytes text = readFile(target);
     if (!text.readError.isEmpty())
         return fail(int(QFileDevice::ReadError),
-                    QStringLiteral("The settings file could not be read, so it was left as it "
-                                   "is: ") +
-                        text.readError);
+                    QCoreApplication::translate(
+                        "ProfileFile", "The settings file could not be read, so it was left as it "
+                                       "is: %1")
+                        .arg(text.readError));
     // A file without its write bit is read-only, whoever runs the program.
     if (text.exists && !(QFile::permissions(target) & QFileDevice::WriteOwner))
-        return fail(int(QFileDevice::WriteError), QStringLiteral("The settings file is read-only"));
+        return fail(int(QFileDevice::WriteError),
+                    QCoreApplication::translate("ProfileFile", "The settings file is read-only"));
 
     const QByteArray bytes = Rewrite(text.bytes, entries).bytes();
     text.bytes.clear(); // the old and the new text are not held together longer than needed
 
     if (!privatefiles::makeFolderFor(target))
         return fail(int(QFileDevice::OpenError),
-                    QStringLiteral("Cannot create the folder ") + QFileInfo(target).absolutePath());
+                    QCoreApplication::translate("ProfileFile", "Cannot create the folder %1")
+                        .arg(QFileInfo(target).absolutePath()));
     // The new text goes to a temporary beside the file, reaches the disk, and then takes the
     // old one's place in one step: a reader sees the old text or the new, never a mix. The
     // temporary is its owner's alone from its first byte on, whatever the mode of the file it

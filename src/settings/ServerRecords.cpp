@@ -3,6 +3,8 @@
 #include "OptionsStore.h"
 #include "ProfileFile.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int kListBuffer = 200;
@@ -103,7 +105,7 @@ ServerListWriteResult writeServerRecords(ProfileFile& file, const ServerRecords&
     ServerListWriteResult result;
     if (!file.write(keys)) {
         result.ok = false;
-        result.failedPart = QStringLiteral("Server");
+        result.failedPart = QCoreApplication::translate("ServerRecords", "Server");
         result.errorCode = file.errorCode();
         result.errorDescription = file.errorDescription();
     }
