@@ -4,6 +4,8 @@
 #include "app/SayPrefix.h"
 #include "rcon/ReplyText.h"
 
+#include <QCoreApplication>
+
 namespace cycler {
 
 namespace {
@@ -16,8 +18,9 @@ struct LiveValue {
 };
 
 Step sayStep(const QString& message, const PlaceholderValues& values) {
-    return Step{Request::shown(sayCommand(fillPlaceholders(message, values)))
-                    .from(QStringLiteral("cycled message (with the user prefix)"))};
+    return Step{
+        Request::shown(sayCommand(fillPlaceholders(message, values)))
+            .from(QCoreApplication::translate("cycler", "cycled message (with the user prefix)"))};
 }
 
 // The say is built by the last reader, once every value it needs has come.

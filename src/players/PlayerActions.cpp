@@ -1,29 +1,42 @@
 #include "PlayerActions.h"
 
+#include <QCoreApplication>
+
 namespace playeractions {
 
 namespace {
 
+QString translated(const char* text) {
+    return QCoreApplication::translate("playeractions", text);
+}
+
+// The operator's texts stay in English here and are translated where they are used: the
+// table is made once, whatever language the window switches to later.
 struct RemovalWords {
     const char* command;
-    const char* logStart; // the name stands between the two halves
-    const char* logEnd;
+    const char* logLine; // %1: the player's name
     const char* what;
-    const char* verb;
+    const char* question; // %1: the name, %2: the slot
     const char* title;
 };
 
 const RemovalWords& wordsOf(Removal removal) {
-    static const RemovalWords kick{"clientkick ", "Player Kicked >", "<",
-                                   "Kick of ",    "Kick ",           "Kick"};
+    static const RemovalWords kick{
+        "clientkick ", QT_TRANSLATE_NOOP("playeractions", "Player Kicked >%1<"),
+        QT_TRANSLATE_NOOP("playeractions", "Kick of %1"),
+        QT_TRANSLATE_NOOP("playeractions", "Kick %1 (slot %2) from the server?"),
+        QT_TRANSLATE_NOOP("playeractions", "Kick")};
     static const RemovalWords ban{
-        "banclient ", "Player banned and kicked [", "]", "Ban of ", "Ban ", "Ban"};
-    static const RemovalWords tempBan{"tempbanclient ",
-                                      "Player temporary banned and kicked [",
-                                      "]",
-                                      "Temp ban of ",
-                                      "Temporarily ban ",
-                                      "Temp Ban"};
+        "banclient ", QT_TRANSLATE_NOOP("playeractions", "Player banned and kicked [%1]"),
+        QT_TRANSLATE_NOOP("playeractions", "Ban of %1"),
+        QT_TRANSLATE_NOOP("playeractions", "Ban %1 (slot %2) from the server?"),
+        QT_TRANSLATE_NOOP("playeractions", "Ban")};
+    static const RemovalWords tempBan{
+        "tempbanclient ",
+        QT_TRANSLATE_NOOP("playeractions", "Player temporary banned and kicked [%1]"),
+        QT_TRANSLATE_NOOP("playeractions", "Temp ban of %1"),
+        QT_TRANSLATE_NOOP("playeractions", "Temporarily ban %1 (slot %2) from the server?"),
+        QT_TRANSLATE_NOOP("playeractions", "Temp Ban")};
     return removal == Removal::Kick ? kick : (removal == Removal::Ban ? ban : tempBan);
 }
 
@@ -32,32 +45,34 @@ const RemovalWords& wordsOf(Removal removal) {
 Plan removalPlan(Removal removal, const QString& slot, const QString& name) {
     const RemovalWords& w = wordsOf(removal);
     return {actionStep(Request::shown(QLatin1String(w.command) + slot),
-                       QLatin1String(w.logStart) + name + QLatin1String(w.logEnd),
-                       QLatin1String(w.what) + name)};
+                       translated(w.logLine).arg(name), translated(w.what).arg(name))};
 }
 
 QString removalQuestion(Removal removal, const QString& slot, const QString& name) {
-    return QLatin1String(wordsOf(removal).verb) + name + QLatin1String(" (slot ") + slot +
-           QLatin1String(") from the server?");
+    return translated(wordsOf(removal).question).arg(name, slot);
 }
 
 QString removalTitle(Removal removal) {
-    return QLatin1String(wordsOf(removal).title);
+    return translated(wordsOf(removal).title);
 }
 
 Plan privateMessagePlan(const QString& slot, const QString& name, const QString& message) {
-    const QString to = QLatin1String("Private message to [") + name + QLatin1Char(']');
-    return {actionStep(Request::shown(QLatin1String("tell ") + slot + QLatin1Char(' ') + message)
-                           .from(QStringLiteral("private message")),
-                       to + QLatin1String(": ") + message, to)};
+    return {actionStep(
+        Request::shown(QLatin1String("tell ") + slot + QLatin1Char(' ') + message)
+            .from(QCoreApplication::translate("playeractions", "private message")),
+        QCoreApplication::translate("playeractions", "Private message to [%1]: %2")
+            .arg(name, message),
+        QCoreApplication::translate("playeractions", "Private message to [%1]").arg(name))};
 }
 
 Step autoKickStep(const QString& slot, const QString& name) {
-    Step step =
-        actionStep(Request::shown(QLatin1String("clientkick ") + slot),
-                   QLatin1String("Player Auto Kicked for 999 ping [") + name + QLatin1Char(']'),
-                   QLatin1String("Auto kick of ") + name);
+    Step step = actionStep(
+        Request::shown(QLatin1String("clientkick ") + slot),
+        QCoreApplication::translate("playeractions", "Player Auto Kicked for 999 ping [%1]")
+            .arg(name),
+        QCoreApplication::translate("playeractions", "Auto kick of %1").arg(name));
     step.player = name;
+    // Kept in the history as written, whatever the language.
     step.reason = QStringLiteral("automatic: ping 999");
     return step;
 }

@@ -2,6 +2,8 @@
 
 #include "PlayerNames.h"
 
+#include <QCoreApplication>
+
 SlotHolders::SlotHolders(const StatusReport& report) : m_whole(!report.malformed) {
     m_bySlot.reserve(report.rows.size());
     for (const StatusRow& row : report.rows)
@@ -22,8 +24,10 @@ SlotCheck SlotHolders::check(const SlotOccupant& selected) const {
 }
 
 QString slotLostText(const QString& name, const QString& slot, const QString& holderName) {
-    return name + QLatin1String(" is no longer in slot ") + slot +
-           (holderName.isEmpty()
-                ? QStringLiteral(" (the slot is empty)")
-                : QLatin1String(" (") + holderName + QLatin1String(" is there now)"));
+    if (holderName.isEmpty())
+        return QCoreApplication::translate("SlotCheck",
+                                           "%1 is no longer in slot %2 (the slot is empty)")
+            .arg(name, slot);
+    return QCoreApplication::translate("SlotCheck", "%1 is no longer in slot %2 (%3 is there now)")
+        .arg(name, slot, holderName);
 }

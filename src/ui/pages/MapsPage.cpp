@@ -30,24 +30,23 @@ QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
 MapsPage::MapsPage(Session& session, QWidget* parent) : QWidget(parent), m_session(session) {
     setObjectName(QStringLiteral("pageMaps"));
 
-    auto* frame = new QGroupBox(QStringLiteral("Select Map to load (Cod and UO)"), this);
+    auto* frame = new QGroupBox(tr("Select Map to load (Cod and UO)"), this);
     frame->setObjectName(QStringLiteral("frmmap"));
     m_mapList = new QListWidget(frame);
     m_mapList->setObjectName(QStringLiteral("lstmaps"));
-    m_mapList->setAccessibleName(QStringLiteral("Select Map to load (Cod and UO)"));
+    m_mapList->setAccessibleName(tr("Select Map to load (Cod and UO)"));
     m_mapList->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    m_loadMap = button(QStringLiteral("Load selected map"), "cmdmapload", frame);
-    m_defaultMaps = button(QStringLiteral("Load Default maps"), "cmddefmaps", frame);
-    m_populateMaps = button(QStringLiteral("Populate from server"), "cmdpopmaps", frame);
-    m_restartMap = button(QStringLiteral("Restart current map"), "cmdrestartmap", frame);
-    m_rotateMap = button(QStringLiteral("Next map in rotation"), "cmdrotatemap", frame);
+    m_loadMap = button(tr("Load selected map"), "cmdmapload", frame);
+    m_defaultMaps = button(tr("Load Default maps"), "cmddefmaps", frame);
+    m_populateMaps = button(tr("Populate from server"), "cmdpopmaps", frame);
+    m_restartMap = button(tr("Restart current map"), "cmdrestartmap", frame);
+    m_rotateMap = button(tr("Next map in rotation"), "cmdrotatemap", frame);
 
-    auto* note =
-        new QLabel(QStringLiteral("Note: Default maps load both standard COD and the addon "
-                                  "UO maps.  Use Populate to see ALL maps server has "
-                                  "available."),
-                   frame);
+    auto* note = new QLabel(tr("Note: Default maps load both standard COD and the addon "
+                               "UO maps.  Use Populate to see ALL maps server has "
+                               "available."),
+                            frame);
     note->setObjectName(QStringLiteral("lblgeneric"));
     note->setWordWrap(true);
 
@@ -87,7 +86,7 @@ void MapsPage::populateClicked() {
     if (m_session.client().isBusy(this))
         return;
     m_mapList->clear();
-    m_session.showProgress(QStringLiteral("Asking server for map list..."));
+    m_session.showProgress(tr("Asking server for map list..."));
     m_session.run(mapcommands::listPlan([this](const MapListResult& result) { showList(result); }),
                   this, [this](const PlanOutcome&) { m_session.hideProgress(); });
 }
@@ -97,23 +96,22 @@ void MapsPage::showList(const MapListResult& result) {
     case MapListResult::Kind::Read:
         m_mapList->addItems(result.names);
         if (result.names.isEmpty())
-            m_session.addMessage(QStringLiteral("No maps found in ") +
-                                 mapcommands::kMapFolders.join(QLatin1String(" or ")));
+            m_session.addMessage(
+                tr("No maps found in %1").arg(mapcommands::kMapFolders.join(tr(" or "))));
         return;
     case MapListResult::Kind::Refused:
-        m_session.addMessage(QStringLiteral("Map list not read: ") + result.detail);
+        m_session.addMessage(tr("Map list not read: %1").arg(result.detail));
         return;
     case MapListResult::Kind::Unreadable:
         m_session.dialogs().message(
             result.detail.isEmpty()
-                ? QStringLiteral("The server answered the map list %1 times, but with no "
-                                 "list (an empty reply)")
+                ? tr("The server answered the map list %1 times, but with no list (an empty "
+                     "reply)")
                       .arg(mapcommands::kListTries)
-                : QStringLiteral("The server answered the map list %1 times, but its "
-                                 "reply could not be read:\r%2")
-                      .arg(mapcommands::kListTries)
-                      .arg(result.detail),
-            QStringLiteral("Map list not read"), Dialogs::Icon::Information);
+                : tr("The server answered the map list %1 times, but its reply could not be "
+                     "read:\r%2")
+                      .arg(QString::number(mapcommands::kListTries), result.detail),
+            tr("Map list not read"), Dialogs::Icon::Information);
         return;
     case MapListResult::Kind::Unanswered:
         return;
@@ -123,8 +121,8 @@ void MapsPage::showList(const MapListResult& result) {
 void MapsPage::loadClicked() {
     const QList<QListWidgetItem*> selected = m_mapList->selectedItems();
     if (selected.isEmpty()) {
-        m_session.dialogs().message(QStringLiteral("Select a map in the table to load first"),
-                                    QStringLiteral("Select Map"), Dialogs::Icon::Information);
+        m_session.dialogs().message(tr("Select a map in the table to load first"), tr("Select Map"),
+                                    Dialogs::Icon::Information);
         return;
     }
     m_session.run(mapcommands::loadPlan(selected.first()->text()), this);

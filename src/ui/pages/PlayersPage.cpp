@@ -24,40 +24,37 @@ PlayersPage::PlayersPage(Session& session, QWidget* parent)
     : QWidget(parent), m_grid(new PlayerGrid) {
     setObjectName(QStringLiteral("pagePlayers"));
 
-    auto* populate = new QPushButton(QStringLiteral("Populate from server"));
+    auto* populate = new QPushButton(tr("Populate from server"));
     populate->setObjectName(QStringLiteral("cmdplypop"));
-    populate->setToolTip(QStringLiteral("Get current player list from server"));
+    populate->setToolTip(tr("Get current player list from server"));
 
     auto* options = new QHBoxLayout;
     m_removeColours = addCaptionedBox(
-        {"chkremcol", QStringLiteral("Remove colour id"),
-         QStringLiteral("This will remove the ^n from the player names to make them more readable"),
-         "lblremcol",
-         QStringLiteral("Removes ^n from names on populate. If changed then call Populate again")},
+        {"chkremcol", tr("Remove colour id"),
+         tr("This will remove the ^n from the player names to make them more readable"),
+         "lblremcol", tr("Removes ^n from names on populate. If changed then call Populate again")},
         options);
-    m_useQuery = new QCheckBox(QStringLiteral("Query Mode"));
+    m_useQuery = new QCheckBox(tr("Query Mode"));
     m_useQuery->setObjectName(QStringLiteral("chkplyq"));
-    m_useQuery->setToolTip(QStringLiteral(
-        "If populate keeps timing out (usually when fairly full servers) then use Query mode to "
-        "return basic player details. This is a UDP fragmented packets problem where routers do "
-        "not allow the fragmented packets through in case a DOS attack"));
+    m_useQuery->setToolTip(
+        tr("If populate keeps timing out (usually when fairly full servers) then use Query mode to "
+           "return basic player details. This is a UDP fragmented packets problem where routers do "
+           "not allow the fragmented packets through in case a DOS attack"));
     options->addWidget(m_useQuery);
-    m_autoUpdateBox = addCaptionedBox(
-        {"chkautoupdate", QStringLiteral("Auto Update"),
-         QStringLiteral("Auto Update list, interval taken from Preferences..."), "lblautoupdate",
-         QStringLiteral("Auto update player list, see Preferences for interval")},
-        options);
+    m_autoUpdateBox = addCaptionedBox({"chkautoupdate", tr("Auto Update"),
+                                       tr("Auto Update list, interval taken from Preferences..."),
+                                       "lblautoupdate",
+                                       tr("Auto update player list, see Preferences for interval")},
+                                      options);
 
     m_sortChooser = new QComboBox;
     m_sortChooser->setObjectName(QStringLiteral("complayersort"));
-    m_sortChooser->setToolTip(QStringLiteral("Select Column to sort on"));
-    m_sortChooser->addItems(
-        {QStringLiteral("Num"), QStringLiteral("Guid"), QStringLiteral("Player"),
-         QStringLiteral("Ping"), QStringLiteral("Score"), QStringLiteral("Address"),
-         QStringLiteral("Port"), QStringLiteral("Rate"), QStringLiteral("Message")});
+    m_sortChooser->setToolTip(tr("Select Column to sort on"));
+    m_sortChooser->addItems({tr("Num"), tr("Guid"), tr("Player"), tr("Ping"), tr("Score"),
+                             tr("Address"), tr("Port"), tr("Rate"), tr("Message")});
     m_sortChooser->setCurrentIndex(-1);
     connect(m_sortChooser, &QComboBox::currentIndexChanged, m_grid, &PlayerGrid::sortOn);
-    auto* sortLabel = new QLabel(QStringLiteral("Sort on"));
+    auto* sortLabel = new QLabel(tr("Sort on"));
     sortLabel->setObjectName(QStringLiteral("lblsort"));
     sortLabel->setBuddy(m_sortChooser);
 
@@ -79,7 +76,7 @@ PlayersPage::PlayersPage(Session& session, QWidget* parent)
     beside->setStretchFactor(1, 0);
     beside->setSizes({600, 180});
 
-    auto* listFrame = new QGroupBox(QStringLiteral("Players on the server"));
+    auto* listFrame = new QGroupBox(tr("Players on the server"));
     listFrame->setObjectName(QStringLiteral("frmplayers"));
     auto* listLayout = new QVBoxLayout(listFrame);
     listLayout->addLayout(top);

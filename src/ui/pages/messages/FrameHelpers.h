@@ -9,10 +9,10 @@
 
 namespace messageframes {
 
-inline QPushButton* tippedButton(const char* caption, const char* name, const char* tip,
+inline QPushButton* tippedButton(const QString& caption, const char* name, const QString& tip,
                                  QWidget* parent) {
-    auto* b = named(new QPushButton(QLatin1String(caption), parent), name);
-    b->setToolTip(QLatin1String(tip));
+    auto* b = named(new QPushButton(caption, parent), name);
+    b->setToolTip(tip);
     return b;
 }
 

@@ -18,7 +18,7 @@ using messageframes::tippedButton;
 
 MessageCycler::MessageCycler(Session& session, MessageSets& sets,
                              std::function<QString()> chosenSet, QWidget* parent)
-    : QGroupBox(QStringLiteral("Message Cycler"), parent), m_session(session), m_sets(sets),
+    : QGroupBox(tr("Message Cycler"), parent), m_session(session), m_sets(sets),
       m_chosenSet(std::move(chosenSet)) {
     setObjectName(QStringLiteral("frmcycler"));
     connect(&session, &Session::disconnected, this, [this] {
@@ -31,13 +31,13 @@ MessageCycler::MessageCycler(Session& session, MessageSets& sets,
     connect(m_timer, &QTimer::timeout, this, &MessageCycler::tick);
 
     m_interval = named(new QLineEdit(QStringLiteral("3"), this), "txtinterval");
-    m_interval->setToolTip(QStringLiteral("Number of minutes between messages (1 -10)"));
+    m_interval->setToolTip(tr("Number of minutes between messages (1 -10)"));
     m_interval->setMaximumWidth(50);
-    auto* intervalLabel = new QLabel(QStringLiteral("Message Interval"), this);
+    auto* intervalLabel = new QLabel(tr("Message Interval"), this);
     intervalLabel->setBuddy(m_interval);
-    m_start =
-        tippedButton("Start", "cmdmessstart", "Start the message cycle on active server", this);
-    m_stop = tippedButton("Stop", "cmdmessstop", "Stop the message cycle on server", this);
+    m_start = tippedButton(tr("Start"), "cmdmessstart",
+                           tr("Start the message cycle on active server"), this);
+    m_stop = tippedButton(tr("Stop"), "cmdmessstop", tr("Stop the message cycle on server"), this);
     m_stop->setEnabled(false);
 
     auto* row = new QHBoxLayout(this);
@@ -73,7 +73,7 @@ void MessageCycler::stop() {
 void MessageCycler::stopBeforeSave() {
     if (!running())
         return;
-    m_session.showProgress(QStringLiteral("Stopping the active message Cycle to sync changes"));
+    m_session.showProgress(tr("Stopping the active message Cycle to sync changes"));
     stop();
 }
 
@@ -82,22 +82,21 @@ void MessageCycler::start(bool interactive) {
     Dialogs& dialogs = m_session.dialogs();
     if (!m_session.isConnected()) {
         if (interactive)
-            dialogs.message(QStringLiteral("Please connect to server first"),
-                            QStringLiteral("Not Connected"), Dialogs::Icon::Information);
+            dialogs.message(tr("Please connect to server first"), tr("Not Connected"),
+                            Dialogs::Icon::Information);
         return;
     }
     if (m_sets.pending()) {
-        dialogs.message(QStringLiteral("Pending Save sets active\r"
-                                       "Please either Save or Discard changes\r"
-                                       "before starting message cycler"),
-                        QStringLiteral("Pending Save Sets"), Dialogs::Icon::Exclamation);
+        dialogs.message(tr("Pending Save sets active\r"
+                           "Please either Save or Discard changes\r"
+                           "before starting message cycler"),
+                        tr("Pending Save Sets"), Dialogs::Icon::Exclamation);
         return;
     }
     const QString name = m_chosenSet();
-    if (interactive &&
-        dialogs.message(QStringLiteral("Start message Cycle for set named:\r") + name,
-                        QStringLiteral("Start Message Cycler"), Dialogs::Icon::Question,
-                        Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
+    if (interactive && dialogs.message(tr("Start message Cycle for set named:\r%1").arg(name),
+                                       tr("Start Message Cycler"), Dialogs::Icon::Question,
+                                       Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
         return;
     // A name that is no saved set keeps the set cycled before.
     const qsizetype slot = name.isEmpty() ? -1 : m_sets.savedNames().indexOf(name);
@@ -109,9 +108,9 @@ void MessageCycler::start(bool interactive) {
         m_start->setEnabled(false);
         m_stop->setEnabled(true);
     } else if (interactive) {
-        dialogs.message(QStringLiteral("The message set does not contain any messages!\r"
-                                       " Please make some messages first."),
-                        QStringLiteral("No messages in set"), Dialogs::Icon::Exclamation);
+        dialogs.message(tr("The message set does not contain any messages!\r"
+                           " Please make some messages first."),
+                        tr("No messages in set"), Dialogs::Icon::Exclamation);
     }
 }
 
@@ -122,8 +121,7 @@ void MessageCycler::tick() {
     ServerState& server = m_session.server();
     if (!m_session.isConnected()) {
         if (!m_session.out().activeWindowMinimised())
-            m_session.dialogs().message(QStringLiteral("Please connect to server first"),
-                                        QStringLiteral("Not Connected"),
+            m_session.dialogs().message(tr("Please connect to server first"), tr("Not Connected"),
                                         Dialogs::Icon::Information);
         return;
     }
@@ -149,15 +147,15 @@ void MessageCycler::intervalEdited() {
     const QString text = m_interval->text();
     Dialogs& dialogs = m_session.dialogs();
     if (!numbers::isNumeric(text)) {
-        dialogs.message(QStringLiteral("Value between 1 and 10 only please"),
-                        QStringLiteral("Invalid Entry"), Dialogs::Icon::Information);
+        dialogs.message(tr("Value between 1 and 10 only please"), tr("Invalid Entry"),
+                        Dialogs::Icon::Information);
         messageframes::refocusLater(m_interval);
         return;
     }
     const int minutes = cycler::intervalMinutes(text);
     if (minutes == 0) {
-        dialogs.message(QStringLiteral("Value between 1 and 10 minutes"),
-                        QStringLiteral("Invalid Entry"), Dialogs::Icon::Information);
+        dialogs.message(tr("Value between 1 and 10 minutes"), tr("Invalid Entry"),
+                        Dialogs::Icon::Information);
         messageframes::refocusLater(m_interval);
         return;
     }

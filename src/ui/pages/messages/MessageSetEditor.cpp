@@ -20,10 +20,10 @@
 
 namespace {
 
-QToolButton* imageButton(const char* name, const char* tip, QWidget* parent) {
+QToolButton* imageButton(const char* name, const QString& tip, QWidget* parent) {
     auto* b = named(new QToolButton(parent), name);
-    b->setToolTip(QLatin1String(tip));
-    b->setAccessibleName(QLatin1String(tip));
+    b->setToolTip(tip);
+    b->setAccessibleName(tip);
     b->setAutoRaise(true);
     b->setIconSize(QSize(20, 20));
     return b;
@@ -66,7 +66,8 @@ QWidget* colourCodes(QWidget* parent) {
     colours->setPalette(grey);
     auto* colourRow = new QHBoxLayout(colours);
     colourRow->setContentsMargins(6, 3, 6, 3);
-    auto* colourHeading = named(new QLabel(QStringLiteral("Colour Codes>"), colours), "lblcolours");
+    auto* colourHeading =
+        named(new QLabel(MessageSetEditor::tr("Colour Codes>"), colours), "lblcolours");
     colourHeading->setStyleSheet(QStringLiteral("color: white;"));
     colourRow->addWidget(colourHeading);
     const QColor codeColours[8] = {Qt::black, Qt::red,  Qt::green,   Qt::yellow,
@@ -87,14 +88,11 @@ QWidget* colourCodes(QWidget* parent) {
     return colours;
 }
 
-const QString kNoSetText = QStringLiteral("No message set selected in Message Set field");
-const QString kNoSetTitle = QStringLiteral("No set selected");
-
 } // namespace
 
 MessageSetEditor::MessageSetEditor(Session& session, ProfileFile& settings, MessageSets& sets,
                                    QWidget* parent)
-    : QGroupBox(QStringLiteral("Message Sets"), parent), m_session(session), m_settings(settings),
+    : QGroupBox(tr("Message Sets"), parent), m_session(session), m_settings(settings),
       m_sets(sets) {
     setObjectName(QStringLiteral("frmmesssets"));
 
@@ -103,18 +101,18 @@ MessageSetEditor::MessageSetEditor(Session& session, ProfileFile& settings, Mess
     // New names become sets only through the question on leaving the box.
     m_setChooser->setInsertPolicy(QComboBox::NoInsert);
     m_setChooser->lineEdit()->setMaxLength(MessageSetStore::kMaxText);
-    m_setChooser->setToolTip(QStringLiteral("Lists messages sets"));
+    m_setChooser->setToolTip(tr("Lists messages sets"));
     m_setChooser->setMinimumWidth(220);
-    auto* setLabel = new QLabel(QStringLiteral("Message set"), this);
+    auto* setLabel = new QLabel(tr("Message set"), this);
     setLabel->setToolTip(
-        QStringLiteral("Message Sets allow more than one group of messages (e.g. 1 per server)"));
+        tr("Message Sets allow more than one group of messages (e.g. 1 per server)"));
     setLabel->setBuddy(m_setChooser);
 
     m_freeSets = named(new QLineEdit(this), "txtfreesets");
     m_freeSets->setReadOnly(true);
-    m_freeSets->setToolTip(QStringLiteral("Number of Free Set slots"));
+    m_freeSets->setToolTip(tr("Number of Free Set slots"));
     m_freeSets->setMaximumWidth(40);
-    auto* freeLabel = new QLabel(QStringLiteral("Sets free"), this);
+    auto* freeLabel = new QLabel(tr("Sets free"), this);
     freeLabel->setBuddy(m_freeSets);
 
     auto* setRow = new QHBoxLayout;
@@ -126,15 +124,15 @@ MessageSetEditor::MessageSetEditor(Session& session, ProfileFile& settings, Mess
 
     m_setMessages = named(new QListWidget(this), "lstmess");
     m_setMessages->setToolTip(
-        QStringLiteral("Click entry to select for Move or Delete. Double Click to edit entry"));
-    m_setMessages->setAccessibleName(QStringLiteral("Messages in set"));
+        tr("Click entry to select for Move or Delete. Double Click to edit entry"));
+    m_setMessages->setAccessibleName(tr("Messages in set"));
     m_setMessages->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    m_moveUp = imageButton("imgup", "Move up in list", this);
+    m_moveUp = imageButton("imgup", tr("Move up in list"), this);
     m_moveUp->setIcon(arrowIcon(true));
-    m_moveDown = imageButton("imgdown", "Move down in list", this);
+    m_moveDown = imageButton("imgdown", tr("Move down in list"), this);
     m_moveDown->setIcon(arrowIcon(false));
-    m_deleteMessage = imageButton("imgdel", "Removes selected item", this);
+    m_deleteMessage = imageButton("imgdel", tr("Removes selected item"), this);
     m_deleteMessage->setIcon(crossIcon());
     auto* moveColumn = new QVBoxLayout;
     moveColumn->addWidget(m_moveUp);
@@ -148,7 +146,7 @@ MessageSetEditor::MessageSetEditor(Session& session, ProfileFile& settings, Mess
 
     m_messageEditor = named(new QLineEdit(this), "txtmess");
     m_messageEditor->setMaxLength(MessageSetStore::kMaxText);
-    auto* messLabel = new QLabel(QStringLiteral("Message"), this);
+    auto* messLabel = new QLabel(tr("Message"), this);
     messLabel->setBuddy(m_messageEditor);
     auto* messRow = new QHBoxLayout;
     messRow->addWidget(messLabel);
@@ -156,14 +154,14 @@ MessageSetEditor::MessageSetEditor(Session& session, ProfileFile& settings, Mess
 
     auto* help = named(new QLabel(this), "lblplaceholders");
     help->setTextFormat(Qt::PlainText);
-    help->setText(QStringLiteral(
-        "%IP% for IP number & port, %SN% for server name, %FF% Friendlyfire status"));
+    help->setText(tr("%IP% for IP number & port, %SN% for server name, %FF% Friendlyfire status"));
     help->setWordWrap(true);
 
     using messageframes::tippedButton;
-    m_saveSets = tippedButton("Save Sets", "cmdsetsave", "Save new list to INI file", this);
-    m_deleteSet = tippedButton("Delete Set", "cmdsetdel", "Deletes current Set", this);
-    m_discardSets = tippedButton("Discard change", "cmdsetdis", "Save new list to INI file", this);
+    m_saveSets = tippedButton(tr("Save Sets"), "cmdsetsave", tr("Save new list to INI file"), this);
+    m_deleteSet = tippedButton(tr("Delete Set"), "cmdsetdel", tr("Deletes current Set"), this);
+    m_discardSets =
+        tippedButton(tr("Discard change"), "cmdsetdis", tr("Save new list to INI file"), this);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(m_saveSets);
     buttonRow->addWidget(m_deleteSet);
@@ -210,6 +208,11 @@ bool MessageSetEditor::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QGroupBox::eventFilter(watched, event);
+}
+
+void MessageSetEditor::sayNoSetChosen() {
+    m_session.dialogs().message(tr("No message set selected in Message Set field"),
+                                tr("No set selected"), Dialogs::Icon::Information);
 }
 
 void MessageSetEditor::setsChanged() {
@@ -286,11 +289,11 @@ void MessageSetEditor::setChosen() {
         m_setChooser->setCurrentIndex(entry);
         showSet(slot);
     } else if (m_sets.freeSlots() <= 0) {
-        dialogs.message(QStringLiteral("No free sets left, ") + QString::number(m_sets.count()) +
-                            QLatin1String(" in use\rTo add new you must remove an old one"),
-                        QStringLiteral("No Free Slots"), Dialogs::Icon::Information);
-    } else if (dialogs.message(QStringLiteral("Add new Set to list"),
-                               QStringLiteral("New Message Set"), Dialogs::Icon::Question,
+        dialogs.message(tr("No free sets left, %1 in use\rTo add new you must remove an old one")
+                            .arg(m_sets.count()),
+                        tr("No Free Slots"), Dialogs::Icon::Information);
+    } else if (dialogs.message(tr("Add new Set to list"), tr("New Message Set"),
+                               Dialogs::Icon::Question,
                                Dialogs::Buttons::OkCancel) == Dialogs::Answer::Ok) {
         const int added = m_sets.addSet(name);
         m_setChooser->addItem(name);
@@ -323,7 +326,7 @@ void MessageSetEditor::messageEdited() {
     const int slot = m_sets.shown();
     if (!m_sets.holdsSet(slot)) {
         // A message outside any set would be lost at the next save; the text stays.
-        m_session.dialogs().message(kNoSetText, kNoSetTitle, Dialogs::Icon::Information);
+        sayNoSetChosen();
         return;
     }
     const QScopedValueRollback changing(m_changing, true);
@@ -387,18 +390,18 @@ void MessageSetEditor::deleteSetClicked() {
     const QString name = m_setChooser->currentText();
     const int slot = m_sets.slotNamed(name);
     if (name.isEmpty() || entry < 0 || slot < 0) {
-        dialogs.message(kNoSetText, kNoSetTitle, Dialogs::Icon::Information);
+        sayNoSetChosen();
         return;
     }
-    if (dialogs.message(QStringLiteral("Are you sure you want to delete the set named:\r") + name,
-                        QStringLiteral("Confirm Delete"), Dialogs::Icon::Question,
+    if (dialogs.message(tr("Are you sure you want to delete the set named:\r%1").arg(name),
+                        tr("Confirm Delete"), Dialogs::Icon::Question,
                         Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
         return;
 
     m_sets.removeSet(slot);
     m_setChooser->removeItem(entry);
     m_setMessages->clear();
-    m_session.addMessage(QStringLiteral("Set named ") + name + QLatin1String(" removed."));
+    m_session.addMessage(tr("Set named %1 removed.").arg(name));
     m_messageEditor->clear();
     m_sets.setEditing(false);
     if (!chooseEntry(qMax(0, entry - 1))) {
@@ -409,8 +412,8 @@ void MessageSetEditor::deleteSetClicked() {
 
 void MessageSetEditor::discardSetsClicked() {
     const QScopedValueRollback changing(m_changing, true);
-    if (m_session.dialogs().message(QStringLiteral("Discard changes and reset to existing"),
-                                    QStringLiteral("Discard changes"), Dialogs::Icon::Question,
+    if (m_session.dialogs().message(tr("Discard changes and reset to existing"),
+                                    tr("Discard changes"), Dialogs::Icon::Question,
                                     Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
         return;
     m_setMessages->clear();
@@ -423,30 +426,28 @@ void MessageSetEditor::discardSetsClicked() {
         m_sets.show(0);
         m_setChooser->setEditText({});
     }
-    m_session.dialogs().message(QStringLiteral("Reverted back to existing messages"),
-                                QStringLiteral("Discarded changes"), Dialogs::Icon::Information);
+    m_session.dialogs().message(tr("Reverted back to existing messages"), tr("Discarded changes"),
+                                Dialogs::Icon::Information);
 }
 
 void MessageSetEditor::saveSetsClicked() {
     const QScopedValueRollback changing(m_changing, true);
     Dialogs& dialogs = m_session.dialogs();
-    if (dialogs.message(QStringLiteral("Save message sets to INI"), QStringLiteral("Save Changes"),
-                        Dialogs::Icon::Question,
+    if (dialogs.message(tr("Save message sets to INI"), tr("Save Changes"), Dialogs::Icon::Question,
                         Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok) {
         discardSetsClicked();
         return;
     }
     emit saving();
-    m_session.showProgress(QStringLiteral("Writing changes to INI file"), ProgressMode::Add);
+    m_session.showProgress(tr("Writing changes to INI file"), ProgressMode::Add);
     if (MessageSetStore(m_settings).save(m_sets).ok) {
         // Keep editing the set on show; its slot did not move.
         m_sets.show(qMax(0, m_sets.slotNamed(m_setChooser->currentText())));
     } else {
         // The changes are not in the file: they stay pending so they can be saved again
         // and the exit still warns about them.
-        dialogs.message(
-            QStringLiteral("Failed to write to INI file, Please report bug and messages attempted"),
-            QStringLiteral("Failed to write INI"), Dialogs::Icon::Exclamation);
+        dialogs.message(tr("Failed to write to INI file, Please report bug and messages attempted"),
+                        tr("Failed to write INI"), Dialogs::Icon::Exclamation);
     }
     m_session.hideProgress();
 }

@@ -52,6 +52,8 @@ private:
     void showSet(int slot);
     int selectedMessageRow() const;
     void moveSelectedMessage(int step);
+    // The box for an edit that needs a set while none is chosen.
+    void sayNoSetChosen();
 
     Session& m_session;
     ProfileFile& m_settings;

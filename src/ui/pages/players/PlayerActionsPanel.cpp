@@ -20,19 +20,24 @@ namespace {
 
 using Icon = Dialogs::Icon;
 
+// In English here, translated where they are shown: the table is made only once.
 struct RemovalTexts {
-    QString noSelection;
-    QString queryMode;
+    const char* noSelection;
+    const char* queryMode;
 };
 
 const RemovalTexts& textsOf(playeractions::Removal removal) {
-    static const RemovalTexts kick{QStringLiteral("Select a player from the list to Kick first"),
-                                   QStringLiteral("Only Kick with Rcon access, not in Query Mode")};
-    static const RemovalTexts ban{QStringLiteral("Select a player from the list to Ban first"),
-                                  QStringLiteral("Only Ban with Rcon access, not in Query Mode")};
+    static const RemovalTexts kick{
+        QT_TRANSLATE_NOOP("PlayerActionsPanel", "Select a player from the list to Kick first"),
+        QT_TRANSLATE_NOOP("PlayerActionsPanel", "Only Kick with Rcon access, not in Query Mode")};
+    static const RemovalTexts ban{
+        QT_TRANSLATE_NOOP("PlayerActionsPanel", "Select a player from the list to Ban first"),
+        QT_TRANSLATE_NOOP("PlayerActionsPanel", "Only Ban with Rcon access, not in Query Mode")};
     static const RemovalTexts tempBan{
-        QStringLiteral("Select a player from the list to temporary Ban first"),
-        QStringLiteral("Only Temp Ban with Rcon access, not in Query Mode")};
+        QT_TRANSLATE_NOOP("PlayerActionsPanel",
+                          "Select a player from the list to temporary Ban first"),
+        QT_TRANSLATE_NOOP("PlayerActionsPanel",
+                          "Only Temp Ban with Rcon access, not in Query Mode")};
     using R = playeractions::Removal;
     return removal == R::Kick ? kick : (removal == R::Ban ? ban : tempBan);
 }
@@ -48,12 +53,12 @@ AuditNote noteFor(const PlayerGrid::Selected& player, const QString& reason = {}
 
 PlayerActionsPanel::PlayerActionsPanel(Session& session, PlayerGrid& grid, PlayerListing& listing,
                                        QCheckBox* queryMode, QWidget* parent)
-    : QGroupBox(QStringLiteral("Selected player"), parent), m_session(session), m_grid(grid),
+    : QGroupBox(tr("Selected player"), parent), m_session(session), m_grid(grid),
       m_listing(listing), m_queryMode(queryMode),
-      m_kick(named(new QPushButton(QStringLiteral("Kick selected")), "cmdplykick")),
-      m_ban(named(new QPushButton(QStringLiteral("Ban selected")), "cmdplyban")),
-      m_tempBan(named(new QPushButton(QStringLiteral("Temp Ban selected")), "cmdtempban")),
-      m_tell(named(new QPushButton(QStringLiteral("Send message")), "cmdplymessage")) {
+      m_kick(named(new QPushButton(tr("Kick selected")), "cmdplykick")),
+      m_ban(named(new QPushButton(tr("Ban selected")), "cmdplyban")),
+      m_tempBan(named(new QPushButton(tr("Temp Ban selected")), "cmdtempban")),
+      m_tell(named(new QPushButton(tr("Send message")), "cmdplymessage")) {
     setObjectName(QStringLiteral("frmplayeractions"));
     connect(m_kick, &QPushButton::clicked, this, [this] { removeSelectedPlayer(Removal::Kick); });
     connect(m_ban, &QPushButton::clicked, this, [this] { removeSelectedPlayer(Removal::Ban); });
@@ -74,13 +79,13 @@ void PlayerActionsPanel::removeSelectedPlayer(Removal removal) {
     Dialogs& dialogs = m_session.dialogs();
     const std::optional<PlayerGrid::Selected> player = m_grid.selectedPlayer();
     if (!player) {
-        dialogs.message(t.noSelection, QStringLiteral("No player"), Icon::Information);
+        dialogs.message(tr(t.noSelection), tr("No player"), Icon::Information);
         return;
     }
     // A row read in Query Mode carries no slot, whatever the box shows now.
     const SlotOccupant& target = player->occupant;
     if (m_queryMode->isChecked() || target.slot.isEmpty()) {
-        dialogs.message(t.queryMode, QStringLiteral("Need Rcon Access"), Icon::Information);
+        dialogs.message(tr(t.queryMode), tr("Need Rcon Access"), Icon::Information);
         return;
     }
     QString reason;
@@ -110,7 +115,7 @@ SlotCheckOutcomes PlayerActionsPanel::checkOutcomes(const SlotOccupant& target) 
         m_listing.showReport(report);
         m_session.dialogs().message(slotLostText(stripcolours(target.name).trimmed(), target.slot,
                                                  stripcolours(holder.name).trimmed()),
-                                    QStringLiteral("Player left"), Icon::Exclamation);
+                                    tr("Player left"), Icon::Exclamation);
     };
     return outcomes;
 }
@@ -147,10 +152,9 @@ bool PlayerActionsPanel::confirmed(Removal removal, const SlotOccupant& target, 
 void PlayerActionsPanel::messageSelectedPlayer() {
     Dialogs& dialogs = m_session.dialogs();
     const auto needSlot = [&dialogs] {
-        dialogs.message(
-            QStringLiteral("Can only send message to an individual with the RCON access\n"
+        dialogs.message(tr("Can only send message to an individual with the RCON access\n"
                            "Populate players without Query Mode ticked"),
-            QStringLiteral("Need Player ID"), Icon::Exclamation);
+                        tr("Need Player ID"), Icon::Exclamation);
     };
     if (m_queryMode->isChecked()) {
         needSlot();
@@ -158,8 +162,8 @@ void PlayerActionsPanel::messageSelectedPlayer() {
     }
     const std::optional<PlayerGrid::Selected> player = m_grid.selectedPlayer();
     if (!player) {
-        dialogs.message(QStringLiteral("Select a player from the list to send private to"),
-                        QStringLiteral("No player"), Icon::Information);
+        dialogs.message(tr("Select a player from the list to send private to"), tr("No player"),
+                        Icon::Information);
         return;
     }
     // A row read in Query Mode carries no slot.
@@ -170,10 +174,10 @@ void PlayerActionsPanel::messageSelectedPlayer() {
     }
     if (linkDown())
         return;
-    QString message = dialogs.input(QStringLiteral("Enter message to send selected player\n"
-                                                   "( Note: Use %P% to auto full playername)"),
-                                    QStringLiteral("Enter Message"),
-                                    QStringLiteral("You are on a last warning %P%"));
+    QString message =
+        dialogs.input(tr("Enter message to send selected player\n"
+                         "( Note: Use %P% to auto full playername)"),
+                      tr("Enter Message"), QStringLiteral("You are on a last warning %P%"));
     if (message.isEmpty())
         return;
     const QString name = stripcolours(target.name).trimmed();

@@ -18,14 +18,29 @@ public:
     }
 };
 
+// The headers as the column format spells them.
+constexpr const char* kHeaders[] = {
+    QT_TRANSLATE_NOOP("PlayerGrid", "Num"),         QT_TRANSLATE_NOOP("PlayerGrid", "Guid"),
+    QT_TRANSLATE_NOOP("PlayerGrid", "Player"),      QT_TRANSLATE_NOOP("PlayerGrid", "Ping"),
+    QT_TRANSLATE_NOOP("PlayerGrid", "Score"),       QT_TRANSLATE_NOOP("PlayerGrid", "Address"),
+    QT_TRANSLATE_NOOP("PlayerGrid", "Qport"),       QT_TRANSLATE_NOOP("PlayerGrid", "Rate"),
+    QT_TRANSLATE_NOOP("PlayerGrid", "Last Message")};
+
+QString shownHeader(const QString& header) {
+    for (const char* known : kHeaders)
+        if (header == QLatin1String(known))
+            return PlayerGrid::tr(known);
+    return header;
+}
+
 } // namespace
 
 PlayerGrid::PlayerGrid(QWidget* parent) : QTableWidget(parent) {
     const QList<GridColumn> columns = parseColumnFormat(QString::fromLatin1(playercol::kFormat));
     setColumnCount(int(columns.size()));
     setObjectName(QStringLiteral("msfplayers"));
-    setToolTip(QStringLiteral("Players on the server at last Populate"));
-    setAccessibleName(QStringLiteral("Players"));
+    setToolTip(tr("Players on the server at last Populate"));
+    setAccessibleName(tr("Players"));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -37,11 +52,12 @@ PlayerGrid::PlayerGrid(QWidget* parent) : QTableWidget(parent) {
     const QFontMetrics cells = fontMetrics();
     const QFontMetrics headers = horizontalHeader()->fontMetrics();
     for (int c = 0; c < columns.size(); ++c) {
-        auto* header = new QTableWidgetItem(columns[c].header);
+        const QString title = shownHeader(columns[c].header);
+        auto* header = new QTableWidgetItem(title);
         header->setTextAlignment(columns[c].alignment);
         setHorizontalHeaderItem(c, header);
         const int width = qMax(cells.horizontalAdvance(columns[c].widthText),
-                               headers.horizontalAdvance(columns[c].header) + 16);
+                               headers.horizontalAdvance(title) + 16);
         setColumnWidth(c, width + 8);
     }
     horizontalHeader()->setStretchLastSection(true);

@@ -20,11 +20,10 @@ bool historyKept(const HistoryStore* history) {
 } // namespace
 
 PlayerHistoryPanel::PlayerHistoryPanel(Session& session, const PlayerGrid& grid, QWidget* parent)
-    : QGroupBox(QStringLiteral("History"), parent), m_session(session), m_grid(grid),
-      m_text(new QLabel) {
+    : QGroupBox(tr("History"), parent), m_session(session), m_grid(grid), m_text(new QLabel) {
     setObjectName(QStringLiteral("playerhistory"));
     m_text->setObjectName(QStringLiteral("lblplayerhistory"));
-    m_text->setAccessibleName(QStringLiteral("Player history"));
+    m_text->setAccessibleName(tr("Player history"));
     m_text->setTextFormat(Qt::PlainText); // names are the players' own text
     m_text->setWordWrap(true);
     m_text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
@@ -55,15 +54,15 @@ void PlayerHistoryPanel::selectionChanged() {
     const quint64 asked = ++m_asked;
     HistoryStore* history = m_session.state().history;
     if (!historyKept(history)) {
-        m_text->setText(QStringLiteral("No history is kept (Preferences)."));
+        m_text->setText(tr("No history is kept (Preferences)."));
         return;
     }
     const std::optional<PlayerGrid::Selected> player = m_grid.selectedPlayer();
     if (!player) {
-        m_text->setText(QStringLiteral("Select a player to see what the history knows of them."));
+        m_text->setText(tr("Select a player to see what the history knows of them."));
         return;
     }
-    m_text->setText(QStringLiteral("Looking up..."));
+    m_text->setText(tr("Looking up..."));
     history->lookUpPlayer(playerIp(player->occupant.address), player->guid,
                           stripcolours(player->occupant.name).trimmed(), this,
                           [this, asked](const PlayerHistory& found) {

@@ -28,14 +28,14 @@ void PlayerListing::populate(bool withKicks) {
     if (m_session.client().isBusy(m_listWork))
         return;
     if (!m_session.isConnected()) {
-        m_session.dialogs().message(QStringLiteral("You need to connect to a server first"),
-                                    QStringLiteral("Not Connected"), Icon::Exclamation);
+        m_session.dialogs().message(tr("You need to connect to a server first"),
+                                    tr("Not Connected"), Icon::Exclamation);
         return;
     }
     const bool interactive = !m_autoUpdate.quiet();
     m_autoUpdate.listingStarts();
     if (interactive)
-        m_session.showProgress(QStringLiteral("Asking server for player list..."));
+        m_session.showProgress(tr("Asking server for player list..."));
     const bool query = m_switches.queryMode->isChecked();
     // The slot of each kick the listing adds, by its place in the plan after the read.
     auto kicked = std::make_shared<QStringList>();
@@ -64,8 +64,8 @@ bool PlayerListing::list(const Reply& reply, bool queryMode, bool interactive) {
     if (reply.status != Reply::Status::Replied) {
         if (queryMode && reply.status == Reply::Status::NoReply && !m_autoUpdate.optionHolds())
             m_session.dialogs().message(
-                QStringLiteral("No response from server in 5 seconds with standard Query method"),
-                QStringLiteral("No response"), Icon::Exclamation);
+                tr("No response from server in 5 seconds with standard Query method"),
+                tr("No response"), Icon::Exclamation);
         return false;
     }
     if (!queryMode)
@@ -89,8 +89,8 @@ bool PlayerListing::listStatusReply(const QString& reply, bool interactive) {
     if (report.malformed)
         sayReportFault(reply, report);
     else if (report.rows.isEmpty())
-        m_session.dialogs().message(QStringLiteral("No players on server"),
-                                    QStringLiteral("No players"), Icon::Information);
+        m_session.dialogs().message(tr("No players on server"), tr("No players"),
+                                    Icon::Information);
     return listed;
 }
 
@@ -98,8 +98,8 @@ void PlayerListing::listQueryReply(const QString& reply) {
     const QueryReport report = parseGetstatusReply(reply);
     m_grid.showQueryRows(report, m_switches.plainNames->isChecked());
     if (report.noPlayerLines && !m_autoUpdate.optionHolds())
-        m_session.dialogs().message(QStringLiteral("No players on server"),
-                                    QStringLiteral("No players"), Icon::Information);
+        m_session.dialogs().message(tr("No players on server"), tr("No players"),
+                                    Icon::Information);
 }
 
 void PlayerListing::showReport(const StatusReport& report) {
@@ -114,11 +114,10 @@ void PlayerListing::recordSightings(const StatusReport& report) {
 void PlayerListing::sayReportFault(const QString& reply, const StatusReport& report) {
     if (reportFault(reply, report) == ReportFault::EndedEarly)
         m_session.dialogs().message(
-            QStringLiteral("The server is not responding quickly enough\rTry populate again"),
-            QStringLiteral("Slow Server Response"), Icon::Exclamation);
+            tr("The server is not responding quickly enough\rTry populate again"),
+            tr("Slow Server Response"), Icon::Exclamation);
     else
-        m_session.dialogs().message(QStringLiteral("The server answered, but not with a player "
-                                                   "list:\r") +
-                                        firstLineOf(reply),
-                                    QStringLiteral("Unreadable reply"), Icon::Exclamation);
+        m_session.dialogs().message(
+            tr("The server answered, but not with a player list:\r%1").arg(firstLineOf(reply)),
+            tr("Unreadable reply"), Icon::Exclamation);
 }
