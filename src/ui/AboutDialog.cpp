@@ -35,37 +35,41 @@ QString installedNotesFolder() {
 QString sourceText() {
     // The project has no public address; the licence itself is what gives the right to the
     // source.
-    const QString text = QStringLiteral("Whoever gave you this program in binary form owes you "
-                                        "its complete source code under that licence.");
     const QString notes = installedNotesFolder();
     if (notes.isEmpty())
-        return text + QStringLiteral(" The terms are in the file LICENSE of the source.");
-    return text + QStringLiteral(" The licence terms and the notes that came with the program "
-                                 "are in <a href=\"%1\">%2</a>.")
-                      .arg(QUrl::fromLocalFile(notes).toString(QUrl::FullyEncoded).toHtmlEscaped(),
-                           QDir::toNativeSeparators(notes).toHtmlEscaped());
+        return QCoreApplication::translate("AboutDialog",
+                                           "Whoever gave you this program in binary form owes you "
+                                           "its complete source code under that licence. The terms "
+                                           "are in the file LICENSE of the source.");
+    return QCoreApplication::translate(
+               "AboutDialog",
+               "Whoever gave you this program in binary form owes you its complete source code "
+               "under that licence. The licence terms and the notes that came with the program "
+               "are in <a href=\"%1\">%2</a>.")
+        .arg(QUrl::fromLocalFile(notes).toString(QUrl::FullyEncoded).toHtmlEscaped(),
+             QDir::toNativeSeparators(notes).toHtmlEscaped());
 }
 
 } // namespace
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Vostrel"));
+    setWindowTitle(tr("About Vostrel"));
     // Wide enough that the licence and the source read as lines, not as a column of words.
     setMinimumWidth(fontMetrics().averageCharWidth() * 64);
     auto* title = new QLabel(QStringLiteral("<h2>Vostrel</h2>"), this);
     title->setObjectName(QStringLiteral("lblTitle"));
     auto* version =
         plainLabel(QStringLiteral("lblVersion"),
-                   QStringLiteral("Version ") + QLatin1String(kVostrelVersion) +
-                       QStringLiteral("\nRemote administration for Call of Duty and United "
-                                      "Offensive servers"),
+                   tr("Version %1\nRemote administration for Call of Duty and United Offensive "
+                      "servers")
+                       .arg(QLatin1String(kVostrelVersion)),
                    this);
     auto* licence = plainLabel(
         QStringLiteral("lblLicence"),
-        QStringLiteral("Vostrel is free software: you may share and change it under the GNU "
-                       "General Public License, version 3 or any later version "
-                       "(GPL-3.0-or-later). It comes with no warranty."),
+        tr("Vostrel is free software: you may share and change it under the GNU General Public "
+           "License, version 3 or any later version (GPL-3.0-or-later). It comes with no "
+           "warranty."),
         this);
     auto* source = new QLabel(sourceText(), this);
     source->setObjectName(QStringLiteral("lblSource"));
@@ -74,8 +78,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     source->setOpenExternalLinks(true);
     source->setTextInteractionFlags(Qt::TextBrowserInteraction);
     auto* qt = plainLabel(QStringLiteral("lblQt"),
-                          QStringLiteral("Running on Qt ") + QLatin1String(qVersion()), this);
-    auto* sysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+                          tr("Running on Qt %1").arg(QLatin1String(qVersion())), this);
+    auto* sysInfo = new QPushButton(tr("&System Info..."), this);
     sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->setObjectName(QStringLiteral("aboutbuttons"));

@@ -5,6 +5,7 @@
 #include "serverconfig/ListingValue.h"
 #include "ui/Mnemonics.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -118,8 +119,9 @@ protected:
 bool connectedOrWarn(Session& session) {
     if (session.isConnected())
         return true;
-    session.dialogs().message(QStringLiteral("You need to connect to a server first"),
-                              QStringLiteral("Not Connected"), Dialogs::Icon::Exclamation);
+    session.dialogs().message(
+        QCoreApplication::translate("bound", "You need to connect to a server first"),
+        QCoreApplication::translate("bound", "Not Connected"), Dialogs::Icon::Exclamation);
     return false;
 }
 
@@ -164,8 +166,11 @@ void sendPlanFor(Session& session, QObject* context, const Plan& plan,
 
 void sendChanged(Session& session, QObject* context, const QString& question,
                  const QList<BoundControl*>& controls, const ControlSteps& stepsOf) {
-    if (!confirmed(session, question + QStringLiteral("\rOnly changed values will be sent."),
-                   QStringLiteral("Send to Server?"), Dialogs::Icon::Information))
+    if (!confirmed(session,
+                   QCoreApplication::translate("bound", "%1\rOnly changed values will be sent.")
+                       .arg(question),
+                   QCoreApplication::translate("bound", "Send to Server?"),
+                   Dialogs::Icon::Information))
         return;
     Plan plan;
     // The control a step clears once it went: only the last step of each control does.
@@ -192,7 +197,8 @@ bool applyState(Session& session, BoundControl& box, const QString& value,
                 const QString& slowServerText) {
     const std::optional<int> state = listing::checkState(value);
     if (!state) {
-        session.dialogs().message(slowServerText, QStringLiteral("Slow Server Response"),
+        session.dialogs().message(slowServerText,
+                                  QCoreApplication::translate("bound", "Slow Server Response"),
                                   Dialogs::Icon::Exclamation);
         return false;
     }
@@ -221,13 +227,15 @@ QPushButton* button(const QString& name, const QString& caption, const QString& 
 }
 
 QPushButton* populateButton(const QString& name) {
-    return button(name, QStringLiteral("Populate from server"),
-                  QStringLiteral("Check existing settings on server and sets below fields up"));
+    return button(name, QCoreApplication::translate("bound", "Populate from server"),
+                  QCoreApplication::translate(
+                      "bound", "Check existing settings on server and sets below fields up"));
 }
 
 QPushButton* sendButton(const QString& name) {
-    return button(name, QStringLiteral("Send current to server"),
-                  QStringLiteral("Send setting to server, blanks will be ignored."));
+    return button(
+        name, QCoreApplication::translate("bound", "Send current to server"),
+        QCoreApplication::translate("bound", "Send setting to server, blanks will be ignored."));
 }
 
 QLabel* captionFor(QWidget* control, const QString& caption, const QString& toolTip,

@@ -23,8 +23,9 @@
 
 namespace {
 
-const QString kErrorTitle = QStringLiteral("Error...");
-const QString kNoConnectionTitle = QStringLiteral("No connection");
+// Translated where they are shown: a text made before main() would stay English.
+const char* const kErrorTitle = QT_TRANSLATE_NOOP("ConnectController", "Error...");
+const char* const kNoConnectionTitle = QT_TRANSLATE_NOOP("ConnectController", "No connection");
 // A server answers again this many clock seconds after a map load or restart began.
 constexpr double kLoadSeconds = 5;
 
@@ -153,11 +154,11 @@ void ConnectController::connectToServer(bool retry) {
 
     // A refused field leaves no notice up (the saving of the old logs shows one).
     const auto refuseField = [this](const QString& text) {
-        m_session.dialogs().message(text, kErrorTitle, Dialogs::Icon::Exclamation);
+        m_session.dialogs().message(text, tr(kErrorTitle), Dialogs::Icon::Exclamation);
         m_session.hideProgress();
     };
     if (server.isEmpty() || portText.isEmpty() || password.isEmpty()) {
-        refuseField(QStringLiteral("Please provide all fields, Server, Port and password"));
+        refuseField(tr("Please provide all fields, Server, Port and password"));
         return;
     }
     const QString refusal = connectionRowRefusal(server, portText, password);
@@ -168,7 +169,7 @@ void ConnectController::connectToServer(bool retry) {
     }
     const std::optional<quint16> port = parsePort(portText);
     if (!port) {
-        refuseField(QStringLiteral("Please provide a port number from 1 to 65535"));
+        refuseField(tr("Please provide a port number from 1 to 65535"));
         return;
     }
     const Target target{server, portText, *port, state.loading};
@@ -191,12 +192,10 @@ void ConnectController::lookedUp(const Target& target, const QHostInfo& info) {
         return;
     const QList<QHostAddress> addresses = info.addresses();
     if (info.error() != QHostInfo::NoError || addresses.isEmpty()) {
-        const QString reason = info.error() != QHostInfo::NoError
-                                   ? info.errorString()
-                                   : QStringLiteral("The name has no address.");
-        refuse(QStringLiteral("Cannot find the server ") + target.server + QLatin1Char('\r') +
-                   reason,
-               QStringLiteral("Server not found"));
+        const QString reason = info.error() != QHostInfo::NoError ? info.errorString()
+                                                                  : tr("The name has no address.");
+        refuse(tr("Cannot find the server %1\r%2").arg(target.server, reason),
+               tr("Server not found"));
         return;
     }
     // Game servers listen on IPv4; a name with both kinds of address is reached there.
@@ -211,7 +210,7 @@ void ConnectController::lookedUp(const Target& target, const QHostInfo& info) {
 
 void ConnectController::openAndProbe(const Target& target, const QHostAddress& address) {
     if (!m_session.client().open(address, target.port)) {
-        refuse(QStringLiteral("Cannot open a network socket towards the server"), kErrorTitle);
+        refuse(tr("Cannot open a network socket towards the server"), tr(kErrorTitle));
         return;
     }
     // The password probe: its reply (the player list) shows in the pane unless the start-up
@@ -242,19 +241,18 @@ ReadResult ConnectController::probeRead(const Target& target, const Reply& reply
         return ReadResult::goOn({publicStatusStep(target)});
     if (outcome.refused()) {
         refuse((replytext::isPasswordRefusal(reply.text)
-                    ? QStringLiteral("Invalid Rcon password, no connection established")
-                    : QStringLiteral("The server refused \"status\", no connection established")) +
-                   QLatin1Char('\r') + outcome.serverWords,
-               kNoConnectionTitle);
+                    ? tr("Invalid Rcon password, no connection established\r%1")
+                    : tr("The server refused \"status\", no connection established\r%1"))
+                   .arg(outcome.serverWords),
+               tr(kNoConnectionTitle));
         return ReadResult::stopHere();
     }
 
     // Connected: the remote console answered and took the password.
     setFieldsLocked(true);
-    m_widgets.cmdconnect->setText(QStringLiteral("Disconnect"));
+    m_widgets.cmdconnect->setText(tr("Disconnect"));
     m_session.setConnection(ConnectionState::Connected);
-    m_session.addMessage(QStringLiteral("Connected to server ") + target.server + QLatin1Char(':') +
-                         target.portText);
+    m_session.addMessage(tr("Connected to server %1:%2").arg(target.server, target.portText));
     return ReadResult::goOn(serverDetailsPlan(m_session, target.quietly,
                                               [this](const QString& gametype, const QString& map) {
                                                   emit gameStatusRead(gametype, map);
@@ -271,16 +269,15 @@ Step ConnectController::publicStatusStep(const Target& target) {
                 offerRetry(target, reply.status == Reply::Status::Replied);
             return ReadResult::stopHere();
         },
-        target.quietly
-            ? QString()
-            : QStringLiteral("No answer from the remote console; asking for the server's status"));
+        target.quietly ? QString()
+                       : tr("No answer from the remote console; asking for the server's status"));
 }
 
 void ConnectController::offerRetry(const Target& target, bool publicQueryAnswered) {
     closeAndStop();
     const QString address = addressText(target.server, QString::number(target.port));
     if (m_session.dialogs().message(unansweredConnectText(address, publicQueryAnswered),
-                                    kNoConnectionTitle, Dialogs::Icon::Exclamation,
+                                    tr(kNoConnectionTitle), Dialogs::Icon::Exclamation,
                                     Dialogs::Buttons::RetryCancel) == Dialogs::Answer::Retry &&
         m_session.connection() == ConnectionState::Disconnected)
         connectToServer(true);
@@ -316,7 +313,7 @@ void ConnectController::disconnectFromServer() {
     m_reloadWait.stop();
     m_session.client().close();
     m_session.hideProgress();
-    m_widgets.cmdconnect->setText(QStringLiteral("Connect"));
+    m_widgets.cmdconnect->setText(tr("Connect"));
     m_session.setConnection(ConnectionState::Disconnected);
     setFieldsLocked(false);
     // A connect cut short (also after the password was accepted, while the server's details
@@ -325,7 +322,7 @@ void ConnectController::disconnectFromServer() {
 }
 
 void ConnectController::onClosedByError(const QString& description) {
-    m_session.addMessage(QStringLiteral("Connection to server lost: ") + description);
+    m_session.addMessage(tr("Connection to server lost: %1").arg(description));
     if (m_session.connection() != ConnectionState::Disconnected)
         disconnectFromServer();
 }

@@ -74,7 +74,8 @@ void ConsoleController::sendClicked() {
         direct->setEditText(command);
     }
 
-    // A typed line's answer comes as it comes; the pane shows it. The log keeps what went.
+    // A typed line's answer comes as it comes; the pane shows it. The log keeps what went. The
+    // origin stays untranslated: the audit log knows a typed line by it.
     const Request request = Request::noWait(command).from(QStringLiteral("console command"));
     m_session.send(request, this, [this, request](const Reply& reply) {
         if (reply.went()) {
@@ -89,10 +90,10 @@ void ConsoleController::sendClicked() {
 
 void ConsoleController::statusClicked() {
     m_session.send(Request::unechoed(QStringLiteral("Status")), this);
-    m_session.addMessage(QStringLiteral("Server Status requested"));
+    m_session.addMessage(tr("Server Status requested"));
 }
 
 void ConsoleController::serverInfoClicked() {
     m_session.send(Request::unechoed(QStringLiteral("serverinfo")), this);
-    m_session.addMessage(QStringLiteral("Server Info requested"));
+    m_session.addMessage(tr("Server Info requested"));
 }

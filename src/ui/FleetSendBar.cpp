@@ -9,25 +9,24 @@
 #include <QTime>
 #include <QVBoxLayout>
 
-FleetSendBar::FleetSendBar(QWidget* parent)
-    : QGroupBox(QStringLiteral("To the ticked servers"), parent) {
+FleetSendBar::FleetSendBar(QWidget* parent) : QGroupBox(tr("To the ticked servers"), parent) {
     setObjectName(QStringLiteral("fleetsend"));
     auto* layout = new QVBoxLayout(this);
     m_line = named(new QLineEdit(this), "txtfleet");
-    m_line->setPlaceholderText(QStringLiteral("console line or message"));
-    layout->addWidget(labelFor(QStringLiteral("Li&ne or message"), m_line, this));
+    m_line->setPlaceholderText(tr("console line or message"));
+    layout->addWidget(labelFor(tr("Li&ne or message"), m_line, this));
     layout->addWidget(m_line);
     // Two rows, so that the side column stays narrow on a small screen.
     auto* buttons = new QGridLayout;
-    m_send = named(new QPushButton(QStringLiteral("Sen&d line"), this), "cmdfleetsend");
-    m_say = named(new QPushButton(QStringLiteral("Sa&y"), this), "cmdfleetsay");
-    m_restart = named(new QPushButton(QStringLiteral("Restar&t map"), this), "cmdfleetrestart");
+    m_send = named(new QPushButton(tr("Sen&d line"), this), "cmdfleetsend");
+    m_say = named(new QPushButton(tr("Sa&y"), this), "cmdfleetsay");
+    m_restart = named(new QPushButton(tr("Restar&t map"), this), "cmdfleetrestart");
     buttons->addWidget(m_send, 0, 0);
     buttons->addWidget(m_say, 0, 1);
     buttons->addWidget(m_restart, 1, 0, 1, 2);
     layout->addLayout(buttons);
     m_log = named(new QListWidget(this), "lstfleetlog");
-    m_log->setAccessibleName(QStringLiteral("Outcomes on the ticked servers"));
+    m_log->setAccessibleName(tr("Outcomes on the ticked servers"));
     m_log->setMinimumHeight(2 * fontMetrics().height());
     layout->addWidget(m_log, 1);
 
@@ -49,15 +48,14 @@ QString FleetSendBar::text() const {
 }
 
 void FleetSendBar::addOutcome(const QString& line) {
-    m_log->insertItem(0, QLatin1String("Time: ") +
-                             QTime::currentTime().toString(QStringLiteral("hh:mm:ss")) +
-                             QLatin1Char(' ') + line);
+    m_log->insertItem(
+        0, tr("Time: %1 %2").arg(QTime::currentTime().toString(QStringLiteral("hh:mm:ss")), line));
 }
 
 void FleetSendBar::setTicked(int count) {
     for (QPushButton* button : {m_send, m_say, m_restart})
         button->setEnabled(count > 0);
-    setTitle(count == 1  ? QStringLiteral("To the ticked server")
-             : count > 1 ? QStringLiteral("To the %1 ticked servers").arg(count)
-                         : QStringLiteral("To the ticked servers"));
+    setTitle(count == 1  ? tr("To the ticked server")
+             : count > 1 ? tr("To the %1 ticked servers").arg(count)
+                         : tr("To the ticked servers"));
 }

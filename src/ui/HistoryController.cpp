@@ -39,16 +39,16 @@ void HistoryController::close() {
 void HistoryController::stateChanged(HistoryStore::State state, const QString& message) {
     switch (state) {
     case HistoryStore::State::Waiting:
-        m_label->setText(QStringLiteral("History: waiting for the database"));
+        m_label->setText(tr("History: waiting for the database"));
         m_label->setToolTip(message);
         m_label->show();
         return;
     case HistoryStore::State::Failed:
-        m_label->setText(QStringLiteral("History: off"));
+        m_label->setText(tr("History: off"));
         m_label->setToolTip(message);
         m_label->show();
         // The tool goes on without history; the operator learns why once.
-        m_dialogs.message(message, QStringLiteral("History"), Dialogs::Icon::Exclamation);
+        m_dialogs.message(message, tr("History"), Dialogs::Icon::Exclamation);
         return;
     case HistoryStore::State::Off:
     case HistoryStore::State::Opening:

@@ -9,14 +9,13 @@
 #include <QSpinBox>
 
 HistoryPreferences::HistoryPreferences(QWidget* parent)
-    : QGroupBox(QStringLiteral("History of players and actions"), parent) {
+    : QGroupBox(tr("History of players and actions"), parent) {
     setObjectName(QStringLiteral("frmhistory"));
     m_store = new QComboBox(this);
     m_store->setObjectName(QStringLiteral("cmbhistorystore"));
     // In the order of HistorySettings::Store.
-    m_store->addItems({QStringLiteral("A file on this computer (SQLite)"),
-                       QStringLiteral("A PostgreSQL server the team shares"),
-                       QStringLiteral("Nowhere (history off)")});
+    m_store->addItems({tr("A file on this computer (SQLite)"),
+                       tr("A PostgreSQL server the team shares"), tr("Nowhere (history off)")});
     m_host = new QLineEdit(this);
     m_host->setObjectName(QStringLiteral("txthistoryhost"));
     m_port = new QSpinBox(this);
@@ -32,17 +31,17 @@ HistoryPreferences::HistoryPreferences(QWidget* parent)
     m_password->setEchoMode(QLineEdit::Password);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(labelFor(QStringLiteral("&Keep history in"), m_store, this), 0, 0);
+    grid->addWidget(labelFor(tr("&Keep history in"), m_store, this), 0, 0);
     grid->addWidget(m_store, 0, 1, 1, 3);
-    grid->addWidget(labelFor(QStringLiteral("H&ost"), m_host, this), 1, 0);
+    grid->addWidget(labelFor(tr("H&ost"), m_host, this), 1, 0);
     grid->addWidget(m_host, 1, 1);
-    grid->addWidget(labelFor(QStringLiteral("&Port"), m_port, this), 1, 2);
+    grid->addWidget(labelFor(tr("&Port"), m_port, this), 1, 2);
     grid->addWidget(m_port, 1, 3);
-    grid->addWidget(labelFor(QStringLiteral("&Database"), m_database, this), 2, 0);
+    grid->addWidget(labelFor(tr("&Database"), m_database, this), 2, 0);
     grid->addWidget(m_database, 2, 1);
-    grid->addWidget(labelFor(QStringLiteral("&User"), m_user, this), 2, 2);
+    grid->addWidget(labelFor(tr("&User"), m_user, this), 2, 2);
     grid->addWidget(m_user, 2, 3);
-    grid->addWidget(labelFor(QStringLiteral("Pass&word"), m_password, this), 3, 0);
+    grid->addWidget(labelFor(tr("Pass&word"), m_password, this), 3, 0);
     grid->addWidget(m_password, 3, 1);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
@@ -88,7 +87,7 @@ QString HistoryPreferences::incompleteText() const {
     if (chosen.store != HistorySettings::Store::Postgres)
         return {};
     if (chosen.host.isEmpty() || chosen.database.isEmpty())
-        return QStringLiteral("A PostgreSQL server needs its host and the name of its database.");
+        return tr("A PostgreSQL server needs its host and the name of its database.");
     return {};
 }
 

@@ -14,15 +14,15 @@ LogActions::LogActions(Session& session, QPlainTextEdit* rconPane, QListWidget* 
     : QObject(parent), m_session(session), m_rconPane(rconPane), m_messageLog(messageLog) {}
 
 void LogActions::clearRcon() {
-    if (m_session.dialogs().message(QStringLiteral("Clear the RCON window?"),
-                                    QStringLiteral("Clear"), Dialogs::Icon::Question,
+    if (m_session.dialogs().message(tr("Clear the RCON window?"), tr("Clear"),
+                                    Dialogs::Icon::Question,
                                     Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes)
         m_rconPane->clear();
 }
 
 void LogActions::clearMessages() {
-    if (m_session.dialogs().message(QStringLiteral("Clear the message window?"),
-                                    QStringLiteral("Clear"), Dialogs::Icon::Question,
+    if (m_session.dialogs().message(tr("Clear the message window?"), tr("Clear"),
+                                    Dialogs::Icon::Question,
                                     Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes)
         m_messageLog->clear();
 }
@@ -46,8 +46,7 @@ void LogActions::save(logfiles::Kind kind, bool interactive) {
     // The data folder, where the save dialog opens too.
     privatefiles::makePrivateFolderFor(path);
     if (interactive) {
-        path = m_session.dialogs().saveFileName(QStringLiteral("Save file as..."), name,
-                                                QStringLiteral("log"));
+        path = m_session.dialogs().saveFileName(tr("Save file as..."), name, QStringLiteral("log"));
         if (path.isEmpty()) {
             m_session.hideProgress();
             return;
@@ -57,18 +56,16 @@ void LogActions::save(logfiles::Kind kind, bool interactive) {
     // Every server's log goes into the same dated file: each part says whose it is.
     const QString server = m_session.serverName();
     const QString text =
-        (server.isEmpty() ? QString()
-                          : QLatin1String("Server: ") + server + QLatin1String("\r\n")) +
+        (server.isEmpty() ? QString() : tr("Server: %1").arg(server) + QLatin1String("\r\n")) +
         (kind == logfiles::Kind::Rcon ? rconText() + QLatin1String("\r\n") : messageLogText());
     int code = 0;
     QString description;
     if (!logfiles::append(path, text, &code, &description)) {
         if (!interactive)
             return;
-        m_session.dialogs().message(QStringLiteral("Error writing file, err ") +
-                                        QString::number(code) + QLatin1Char('\r') +
-                                        logfiles::failureText(kind),
-                                    QStringLiteral("Failed to Save"), Dialogs::Icon::Exclamation);
+        m_session.dialogs().message(tr("Error writing file, err %1\r%2")
+                                        .arg(QString::number(code), logfiles::failureText(kind)),
+                                    tr("Failed to Save"), Dialogs::Icon::Exclamation);
     }
     if (interactive)
         m_session.hideProgress();

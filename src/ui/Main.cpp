@@ -64,14 +64,14 @@ Main::Main(Dialogs& dialogs, const FileLocations& files, QWidget* parent)
     m_split = named(new QSplitter(Qt::Horizontal, this), "split");
     m_split->addWidget(buildSideColumn());
     m_tabs = named(new QTabWidget(m_split), "workspaces");
-    m_tabs->setAccessibleName(QStringLiteral("Servers open"));
+    m_tabs->setAccessibleName(tr("Servers open"));
     m_tabs->setTabsClosable(true);
     m_tabs->setMovable(true);
     m_tabs->setDocumentMode(true);
     auto* newTab = named(new QToolButton(m_tabs), "cmdnewtab");
     newTab->setText(QStringLiteral("+"));
-    newTab->setToolTip(QStringLiteral("Open a workspace for another server (Ctrl+T)"));
-    newTab->setAccessibleName(QStringLiteral("New server tab"));
+    newTab->setToolTip(tr("Open a workspace for another server (Ctrl+T)"));
+    newTab->setAccessibleName(tr("New server tab"));
     m_tabs->setCornerWidget(newTab, Qt::TopRightCorner);
     m_split->addWidget(m_tabs);
     m_split->setStretchFactor(0, 0);
@@ -107,9 +107,10 @@ Main::Main(Dialogs& dialogs, const FileLocations& files, QWidget* parent)
     connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
     connect(m_sendMessage, &QPushButton::clicked, this, [this] {
         Session& session = current().session();
-        const QString text = session.dialogs().input(
-            QStringLiteral("Type message to send to server"), QStringLiteral("Server Message"),
-            QStringLiteral("Welcome to our server, enjoy your stay"));
+        // The proposed text goes to the players as it is: it stays in the server's language.
+        const QString text =
+            session.dialogs().input(tr("Type message to send to server"), tr("Server Message"),
+                                    QStringLiteral("Welcome to our server, enjoy your stay"));
         if (!text.isEmpty())
             session.run(messageplans::oneOffMessage(m_prefix->text(), text), &current());
     });
@@ -136,14 +137,14 @@ QWidget* Main::buildSideColumn() {
     m_prefix = named(new QLineEdit(QStringLiteral("RemoteUser"), column), "txtprefix");
     // The settings file gives back at most 49 characters of it.
     m_prefix->setMaxLength(49);
-    m_sendMessage = named(new QPushButton(QStringLiteral("Send &Message"), column), "cmdmessage");
-    layout->addWidget(labelFor(QStringLiteral("User &Prefix for message"), m_prefix, column));
+    m_sendMessage = named(new QPushButton(tr("Send &Message"), column), "cmdmessage");
+    layout->addWidget(labelFor(tr("User &Prefix for message"), m_prefix, column));
     auto* prefix = new QHBoxLayout;
     prefix->addWidget(m_prefix, 1);
     prefix->addWidget(m_sendMessage);
     layout->addLayout(prefix);
 
-    m_exit = named(new QPushButton(QStringLiteral("E&xit"), column), "cmdexit");
+    m_exit = named(new QPushButton(tr("E&xit"), column), "cmdexit");
     layout->addWidget(m_exit, 0, Qt::AlignRight);
     return column;
 }
@@ -224,95 +225,94 @@ MainWidgets Main::widgets() const {
 // --- Menus and shortcuts ----------------------------------------------------------------
 
 void Main::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mfile"));
-    QAction* newTab = action(file, "mnewtab", QStringLiteral("New Server &Tab"));
+    QAction* newTab = action(file, "mnewtab", tr("New Server &Tab"));
     newTab->setShortcut(QKeySequence::AddTab);
     connect(newTab, &QAction::triggered, this, [this] { openWorkspace(); });
-    QAction* closeTab = action(file, "mclosetab", QStringLiteral("Close Server T&ab"));
+    QAction* closeTab = action(file, "mclosetab", tr("Close Server T&ab"));
     closeTab->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     connect(closeTab, &QAction::triggered, this,
             [this] { closeWorkspace(m_tabs->currentIndex()); });
     file->addSeparator();
-    connect(action(file, "Saveserver", QStringLiteral("&Save current server Info")),
-            &QAction::triggered, m_saved, &SavedServersController::saveCurrentServer);
-    connect(action(file, "removeserver", QStringLiteral("&Remove current server Info")),
-            &QAction::triggered, m_saved, &SavedServersController::removeCurrentServer);
+    connect(action(file, "Saveserver", tr("&Save current server Info")), &QAction::triggered,
+            m_saved, &SavedServersController::saveCurrentServer);
+    connect(action(file, "removeserver", tr("&Remove current server Info")), &QAction::triggered,
+            m_saved, &SavedServersController::removeCurrentServer);
     file->addSeparator();
-    connect(action(file, "savemessages", QStringLiteral("Save &message log...")),
-            &QAction::triggered, this, [this] { logs().saveMessages(); });
-    connect(action(file, "clearmessage", QStringLiteral("Clear M&essage log")), &QAction::triggered,
-            this, [this] { logs().clearMessages(); });
-    connect(action(file, "savercon", QStringLiteral("Save RCON &log...")), &QAction::triggered,
-            this, [this] { logs().saveRcon(); });
-    connect(action(file, "clearrcon", QStringLiteral("Clear RCON l&og")), &QAction::triggered, this,
+    connect(action(file, "savemessages", tr("Save &message log...")), &QAction::triggered, this,
+            [this] { logs().saveMessages(); });
+    connect(action(file, "clearmessage", tr("Clear M&essage log")), &QAction::triggered, this,
+            [this] { logs().clearMessages(); });
+    connect(action(file, "savercon", tr("Save RCON &log...")), &QAction::triggered, this,
+            [this] { logs().saveRcon(); });
+    connect(action(file, "clearrcon", tr("Clear RCON l&og")), &QAction::triggered, this,
             [this] { logs().clearRcon(); });
     file->addSeparator();
-    QAction* prefs = action(file, "mpref", QStringLiteral("&Preferences..."));
+    QAction* prefs = action(file, "mpref", tr("&Preferences..."));
     prefs->setShortcut(QKeySequence(QStringLiteral("Ctrl+,")));
     prefs->setMenuRole(QAction::PreferencesRole);
     connect(prefs, &QAction::triggered, this, &Main::openPreferences);
     file->addSeparator();
-    QAction* quit = action(file, "Exit", QStringLiteral("E&xit"));
+    QAction* quit = action(file, "Exit", tr("E&xit"));
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* comm = menuBar()->addMenu(QStringLiteral("&Common Tasks"));
+    QMenu* comm = menuBar()->addMenu(tr("&Common Tasks"));
     comm->setObjectName(QStringLiteral("comm"));
-    connect(action(comm, "commmap_restart", QStringLiteral("&Restart Map")), &QAction::triggered,
-            this, [this] { pages().maps->restartClicked(); });
-    connect(action(comm, "commmap_rotate", QStringLiteral("&Next Map in Cycle")),
-            &QAction::triggered, this, [this] { pages().maps->rotateClicked(); });
+    connect(action(comm, "commmap_restart", tr("&Restart Map")), &QAction::triggered, this,
+            [this] { pages().maps->restartClicked(); });
+    connect(action(comm, "commmap_rotate", tr("&Next Map in Cycle")), &QAction::triggered, this,
+            [this] { pages().maps->rotateClicked(); });
     comm->addSeparator()->setObjectName(QStringLiteral("dash"));
     const std::pair<const char*, const char*> ffItems[] = {
-        {"COMMFFON", "Friendly Fire O&n"},
-        {"commFFOFF", "Friendly Fire O&ff"},
-        {"commFFREFL", "Friendly Fire R&eflective damage"},
-        {"commFFSHARE", "Friendly Fire S&hared"}};
+        {"COMMFFON", QT_TR_NOOP("Friendly Fire O&n")},
+        {"commFFOFF", QT_TR_NOOP("Friendly Fire O&ff")},
+        {"commFFREFL", QT_TR_NOOP("Friendly Fire R&eflective damage")},
+        {"commFFSHARE", QT_TR_NOOP("Friendly Fire S&hared")}};
     const int ffValues[] = {1, 0, 2, 3};
     for (int i = 0; i < 4; ++i) {
         const int value = ffValues[i];
-        connect(action(comm, ffItems[i].first, QLatin1String(ffItems[i].second)),
-                &QAction::triggered, this,
+        connect(action(comm, ffItems[i].first, tr(ffItems[i].second)), &QAction::triggered, this,
                 [this, value] { pages().server->friendlyFire()->change(value); });
     }
-    QMenu* gm = comm->addMenu(QStringLiteral("&Game mode switch"));
+    QMenu* gm = comm->addMenu(tr("&Game mode switch"));
     gm->setObjectName(QStringLiteral("gm"));
     const std::pair<const char*, const char*> gmItems[] = {
-        {"gmsd", "&Search && Destroy"},   {"gmrd", "&Retrieval"},
-        {"gmbel", "&Behind Enemy Lines"}, {"gmdm", "&Death Match"},
-        {"gmtdm", "&Team Death Match"},   {"gmhq", "&Headquarters"}};
+        {"gmsd", QT_TR_NOOP("&Search && Destroy")},   {"gmrd", QT_TR_NOOP("&Retrieval")},
+        {"gmbel", QT_TR_NOOP("&Behind Enemy Lines")}, {"gmdm", QT_TR_NOOP("&Death Match")},
+        {"gmtdm", QT_TR_NOOP("&Team Death Match")},   {"gmhq", QT_TR_NOOP("&Headquarters")}};
     const int gmIndexes[] = {0, 3, 1, 4, 2, 5};
     for (int i = 0; i < 6; ++i) {
         const int index = gmIndexes[i];
-        connect(action(gm, gmItems[i].first, QLatin1String(gmItems[i].second)), &QAction::triggered,
-                this, [this, index] { pages().codModes->switchGameType(index); });
+        connect(action(gm, gmItems[i].first, tr(gmItems[i].second)), &QAction::triggered, this,
+                [this, index] { pages().codModes->switchGameType(index); });
     }
     gm->addSeparator()->setObjectName(QStringLiteral("uodash"));
-    QMenu* gmUO = gm->addMenu(QStringLiteral("&United Offensive Modes"));
+    QMenu* gmUO = gm->addMenu(tr("&United Offensive Modes"));
     gmUO->setObjectName(QStringLiteral("gmUO"));
-    const std::pair<const char*, const char*> uoItems[] = {{"gmUOdom", "&Domination"},
-                                                           {"gmUOctf", "&Capture the flag"},
-                                                           {"gmUObase", "&Base assault"}};
+    const std::pair<const char*, const char*> uoItems[] = {
+        {"gmUOdom", QT_TR_NOOP("&Domination")},
+        {"gmUOctf", QT_TR_NOOP("&Capture the flag")},
+        {"gmUObase", QT_TR_NOOP("&Base assault")}};
     for (int i = 0; i < 3; ++i)
-        connect(action(gmUO, uoItems[i].first, QLatin1String(uoItems[i].second)),
-                &QAction::triggered, this, [this, i] { pages().uoModes->switchUoMode(i); });
+        connect(action(gmUO, uoItems[i].first, tr(uoItems[i].second)), &QAction::triggered, this,
+                [this, i] { pages().uoModes->switchUoMode(i); });
 
     // The project has no web site or forum to point at; About says where the licence and
     // the source stand.
-    QMenu* history = menuBar()->addMenu(QStringLiteral("Hi&story"));
+    QMenu* history = menuBar()->addMenu(tr("Hi&story"));
     history->setObjectName(QStringLiteral("history"));
-    QAction* players = action(history, "historyplayers", QStringLiteral("&Players..."));
+    QAction* players = action(history, "historyplayers", tr("&Players..."));
     players->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
     connect(players, &QAction::triggered, m_history, &HistoryController::openPlayerSearch);
-    QAction* actions = action(history, "historyactions", QStringLiteral("&Actions..."));
+    QAction* actions = action(history, "historyactions", tr("&Actions..."));
     actions->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+A")));
     connect(actions, &QAction::triggered, m_history, &HistoryController::openActions);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mhelp"));
-    connect(action(help, "helpabout", QStringLiteral("&About")), &QAction::triggered, this,
-            &Main::openAbout);
+    connect(action(help, "helpabout", tr("&About")), &QAction::triggered, this, &Main::openAbout);
 }
 
 void Main::buildShortcuts() {
@@ -418,11 +418,11 @@ bool Main::saveServerList() {
     const ServerListWriteResult written =
         writeServerRecords(m_settings, m_serverList->records(), m_recordsInFile);
     if (!written.ok) {
-        m_dialogs.message(QStringLiteral("Failed to write new server list to INI file (") +
-                              written.failedPart + QLatin1String(")\rError code ") +
-                              QString::number(written.errorCode) + QLatin1String(" Descr: ") +
-                              written.errorDescription,
-                          QStringLiteral("INI Write Fail"), Dialogs::Icon::Exclamation);
+        m_dialogs.message(tr("Failed to write new server list to INI file (%1)\rError code %2 "
+                             "Descr: %3")
+                              .arg(written.failedPart, QString::number(written.errorCode),
+                                   written.errorDescription),
+                          tr("INI Write Fail"), Dialogs::Icon::Exclamation);
         return false;
     }
     m_recordsInFile = qMax(m_recordsInFile, int(m_serverList->records().size()));
@@ -521,15 +521,14 @@ void Main::startCyclerIfAsked() {
 bool Main::shutdown() {
     if (current().pages().messages->hasUnsavedChanges() &&
         m_dialogs.message(
-            QStringLiteral(
-                "Message changes not saved\rClick OK if you wish to go back to save them"),
-            QStringLiteral("Unsaved Messages Sets"), Dialogs::Icon::Exclamation,
+            tr("Message changes not saved\rClick OK if you wish to go back to save them"),
+            tr("Unsaved Messages Sets"), Dialogs::Icon::Exclamation,
             Dialogs::Buttons::OkCancel) == Dialogs::Answer::Ok)
         return false;
 
     for (int i = 0; i < workspaceCount(); ++i)
         workspace(i)->session().client().close();
-    current().showProgress(QStringLiteral("Saving server list to INI"));
+    current().showProgress(tr("Saving server list to INI"));
     if (!saveServerList()) {
         current().hideProgress();
         return true;
@@ -575,16 +574,14 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
     if (watched != m_prefix || event->type() != QEvent::FocusOut || !m_prefixChanged)
         return QMainWindow::eventFilter(watched, event);
     // The prefix goes into every broadcast as well as into the file.
-    const QString refusal =
-        unsupportedTextRefusal({{QStringLiteral("user prefix"), m_prefix->text()}});
+    const QString refusal = unsupportedTextRefusal({{tr("user prefix"), m_prefix->text()}});
     if (!refusal.isEmpty()) {
         m_dialogs.message(refusal, kUnsupportedTitle, Dialogs::Icon::Exclamation);
     } else if (!writeRemoteUser(m_settings, m_prefix->text())) {
-        m_dialogs.message(QStringLiteral("Failed to write the user prefix to INI file") +
-                              QLatin1String("\rError code ") +
-                              QString::number(m_settings.errorCode()) + QLatin1String(" Descr: ") +
-                              m_settings.errorDescription(),
-                          QStringLiteral("INI Write Fail"), Dialogs::Icon::Exclamation);
+        m_dialogs.message(
+            tr("Failed to write the user prefix to INI file\rError code %1 Descr: %2")
+                .arg(QString::number(m_settings.errorCode()), m_settings.errorDescription()),
+            tr("INI Write Fail"), Dialogs::Icon::Exclamation);
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -1,6 +1,7 @@
 #include "Mnemonics.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
@@ -88,7 +89,14 @@ void setCaption(QWidget* widget, const QString& caption) {
 } // namespace
 
 QString mainWindowLetters() {
-    return QStringLiteral("fchs");
+    // The menus' own titles, in the language they are shown in.
+    QString letters;
+    for (const char* title : {"&File", "&Common Tasks", "&Help", "Hi&story"}) {
+        const QString caption = QCoreApplication::translate("Main", title);
+        if (const qsizetype at = markAt(caption); at >= 0)
+            letters += caption.at(at).toLower();
+    }
+    return letters;
 }
 
 QString plain(const QString& caption) {

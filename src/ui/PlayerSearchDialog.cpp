@@ -24,20 +24,19 @@ QString shownTime(const QDateTime& at) {
 PlayerSearchDialog::PlayerSearchDialog(HistoryStore* history, QWidget* parent)
     : QDialog(parent), m_history(history) {
     setObjectName(QStringLiteral("frmplayersearch"));
-    setWindowTitle(QStringLiteral("Players"));
+    setWindowTitle(tr("Players"));
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("txtplayersearch"));
-    m_text->setPlaceholderText(QStringLiteral("part of a name, or an address"));
-    QLabel* label = labelFor(QStringLiteral("&Find player"), m_text, this);
-    auto* find = new QPushButton(QStringLiteral("&Search"), this);
+    m_text->setPlaceholderText(tr("part of a name, or an address"));
+    QLabel* label = labelFor(tr("&Find player"), m_text, this);
+    auto* find = new QPushButton(tr("&Search"), this);
     find->setObjectName(QStringLiteral("cmdplayersearch"));
     find->setDefault(true);
     m_results = new QTreeWidget(this);
     m_results->setObjectName(QStringLiteral("lstplayersfound"));
-    m_results->setAccessibleName(QStringLiteral("Players found"));
-    m_results->setHeaderLabels({QStringLiteral("Names"), QStringLiteral("Address"),
-                                QStringLiteral("Guid"), QStringLiteral("Servers"),
-                                QStringLiteral("First seen"), QStringLiteral("Last seen")});
+    m_results->setAccessibleName(tr("Players found"));
+    m_results->setHeaderLabels(
+        {tr("Names"), tr("Address"), tr("Guid"), tr("Servers"), tr("First seen"), tr("Last seen")});
     m_results->setRootIsDecorated(false);
     m_results->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_state = new QLabel(this);
@@ -65,10 +64,10 @@ void PlayerSearchDialog::search() {
     if (text.isEmpty())
         return;
     if (!m_history || !m_history->isKept()) {
-        m_state->setText(QStringLiteral("No history is kept (Preferences)."));
+        m_state->setText(tr("No history is kept (Preferences)."));
         return;
     }
-    m_state->setText(QStringLiteral("Searching..."));
+    m_state->setText(tr("Searching..."));
     m_history->searchPlayers(text, this, [this](const QList<AliasGroup>& groups) {
         m_results->clear();
         for (const AliasGroup& group : groups) {
@@ -80,9 +79,8 @@ void PlayerSearchDialog::search() {
             item->setText(4, shownTime(group.firstSeen));
             item->setText(5, shownTime(group.lastSeen));
         }
-        m_state->setText(groups.isEmpty() ? QStringLiteral("No player found.")
-                         : groups.size() == 1
-                             ? QStringLiteral("1 player found.")
-                             : QString::number(groups.size()) + QLatin1String(" players found."));
+        m_state->setText(groups.isEmpty()     ? tr("No player found.")
+                         : groups.size() == 1 ? tr("1 player found.")
+                                              : tr("%1 players found.").arg(groups.size()));
     });
 }

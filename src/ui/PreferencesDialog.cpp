@@ -49,36 +49,31 @@ QString boxKeyOf(const QString& key) {
 PreferencesDialog::PreferencesDialog(Session& session, ProfileFile& settings, QWidget* parent)
     : QDialog(parent), m_session(session), m_settings(settings) {
     setObjectName(QStringLiteral("frmpref"));
-    setWindowTitle(QStringLiteral("Vostrel - Preferences"));
+    setWindowTitle(tr("Vostrel - Preferences"));
 
-    auto* general = frame("frmsaves", QStringLiteral("General Options"), this);
+    auto* general = frame("frmsaves", tr("General Options"), this);
     auto* generalLayout = new QVBoxLayout(general);
-    m_saveRconOption =
-        checkBox("moptsr", QStringLiteral("&Auto save RCON window on exit"), "savercon");
-    m_saveMessagesOption =
-        checkBox("moptsm", QStringLiteral("Auto save &Messages on exit"), "savemessages");
-    m_clearRconOption = checkBox(
-        "chkclearRnews", QStringLiteral("C&lear RCON window on new server"), "clearrconnew");
+    m_saveRconOption = checkBox("moptsr", tr("&Auto save RCON window on exit"), "savercon");
+    m_saveMessagesOption = checkBox("moptsm", tr("Auto save &Messages on exit"), "savemessages");
+    m_clearRconOption =
+        checkBox("chkclearRnews", tr("C&lear RCON window on new server"), "clearrconnew");
     m_clearMessagesOption =
-        checkBox("chkclearMnews", QStringLiteral("Clear Messages on &new server"), "clearmessnew");
+        checkBox("chkclearMnews", tr("Clear Messages on &new server"), "clearmessnew");
     for (QCheckBox* box :
          {m_saveRconOption, m_saveMessagesOption, m_clearRconOption, m_clearMessagesOption})
         generalLayout->addWidget(box);
     generalLayout->addStretch();
 
-    auto* players = frame("Frame1", QStringLiteral("Player Options"), this);
+    auto* players = frame("Frame1", tr("Player Options"), this);
     auto* playersLayout = new QVBoxLayout(players);
-    m_removeColoursOption = checkBox("moptrc", QStringLiteral("&Remove Colour ID's"), "removeid");
-    m_queryOption = checkBox("moptqp", QStringLiteral("Use &Query mode for populate"), "usequery");
-    m_autoPlayersOption =
-        checkBox("chkautoplayer", QStringLiteral("Auto &Update player list"), "autoqplayer");
-    m_autoPlayersSeconds =
-        slider("sldautoplayer", QStringLiteral("Number of seconds between refreshes"), 5, 40, 5, 10,
-               10, "autoqplayer", &m_autoplayerValue);
-    m_autoKick999Option =
-        checkBox("chkauto999", QStringLiteral("Auto &Kick 999 players"), "autokick999");
-    m_autoKick999Checks = slider("sldauto999", QStringLiteral("Number of checks before kick"), 1, 5,
-                                 1, 2, 3, "autokick999", &m_auto999Value);
+    m_removeColoursOption = checkBox("moptrc", tr("&Remove Colour ID's"), "removeid");
+    m_queryOption = checkBox("moptqp", tr("Use &Query mode for populate"), "usequery");
+    m_autoPlayersOption = checkBox("chkautoplayer", tr("Auto &Update player list"), "autoqplayer");
+    m_autoPlayersSeconds = slider("sldautoplayer", tr("Number of seconds between refreshes"), 5, 40,
+                                  5, 10, 10, "autoqplayer", &m_autoplayerValue);
+    m_autoKick999Option = checkBox("chkauto999", tr("Auto &Kick 999 players"), "autokick999");
+    m_autoKick999Checks = slider("sldauto999", tr("Number of checks before kick"), 1, 5, 1, 2, 3,
+                                 "autokick999", &m_auto999Value);
     const auto sliderRow = [players](QSlider* slider, QLabel* value) {
         auto* row = new QHBoxLayout;
         row->setContentsMargins(20, 0, 0, 0);
@@ -94,25 +89,24 @@ PreferencesDialog::PreferencesDialog(Session& session, ProfileFile& settings, QW
     playersLayout->addLayout(sliderRow(m_autoKick999Checks, m_auto999Value));
     playersLayout->addStretch();
 
-    auto* server = frame("Frame2", QStringLiteral("Auto Server Options"), this);
+    auto* server = frame("Frame2", tr("Auto Server Options"), this);
     auto* serverLayout = new QVBoxLayout(server);
-    m_autoConnectOption =
-        checkBox("chkautoconnect", QStringLiteral("Auto c&onnect on startup"), "autoconnect");
+    m_autoConnectOption = checkBox("chkautoconnect", tr("Auto c&onnect on startup"), "autoconnect");
     m_startupServer = textBox("txtserv", "autoconnectserv", kServerLength);
     m_startupPort = textBox("txtport", "autoconnectport", kPortLength);
     m_startupPassword = textBox("txtpass", "autoconnectrcon", kPasswordLength);
     m_startupPassword->setEchoMode(QLineEdit::Password);
     m_autoMessagesOption =
-        checkBox("chkautomessages", QStringLiteral("S&tart messages on startup"), "automessage");
+        checkBox("chkautomessages", tr("S&tart messages on startup"), "automessage");
     m_startupSet = textBox("txtmesset", "messageset");
     m_startupInterval = textBox("txtmessint", "messagetime");
     auto* connectForm = new QFormLayout;
-    connectForm->addRow(QStringLiteral("Server &IP"), m_startupServer);
-    connectForm->addRow(QStringLiteral("Server &Port"), m_startupPort);
-    connectForm->addRow(QStringLiteral("Rcon pass&word"), m_startupPassword);
+    connectForm->addRow(tr("Server &IP"), m_startupServer);
+    connectForm->addRow(tr("Server &Port"), m_startupPort);
+    connectForm->addRow(tr("Rcon pass&word"), m_startupPassword);
     auto* messageForm = new QFormLayout;
-    messageForm->addRow(QStringLiteral("Messa&ge Set"), m_startupSet);
-    messageForm->addRow(QStringLiteral("Message Inter&val"), m_startupInterval);
+    messageForm->addRow(tr("Messa&ge Set"), m_startupSet);
+    messageForm->addRow(tr("Message Inter&val"), m_startupInterval);
     for (QFormLayout* form : {connectForm, messageForm})
         form->setContentsMargins(20, 0, 0, 0);
     serverLayout->addWidget(m_autoConnectOption);
@@ -123,8 +117,7 @@ PreferencesDialog::PreferencesDialog(Session& session, ProfileFile& settings, QW
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->setObjectName(QStringLiteral("prefbuttons"));
-    QPushButton* cmdsave =
-        buttons->addButton(QStringLiteral("&Save Changes"), QDialogButtonBox::AcceptRole);
+    QPushButton* cmdsave = buttons->addButton(tr("&Save Changes"), QDialogButtonBox::AcceptRole);
     cmdsave->setObjectName(QStringLiteral("cmdsave"));
     QPushButton* cmdexit = buttons->addButton(QDialogButtonBox::Close);
     cmdexit->setObjectName(QStringLiteral("cmdexit"));
@@ -142,13 +135,13 @@ PreferencesDialog::PreferencesDialog(Session& session, ProfileFile& settings, QW
     frames->addWidget(general);
     frames->addWidget(players);
     frames->addWidget(server);
-    pages->addTab(optionsPage, QStringLiteral("Options"));
+    pages->addTab(optionsPage, tr("Options"));
     auto* historyPage = new QWidget(pages);
     auto* historyLayout = new QVBoxLayout(historyPage);
     m_history = new HistoryPreferences(historyPage);
     historyLayout->addWidget(m_history);
     historyLayout->addStretch();
-    pages->addTab(historyPage, QStringLiteral("&History"));
+    pages->addTab(historyPage, tr("&History"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages);
     layout->addWidget(buttons);
@@ -247,30 +240,28 @@ void PreferencesDialog::fill() {
 
 void PreferencesDialog::reportWriteFailure(const QString& what, int code,
                                            const QString& description) {
-    m_session.dialogs().message(QStringLiteral("Failed to write new ") + what +
-                                    QLatin1String(" to INI file\rError code ") +
-                                    QString::number(code) + QLatin1String(" Descr: ") + description,
-                                QStringLiteral("INI Write Fail"), Dialogs::Icon::Exclamation);
+    m_session.dialogs().message(tr("Failed to write new %1 to INI file\rError code %2 Descr: %3")
+                                    .arg(what, QString::number(code), description),
+                                tr("INI Write Fail"), Dialogs::Icon::Exclamation);
 }
 
 void PreferencesDialog::saveClicked() {
     Dialogs& dialogs = m_session.dialogs();
     const QString refusal =
-        unsupportedTextRefusal({{QStringLiteral("Server IP"), m_startupServer->text()},
-                                {QStringLiteral("Server Port"), m_startupPort->text()},
-                                {QStringLiteral("Rcon password"), m_startupPassword->text()}});
+        unsupportedTextRefusal({{tr("Server IP"), m_startupServer->text()},
+                                {tr("Server Port"), m_startupPort->text()},
+                                {tr("Rcon password"), m_startupPassword->text()}});
     if (!refusal.isEmpty()) {
         dialogs.message(refusal, kUnsupportedTitle, Dialogs::Icon::Exclamation);
         return;
     }
     if (const QString incomplete = m_history->incompleteText(); !incomplete.isEmpty()) {
-        dialogs.message(incomplete, QStringLiteral("History"), Dialogs::Icon::Exclamation);
+        dialogs.message(incomplete, tr("History"), Dialogs::Icon::Exclamation);
         return;
     }
     // The window may be closed, and gone, while one of its boxes is up.
     const QPointer<PreferencesDialog> self(this);
-    if (dialogs.message(QStringLiteral("Save any changes made"), QStringLiteral("Save Changes"),
-                        Dialogs::Icon::Question,
+    if (dialogs.message(tr("Save any changes made"), tr("Save Changes"), Dialogs::Icon::Question,
                         Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok ||
         !self)
         return;
@@ -300,7 +291,7 @@ void PreferencesDialog::saveClicked() {
         savePreferences(m_settings, m_session.state().options, edits);
     if (result.stoppedAtSavercon) {
         const PreferenceWriteFailure& f = result.failures.first();
-        reportWriteFailure(QStringLiteral("save rcon"), f.errorCode, f.errorDescription);
+        reportWriteFailure(tr("save rcon"), f.errorCode, f.errorDescription);
         if (self)
             close();
         return;
@@ -319,7 +310,7 @@ void PreferencesDialog::saveClicked() {
     if (m_history->isChanged()) {
         const HistorySettings history = m_history->settings();
         if (!writeHistorySettings(m_settings, history)) {
-            reportWriteFailure(QStringLiteral("history settings"), m_settings.errorCode(),
+            reportWriteFailure(tr("history settings"), m_settings.errorCode(),
                                m_settings.errorDescription());
             return;
         }
@@ -327,8 +318,7 @@ void PreferencesDialog::saveClicked() {
         emit historySaved(history);
     }
     emit saved(savedKeys);
-    dialogs.message(QStringLiteral("Preferences saved."), QStringLiteral("Saved"),
-                    Dialogs::Icon::Information);
+    dialogs.message(tr("Preferences saved."), tr("Saved"), Dialogs::Icon::Information);
     if (self)
         close();
 }
@@ -347,10 +337,10 @@ void PreferencesDialog::closeClicked() {
         return;
     }
     const QPointer<PreferencesDialog> self(this);
-    if (m_session.dialogs().message(QStringLiteral("Exit preferences?\r\r"
-                                                   "This will cancel any changes made\r\r"
-                                                   "Please select Save first if any changes"),
-                                    QStringLiteral("Have you Saved?"), Dialogs::Icon::Information,
+    if (m_session.dialogs().message(tr("Exit preferences?\r\r"
+                                       "This will cancel any changes made\r\r"
+                                       "Please select Save first if any changes"),
+                                    tr("Have you Saved?"), Dialogs::Icon::Information,
                                     Dialogs::Buttons::OkCancel) == Dialogs::Answer::Ok &&
         self)
         close();

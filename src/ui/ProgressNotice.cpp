@@ -7,7 +7,7 @@ ProgressNotice::ProgressNotice(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmprogress"));
     m_progressText = new QPlainTextEdit(this);
     m_progressText->setObjectName(QStringLiteral("txtprogress"));
-    m_progressText->setAccessibleName(QStringLiteral("Progress"));
+    m_progressText->setAccessibleName(tr("Progress"));
     m_progressText->setReadOnly(true);
     m_progressText->setFocusPolicy(Qt::NoFocus);
     m_progressText->setFrameShape(QFrame::NoFrame);

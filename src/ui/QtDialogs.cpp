@@ -81,7 +81,7 @@ Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Ic
 Dialogs::Answer QtDialogs::askOnce(const QString& text, const QString& title, bool& dontAskAgain) {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
                     m_parent);
-    auto* check = new QCheckBox(QStringLiteral("Don't ask again"));
+    auto* check = new QCheckBox(tr("Don't ask again"));
     box.setCheckBox(check);
     const bool yes = box.exec() == QMessageBox::Yes;
     dontAskAgain = check->isChecked();
@@ -114,14 +114,14 @@ Dialogs::Answer QtDialogs::askWithReason(const QString& text, const QString& tit
     reasons->setCurrentIndex(-1);
     reasons->setMinimumContentsLength(30);
     reasons->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    reasons->lineEdit()->setPlaceholderText(QStringLiteral("(none)"));
-    auto* reasonLabel = new QLabel(QStringLiteral("&Reason:"));
+    reasons->lineEdit()->setPlaceholderText(tr("(none)"));
+    auto* reasonLabel = new QLabel(tr("&Reason:"));
     reasonLabel->setObjectName(QStringLiteral("lblreason"));
     reasonLabel->setBuddy(reasons);
     auto* form = new QFormLayout;
     form->addRow(reasonLabel, reasons);
 
-    auto* check = new QCheckBox(QStringLiteral("Don't ask again"));
+    auto* check = new QCheckBox(tr("Don't ask again"));
     check->setObjectName(QStringLiteral("chkdontask"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Yes | QDialogButtonBox::No);
     buttons->setObjectName(QStringLiteral("reasonButtons"));
@@ -153,8 +153,7 @@ QString QtDialogs::saveFileName(const QString& title, const QString& proposedNam
     QFileDialog dialog(m_parent, title, proposedName);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
-    dialog.setNameFilters(
-        {QStringLiteral("Log files (*.%1)").arg(defaultSuffix), QStringLiteral("All files (*)")});
+    dialog.setNameFilters({tr("Log files (*.%1)").arg(defaultSuffix), tr("All files (*)")});
     dialog.selectFile(proposedName + QLatin1Char('.') + defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};

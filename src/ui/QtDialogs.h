@@ -2,6 +2,7 @@
 
 #include "base/Dialogs.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QPointer>
 
@@ -13,6 +14,8 @@ class QWidget;
 // their pace), and an identical box already open is not opened again. Questions, input boxes
 // and the save dialog are modal: they come before a sequence starts, never during one.
 class QtDialogs : public Dialogs {
+    Q_DECLARE_TR_FUNCTIONS(QtDialogs)
+
 public:
     void setParentWidget(QWidget* parent) { m_parent = parent; }
 

@@ -35,8 +35,8 @@ void SavedServersController::saveCurrentServer() {
     const QString port = w.comport->currentText().trimmed();
     const QString password = w.txtPWD->text().trimmed();
     if (address.isEmpty() || port.isEmpty() || password.isEmpty()) {
-        m_dialogs.message(QStringLiteral("Need a Server, Port and password to be present to save"),
-                          QStringLiteral("In complete details"), Dialogs::Icon::Exclamation);
+        m_dialogs.message(tr("Need a Server, Port and password to be present to save"),
+                          tr("In complete details"), Dialogs::Icon::Exclamation);
         return;
     }
     const QString refusal = connectionRowRefusal(address, port, password);

@@ -23,25 +23,25 @@ QLineEdit* field(const char* name, QWidget* parent) {
 
 ServerEditDialog::ServerEditDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmserveredit"));
-    setWindowTitle(QStringLiteral("Vostrel - Server"));
+    setWindowTitle(tr("Vostrel - Server"));
     setMinimumWidth(fontMetrics().averageCharWidth() * 50); // a host name fits whole
 
     m_address = field("txtaddress", this);
-    m_address->setPlaceholderText(QStringLiteral("host name or IP address"));
+    m_address->setPlaceholderText(tr("host name or IP address"));
     m_port = field("txtport", this);
     m_port->setMaxLength(5);
     m_password = field("txtpassword", this);
     m_password->setEchoMode(QLineEdit::Password);
     m_name = field("txtname", this);
-    m_name->setPlaceholderText(QStringLiteral("optional"));
-    m_connectAtStart = new QCheckBox(QStringLiteral("Connect at &start"), this);
+    m_name->setPlaceholderText(tr("optional"));
+    m_connectAtStart = new QCheckBox(tr("Connect at &start"), this);
     m_connectAtStart->setObjectName(QStringLiteral("chkconnectatstart"));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Address:"), m_address);
-    form->addRow(QStringLiteral("&Port:"), m_port);
-    form->addRow(QStringLiteral("RCON pass&word:"), m_password);
-    form->addRow(QStringLiteral("&Name:"), m_name);
+    form->addRow(tr("&Address:"), m_address);
+    form->addRow(tr("&Port:"), m_port);
+    form->addRow(tr("RCON pass&word:"), m_password);
+    form->addRow(tr("&Name:"), m_name);
     form->addRow(QString(), m_connectAtStart);
 
     m_problem = new QLabel(this);
@@ -79,24 +79,25 @@ ServerRecord ServerEditDialog::record() const {
 ServerEditDialog::Problem ServerEditDialog::findProblem() const {
     const ServerRecord r = record();
     if (r.address.isEmpty())
-        return {QStringLiteral("Type the server's address: a host name or an IP address."),
-                m_address};
+        return {tr("Type the server's address: a host name or an IP address."), m_address};
     if (r.address.contains(u' '))
-        return {QStringLiteral("The address cannot hold spaces."), m_address};
+        return {tr("The address cannot hold spaces."), m_address};
     bool number = false;
     const uint port = r.port.toUInt(&number);
     if (!number || port < 1 || port > 65535)
-        return {QStringLiteral("The port must be a number from 1 to 65535."), m_port};
+        return {tr("The port must be a number from 1 to 65535."), m_port};
+    // Whole sentences, so that each language words its own field.
     const std::tuple<const char*, QString, QLineEdit*> texts[] = {
-        {"address", r.address, m_address},
-        {"RCON password", r.password, m_password},
-        {"name", r.name, m_name}};
-    for (const auto& [what, text, edit] : texts) {
+        {QT_TR_NOOP("The address holds characters the settings file cannot keep: %1"), r.address,
+         m_address},
+        {QT_TR_NOOP("The RCON password holds characters the settings file cannot keep: %1"),
+         r.password, m_password},
+        {QT_TR_NOOP("The name holds characters the settings file cannot keep: %1"), r.name,
+         m_name}};
+    for (const auto& [refusal, text, edit] : texts) {
         const QString unsupported = wire1252::unsupportedCharacters(text);
         if (!unsupported.isEmpty())
-            return {QStringLiteral("The %1 holds characters the settings file cannot keep: %2")
-                        .arg(QLatin1String(what), unsupported),
-                    edit};
+            return {tr(refusal).arg(unsupported), edit};
     }
     return {};
 }

@@ -41,9 +41,9 @@ ServerListPanel::ServerListPanel(Dialogs& dialogs, QWidget* parent)
 
     m_find = new QLineEdit(this);
     m_find->setObjectName(QStringLiteral("txtfindserver"));
-    m_find->setPlaceholderText(QStringLiteral("name or address"));
+    m_find->setPlaceholderText(tr("name or address"));
     m_find->setClearButtonEnabled(true);
-    auto* findLabel = new QLabel(QStringLiteral("&Find:"), this);
+    auto* findLabel = new QLabel(tr("&Find:"), this);
     findLabel->setObjectName(QStringLiteral("lblfindserver"));
     findLabel->setBuddy(m_find);
 
@@ -56,7 +56,7 @@ ServerListPanel::ServerListPanel(Dialogs& dialogs, QWidget* parent)
     // One column of two-line rows: a side panel is too narrow for a table's columns.
     m_view = new QListView(this);
     m_view->setObjectName(QStringLiteral("lstservers"));
-    m_view->setAccessibleName(QStringLiteral("Servers"));
+    m_view->setAccessibleName(tr("Servers"));
     m_view->setModel(m_filter);
     m_view->setUniformItemSizes(true);
     m_view->setAlternatingRowColors(true);
@@ -65,9 +65,9 @@ ServerListPanel::ServerListPanel(Dialogs& dialogs, QWidget* parent)
     m_view->setItemDelegate(new HostNameDelegate(m_view));
     m_view->installEventFilter(this);
 
-    m_add = button("cmdaddserver", QStringLiteral("&Add..."), this);
-    m_edit = button("cmdeditserver", QStringLiteral("&Edit..."), this);
-    m_remove = button("cmdremoveserver", QStringLiteral("&Remove"), this);
+    m_add = button("cmdaddserver", tr("&Add..."), this);
+    m_edit = button("cmdeditserver", tr("&Edit..."), this);
+    m_remove = button("cmdremoveserver", tr("&Remove"), this);
 
     auto* findRow = new QHBoxLayout;
     findRow->addWidget(findLabel);
@@ -171,10 +171,10 @@ void ServerListPanel::fillRow(int row) {
     if (status.answered)
         details = QStringList{status.map, status.gameType,
                               QStringLiteral("%1/%2").arg(status.players).arg(status.maxPlayers),
-                              QStringLiteral("%1 ms").arg(status.roundTripMs)}
+                              tr("%1 ms").arg(status.roundTripMs)}
                       .join(QStringLiteral(" \u00b7 "));
     else if (asked)
-        details = QStringLiteral("no answer");
+        details = tr("no answer");
     else if (!record.name.isEmpty())
         details = record.entry();
 
@@ -214,8 +214,8 @@ void ServerListPanel::removeServer() {
     if (row < 0)
         return;
     const ServerRecord record = m_records[row];
-    if (m_dialogs.message(QStringLiteral("Remove %1 from the server list?").arg(record.title()),
-                          QStringLiteral("Remove server"), Dialogs::Icon::Question,
+    if (m_dialogs.message(tr("Remove %1 from the server list?").arg(record.title()),
+                          tr("Remove server"), Dialogs::Icon::Question,
                           Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
         return;
     // The list may have been replaced while the question was up.
@@ -241,8 +241,7 @@ void ServerListPanel::openEditorFor(int row) {
     m_editing = row >= 0;
     m_edited = m_editing ? m_records[row] : ServerRecord{};
     m_editor = new ServerEditDialog(this);
-    m_editor->setWindowTitle(m_editing ? QStringLiteral("Vostrel - Edit server")
-                                       : QStringLiteral("Vostrel - Add server"));
+    m_editor->setWindowTitle(m_editing ? tr("Vostrel - Edit server") : tr("Vostrel - Add server"));
     m_editor->setRecord(m_edited);
     connect(m_editor, &QDialog::finished, this, &ServerListPanel::editorFinished);
     m_editor->open();

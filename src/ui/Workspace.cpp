@@ -66,7 +66,7 @@ Workspace::Workspace(Dialogs& dialogs, SharedState& shared, ProfileFile& setting
 
     m_body = named(new QSplitter(Qt::Vertical, this), "body");
     m_w.SSTab = named(new QTabWidget(m_body), "SSTab");
-    m_w.SSTab->setAccessibleName(QStringLiteral("Pages"));
+    m_w.SSTab->setAccessibleName(tr("Pages"));
     m_body->addWidget(m_w.SSTab);
     m_body->addWidget(buildConsole());
     m_body->setStretchFactor(0, 3);
@@ -116,17 +116,17 @@ QWidget* Workspace::buildConnectionRow() {
     m_w.txtPWD = named(new QLineEdit(row), "txtPWD");
     m_w.txtPWD->setEchoMode(QLineEdit::Password);
     m_w.txtPWD->setMaximumWidth(220);
-    m_w.cmdconnect = named(new QPushButton(QStringLiteral("Connect"), row), "cmdconnect");
+    m_w.cmdconnect = named(new QPushButton(tr("Connect"), row), "cmdconnect");
     // The lists hold what the operator left in the box, nothing the box adds by itself.
     for (QComboBox* box : {m_w.comserver, m_w.comport}) {
         box->setInsertPolicy(QComboBox::NoInsert);
         box->installEventFilter(this);
     }
-    layout->addWidget(labelFor(QStringLiteral("server &address"), m_w.comserver, row));
+    layout->addWidget(labelFor(tr("server &address"), m_w.comserver, row));
     layout->addWidget(m_w.comserver, 2);
-    layout->addWidget(labelFor(QStringLiteral("p&ort"), m_w.comport, row));
+    layout->addWidget(labelFor(tr("p&ort"), m_w.comport, row));
     layout->addWidget(m_w.comport);
-    layout->addWidget(labelFor(QStringLiteral("rcon pass&word"), m_w.txtPWD, row));
+    layout->addWidget(labelFor(tr("rcon pass&word"), m_w.txtPWD, row));
     layout->addWidget(m_w.txtPWD, 1);
     layout->addWidget(m_w.cmdconnect);
     layout->addStretch();
@@ -154,8 +154,7 @@ QWidget* Workspace::buildConsole() {
     mono.setPointSize(10);
     m_w.txtoutput->setFont(mono);
     m_w.txtoutput->setMinimumHeight(60);
-    paneLayout->addWidget(
-        labelFor(QStringLiteral("&Responses from server"), m_w.txtoutput, paneColumn));
+    paneLayout->addWidget(labelFor(tr("&Responses from server"), m_w.txtoutput, paneColumn));
     paneLayout->addWidget(m_w.txtoutput, 1);
 
     auto* messageColumn = new QWidget(logs);
@@ -163,8 +162,7 @@ QWidget* Workspace::buildConsole() {
     messageLayout->setContentsMargins(0, 0, 0, 0);
     m_w.lstmessages = named(new QListWidget(messageColumn), "lstmessages");
     m_w.lstmessages->setMinimumHeight(60);
-    messageLayout->addWidget(
-        labelFor(QStringLiteral("Messa&ges:"), m_w.lstmessages, messageColumn));
+    messageLayout->addWidget(labelFor(tr("Messa&ges:"), m_w.lstmessages, messageColumn));
     messageLayout->addWidget(m_w.lstmessages, 1);
     logs->addWidget(paneColumn);
     logs->addWidget(messageColumn);
@@ -179,11 +177,10 @@ QWidget* Workspace::buildConsole() {
     m_w.comdirect->setInsertPolicy(QComboBox::NoInsert);
     // A line too long for one request is refused with its length, never cut where it is typed.
     m_w.comdirect->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
-    m_w.cmdsend = named(new QPushButton(QStringLiteral("&Send"), console), "cmdsend");
-    m_w.cmdstatus = named(new QPushButton(QStringLiteral("Get Stat&us"), console), "cmdstatus");
-    m_w.cmsserverinfo =
-        named(new QPushButton(QStringLiteral("Get Server &Info"), console), "cmsserverinfo");
-    direct->addWidget(labelFor(QStringLiteral("Rcon &Direct"), m_w.comdirect, console));
+    m_w.cmdsend = named(new QPushButton(tr("&Send"), console), "cmdsend");
+    m_w.cmdstatus = named(new QPushButton(tr("Get Stat&us"), console), "cmdstatus");
+    m_w.cmsserverinfo = named(new QPushButton(tr("Get Server &Info"), console), "cmsserverinfo");
+    direct->addWidget(labelFor(tr("Rcon &Direct"), m_w.comdirect, console));
     direct->addWidget(m_w.comdirect, 1);
     direct->addWidget(m_w.cmdsend);
     direct->addWidget(m_w.cmdstatus);
@@ -204,14 +201,14 @@ void Workspace::buildPages(ProfileFile& settings) {
     m_pages.uoModes = new UoModesPage(m_session, m_w.SSTab);
     m_pages.uoMisc = new UoMiscPage(m_session, m_w.SSTab);
     const std::pair<QWidget*, const char*> tabs[] = {
-        {m_pages.server, "Server"},     {m_pages.codModes, "COD Modes"},
-        {m_pages.maps, "Maps"},         {m_pages.weapons, "Weapons"},
-        {m_pages.players, "Players"},   {m_pages.mods, "Mods"},
-        {m_pages.messages, "Messages"}, {m_pages.misc, "Misc"},
-        {m_pages.uoModes, "UO: Modes"}, {m_pages.uoMisc, "UO: Misc"}};
+        {m_pages.server, QT_TR_NOOP("Server")},     {m_pages.codModes, QT_TR_NOOP("COD Modes")},
+        {m_pages.maps, QT_TR_NOOP("Maps")},         {m_pages.weapons, QT_TR_NOOP("Weapons")},
+        {m_pages.players, QT_TR_NOOP("Players")},   {m_pages.mods, QT_TR_NOOP("Mods")},
+        {m_pages.messages, QT_TR_NOOP("Messages")}, {m_pages.misc, QT_TR_NOOP("Misc")},
+        {m_pages.uoModes, QT_TR_NOOP("UO: Modes")}, {m_pages.uoMisc, QT_TR_NOOP("UO: Misc")}};
     for (const auto& [page, caption] : tabs) {
         makeScrollable(page);
-        m_w.SSTab->addTab(page, QLatin1String(caption));
+        m_w.SSTab->addTab(page, tr(caption));
     }
     connect(m_pages.mods, &ModsPage::hobWindowRequested, this, &Workspace::openHobRequested);
     connect(m_pages.mods, &ModsPage::hobSiteRequested, this, &Workspace::hobSiteRequested);
@@ -224,7 +221,7 @@ void Workspace::buildStatusStrip() {
     layout->setContentsMargins(0, 0, 0, 0);
     m_connectionText = named(new QLabel(m_strip), "lblconnection");
     m_refusal = named(new QLabel(m_strip), "lbllastrefusal");
-    m_refusal->setAccessibleName(QStringLiteral("Last refusal"));
+    m_refusal->setAccessibleName(tr("Last refusal"));
     m_refusal->setStyleSheet(QStringLiteral("color: #b00000"));
     m_refusal->hide();
     m_progress->setParent(m_strip);
@@ -232,10 +229,9 @@ void Workspace::buildStatusStrip() {
     m_busy->setRange(0, 0); // no end known: it only says that something is under way
     m_busy->setTextVisible(false);
     m_busy->setMaximumSize(80, m_connectionText->fontMetrics().height());
-    m_busy->setAccessibleName(QStringLiteral("Busy"));
-    m_cancel = named(new QPushButton(QStringLiteral("Ca&ncel"), m_strip), "cmdcancel");
-    m_cancel->setToolTip(
-        QStringLiteral("Withdraw the commands waiting to go and the one under way"));
+    m_busy->setAccessibleName(tr("Busy"));
+    m_cancel = named(new QPushButton(tr("Ca&ncel"), m_strip), "cmdcancel");
+    m_cancel->setToolTip(tr("Withdraw the commands waiting to go and the one under way"));
     m_cancel->setFocusPolicy(Qt::TabFocus);
     layout->addWidget(m_connectionText);
     layout->addWidget(m_refusal);
@@ -257,9 +253,9 @@ void Workspace::buildStatusStrip() {
             [this](const QString& gametype, const QString& map) {
                 QStringList parts;
                 if (!gametype.isEmpty())
-                    parts << QLatin1String("game type ") + gametype;
+                    parts << tr("game type %1").arg(gametype);
                 if (!map.isEmpty())
-                    parts << QLatin1String("map ") + map;
+                    parts << tr("map %1").arg(map);
                 m_gameStatus = parts.join(QLatin1String(", "));
                 showConnection();
             });
@@ -272,7 +268,7 @@ QString Workspace::title() const {
         !m_session.serverName().isEmpty())
         return m_session.serverName();
     const QString address = m_w.comserver->currentText().trimmed();
-    return address.isEmpty() ? QStringLiteral("New server")
+    return address.isEmpty() ? tr("New server")
                              : addressText(address, m_w.comport->currentText().trimmed());
 }
 
@@ -327,15 +323,15 @@ void Workspace::showConnection() {
         addressText(m_w.comserver->currentText().trimmed(), m_w.comport->currentText().trimmed());
     switch (m_session.connection()) {
     case ConnectionState::Disconnected:
-        m_connectionText->setText(QStringLiteral("Not connected"));
+        m_connectionText->setText(tr("Not connected"));
         break;
     case ConnectionState::Connecting:
-        m_connectionText->setText(QLatin1String("Connecting to ") + address);
+        m_connectionText->setText(tr("Connecting to %1").arg(address));
         break;
     case ConnectionState::Connected:
-        m_connectionText->setText(
-            QLatin1String("Connected to ") + address +
-            (m_gameStatus.isEmpty() ? QString() : QLatin1String(", ") + m_gameStatus));
+        m_connectionText->setText(m_gameStatus.isEmpty()
+                                      ? tr("Connected to %1").arg(address)
+                                      : tr("Connected to %1, %2").arg(address, m_gameStatus));
         break;
     }
 }
@@ -367,9 +363,8 @@ void Workspace::appendRcon(const QString& text) {
 }
 
 void Workspace::addMessage(const QString& text) {
-    m_w.lstmessages->insertItem(0, QLatin1String("Time: ") +
-                                       QTime::currentTime().toString(QStringLiteral("hh:mm:ss")) +
-                                       QLatin1Char(' ') + text);
+    m_w.lstmessages->insertItem(
+        0, tr("Time: %1 %2").arg(QTime::currentTime().toString(QStringLiteral("hh:mm:ss")), text));
 }
 
 void Workspace::showProgress(const QString& text, ProgressMode mode) {
