@@ -2,15 +2,18 @@
 
 #include "app/SayPrefix.h"
 
+#include <QCoreApplication>
+
 namespace clanbase {
 
 QString question() {
-    return QStringLiteral("Are you sure you want to set as Clan Base rules\r"
-                          "Check popup rules to see what variables will change");
+    return QCoreApplication::translate("clanbase",
+                                       "Are you sure you want to set as Clan Base rules\r"
+                                       "Check popup rules to see what variables will change");
 }
 
 QString questionTitle() {
-    return QStringLiteral("Change settings?");
+    return QCoreApplication::translate("clanbase", "Change settings?");
 }
 
 QStringList commands() {
@@ -29,9 +32,12 @@ QString announcement() {
 }
 
 QString rulesText() {
-    return QStringLiteral("Clan Base Rules \r\n"
-                          "All matches should be played with the following server settings: \r\n"
-                          "set scr_sd_roundlimit \"10\"\r\n"
+    // Only the heading is for reading: the settings are written as the server takes them.
+    return QCoreApplication::translate(
+               "clanbase",
+               "Clan Base Rules \r\nAll matches should be played with the following server "
+               "settings: \r\n") +
+           QStringLiteral("set scr_sd_roundlimit \"10\"\r\n"
                           "set scr_sd_roundlength \"4\"\r\n"
                           "set scr_sd_graceperiod \"15\"\r\n"
                           "set scr_sd_timelimit \"0\"\r\n"
@@ -50,7 +56,7 @@ QString rulesText() {
 }
 
 QString startLine() {
-    return QStringLiteral("Setting server to Clanbase rules.....");
+    return QCoreApplication::translate("clanbase", "Setting server to Clanbase rules.....");
 }
 
 Plan plan() {

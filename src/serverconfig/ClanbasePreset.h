@@ -10,7 +10,7 @@
 // and in the order of the last three settings.
 namespace clanbase {
 
-// Shown before anything is sent.
+// Shown before anything is sent; the operator texts here are translated.
 QString question();
 QString questionTitle();
 // The commands, in the order they are sent.

@@ -19,17 +19,17 @@ struct Check {
     Rule rule = Rule::Numeric;
     int low = 0;
     int high = 0;
-    QString message;
+    QString message; // in English, as are all texts of the tables: shown() translates them
 };
 
 struct Field {
-    QString name;      // the text box
-    QString caption;   // the label beside it
-    QString variable;  // the server variable, kept in the text box's tag
-    QString initial;   // the game's default, also the text at start
-    QString labelTip;  // the label's tooltip
-    QString fieldTip;  // the text box's tooltip; empty when it has none
-    QString logPrefix; // the message-log line after a send, before the value
+    QString name;     // the text box
+    QString caption;  // the label beside it
+    QString variable; // the server variable, kept in the text box's tag
+    QString initial;  // the game's default, also the text at start
+    QString labelTip; // the label's tooltip
+    QString fieldTip; // the text box's tooltip; empty when it has none
+    QString logLine;  // the message-log line after a send, %1 the value
     QList<Check> checks;
 };
 
@@ -42,6 +42,9 @@ struct Page {
     QList<Field> fields;  // in check and send order
 };
 
+// A text of the tables in the operator's language.
+QString shown(const QString& text);
+
 // Search and Destroy, Retrieval, Behind Enemy Lines, Deathmatch, Team Deathmatch and
 // Headquarters, in frame order.
 const QList<Page>& pages();
@@ -49,8 +52,8 @@ const QList<Page>& pages();
 int fieldCount();
 
 struct Failure {
-    int field = 0; // position in the page's field list
-    QString message;
+    int field = 0;   // position in the page's field list
+    QString message; // translated
 };
 
 // The first field, in page order, whose text fails one of its checks, with the message

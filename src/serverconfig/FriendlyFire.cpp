@@ -2,20 +2,37 @@
 
 #include "app/SayPrefix.h"
 
+#include <QCoreApplication>
+
 namespace friendlyfire {
+
+QString shown(const QString& text) {
+    return text.isEmpty() ? text
+                          : QCoreApplication::translate("friendlyfire", text.toUtf8().constData());
+}
 
 const QList<Mode>& modes() {
     static const QList<Mode> all{
-        {0, QStringLiteral("Off"), QStringLiteral("commFFOFF"), QStringLiteral("Friendly Fire Off"),
-         QStringLiteral("^2OFF"), QStringLiteral("Friendly Fire OFF")},
-        {1, QStringLiteral("On"), QStringLiteral("COMMFFON"), QStringLiteral("Friendly Fire On"),
-         QStringLiteral("^2ON"), QStringLiteral("Friendly Fire ON")},
-        {2, QStringLiteral("Reflective"), QStringLiteral("commFFREFL"),
-         QStringLiteral("Friendly Fire Reflective damage"), QStringLiteral("^2Reflective"),
-         QStringLiteral("Friendly Fire Reflective")},
-        {3, QStringLiteral("Shared"), QStringLiteral("commFFSHARE"),
-         QStringLiteral("Friendly Fire Shared"), QStringLiteral("^2Shared"),
-         QStringLiteral("Friendly Fire Shared")}};
+        {0, QString::fromLatin1(QT_TRANSLATE_NOOP("friendlyfire", "Off")),
+         QStringLiteral("commFFOFF"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("friendlyfire", "Friendly Fire Off")),
+         QStringLiteral("^2OFF"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("friendlyfire", "Friendly Fire OFF"))},
+        {1, QString::fromLatin1(QT_TRANSLATE_NOOP("friendlyfire", "On")),
+         QStringLiteral("COMMFFON"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("friendlyfire", "Friendly Fire On")),
+         QStringLiteral("^2ON"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("friendlyfire", "Friendly Fire ON"))},
+        {2, QString::fromLatin1(QT_TRANSLATE_NOOP("friendlyfire", "Reflective")),
+         QStringLiteral("commFFREFL"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("friendlyfire", "Friendly Fire Reflective damage")),
+         QStringLiteral("^2Reflective"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("friendlyfire", "Friendly Fire Reflective"))},
+        {3, QString::fromLatin1(QT_TRANSLATE_NOOP("friendlyfire", "Shared")),
+         QStringLiteral("commFFSHARE"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("friendlyfire", "Friendly Fire Shared")),
+         QStringLiteral("^2Shared"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("friendlyfire", "Friendly Fire Shared"))}};
     return all;
 }
 
@@ -36,7 +53,7 @@ QString announcement(int value) {
 Plan changePlan(int value) {
     if (value < 0 || value >= modes().size())
         return {};
-    return {Step{Request::unechoed(command(value)), modes().at(value).logText},
+    return {Step{Request::unechoed(command(value)), shown(modes().at(value).logText)},
             announcementStep(Request::unechoed(announcement(value)))};
 }
 

@@ -9,6 +9,7 @@
 // 3 Shared. A change is announced to the players.
 namespace friendlyfire {
 
+// The option, the menu caption and the log text are in English: shown() translates them.
 struct Mode {
     int value = 0;
     QString option;   // the option button's caption
@@ -17,6 +18,9 @@ struct Mode {
     QString word;    // announced, with its colour code
     QString logText; // the message-log line
 };
+
+// A text of the table in the operator's language.
+QString shown(const QString& text);
 
 // By value, 0 to 3.
 const QList<Mode>& modes();

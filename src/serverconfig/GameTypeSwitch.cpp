@@ -1,35 +1,51 @@
 #include "GameTypeSwitch.h"
 
+#include <QCoreApplication>
+
 namespace gametypes {
+
+QString shown(const QString& text) {
+    return text.isEmpty() ? text
+                          : QCoreApplication::translate("gametypes", text.toUtf8().constData());
+}
 
 const QList<GameType>& codTypes() {
     static const QList<GameType> types{
-        {QStringLiteral("Search && Destroy"), QStringLiteral("sd"),
-         QStringLiteral("Mode changed to SD")},
-        {QStringLiteral("Behind enemy lines"), QStringLiteral("bel"),
-         QStringLiteral("Mode changed to BEL")},
-        {QStringLiteral("Team Death Match"), QStringLiteral("tdm"),
-         QStringLiteral("Mode changed to TDM")},
-        {QStringLiteral("Retrieval"), QStringLiteral("re"), QStringLiteral("Mode changed to RE")},
-        {QStringLiteral("Death Match"), QStringLiteral("dm"), QStringLiteral("Mode changed to DM")},
-        {QStringLiteral("Headquarters"), QStringLiteral("hq"),
-         QStringLiteral("Mode changed to HeadQuarters")}};
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("gametypes", "Search && Destroy")),
+         QStringLiteral("sd"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("gametypes", "Mode changed to SD"))},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("gametypes", "Behind enemy lines")),
+         QStringLiteral("bel"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("gametypes", "Mode changed to BEL"))},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("gametypes", "Team Death Match")),
+         QStringLiteral("tdm"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("gametypes", "Mode changed to TDM"))},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("gametypes", "Retrieval")), QStringLiteral("re"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("gametypes", "Mode changed to RE"))},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("gametypes", "Death Match")), QStringLiteral("dm"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("gametypes", "Mode changed to DM"))},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("gametypes", "Headquarters")), QStringLiteral("hq"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("gametypes", "Mode changed to HeadQuarters"))}};
     return types;
 }
 
 const QList<GameType>& uoTypes() {
-    static const QList<GameType> types{{QStringLiteral("Domination"), QStringLiteral("dom"),
-                                        QStringLiteral("Mode changed to Domination")},
-                                       {QStringLiteral("Capture the flag"), QStringLiteral("ctf"),
-                                        QStringLiteral("Mode changed to Capture the flag")},
-                                       {QStringLiteral("Base Assault"), QStringLiteral("bas"),
-                                        QStringLiteral("Mode changed to Base Assault")}};
+    static const QList<GameType> types{
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("gametypes", "Domination")), QStringLiteral("dom"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("gametypes", "Mode changed to Domination"))},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("gametypes", "Capture the flag")),
+         QStringLiteral("ctf"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("gametypes", "Mode changed to Capture the flag"))},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("gametypes", "Base Assault")), QStringLiteral("bas"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("gametypes", "Mode changed to Base Assault"))}};
     return types;
 }
 
 const GameType& hobType() {
-    static const GameType type{QStringLiteral("Set Gametype to HOB"), QStringLiteral("hob"),
-                               QStringLiteral("Mode changed to HOB")};
+    static const GameType type{
+        QString::fromLatin1(QT_TRANSLATE_NOOP("gametypes", "Set Gametype to HOB")),
+        QStringLiteral("hob"),
+        QString::fromLatin1(QT_TRANSLATE_NOOP("gametypes", "Mode changed to HOB"))};
     return type;
 }
 
@@ -38,8 +54,9 @@ QString command(const GameType& type) {
 }
 
 Plan switchPlan(const GameType& type) {
-    Step change = actionStep(Request::unechoed(command(type)), type.logText,
-                             QStringLiteral("Game type change to ") + type.word);
+    Step change = actionStep(
+        Request::unechoed(command(type)), shown(type.logText),
+        QCoreApplication::translate("gametypes", "Game type change to %1").arg(type.word));
     change.waitAfter = kSecondsBeforeRestart;
     return {change, Step{Request::loading(QStringLiteral("map_restart"))}};
 }

@@ -9,12 +9,16 @@
 namespace gametypes {
 
 // One switchable game type: the button caption, the word the server knows it by and the
-// message-log line written after the change.
+// message-log line written after the change. The caption and the line are in English:
+// shown() translates them.
 struct GameType {
     QString caption;
     QString word;
     QString logText;
 };
+
+// A text of the tables in the operator's language.
+QString shown(const QString& text);
 
 // The base game's types in button order (0 sd, 1 bel, 2 tdm, 3 re, 4 dm, 5 hq).
 const QList<GameType>& codTypes();

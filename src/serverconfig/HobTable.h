@@ -12,6 +12,7 @@ enum class Kind {
     Percentage // a spin box from 0 to 100
 };
 
+// The texts of the table are in English: shown() translates them.
 struct Setting {
     QString control;
     Kind kind;
@@ -19,8 +20,11 @@ struct Setting {
     QString tag;
     QString initial; // the field's text or the box's state
     QString help;    // shown when the box is clicked or the field gets the focus
-    QString logLine; // for the wave field, the text before the value
+    QString logLine; // for the wave field, %1 the value
 };
+
+// A text of the table in the operator's language.
+QString shown(const QString& text);
 
 // The fourteen settings in the order they are sent.
 const QList<Setting>& settings();

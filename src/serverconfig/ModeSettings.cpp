@@ -2,18 +2,20 @@
 
 #include "rcon/ReplyText.h"
 
+#include <QCoreApplication>
+
 namespace modesettings {
 
 QString invalidValueTitle() {
-    return QStringLiteral("Invalid value");
+    return QCoreApplication::translate("modesettings", "Invalid value");
 }
 
 QString setServerQuestion() {
-    return QStringLiteral("Set server with values in display?");
+    return QCoreApplication::translate("modesettings", "Set server with values in display?");
 }
 
 QString setServerTitle() {
-    return QStringLiteral("Set server");
+    return QCoreApplication::translate("modesettings", "Set server");
 }
 
 QString plainCommand(const QString& variable, const QString& value) {
@@ -40,22 +42,30 @@ QStringList valuesIn(const QString& listing, const QStringList& variables) {
 }
 
 QString defaultsText() {
-    return QStringLiteral("These fields hold the game's defaults, not values read from the "
-                          "server");
+    return QCoreApplication::translate(
+        "modesettings", "These fields hold the game's defaults, not values read from the server");
 }
 
 QString readText(const QStringList& notRead, qsizetype total) {
     if (notRead.isEmpty())
-        return QStringLiteral("These fields hold the values read from the server");
+        return QCoreApplication::translate("modesettings",
+                                           "These fields hold the values read from the server");
     if (notRead.size() >= total)
-        return QStringLiteral("The server gave none of these settings: the fields keep what they "
-                              "held");
-    return QStringLiteral("These fields hold the values read from the server, except ") +
-           notRead.join(QLatin1String(", ")) +
-           (notRead.size() == 1 ? QLatin1String(" (the server gave no value it can show), which "
-                                                "keeps what it held")
-                                : QLatin1String(" (the server gave no values they can show), "
-                                                "which keep what they held"));
+        return QCoreApplication::translate(
+            "modesettings",
+            "The server gave none of these settings: the fields keep what they held");
+    const QString names = notRead.join(QLatin1String(", "));
+    if (notRead.size() == 1)
+        return QCoreApplication::translate(
+                   "modesettings",
+                   "These fields hold the values read from the server, except %1 (the server gave "
+                   "no value it can show), which keeps what it held")
+            .arg(names);
+    return QCoreApplication::translate(
+               "modesettings",
+               "These fields hold the values read from the server, except %1 (the server gave no "
+               "values they can show), which keep what they held")
+        .arg(names);
 }
 
 } // namespace modesettings

@@ -24,7 +24,8 @@ QStringList valuesIn(const QString& listing, const QStringList& variables);
 
 // The line under a frame that says where the values in its fields come from: the game's
 // defaults until a read (and after "Defaults"); after a read, the server's, but for the
-// settings named in notRead, which the server did not list (of `total` in the frame).
+// settings named in notRead, which the server did not list (of `total` in the frame). Both
+// translated; notRead holds the captions as shown.
 QString defaultsText();
 QString readText(const QStringList& notRead, qsizetype total);
 

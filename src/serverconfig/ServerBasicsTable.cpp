@@ -1,5 +1,7 @@
 #include "ServerBasicsTable.h"
 
+#include <QCoreApplication>
+
 namespace serverbasics {
 
 namespace {
@@ -13,48 +15,77 @@ QString scrListing() {
 
 } // namespace
 
+QString shown(const QString& text) {
+    return text.isEmpty() ? text
+                          : QCoreApplication::translate("serverbasics", text.toUtf8().constData());
+}
+
 const QList<Field>& fields() {
     using varcommand::Form;
     static const QList<Field> list{
         {QStringLiteral("txtservername"), Kind::Text, QStringLiteral("sv_hostname"),
-         QStringLiteral("Server Name"), QStringLiteral("sv_hostname"), svListing(), Form::Quoted,
-         QStringLiteral("Server name updated."), Frame::Common, QString(), QString()},
+         QString::fromLatin1(QT_TRANSLATE_NOOP("serverbasics", "Server Name")),
+         QStringLiteral("sv_hostname"), svListing(), Form::Quoted,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("serverbasics", "Server name updated.")),
+         Frame::Common, QString(), QString()},
         {QStringLiteral("txtservermotd"), Kind::Text, QStringLiteral("scr_motd"),
-         QStringLiteral("Server MOTD"), QStringLiteral("scr_motd"), scrListing(), Form::Quoted,
-         QStringLiteral("Server MOTD updated."), Frame::Common, QString(), QString()},
+         QString::fromLatin1(QT_TRANSLATE_NOOP("serverbasics", "Server MOTD")),
+         QStringLiteral("scr_motd"), scrListing(), Form::Quoted,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("serverbasics", "Server MOTD updated.")),
+         Frame::Common, QString(), QString()},
         {QStringLiteral("chkkillcam"), Kind::Check, QStringLiteral("scr_killcam"),
-         QStringLiteral("Kill Cam "), QStringLiteral("scr_killcam"), scrListing(), Form::Plain,
-         QStringLiteral("Kill cam updated"), Frame::View, QString(), QString()},
+         QString::fromLatin1(QT_TRANSLATE_NOOP("serverbasics", "Kill Cam ")),
+         QStringLiteral("scr_killcam"), scrListing(), Form::Plain,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("serverbasics", "Kill cam updated")), Frame::View,
+         QString(), QString()},
         {QStringLiteral("chkteamicons"), Kind::Check, QStringLiteral("scr_drawfriend"),
-         QStringLiteral("Team Icons"), QStringLiteral("scr_drawfriend"), scrListing(), Form::Plain,
-         QStringLiteral("Team Icons updated"), Frame::Common, QString(), QString()},
+         QString::fromLatin1(QT_TRANSLATE_NOOP("serverbasics", "Team Icons")),
+         QStringLiteral("scr_drawfriend"), scrListing(), Form::Plain,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("serverbasics", "Team Icons updated")),
+         Frame::Common, QString(), QString()},
         {QStringLiteral("chkvoting"), Kind::Check, QStringLiteral("scr_allow_vote"),
-         QStringLiteral("Allow Voting"), QStringLiteral("scr_allow_vote & g_allowvote"),
-         scrListing(), Form::Plain, QStringLiteral("Voting updated"), Frame::Common, QString(),
-         QStringLiteral("g_allowvote")},
+         QString::fromLatin1(QT_TRANSLATE_NOOP("serverbasics", "Allow Voting")),
+         QStringLiteral("scr_allow_vote & g_allowvote"), scrListing(), Form::Plain,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("serverbasics", "Voting updated")), Frame::Common,
+         QString(), QStringLiteral("g_allowvote")},
         {QStringLiteral("txtmaxclients"), Kind::Text, QStringLiteral("sv_maxclients"),
-         QStringLiteral("Max Clients"), QStringLiteral("sv_maxclients"), svListing(), Form::Plain,
-         QStringLiteral("Maximum clients updated"), Frame::Common, QString(), QString()},
+         QString::fromLatin1(QT_TRANSLATE_NOOP("serverbasics", "Max Clients")),
+         QStringLiteral("sv_maxclients"), svListing(), Form::Plain,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("serverbasics", "Maximum clients updated")),
+         Frame::Common, QString(), QString()},
         {QStringLiteral("txtmaxping"), Kind::Text, QStringLiteral("sv_maxping"),
-         QStringLiteral("Max Ping"), QStringLiteral("sv_maxping"), svListing(), Form::Plain,
-         QStringLiteral("Maximum client Ping updated"), Frame::Common, QString(), QString()},
+         QString::fromLatin1(QT_TRANSLATE_NOOP("serverbasics", "Max Ping")),
+         QStringLiteral("sv_maxping"), svListing(), Form::Plain,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("serverbasics", "Maximum client Ping updated")),
+         Frame::Common, QString(), QString()},
         {QStringLiteral("txtmaxrate"), Kind::Text, QStringLiteral("sv_maxrate"),
-         QStringLiteral("Max Rate"), QStringLiteral("sv_maxrate"), svListing(), Form::Plain,
-         QStringLiteral("Maximum client Rate updated"), Frame::Common, QString(), QString()},
+         QString::fromLatin1(QT_TRANSLATE_NOOP("serverbasics", "Max Rate")),
+         QStringLiteral("sv_maxrate"), svListing(), Form::Plain,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("serverbasics", "Maximum client Rate updated")),
+         Frame::Common, QString(), QString()},
         {QStringLiteral("chkfreelook"), Kind::Check, QStringLiteral("scr_freelook"),
-         QStringLiteral("Free Look"), QStringLiteral("scr_freelook"), scrListing(), Form::Plain,
-         QStringLiteral("Free Look updated"), Frame::View, QString(), QString()},
+         QString::fromLatin1(QT_TRANSLATE_NOOP("serverbasics", "Free Look")),
+         QStringLiteral("scr_freelook"), scrListing(), Form::Plain,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("serverbasics", "Free Look updated")), Frame::View,
+         QString(), QString()},
         {QStringLiteral("chkteambal"), Kind::Check, QStringLiteral("scr_teambalance"),
-         QStringLiteral("Team Balance"), QStringLiteral("scr_teambalance"), scrListing(),
-         Form::Plain, QStringLiteral("Team Balance updated"), Frame::View, QString(), QString()},
+         QString::fromLatin1(QT_TRANSLATE_NOOP("serverbasics", "Team Balance")),
+         QStringLiteral("scr_teambalance"), scrListing(), Form::Plain,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("serverbasics", "Team Balance updated")),
+         Frame::View, QString(), QString()},
         {QStringLiteral("chkspecenemy"), Kind::Check, QStringLiteral("scr_spectateenemy"),
-         QStringLiteral("Spectate enemy"), QStringLiteral("scr_spectateenemy"), scrListing(),
-         Form::Plain, QStringLiteral("Spectate Enemy updated"), Frame::View, QString(), QString()},
+         QString::fromLatin1(QT_TRANSLATE_NOOP("serverbasics", "Spectate enemy")),
+         QStringLiteral("scr_spectateenemy"), scrListing(), Form::Plain,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("serverbasics", "Spectate Enemy updated")),
+         Frame::View, QString(), QString()},
         {QStringLiteral("txtbantime"), Kind::Text, QStringLiteral("sv_kickbantime"),
-         QStringLiteral("Temporary ban duration in seconds"),
-         QStringLiteral("sv_kickbantime (Default 300) unit in seconds"), svListing(), Form::Plain,
-         QStringLiteral("Temporary ban time updated"), Frame::View, QStringLiteral("300"),
-         QString()},
+         QString::fromLatin1(
+             QT_TRANSLATE_NOOP("serverbasics", "Temporary ban duration in seconds")),
+         QString::fromLatin1(
+             QT_TRANSLATE_NOOP("serverbasics", "sv_kickbantime (Default 300) unit in seconds")),
+         svListing(), Form::Plain,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("serverbasics", "Temporary ban time updated")),
+         Frame::View, QStringLiteral("300"), QString()},
     };
     return list;
 }
@@ -83,38 +114,39 @@ QString friendlyFireVariable() {
 }
 
 Plan fieldPlan(const Field& field, const QString& value) {
-    const QString origin = field.label.trimmed();
-    Plan steps{
-        settingStep(Request::shown(varcommand::command(field.form, field.tag, value)).from(origin),
-                    field.logLine)};
+    const QString origin = shown(field.label).trimmed();
+    const QString logLine = shown(field.logLine);
+    Plan steps{settingStep(
+        Request::shown(varcommand::command(field.form, field.tag, value)).from(origin), logLine)};
     if (!field.secondTag.isEmpty())
         steps << settingStep(
             Request::shown(varcommand::command(field.form, field.secondTag, value)).from(origin),
-            field.logLine);
+            logLine);
     return steps;
 }
 
 Plan setPasswordPlan(const QString& password) {
     Step setPassword =
         actionStep(Request::unechoed(QStringLiteral("g_password \"") + password + QLatin1Char('"'))
-                       .from(QStringLiteral("join password")),
-                   QStringLiteral("Server password added"), QStringLiteral("Server password"));
+                       .from(QCoreApplication::translate("serverbasics", "join password")),
+                   QCoreApplication::translate("serverbasics", "Server password added"),
+                   QCoreApplication::translate("serverbasics", "Server password"));
     setPassword.waitAfter = kSecondsBeforeRestart;
     return {setPassword, Step{Request::loading(QStringLiteral("map_restart"))}};
 }
 
 Plan removePasswordPlan() {
     return {actionStep(Request::unechoed(QStringLiteral("g_password \"\"")),
-                       QStringLiteral("Server password Removed"),
-                       QStringLiteral("Server password removal"))};
+                       QCoreApplication::translate("serverbasics", "Server password Removed"),
+                       QCoreApplication::translate("serverbasics", "Server password removal"))};
 }
 
 QString commonFrameCaption() {
-    return QStringLiteral("Common settings");
+    return QCoreApplication::translate("serverbasics", "Common settings");
 }
 
 QString viewFrameCaption() {
-    return QStringLiteral("Viewing and bans");
+    return QCoreApplication::translate("serverbasics", "Viewing and bans");
 }
 
 } // namespace serverbasics

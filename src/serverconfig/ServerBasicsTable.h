@@ -13,6 +13,7 @@ namespace serverbasics {
 enum class Kind { Text, Check };
 enum class Frame { Common, View };
 
+// The texts of the table are in English: shown() translates them.
 struct Field {
     QString control;
     Kind kind;
@@ -26,6 +27,9 @@ struct Field {
     QString initialText; // text fields only
     QString secondTag;   // sent with the same value right after the first, when not empty
 };
+
+// A text of the table in the operator's language.
+QString shown(const QString& text);
 
 // The twelve fields in the order they are sent.
 const QList<Field>& fields();

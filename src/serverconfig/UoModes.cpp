@@ -3,6 +3,8 @@
 #include "ModeSettings.h"
 #include "base/NumberRules.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace uomodes {
@@ -10,93 +12,118 @@ namespace uomodes {
 namespace {
 
 Field field(const char* caption, const char* variable, const char* initial, const char* labelTip,
-            const char* logPrefix) {
+            const char* logLine) {
     return {QLatin1String(caption), QLatin1String(variable), QLatin1String(initial),
-            QLatin1String(labelTip), QLatin1String(logPrefix)};
+            QLatin1String(labelTip), QLatin1String(logLine)};
 }
 
-Box box(const char* caption, const char* variable, const char* tip, const char* logPrefix) {
+Box box(const char* caption, const char* variable, const char* tip, const char* logLine) {
     return {QLatin1String(caption), QLatin1String(variable), QLatin1String(tip),
-            QLatin1String(logPrefix)};
+            QLatin1String(logLine)};
 }
 
 QList<Mode> buildModes() {
     QList<Mode> modes;
     modes << Mode{
         2,
-        QStringLiteral("United Offensive Domination settings"),
+        QString::fromLatin1(QT_TRANSLATE_NOOP("uomodes", "United Offensive Domination settings")),
         QStringLiteral("txtdom"),
         QStringLiteral("chkdom"),
         false,
-        {field("Start round delay", "scr_dom_startrounddelay", "15",
-               "scr_dom_startrounddelay  (Default 15) ",
-               "Domination Start round delay updated to "),
-         field("End round delay", "scr_dom_endrounddelay", "15",
-               "scr_dom_endrounddelay  (Default 15) ", "Domination End round delay updated to "),
-         field("Score Limit", "scr_dom_scorelimit", "3", "scr_dom_scorelimit  (Default 3) ",
-               "Domination Score limit updated to "),
-         field("Time limit", "scr_dom_timelimit", "120", "scr_dom_timelimit  (Default 120) ",
-               "Domination Time limit updated to "),
-         field("Round Limit", "scr_dom_roundlimit", "5", "scr_dom_roundlimit  (Default 5) ",
-               "Domination Round limit updated to "),
-         field("Round Length", "scr_dom_roundlength", "30", "scr_dom_roundlength  (Default 30) ",
-               "Domination Round length updated to "),
-         field("Respawn Wave time", "scr_dom_respawn_wave_time", "10",
-               "scr_dom_respawn_wave_time  (Default ?\?) ",
-               "Domination Respawn wave time updated to ")},
-        {box("Clear score each round", "scr_dom_clearscoreeachround",
-             "scr_dom_clearscoreeachround  (Default Yes) ", "Domination Clear score updated to ")}};
+        {field(QT_TRANSLATE_NOOP("uomodes", "Start round delay"), "scr_dom_startrounddelay", "15",
+               QT_TRANSLATE_NOOP("uomodes", "scr_dom_startrounddelay  (Default 15) "),
+               QT_TRANSLATE_NOOP("uomodes", "Domination Start round delay updated to %1")),
+         field(QT_TRANSLATE_NOOP("uomodes", "End round delay"), "scr_dom_endrounddelay", "15",
+               QT_TRANSLATE_NOOP("uomodes", "scr_dom_endrounddelay  (Default 15) "),
+               QT_TRANSLATE_NOOP("uomodes", "Domination End round delay updated to %1")),
+         field(QT_TRANSLATE_NOOP("uomodes", "Score Limit"), "scr_dom_scorelimit", "3",
+               QT_TRANSLATE_NOOP("uomodes", "scr_dom_scorelimit  (Default 3) "),
+               QT_TRANSLATE_NOOP("uomodes", "Domination Score limit updated to %1")),
+         field(QT_TRANSLATE_NOOP("uomodes", "Time limit"), "scr_dom_timelimit", "120",
+               QT_TRANSLATE_NOOP("uomodes", "scr_dom_timelimit  (Default 120) "),
+               QT_TRANSLATE_NOOP("uomodes", "Domination Time limit updated to %1")),
+         field(QT_TRANSLATE_NOOP("uomodes", "Round Limit"), "scr_dom_roundlimit", "5",
+               QT_TRANSLATE_NOOP("uomodes", "scr_dom_roundlimit  (Default 5) "),
+               QT_TRANSLATE_NOOP("uomodes", "Domination Round limit updated to %1")),
+         field(QT_TRANSLATE_NOOP("uomodes", "Round Length"), "scr_dom_roundlength", "30",
+               QT_TRANSLATE_NOOP("uomodes", "scr_dom_roundlength  (Default 30) "),
+               QT_TRANSLATE_NOOP("uomodes", "Domination Round length updated to %1")),
+         field(QT_TRANSLATE_NOOP("uomodes", "Respawn Wave time"), "scr_dom_respawn_wave_time", "10",
+               QT_TRANSLATE_NOOP("uomodes", "scr_dom_respawn_wave_time  (Default ?\?) "),
+               QT_TRANSLATE_NOOP("uomodes", "Domination Respawn wave time updated to %1"))},
+        {box(QT_TRANSLATE_NOOP("uomodes", "Clear score each round"), "scr_dom_clearscoreeachround",
+             QT_TRANSLATE_NOOP("uomodes", "scr_dom_clearscoreeachround  (Default Yes) "),
+             QT_TRANSLATE_NOOP("uomodes", "Domination Clear score updated to %1"))}};
     modes << Mode{
         3,
-        QStringLiteral("United Offensive Capture the Flag settings"),
+        QString::fromLatin1(
+            QT_TRANSLATE_NOOP("uomodes", "United Offensive Capture the Flag settings")),
         QStringLiteral("txtctf"),
         QStringLiteral("chkctf"),
         true,
-        {field("Start round delay", "scr_ctf_startrounddelay", "15",
-               "scr_ctf_startrounddelay  (Default 15) ", "CTF Start round delay updated to "),
-         field("End round delay", "scr_ctf_endrounddelay", "15",
-               "scr_ctf_endrounddelay  (Default 15) ", "CTF End round delay updated to "),
-         field("Score Limit", "scr_ctf_scorelimit", "3", "scr_ctf_scorelimit  (Default 3) ",
-               "CTF Score limit updated to "),
-         field("Time limit", "scr_ctf_timelimit", "120", "scr_ctf_timelimit  (Default 120) ",
-               "CTF Time limit updated to "),
-         field("Round Limit", "scr_ctf_roundlimit", "5", "scr_ctf_roundlimit  (Default 5) ",
-               "CTF Round limit updated to "),
-         field("Round Length", "scr_ctf_roundlength", "30", "scr_ctf_roundlength  (Default 30) ",
-               "CTF Round length updated to ")},
-        {box("Show on Compass", "scr_ctf_showoncompass", "scr_ctf_showoncompass (Default 1) ",
-             "CTF Show compass updated to "),
-         box("Clear score each round", "scr_ctf_clearscoreeachround",
-             "scr_ctf_clearscoreeachround  (Default Yes) ", "CTF Clear score updated to ")}};
+        {field(QT_TRANSLATE_NOOP("uomodes", "Start round delay"), "scr_ctf_startrounddelay", "15",
+               QT_TRANSLATE_NOOP("uomodes", "scr_ctf_startrounddelay  (Default 15) "),
+               QT_TRANSLATE_NOOP("uomodes", "CTF Start round delay updated to %1")),
+         field(QT_TRANSLATE_NOOP("uomodes", "End round delay"), "scr_ctf_endrounddelay", "15",
+               QT_TRANSLATE_NOOP("uomodes", "scr_ctf_endrounddelay  (Default 15) "),
+               QT_TRANSLATE_NOOP("uomodes", "CTF End round delay updated to %1")),
+         field(QT_TRANSLATE_NOOP("uomodes", "Score Limit"), "scr_ctf_scorelimit", "3",
+               QT_TRANSLATE_NOOP("uomodes", "scr_ctf_scorelimit  (Default 3) "),
+               QT_TRANSLATE_NOOP("uomodes", "CTF Score limit updated to %1")),
+         field(QT_TRANSLATE_NOOP("uomodes", "Time limit"), "scr_ctf_timelimit", "120",
+               QT_TRANSLATE_NOOP("uomodes", "scr_ctf_timelimit  (Default 120) "),
+               QT_TRANSLATE_NOOP("uomodes", "CTF Time limit updated to %1")),
+         field(QT_TRANSLATE_NOOP("uomodes", "Round Limit"), "scr_ctf_roundlimit", "5",
+               QT_TRANSLATE_NOOP("uomodes", "scr_ctf_roundlimit  (Default 5) "),
+               QT_TRANSLATE_NOOP("uomodes", "CTF Round limit updated to %1")),
+         field(QT_TRANSLATE_NOOP("uomodes", "Round Length"), "scr_ctf_roundlength", "30",
+               QT_TRANSLATE_NOOP("uomodes", "scr_ctf_roundlength  (Default 30) "),
+               QT_TRANSLATE_NOOP("uomodes", "CTF Round length updated to %1"))},
+        {box(QT_TRANSLATE_NOOP("uomodes", "Show on Compass"), "scr_ctf_showoncompass",
+             QT_TRANSLATE_NOOP("uomodes", "scr_ctf_showoncompass (Default 1) "),
+             QT_TRANSLATE_NOOP("uomodes", "CTF Show compass updated to %1")),
+         box(QT_TRANSLATE_NOOP("uomodes", "Clear score each round"), "scr_ctf_clearscoreeachround",
+             QT_TRANSLATE_NOOP("uomodes", "scr_ctf_clearscoreeachround  (Default Yes) "),
+             QT_TRANSLATE_NOOP("uomodes", "CTF Clear score updated to %1"))}};
     modes << Mode{
         4,
-        QStringLiteral("United Offensive Base Assault settings"),
+        QString::fromLatin1(QT_TRANSLATE_NOOP("uomodes", "United Offensive Base Assault settings")),
         QStringLiteral("txtbas"),
         QStringLiteral("chkbas"),
         false,
-        {field("Start round delay", "scr_bas_startrounddelay", "15",
-               "scr_bas_startrounddelay   (Default 15) ",
-               "Base Assault Start round delay updated to "),
-         field("End round delay", "scr_bas_endrounddelay", "10",
-               "scr_bas_endrounddelay   (Default 10) ", "Base Assault End round delay updated to "),
-         field("Score Limit", "scr_bas_scorelimit", "3", "scr_bas_scorelimit   (Default 3) ",
-               "Base Assault Score limit updated to "),
-         field("Time limit", "scr_bas_timelimit", "120", "scr_bas_timelimit   (Default 120) ",
-               "Base Assault Time limit updated to "),
-         field("Round Limit", "scr_bas_roundlimit", "5", "scr_bas_roundlimit   (Default 5) ",
-               "Base Assault Round limit updated to "),
-         field("Round Length", "scr_bas_roundlength", "30", "scr_bas_roundlength   (Default 30) ",
-               "Base Assault Round length updated to "),
-         field("Respawn Wave time", "scr_bas_respawn_wave_time", "10",
-               "scr_bas_respawn_wave_time  (Default ?\?) ",
-               "Base Assault Respawn wave time updated to ")},
-        {box("Clear score each round", "scr_bas_clearscoreeachround",
-             "scr_bas_clearscoreeachround   (Default Yes) ",
-             "Base Assault Clear score updated to ")}};
+        {field(QT_TRANSLATE_NOOP("uomodes", "Start round delay"), "scr_bas_startrounddelay", "15",
+               QT_TRANSLATE_NOOP("uomodes", "scr_bas_startrounddelay   (Default 15) "),
+               QT_TRANSLATE_NOOP("uomodes", "Base Assault Start round delay updated to %1")),
+         field(QT_TRANSLATE_NOOP("uomodes", "End round delay"), "scr_bas_endrounddelay", "10",
+               QT_TRANSLATE_NOOP("uomodes", "scr_bas_endrounddelay   (Default 10) "),
+               QT_TRANSLATE_NOOP("uomodes", "Base Assault End round delay updated to %1")),
+         field(QT_TRANSLATE_NOOP("uomodes", "Score Limit"), "scr_bas_scorelimit", "3",
+               QT_TRANSLATE_NOOP("uomodes", "scr_bas_scorelimit   (Default 3) "),
+               QT_TRANSLATE_NOOP("uomodes", "Base Assault Score limit updated to %1")),
+         field(QT_TRANSLATE_NOOP("uomodes", "Time limit"), "scr_bas_timelimit", "120",
+               QT_TRANSLATE_NOOP("uomodes", "scr_bas_timelimit   (Default 120) "),
+               QT_TRANSLATE_NOOP("uomodes", "Base Assault Time limit updated to %1")),
+         field(QT_TRANSLATE_NOOP("uomodes", "Round Limit"), "scr_bas_roundlimit", "5",
+               QT_TRANSLATE_NOOP("uomodes", "scr_bas_roundlimit   (Default 5) "),
+               QT_TRANSLATE_NOOP("uomodes", "Base Assault Round limit updated to %1")),
+         field(QT_TRANSLATE_NOOP("uomodes", "Round Length"), "scr_bas_roundlength", "30",
+               QT_TRANSLATE_NOOP("uomodes", "scr_bas_roundlength   (Default 30) "),
+               QT_TRANSLATE_NOOP("uomodes", "Base Assault Round length updated to %1")),
+         field(QT_TRANSLATE_NOOP("uomodes", "Respawn Wave time"), "scr_bas_respawn_wave_time", "10",
+               QT_TRANSLATE_NOOP("uomodes", "scr_bas_respawn_wave_time  (Default ?\?) "),
+               QT_TRANSLATE_NOOP("uomodes", "Base Assault Respawn wave time updated to %1"))},
+        {box(QT_TRANSLATE_NOOP("uomodes", "Clear score each round"), "scr_bas_clearscoreeachround",
+             QT_TRANSLATE_NOOP("uomodes", "scr_bas_clearscoreeachround   (Default Yes) "),
+             QT_TRANSLATE_NOOP("uomodes", "Base Assault Clear score updated to %1"))}};
     return modes;
 }
 
 } // namespace
+
+QString shown(const QString& text) {
+    return text.isEmpty() ? text
+                          : QCoreApplication::translate("uomodes", text.toUtf8().constData());
+}
 
 const QList<Mode>& modes() {
     static const QList<Mode> all = buildModes();
@@ -111,24 +138,26 @@ int fieldCount() {
 }
 
 QString numericMessage(int index) {
-    static const char* const messages[] = {"Start round delay has to be a number of seconds",
-                                           "End round delay has to be a number of seconds",
-                                           "Score limit has to be a number of round",
-                                           "Time limit has to be a number of Minutes",
-                                           "Round limit has to be a number of rounds",
-                                           "Round length has to be a number of Minutes",
-                                           "Respawn wave time has to be a number of seconds"};
+    static const char* const messages[] = {
+        QT_TRANSLATE_NOOP("uomodes", "Start round delay has to be a number of seconds"),
+        QT_TRANSLATE_NOOP("uomodes", "End round delay has to be a number of seconds"),
+        QT_TRANSLATE_NOOP("uomodes", "Score limit has to be a number of round"),
+        QT_TRANSLATE_NOOP("uomodes", "Time limit has to be a number of Minutes"),
+        QT_TRANSLATE_NOOP("uomodes", "Round limit has to be a number of rounds"),
+        QT_TRANSLATE_NOOP("uomodes", "Round length has to be a number of Minutes"),
+        QT_TRANSLATE_NOOP("uomodes", "Respawn wave time has to be a number of seconds")};
     if (index < 0 || index >= int(std::size(messages)))
         return {};
-    return QLatin1String(messages[index]);
+    return QCoreApplication::translate("uomodes", messages[index]);
 }
 
 QString fieldTip(int index) {
     switch (index) {
     case 3:
-        return QStringLiteral("Number of minutes (0 - 120) 0 is unlimited");
+        return QCoreApplication::translate("uomodes", "Number of minutes (0 - 120) 0 is unlimited");
     case 4:
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "uomodes",
             "Usually left to Score limit to allow a team to reach , say a score of 3 (default 5) ");
     default:
         return {};
@@ -144,9 +173,9 @@ ButtonAction buttonAction(int index) {
 QString buttonCaption(int index) {
     switch (buttonAction(index).kind) {
     case ButtonAction::Kind::Set:
-        return QStringLiteral("Set");
+        return QCoreApplication::translate("uomodes", "Set");
     case ButtonAction::Kind::Defaults:
-        return QStringLiteral("Defaults");
+        return QCoreApplication::translate("uomodes", "Defaults");
     case ButtonAction::Kind::None:
         break;
     }
@@ -176,13 +205,13 @@ Plan plan(const Mode& mode, const QStringList& texts, const QList<int>& boxState
         const Field& f = mode.fields.at(i);
         const QString text = texts.value(i);
         steps << settingStep(Request::shown(modesettings::plainCommand(f.variable, text)),
-                             f.logPrefix + text);
+                             shown(f.logLine).arg(text));
     }
     for (int i = 0; i < mode.boxes.size(); ++i) {
         const Box& b = mode.boxes.at(i);
         const int state = boxStates.value(i);
         steps << settingStep(Request::shown(boxCommand(b.variable, state)),
-                             b.logPrefix + QString::number(state));
+                             shown(b.logLine).arg(state));
     }
     return steps;
 }

@@ -13,12 +13,13 @@
 // A field's position fixes its meaning, check message and log text in every mode.
 namespace uomodes {
 
+// The texts of the tables are in English: shown() translates them.
 struct Field {
     QString caption;
     QString variable; // kept in the text box's tag
     QString initial;  // the game's default, also the text at start
     QString labelTip;
-    QString logPrefix;
+    QString logLine; // %1 the value
 };
 
 // A check box; every box starts set and its default is set.
@@ -26,7 +27,7 @@ struct Box {
     QString caption;
     QString variable;
     QString tip;
-    QString logPrefix;
+    QString logLine; // %1 the value
 };
 
 struct Mode {
@@ -39,11 +40,15 @@ struct Mode {
     QList<Box> boxes;    // in send order
 };
 
+// A text of the tables in the operator's language.
+QString shown(const QString& text);
+
 // Domination, Capture the Flag and Base Assault, in frame order.
 const QList<Mode>& modes();
 int fieldCount(); // text boxes and check boxes over all modes
 
-// The check message of the field at index when it is not a number.
+// The check message of the field at index when it is not a number, translated, as are the
+// tooltip and the caption below.
 QString numericMessage(int index);
 // The text box's own tooltip at index; empty when it has none.
 QString fieldTip(int index);

@@ -1,5 +1,7 @@
 #include "WeaponTable.h"
 
+#include <QCoreApplication>
+
 namespace weapons {
 
 namespace {
@@ -11,11 +13,16 @@ const QString kScrListing = QStringLiteral("cvarlist scr_*");
 
 const QList<Group>& groups() {
     static const QList<Group> list{
-        {0, QStringLiteral("Allies"), QStringLiteral("Allies...")},
-        {2, QStringLiteral("Russian"), QStringLiteral("Russians...")},
-        {1, QStringLiteral("British"), QStringLiteral("British...")},
-        {3, QStringLiteral("German"), QStringLiteral("German...")},
-        {4, QStringLiteral("Others"), QStringLiteral("Others...")},
+        {0, QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Allies")),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Allies..."))},
+        {2, QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Russian")),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Russians..."))},
+        {1, QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "British")),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "British..."))},
+        {3, QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "German")),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "German..."))},
+        {4, QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Others")),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Others..."))},
     };
     return list;
 }
@@ -23,39 +30,56 @@ const QList<Group>& groups() {
 const QList<BaseWeapon>& baseWeapons() {
     static const QList<BaseWeapon> list{
         {QStringLiteral("chkm1a1carbine"), QStringLiteral("scr_allow_m1carbine"),
-         QStringLiteral("M1A1 Carbine"), 0, QStringLiteral("M1a1 Carbine"), 0, false},
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "M1A1 Carbine")), 0,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "M1a1 Carbine")), 0, false},
         {QStringLiteral("chkm1garand"), QStringLiteral("scr_allow_m1garand"),
-         QStringLiteral("M1 Garand"), 0, QStringLiteral("M1 Garand"), 1, false},
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "M1 Garand")), 0,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "M1 Garand")), 1, false},
         {QStringLiteral("chkthompson"), QStringLiteral("scr_allow_thompson"),
-         QStringLiteral("Thompson"), 0, QStringLiteral("Thompson"), 0, false},
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Thompson")), 0,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Thompson")), 0, false},
         {QStringLiteral("chkbar"), QStringLiteral("scr_allow_bar"),
-         QStringLiteral("Browning Auto Rifle"), 0, QStringLiteral("Browning Auto Rifle"), 0, false},
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Browning Auto Rifle")), 0,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Browning Auto Rifle")), 0, false},
         {QStringLiteral("chkspringfield"), QStringLiteral("scr_allow_springfield"),
-         QStringLiteral("Springfield"), 0, QStringLiteral("Springfield"), 0, true},
-        {QStringLiteral("chkppsh"), QStringLiteral("scr_allow_ppsh"), QStringLiteral("PPSh"), 2,
-         QStringLiteral("PPSh"), 0, false},
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Springfield")), 0,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Springfield")), 0, true},
+        {QStringLiteral("chkppsh"), QStringLiteral("scr_allow_ppsh"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "PPSh")), 2,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "PPSh")), 0, false},
         {QStringLiteral("chknagant"), QStringLiteral("scr_allow_nagant"),
-         QStringLiteral("Mosin Nagant"), 2, QStringLiteral("Mosin Nagant"), 1, false},
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Mosin Nagant")), 2,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Mosin Nagant")), 1, false},
         {QStringLiteral("chknagantsniper"), QStringLiteral("scr_allow_nagantsniper"),
-         QStringLiteral("Scoped Mosin Nagant"), 2, QStringLiteral("Scoped Nagant"), 0, true},
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Scoped Mosin Nagant")), 2,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Scoped Nagant")), 0, true},
         {QStringLiteral("chkenfield"), QStringLiteral("scr_allow_enfield"),
-         QStringLiteral("Lee Enfield"), 1, QStringLiteral("Lee Enfield"), 1, false},
-        {QStringLiteral("chksten"), QStringLiteral("scr_allow_sten"), QStringLiteral("Sten"), 1,
-         QStringLiteral("Sten"), 0, false},
-        {QStringLiteral("chkbren"), QStringLiteral("scr_allow_bren"), QStringLiteral("Bren LMG"), 1,
-         QStringLiteral("Bren LMG"), 0, false},
-        {QStringLiteral("chkmp40"), QStringLiteral("scr_allow_mp40"), QStringLiteral("MP40"), 3,
-         QStringLiteral("MP40"), 0, false},
-        {QStringLiteral("chkmp44"), QStringLiteral("scr_allow_mp44"), QStringLiteral("MP44"), 3,
-         QStringLiteral("MP44"), 0, false},
-        {QStringLiteral("chkkar98k"), QStringLiteral("scr_allow_kar98k"), QStringLiteral("Kar98k"),
-         3, QStringLiteral("Kar98k"), 1, false},
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Lee Enfield")), 1,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Lee Enfield")), 1, false},
+        {QStringLiteral("chksten"), QStringLiteral("scr_allow_sten"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Sten")), 1,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Sten")), 0, false},
+        {QStringLiteral("chkbren"), QStringLiteral("scr_allow_bren"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Bren LMG")), 1,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Bren LMG")), 0, false},
+        {QStringLiteral("chkmp40"), QStringLiteral("scr_allow_mp40"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "MP40")), 3,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "MP40")), 0, false},
+        {QStringLiteral("chkmp44"), QStringLiteral("scr_allow_mp44"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "MP44")), 3,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "MP44")), 0, false},
+        {QStringLiteral("chkkar98k"), QStringLiteral("scr_allow_kar98k"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Kar98k")), 3,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Kar98k")), 1, false},
         {QStringLiteral("chkkar98ksniper"), QStringLiteral("scr_allow_kar98ksniper"),
-         QStringLiteral("Scoped Kar98k"), 3, QStringLiteral("Scoped Kar98k"), 0, true},
-        {QStringLiteral("chkfg42"), QStringLiteral("scr_allow_fg42"), QStringLiteral("FG42"), 4,
-         QStringLiteral("FG42"), 0, false},
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Scoped Kar98k")), 3,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Scoped Kar98k")), 0, true},
+        {QStringLiteral("chkfg42"), QStringLiteral("scr_allow_fg42"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "FG42")), 4,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "FG42")), 0, false},
         {QStringLiteral("chkpanz"), QStringLiteral("scr_allow_panzerfaust"),
-         QStringLiteral("Panzerfaust"), 4, QStringLiteral("Panzerfaust"), 0, false},
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Panzerfaust")), 4,
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Panzerfaust")), 0, false},
     };
     return list;
 }
@@ -65,47 +89,71 @@ QString baseListing() {
 }
 
 QString baseFrameCaption() {
-    return QStringLiteral("Weapon enable or disable");
+    return QCoreApplication::translate("weapons", "Weapon enable or disable");
 }
 
 const QList<UoWeapon>& uoWeapons() {
     // Two tags end in a blank: the lookup then cannot match inside a longer name, and the
     // blank goes out with the command.
     static const QList<UoWeapon> list{
-        {QStringLiteral("scr_allow_pistols"), QStringLiteral("Allow Pistols"), kAllowListing},
-        {QStringLiteral("scr_allow_satchel"), QStringLiteral("Allow Satchels"), kAllowListing},
-        {QStringLiteral("scr_allow_smoke"), QStringLiteral("Allow smoke"), kAllowListing},
-        {QStringLiteral("scr_allow_grenades"), QStringLiteral("Allow grenades"), kAllowListing},
-        {QStringLiteral("scr_allow_flamethrower"), QStringLiteral("Allow flamethrower"),
-         kAllowListing},
-        {QStringLiteral("scr_allow_artillery"), QStringLiteral("Allow artillary"), kAllowListing},
-        {QStringLiteral("scr_allow_bazooka "), QStringLiteral("Allow bazooka"), kAllowListing},
-        {QStringLiteral("scr_allow_mg34 "), QStringLiteral("Allow MG34"), kAllowListing},
-        {QStringLiteral("scr_allow_dp28"), QStringLiteral("Allow DP28"), kAllowListing},
-        {QStringLiteral("scr_allow_mg30cal"), QStringLiteral("Allow MG30cal"), kAllowListing},
-        {QStringLiteral("scr_allow_gewehr43"), QStringLiteral("Allow gewehr43"), kAllowListing},
-        {QStringLiteral("scr_allow_svt40"), QStringLiteral("Allow svt40"), kAllowListing},
-        {QStringLiteral("scr_allow_flak88"), QStringLiteral("Allow Flak 88"), kAllowListing},
-        {QStringLiteral("scr_allow_su152"), QStringLiteral("Allow SU152"), kAllowListing},
-        {QStringLiteral("scr_allow_elefant"), QStringLiteral("Allow Elefant"), kAllowListing},
-        {QStringLiteral("scr_allow_t34"), QStringLiteral("Allow T34"), kAllowListing},
-        {QStringLiteral("scr_allow_sherman"), QStringLiteral("Allow Sherman"), kAllowListing},
-        {QStringLiteral("scr_allow_horch"), QStringLiteral("Allow Horch"), kAllowListing},
-        {QStringLiteral("scr_allow_gaz67b"), QStringLiteral("Allow GAZ67b"), kAllowListing},
-        {QStringLiteral("scr_allow_willyjeep"), QStringLiteral("Allow Willy Jeep"), kAllowListing},
-        {QStringLiteral("scr_allow_panzeriv"), QStringLiteral("Allow Panzer IV"), kAllowListing},
+        {QStringLiteral("scr_allow_pistols"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Allow Pistols")), kAllowListing},
+        {QStringLiteral("scr_allow_satchel"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Allow Satchels")), kAllowListing},
+        {QStringLiteral("scr_allow_smoke"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Allow smoke")), kAllowListing},
+        {QStringLiteral("scr_allow_grenades"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Allow grenades")), kAllowListing},
+        {QStringLiteral("scr_allow_flamethrower"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Allow flamethrower")), kAllowListing},
+        {QStringLiteral("scr_allow_artillery"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Allow artillary")), kAllowListing},
+        {QStringLiteral("scr_allow_bazooka "),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Allow bazooka")), kAllowListing},
+        {QStringLiteral("scr_allow_mg34 "),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Allow MG34")), kAllowListing},
+        {QStringLiteral("scr_allow_dp28"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Allow DP28")), kAllowListing},
+        {QStringLiteral("scr_allow_mg30cal"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Allow MG30cal")), kAllowListing},
+        {QStringLiteral("scr_allow_gewehr43"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Allow gewehr43")), kAllowListing},
+        {QStringLiteral("scr_allow_svt40"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Allow svt40")), kAllowListing},
+        {QStringLiteral("scr_allow_flak88"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Allow Flak 88")), kAllowListing},
+        {QStringLiteral("scr_allow_su152"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Allow SU152")), kAllowListing},
+        {QStringLiteral("scr_allow_elefant"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Allow Elefant")), kAllowListing},
+        {QStringLiteral("scr_allow_t34"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Allow T34")), kAllowListing},
+        {QStringLiteral("scr_allow_sherman"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Allow Sherman")), kAllowListing},
+        {QStringLiteral("scr_allow_horch"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Allow Horch")), kAllowListing},
+        {QStringLiteral("scr_allow_gaz67b"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Allow GAZ67b")), kAllowListing},
+        {QStringLiteral("scr_allow_willyjeep"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Allow Willy Jeep")), kAllowListing},
+        {QStringLiteral("scr_allow_panzeriv"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Allow Panzer IV")), kAllowListing},
         // These three do not match scr_allow_*: they come from the wider listing.
-        {QStringLiteral("scr_shellshock"), QStringLiteral("Enable Shellshock"), kScrListing},
-        {QStringLiteral("scr_drophealth"), QStringLiteral("Enable Drop Health"), kScrListing},
-        {QStringLiteral("scr_battlerank"), QStringLiteral("Enable Battlerank"), kScrListing},
+        {QStringLiteral("scr_shellshock"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Enable Shellshock")), kScrListing},
+        {QStringLiteral("scr_drophealth"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Enable Drop Health")), kScrListing},
+        {QStringLiteral("scr_battlerank"),
+         QString::fromLatin1(QT_TRANSLATE_NOOP("weapons", "Enable Battlerank")), kScrListing},
     };
     return list;
 }
 
 QString uoFrameCaption(int frame) {
     return frame == kUoWeaponsFrame
-               ? QStringLiteral("United Offensive Weapons")
-               : QStringLiteral("United Offensive Vehicles and advanced options");
+               ? QCoreApplication::translate("weapons", "United Offensive Weapons")
+               : QCoreApplication::translate("weapons",
+                                             "United Offensive Vehicles and advanced options");
 }
 
 QString uoLogName(const QString& label) {
@@ -116,10 +164,35 @@ QString uoLogName(const QString& label) {
     return label;
 }
 
+QString uoLogNameShown(const QString& label) {
+    // What uoLogName makes of the labels, for the translators.
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("weapons", "Pistols"),      QT_TRANSLATE_NOOP("weapons", "Satchels"),
+        QT_TRANSLATE_NOOP("weapons", "smoke"),        QT_TRANSLATE_NOOP("weapons", "grenades"),
+        QT_TRANSLATE_NOOP("weapons", "flamethrower"), QT_TRANSLATE_NOOP("weapons", "artillary"),
+        QT_TRANSLATE_NOOP("weapons", "bazooka"),      QT_TRANSLATE_NOOP("weapons", "MG34"),
+        QT_TRANSLATE_NOOP("weapons", "DP28"),         QT_TRANSLATE_NOOP("weapons", "MG30cal"),
+        QT_TRANSLATE_NOOP("weapons", "gewehr43"),     QT_TRANSLATE_NOOP("weapons", "svt40"),
+        QT_TRANSLATE_NOOP("weapons", "Flak 88"),      QT_TRANSLATE_NOOP("weapons", "SU152"),
+        QT_TRANSLATE_NOOP("weapons", "Elefant"),      QT_TRANSLATE_NOOP("weapons", "T34"),
+        QT_TRANSLATE_NOOP("weapons", "Sherman"),      QT_TRANSLATE_NOOP("weapons", "Horch"),
+        QT_TRANSLATE_NOOP("weapons", "GAZ67b"),       QT_TRANSLATE_NOOP("weapons", "Willy Jeep"),
+        QT_TRANSLATE_NOOP("weapons", "Panzer IV"),    QT_TRANSLATE_NOOP("weapons", "Shellshock"),
+        QT_TRANSLATE_NOOP("weapons", "Drop Health"),  QT_TRANSLATE_NOOP("weapons", "Battlerank")};
+    Q_UNUSED(names);
+    return shown(uoLogName(label));
+}
+
+QString shown(const QString& text) {
+    return text.isEmpty() ? text
+                          : QCoreApplication::translate("weapons", text.toUtf8().constData());
+}
+
 QString slowServerMessage() {
-    return QStringLiteral("The server is not responding quickly enough\r"
-                          "or a server side mod has replaced the rcon variables\r"
-                          "Try populate again");
+    return QCoreApplication::translate("weapons",
+                                       "The server is not responding quickly enough\r"
+                                       "or a server side mod has replaced the rcon variables\r"
+                                       "Try populate again");
 }
 
 } // namespace weapons

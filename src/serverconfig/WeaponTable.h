@@ -7,6 +7,8 @@
 // server variable that the page reads from a listing and sends back in the quoted form.
 namespace weapons {
 
+// The texts of the tables are in English: shown() translates them.
+
 // A frame of the "Weapons" page (frame index and caption) with the line the progress
 // notice adds before the frame's boxes are read.
 struct Group {
@@ -55,6 +57,12 @@ QString uoFrameCaption(int frame);
 // The name an add-on switch goes by in the message log: its label without the leading
 // verb ("Allow Panzer IV" -> "Panzer IV", "Enable Battlerank" -> "Battlerank").
 QString uoLogName(const QString& label);
+
+// The same name in the operator's language, for the translated log line.
+QString uoLogNameShown(const QString& label);
+
+// A text of the tables in the operator's language.
+QString shown(const QString& text);
 
 // The text of the box that stops a read-out of either weapon page on a value it cannot use.
 QString slowServerMessage();

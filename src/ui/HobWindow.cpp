@@ -10,6 +10,7 @@
 #include "ui/BoundControls.h"
 #include "ui/Mnemonics.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -33,6 +34,10 @@ int indexOf(const QString& control) {
     return -1;
 }
 
+QString translated(const char* text) {
+    return *text ? QCoreApplication::translate("HobWindow", text) : QString();
+}
+
 } // namespace
 
 HobWindow::HobWindow(Session& session, QWidget* parent) : QDialog(parent), m_session(session) {
@@ -41,7 +46,7 @@ HobWindow::HobWindow(Session& session, QWidget* parent) : QDialog(parent), m_ses
 
     m_helpText = new QPlainTextEdit;
     m_helpText->setObjectName(QStringLiteral("txtmess"));
-    m_helpText->setAccessibleName(QStringLiteral("Help"));
+    m_helpText->setAccessibleName(tr("Help"));
     m_helpText->setReadOnly(true);
     m_helpText->setFocusPolicy(Qt::NoFocus);
     m_helpText->setFixedHeight(m_helpText->fontMetrics().lineSpacing() * 3 + 12);
@@ -82,8 +87,8 @@ HobWindow::HobWindow(Session& session, QWidget* parent) : QDialog(parent), m_ses
         if (entry.kind != hob::Kind::Check)
             control->installEventFilter(this);
         control->setObjectName(entry.control);
-        QLabel* label =
-            bound::captionFor(control, entry.label, entry.tag, QStringLiteral("lblhob_%1").arg(i));
+        QLabel* label = bound::captionFor(control, hob::shown(entry.label), entry.tag,
+                                          QStringLiteral("lblhob_%1").arg(i));
         label->setProperty("index", i);
         grid->addWidget(label, i, 0);
         grid->addWidget(control, i, 1, Qt::AlignLeft);
@@ -95,18 +100,19 @@ HobWindow::HobWindow(Session& session, QWidget* parent) : QDialog(parent), m_ses
         const char* toolTip;
         void (HobWindow::*handler)();
     } kButtons[] = {
-        {"cmdhobpop", "Populate from server", "", &HobWindow::populateClicked},
-        {"cmdhobset", "Send current to server", "", &HobWindow::sendClicked},
-        {"cmdsethob", "Set Gametype to HOB", "Set g_gametype HOB", &HobWindow::setGameTypeClicked},
+        {"cmdhobpop", QT_TR_NOOP("Populate from server"), "", &HobWindow::populateClicked},
+        {"cmdhobset", QT_TR_NOOP("Send current to server"), "", &HobWindow::sendClicked},
+        {"cmdsethob", QT_TR_NOOP("Set Gametype to HOB"), QT_TR_NOOP("Set g_gametype HOB"),
+         &HobWindow::setGameTypeClicked},
     };
     auto* buttons = new QDialogButtonBox;
     buttons->setObjectName(QStringLiteral("hobbuttons"));
     QList<QWidget*> exchanges;
     for (const auto& entry : kButtons) {
         QPushButton* button =
-            buttons->addButton(QString::fromLatin1(entry.caption), QDialogButtonBox::ActionRole);
+            buttons->addButton(translated(entry.caption), QDialogButtonBox::ActionRole);
         button->setObjectName(QString::fromLatin1(entry.name));
-        button->setToolTip(QString::fromLatin1(entry.toolTip));
+        button->setToolTip(translated(entry.toolTip));
         // Return in a field sends what was changed, after the question, as Apply would.
         button->setDefault(entry.handler == &HobWindow::sendClicked);
         connect(button, &QPushButton::clicked, this, entry.handler);
@@ -155,7 +161,7 @@ int HobWindow::settingOf(const QObject* control) const {
 }
 
 void HobWindow::showHelp(int setting) {
-    m_helpText->setPlainText(hob::settings().at(setting).help);
+    m_helpText->setPlainText(hob::shown(hob::settings().at(setting).help));
 }
 
 bool HobWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -181,12 +187,12 @@ bool HobWindow::txtwave_Validate() {
     case hob::WaveCheck::Ok:
         return true;
     case hob::WaveCheck::NotNumeric:
-        m_session.dialogs().message(QStringLiteral("Numeric value between 1 and 30 please"),
-                                    QStringLiteral("Number Field"), Dialogs::Icon::Information);
+        m_session.dialogs().message(tr("Numeric value between 1 and 30 please"), tr("Number Field"),
+                                    Dialogs::Icon::Information);
         break;
     case hob::WaveCheck::OutOfRange:
-        m_session.dialogs().message(QStringLiteral("Value between 1 and 30 please"),
-                                    QStringLiteral("Invalid Value"), Dialogs::Icon::Information);
+        m_session.dialogs().message(tr("Value between 1 and 30 please"), tr("Invalid Value"),
+                                    Dialogs::Icon::Information);
         break;
     }
     keepFocus(wave.field());
@@ -195,7 +201,7 @@ bool HobWindow::txtwave_Validate() {
 
 void HobWindow::populateClicked() {
     bound::readOut(m_session, this,
-                   QStringLiteral("Reading variables from the server...\nHeat of Battle MOD..."),
+                   tr("Reading variables from the server...\nHeat of Battle MOD..."),
                    {hob::listing()}, [this](qsizetype, const QString& reply) {
                        applyListing(reply);
                        return true;
@@ -233,9 +239,9 @@ void HobWindow::sendClicked() {
     if (!txtwave_Validate())
         return;
     if (!bound::confirmed(m_session,
-                          QStringLiteral("Send settings to server?\r"
-                                         "Only changed values will be sent."),
-                          QStringLiteral("Send to Server?"), Dialogs::Icon::Information))
+                          tr("Send settings to server?\r"
+                             "Only changed values will be sent."),
+                          tr("Send to Server?"), Dialogs::Icon::Information))
         return;
     const QList<hob::Setting>& table = hob::settings();
     Plan plan;
@@ -246,8 +252,8 @@ void HobWindow::sendClicked() {
             continue;
         const hob::Setting& entry = table.at(i);
         const QString logLine = entry.kind == hob::Kind::Wave
-                                    ? entry.logLine + control.value() + QLatin1Char(']')
-                                    : entry.logLine;
+                                    ? hob::shown(entry.logLine).arg(control.value())
+                                    : hob::shown(entry.logLine);
         // The mod's answers are of no interest in the pane; the echo says what went.
         Request request = Request::shown(control.command(varcommand::Form::Quoted));
         request.quiet = true;
@@ -255,7 +261,7 @@ void HobWindow::sendClicked() {
         sent << &control;
     }
     bound::sendPlanFor(m_session, this, plan, sent, {},
-                       QStringLiteral("Sending variables to the server...\nHeat of Battle MOD..."));
+                       tr("Sending variables to the server...\nHeat of Battle MOD..."));
 }
 
 void HobWindow::setGameTypeClicked() {

@@ -21,8 +21,8 @@ CodModesPage::CodModesPage(Session& session, QWidget* parent)
     : QWidget(parent), m_session(session) {
     setObjectName(QStringLiteral("pageCodModes"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(modeframes::switchFrame(this, QStringLiteral("COD Instant game mode switch"),
-                                              0, QStringLiteral("cmdcod"), gametypes::codTypes(),
+    layout->addWidget(modeframes::switchFrame(this, tr("COD Instant game mode switch"), 0,
+                                              QStringLiteral("cmdcod"), gametypes::codTypes(),
                                               [this](int i) { switchGameType(i); }));
 
     auto* grid = new QGridLayout;
@@ -40,21 +40,23 @@ CodModesPage::CodModesPage(Session& session, QWidget* parent)
 
 QWidget* CodModesPage::buildSettingsFrame(int page, int& labelIndex) {
     const classicmodes::Page& table = classicmodes::pages().at(page);
-    auto* frame =
-        indexed(new QGroupBox(table.caption, this), QStringLiteral("frmgm"), table.frameIndex);
+    auto* frame = indexed(new QGroupBox(classicmodes::shown(table.caption), this),
+                          QStringLiteral("frmgm"), table.frameIndex);
     auto* grid = new QGridLayout(frame);
     QList<QLineEdit*> fields;
     for (int row = 0; row < table.fields.size(); ++row) {
         const classicmodes::Field& f = table.fields.at(row);
-        QLineEdit* edit = modeframes::addSetting(
-            grid, row, labelIndex++, {f.caption, f.labelTip, f.initial, f.variable, f.fieldTip});
+        QLineEdit* edit =
+            modeframes::addSetting(grid, row, labelIndex++,
+                                   {classicmodes::shown(f.caption), classicmodes::shown(f.labelTip),
+                                    f.initial, f.variable, classicmodes::shown(f.fieldTip)});
         edit->setObjectName(f.name);
         fields << edit;
     }
 
-    auto* set = new QPushButton(QStringLiteral("Set"), frame);
+    auto* set = new QPushButton(tr("Set"), frame);
     set->setObjectName(table.setButton);
-    auto* defaults = new QPushButton(QStringLiteral("Defaults"), frame);
+    auto* defaults = new QPushButton(tr("Defaults"), frame);
     defaults->setObjectName(table.defaultsButton);
     QPushButton* populate = indexed(bound::populateButton({}), QStringLiteral("cmdcodpop"), page);
     QLabel* source = modeframes::sourceLabel(QStringLiteral("lblcodsource"), page);
@@ -90,11 +92,11 @@ void CodModesPage::populateClicked(int page) {
     QStringList variables, captions;
     for (const classicmodes::Field& field : table.fields) {
         variables << field.variable;
-        captions << field.caption;
+        captions << classicmodes::shown(field.caption);
     }
     const QList<QLineEdit*> fields = m_fields.at(page);
-    modeframes::populate(m_session, this, table.caption, variables, captions, m_sources.at(page),
-                         [fields](int i, const QString& value) {
+    modeframes::populate(m_session, this, classicmodes::shown(table.caption), variables, captions,
+                         m_sources.at(page), [fields](int i, const QString& value) {
                              if (value.isEmpty())
                                  return false;
                              fields.at(i)->setText(value);

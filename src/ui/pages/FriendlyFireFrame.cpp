@@ -11,14 +11,14 @@
 #include <QVBoxLayout>
 
 FriendlyFireFrame::FriendlyFireFrame(Session& session, QWidget* parent)
-    : QGroupBox(QStringLiteral("Friendly Fire"), parent), m_session(session) {
+    : QGroupBox(tr("Friendly Fire"), parent), m_session(session) {
     setObjectName(QStringLiteral("frmff"));
     auto* layout = new QHBoxLayout(this);
     auto* options = new QVBoxLayout;
     auto* group = new QButtonGroup(this);
     group->setExclusive(true);
     for (const friendlyfire::Mode& mode : friendlyfire::modes()) {
-        auto* option = new QRadioButton(mode.option, this);
+        auto* option = new QRadioButton(friendlyfire::shown(mode.option), this);
         option->setObjectName(QLatin1String("optff_") + QString::number(mode.value));
         option->setProperty("index", mode.value);
         option->setProperty("tag", friendlyfire::command(mode.value));
@@ -29,7 +29,7 @@ FriendlyFireFrame::FriendlyFireFrame(Session& session, QWidget* parent)
     m_options.at(2)->setChecked(true);
     layout->addLayout(options);
 
-    m_set = new QPushButton(QStringLiteral("Set Friendly Fire >>"), this);
+    m_set = new QPushButton(tr("Set Friendly Fire >>"), this);
     m_set->setObjectName(QStringLiteral("cmdff"));
     m_set->setProperty("tag", friendlyfire::variable());
     layout->addWidget(m_set, 0, Qt::AlignVCenter);

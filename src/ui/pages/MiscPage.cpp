@@ -8,6 +8,7 @@
 #include "ui/Mnemonics.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,7 +19,9 @@
 
 namespace {
 
-const char* const kNoCfgs = "No CFGs on server";
+QString noCfgs() {
+    return QCoreApplication::translate("MiscPage", "No CFGs on server");
+}
 
 QPushButton* button(const QString& caption, const QString& name, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
@@ -35,28 +38,28 @@ MiscPage::MiscPage(Session& session, QWidget* parent) : QWidget(parent), m_sessi
     connect(&session, &Session::disconnected, this, &MiscPage::clearForDisconnect);
     setObjectName(QStringLiteral("pageMisc"));
 
-    auto* rotation = new QGroupBox(QStringLiteral("Server Map Rotation"), this);
+    auto* rotation = new QGroupBox(tr("Server Map Rotation"), this);
     rotation->setObjectName(QStringLiteral("frmmaprot"));
-    const char* const captions[2] = {"Server Default Map Rotation", "Server EDIT Map Rotation"};
-    const char* const tips[2] = {"Server map rotation (when we connected)",
-                                 "Change server map rotation"};
-    const char* const pasteCaptions[2] = {"Default -> EDIT", "Clear EDIT"};
+    const QString captions[2] = {tr("Server Default Map Rotation"), tr("Server EDIT Map Rotation")};
+    const QString tips[2] = {tr("Server map rotation (when we connected)"),
+                             tr("Change server map rotation")};
+    const QString pasteCaptions[2] = {tr("Default -> EDIT"), tr("Clear EDIT")};
     auto* grid = new QGridLayout(rotation);
     for (int i = 0; i < 2; ++i) {
         auto* box = new QPlainTextEdit(rotation);
         box->setObjectName(QStringLiteral("txtcurmaprot_%1").arg(i));
         box->setProperty("index", i);
-        box->setToolTip(QLatin1String(tips[i]));
+        box->setToolTip(tips[i]);
         box->setTabChangesFocus(true);
         box->setMaximumHeight(80);
         m_rotationTexts[i] = box;
-        auto* label = new QLabel(QLatin1String(captions[i]), rotation);
+        auto* label = new QLabel(captions[i], rotation);
         label->setBuddy(box);
         grid->addWidget(label, i * 2, 0, 1, 2);
         grid->addWidget(box, i * 2 + 1, 0, 1, 2);
 
-        m_pasteRotation[i] = button(QLatin1String(pasteCaptions[i]),
-                                    QStringLiteral("cmdsmrpaste_%1").arg(i), rotation);
+        m_pasteRotation[i] =
+            button(pasteCaptions[i], QStringLiteral("cmdsmrpaste_%1").arg(i), rotation);
         m_pasteRotation[i]->setProperty("index", i);
         connect(m_pasteRotation[i], &QPushButton::clicked, this,
                 [this, i] { copyRotationClicked(i); });
@@ -65,10 +68,8 @@ MiscPage::MiscPage(Session& session, QWidget* parent) : QWidget(parent), m_sessi
     m_rotationTexts[0]->setReadOnly(true);
     m_rotationTexts[1]->setPlainText(QStringLiteral("gametype xxx map xxxxxx"));
 
-    m_setRotation =
-        button(QStringLiteral("Set Server to EDIT"), QStringLiteral("cmdsetservedit"), rotation);
-    m_rotationNotesLabel =
-        button(QStringLiteral("C&lick for Notes"), QStringLiteral("lblsmrnotes"), rotation);
+    m_setRotation = button(tr("Set Server to EDIT"), QStringLiteral("cmdsetservedit"), rotation);
+    m_rotationNotesLabel = button(tr("C&lick for Notes"), QStringLiteral("lblsmrnotes"), rotation);
     // A label that acts as a button: flat, link-coloured, but reachable by keyboard.
     m_rotationNotesLabel->setFlat(true);
     m_rotationNotesLabel->setCursor(Qt::PointingHandCursor);
@@ -85,19 +86,19 @@ MiscPage::MiscPage(Session& session, QWidget* parent) : QWidget(parent), m_sessi
 
     m_rotationNotes = new QPlainTextEdit(rotation);
     m_rotationNotes->setObjectName(QStringLiteral("txtsmrnotes"));
-    m_rotationNotes->setAccessibleName(QStringLiteral("Notes"));
+    m_rotationNotes->setAccessibleName(tr("Notes"));
     m_rotationNotes->setReadOnly(true);
     m_rotationNotes->setPlainText(rotationNotesLines().join(QLatin1Char('\n')));
     m_rotationNotes->setVisible(false);
     grid->addWidget(m_rotationNotes, 5, 0, 1, 2);
 
-    auto* cfgFrame = new QGroupBox(QStringLiteral("Execute CFG"), this);
+    auto* cfgFrame = new QGroupBox(tr("Execute CFG"), this);
     cfgFrame->setObjectName(QStringLiteral("frmcfg"));
     m_cfgList = new QComboBox(cfgFrame);
     m_cfgList->setObjectName(QStringLiteral("lstcfgs"));
     m_cfgList->setMinimumWidth(200);
-    m_execCfg = button(QStringLiteral("Exec CFG"), QStringLiteral("cmdcfgexec"), cfgFrame);
-    auto* cfgLabel = new QLabel(QStringLiteral("CFG files on server"), cfgFrame);
+    m_execCfg = button(tr("Exec CFG"), QStringLiteral("cmdcfgexec"), cfgFrame);
+    auto* cfgLabel = new QLabel(tr("CFG files on server"), cfgFrame);
     cfgLabel->setBuddy(m_cfgList);
     auto* cfgRow = new QHBoxLayout(cfgFrame);
     cfgRow->addWidget(cfgLabel);
@@ -131,10 +132,10 @@ void MiscPage::setCopyEnabled(bool enabled) {
 }
 
 void MiscPage::connectPresets() {
-    showRotation(QStringLiteral("Server did not give rotation."), true);
+    showRotation(tr("Server did not give rotation."), true);
     setCopyEnabled(false);
     m_cfgList->clear();
-    m_cfgList->addItem(QLatin1String(kNoCfgs));
+    m_cfgList->addItem(noCfgs());
     m_execCfg->setEnabled(false);
 }
 
@@ -146,7 +147,7 @@ void MiscPage::showServerRotation(const QString& rotation) {
 void MiscPage::setCfgNames(const QStringList& names) {
     m_cfgList->clear();
     if (names.isEmpty()) {
-        m_cfgList->addItem(QLatin1String(kNoCfgs));
+        m_cfgList->addItem(noCfgs());
         m_execCfg->setEnabled(false);
         return;
     }
@@ -175,16 +176,15 @@ void MiscPage::setRotationClicked() {
 void MiscPage::notesClicked() {
     const bool show = m_rotationNotes->isHidden();
     m_rotationNotes->setVisible(show);
-    m_rotationNotesLabel->setText(show ? QStringLiteral("C&lick to remove")
-                                       : QStringLiteral("C&lick for Notes"));
+    m_rotationNotesLabel->setText(show ? tr("C&lick to remove") : tr("C&lick for Notes"));
 }
 
 void MiscPage::execCfgClicked() {
     if (!bound::confirmed(m_session,
-                          QStringLiteral("Are you sure you want to Exec the selected CFG file\r"
-                                         "Executing CFGs is at your own risk!\r\r"
-                                         "Please ensure you know what the file performs"),
-                          QStringLiteral("Exec CFG"), Dialogs::Icon::Question))
+                          tr("Are you sure you want to Exec the selected CFG file\r"
+                             "Executing CFGs is at your own risk!\r\r"
+                             "Please ensure you know what the file performs"),
+                          tr("Exec CFG"), Dialogs::Icon::Question))
         return;
     m_session.run(mapcommands::execPlan(m_cfgList->currentText()), this);
 }

@@ -4,6 +4,7 @@
 #include "serverconfig/ModeSettings.h"
 #include "ui/BoundControls.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,7 +28,8 @@ QGroupBox* switchFrame(QWidget* parent, const QString& caption, int frameIndex,
     auto* grid = new QGridLayout(frame);
     const int columns = 3;
     for (int i = 0; i < types.size(); ++i) {
-        auto* button = indexed(new QPushButton(types.at(i).caption, frame), buttonArray, i);
+        auto* button =
+            indexed(new QPushButton(gametypes::shown(types.at(i).caption), frame), buttonArray, i);
         grid->addWidget(button, i / columns, i % columns);
         QObject::connect(button, &QPushButton::clicked, frame, [onClick, i] { onClick(i); });
     }
@@ -73,8 +75,9 @@ QLabel* sourceLabel(const QString& name, int index) {
 void populate(Session& session, QObject* context, const QString& frameCaption,
               const QStringList& variables, const QStringList& captions, QLabel* source,
               const std::function<bool(int i, const QString& value)>& show) {
-    const QString progress = QStringLiteral("Reading variables from the server...\r\n") +
-                             QString(frameCaption).replace(QLatin1String("&&"), QLatin1String("&"));
+    const QString progress =
+        QCoreApplication::translate("modeframes", "Reading variables from the server...\r\n%1")
+            .arg(QString(frameCaption).replace(QLatin1String("&&"), QLatin1String("&")));
     QPointer<QLabel> label(source);
     bound::readOut(session, context, progress, {modesettings::listingFor(variables)},
                    [variables, captions, label, show](qsizetype, const QString& reply) {

@@ -6,6 +6,7 @@
 #include "ui/BoundControls.h"
 #include "ui/Mnemonics.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,8 +22,13 @@
 
 namespace {
 
-const QString kRulesHidden = QStringLiteral("Click for CB rules");
-const QString kRulesShown = QStringLiteral("Click to remove");
+QString rulesHidden() {
+    return QCoreApplication::translate("ModsPage", "Click for CB rules");
+}
+
+QString rulesShown() {
+    return QCoreApplication::translate("ModsPage", "Click to remove");
+}
 
 // The mod's emblem, drawn so the page needs no image files.
 QPixmap hobEmblem(int size) {
@@ -63,7 +69,7 @@ ModsPage::ModsPage(Session& session, QWidget* parent) : QWidget(parent), m_sessi
     // The rules text and the Heat of Battle frame share one place; one of them is shown.
     m_rules = new QPlainTextEdit(clanbase::rulesText(), this);
     m_rules->setObjectName(QStringLiteral("txtcbrules"));
-    m_rules->setAccessibleName(QStringLiteral("Clanbase rules"));
+    m_rules->setAccessibleName(tr("Clanbase rules"));
     m_rules->setReadOnly(true);
     m_rules->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_rules->hide();
@@ -74,14 +80,14 @@ ModsPage::ModsPage(Session& session, QWidget* parent) : QWidget(parent), m_sessi
 }
 
 QGroupBox* ModsPage::buildClanbaseFrame() {
-    auto* frame = new QGroupBox(QStringLiteral("Clanbase rules"), this);
+    auto* frame = new QGroupBox(tr("Clanbase rules"), this);
     frame->setObjectName(QStringLiteral("frmCB_0"));
     frame->setProperty("index", 0);
     auto* row = new QHBoxLayout(frame);
-    auto* set = new QPushButton(QStringLiteral("Set server for clanbase rules"), frame);
+    auto* set = new QPushButton(tr("Set server for clanbase rules"), frame);
     set->setObjectName(QStringLiteral("cmdsetcb"));
     connect(set, &QPushButton::clicked, this, &ModsPage::clanBasePresetClicked);
-    m_rulesLabel = new QLabel(kRulesHidden, frame);
+    m_rulesLabel = new QLabel(rulesHidden(), frame);
     m_rulesLabel->setObjectName(QStringLiteral("lblcbrules"));
     makeClickable(m_rulesLabel);
     row->addWidget(set);
@@ -92,7 +98,7 @@ QGroupBox* ModsPage::buildClanbaseFrame() {
 }
 
 QGroupBox* ModsPage::buildHobFrame() {
-    m_hobFrame = new QGroupBox(QStringLiteral("Heat Of Battle Mod V.3"), this);
+    m_hobFrame = new QGroupBox(tr("Heat Of Battle Mod V.3"), this);
     m_hobFrame->setObjectName(QStringLiteral("frmCB_1"));
     m_hobFrame->setProperty("index", 1);
     auto* row = new QHBoxLayout(m_hobFrame);
@@ -104,16 +110,16 @@ QGroupBox* ModsPage::buildHobFrame() {
     picture->setIconSize(QSize(size, size));
     picture->setAutoRaise(true);
     picture->setCursor(Qt::PointingHandCursor);
-    picture->setToolTip(QStringLiteral("Heat of Battle server variables"));
-    picture->setAccessibleName(QStringLiteral("Heat of Battle server variables"));
+    picture->setToolTip(tr("Heat of Battle server variables"));
+    picture->setAccessibleName(tr("Heat of Battle server variables"));
     connect(picture, &QToolButton::clicked, this, &ModsPage::hobWindowRequested);
     // The emblem has no caption to reach it by: the button beside it has.
-    auto* open = new QPushButton(QStringLiteral("Heat of &Battle..."), m_hobFrame);
+    auto* open = new QPushButton(tr("Heat of &Battle..."), m_hobFrame);
     open->setObjectName(QStringLiteral("cmdhob"));
-    open->setToolTip(QStringLiteral("Heat of Battle server variables"));
+    open->setToolTip(tr("Heat of Battle server variables"));
     connect(open, &QPushButton::clicked, this, &ModsPage::hobWindowRequested);
 
-    m_siteLabel = new QLabel(QStringLiteral("Visit Official Website"), m_hobFrame);
+    m_siteLabel = new QLabel(tr("Visit Official Website"), m_hobFrame);
     m_siteLabel->setObjectName(QStringLiteral("Label3"));
     makeClickable(m_siteLabel);
 
@@ -179,5 +185,5 @@ void ModsPage::clanBaseRulesClicked() {
     const bool show = m_rules->isHidden();
     m_rules->setVisible(show);
     m_hobFrame->setVisible(!show);
-    m_rulesLabel->setText(show ? kRulesShown : kRulesHidden);
+    m_rulesLabel->setText(show ? rulesShown() : rulesHidden());
 }

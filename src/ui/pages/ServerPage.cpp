@@ -8,6 +8,7 @@
 #include "ui/BoundControls.h"
 #include "ui/Mnemonics.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,7 +20,8 @@
 namespace {
 
 QString slowServerText() {
-    return QStringLiteral("The server is not responding quickly enough\rTry populate again");
+    return QCoreApplication::translate(
+        "ServerPage", "The server is not responding quickly enough\rTry populate again");
 }
 
 void addRow(QGridLayout* grid, QLabel* label, QWidget* control) {
@@ -60,7 +62,8 @@ ServerPage::ServerPage(Session& session, QWidget* parent)
         }
         control->setObjectName(entry.control);
         m_fields << binding;
-        QLabel* label = bound::captionFor(control, entry.label, entry.toolTip,
+        QLabel* label = bound::captionFor(control, serverbasics::shown(entry.label),
+                                          serverbasics::shown(entry.toolTip),
                                           QStringLiteral("lbl") + entry.control.mid(3));
         addRow(entry.frame == serverbasics::Frame::Common ? commonGrid : viewGrid, label, control);
     }
@@ -70,12 +73,10 @@ ServerPage::ServerPage(Session& session, QWidget* parent)
     m_password->setEchoMode(QLineEdit::Password);
     m_password->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
     QLabel* passwordLabel =
-        bound::captionFor(m_password, QStringLiteral("Server password"),
-                          QStringLiteral("g_password"), QStringLiteral("lblservpass"));
-    QPushButton* setPassword =
-        bound::button(QStringLiteral("cmdservsetpass"), QStringLiteral("Set"));
-    QPushButton* removePassword =
-        bound::button(QStringLiteral("cmdservrempass"), QStringLiteral("Remove"));
+        bound::captionFor(m_password, tr("Server password"), QStringLiteral("g_password"),
+                          QStringLiteral("lblservpass"));
+    QPushButton* setPassword = bound::button(QStringLiteral("cmdservsetpass"), tr("Set"));
+    QPushButton* removePassword = bound::button(QStringLiteral("cmdservrempass"), tr("Remove"));
     const int passwordRow = commonGrid->rowCount();
     commonGrid->addWidget(passwordLabel, passwordRow, 0);
     commonGrid->addWidget(m_password, passwordRow, 1);
@@ -113,7 +114,7 @@ ServerPage::ServerPage(Session& session, QWidget* parent)
 
 void ServerPage::populateClicked() {
     bound::readOut(
-        m_session, this, QStringLiteral("Reading variables from the server..."),
+        m_session, this, tr("Reading variables from the server..."),
         serverbasics::listings() << serverbasics::friendlyFireListing(),
         [this](qsizetype index, const QString& reply) { return applyListing(index, reply); });
 }
@@ -126,7 +127,7 @@ bool ServerPage::applyListing(qsizetype index, const QString& reply) {
             return true;
         const std::optional<qint16> mode = numbers::wholeValue(value);
         if (!mode || !m_ff->selectValue(*mode))
-            m_session.dialogs().message(slowServerText(), QStringLiteral("Slow Server Response"),
+            m_session.dialogs().message(slowServerText(), tr("Slow Server Response"),
                                         Dialogs::Icon::Exclamation);
         return true;
     }
@@ -149,7 +150,7 @@ bool ServerPage::applyListing(qsizetype index, const QString& reply) {
 }
 
 void ServerPage::sendClicked() {
-    bound::sendChanged(m_session, this, QStringLiteral("Send settings to server?"), m_fields,
+    bound::sendChanged(m_session, this, tr("Send settings to server?"), m_fields,
                        [](qsizetype i, BoundControl& control) {
                            return serverbasics::fieldPlan(serverbasics::fields().at(i),
                                                           control.value());
@@ -159,9 +160,8 @@ void ServerPage::sendClicked() {
 void ServerPage::setPasswordClicked() {
     const QString password = m_password->text();
     if (password.isEmpty()) {
-        m_session.dialogs().message(
-            QStringLiteral("Use the Remove button to clear the server password"),
-            QStringLiteral("No password given"), Dialogs::Icon::Information);
+        m_session.dialogs().message(tr("Use the Remove button to clear the server password"),
+                                    tr("No password given"), Dialogs::Icon::Information);
         return;
     }
     m_session.run(serverbasics::setPasswordPlan(password), this);

@@ -34,7 +34,7 @@ UoMiscPage::UoMiscPage(Session& session, QWidget* parent) : QWidget(parent), m_s
         box->setObjectName(QStringLiteral("chkUOwep_%1").arg(i));
         box->setProperty("index", i);
         m_boxes << new BoundControl(box, table.at(i).tag);
-        QLabel* label = bound::captionFor(box, table.at(i).label, table.at(i).tag,
+        QLabel* label = bound::captionFor(box, weapons::shown(table.at(i).label), table.at(i).tag,
                                           QStringLiteral("lblUOwep_%1").arg(i));
         label->setProperty("index", i);
         QGridLayout* grid = grids[i < weapons::kUoFirstVehicle ? 0 : 1];
@@ -73,8 +73,7 @@ void UoMiscPage::populateClicked() {
             listings << weapon.listing;
         readBy << listings.size() - 1;
     }
-    const QString progress =
-        QStringLiteral("Reading variables from the server...\r\nUnited Offensive...");
+    const QString progress = tr("Reading variables from the server...\r\nUnited Offensive...");
     bound::readOut(
         m_session, this, progress, listings, [this, readBy](qsizetype index, const QString& reply) {
             for (int i = 0; i < m_boxes.size(); ++i) {
@@ -93,13 +92,12 @@ void UoMiscPage::populateClicked() {
 }
 
 void UoMiscPage::sendClicked() {
-    bound::sendChanged(m_session, this,
-                       QStringLiteral("Send United Offensive weapon settings to server?"), m_boxes,
-                       [](qsizetype i, BoundControl& box) {
-                           return Plan{bound::controlStep(
-                               box.command(varcommand::Form::Quoted),
-                               QStringLiteral("United Offensive ") +
-                                   weapons::uoLogName(weapons::uoWeapons().at(i).label) +
-                                   QStringLiteral(" updated."))};
-                       });
+    bound::sendChanged(
+        m_session, this, tr("Send United Offensive weapon settings to server?"), m_boxes,
+        [](qsizetype i, BoundControl& box) {
+            return Plan{bound::controlStep(
+                box.command(varcommand::Form::Quoted),
+                tr("United Offensive %1 updated.")
+                    .arg(weapons::uoLogNameShown(weapons::uoWeapons().at(i).label)))};
+        });
 }

@@ -24,9 +24,9 @@ using modeframes::indexed;
 UoModesPage::UoModesPage(Session& session, QWidget* parent) : QWidget(parent), m_session(session) {
     setObjectName(QStringLiteral("pageUoModes"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(modeframes::switchFrame(
-        this, QStringLiteral("United Offensive instant game mode switch"), 1,
-        QStringLiteral("cmdUOmode"), gametypes::uoTypes(), [this](int i) { switchUoMode(i); }));
+    layout->addWidget(modeframes::switchFrame(this, tr("United Offensive instant game mode switch"),
+                                              1, QStringLiteral("cmdUOmode"), gametypes::uoTypes(),
+                                              [this](int i) { switchUoMode(i); }));
 
     auto* row = new QHBoxLayout;
     // The caption labels continue the label array of the base-game page.
@@ -44,28 +44,29 @@ UoModesPage::UoModesPage(Session& session, QWidget* parent) : QWidget(parent), m
 
 QWidget* UoModesPage::buildSettingsFrame(int mode, int& labelIndex) {
     const uomodes::Mode& table = uomodes::modes().at(mode);
-    auto* frame = indexed(new QGroupBox(table.caption, this), QStringLiteral("frmgamemode"),
-                          table.frameIndex);
+    auto* frame = indexed(new QGroupBox(uomodes::shown(table.caption), this),
+                          QStringLiteral("frmgamemode"), table.frameIndex);
     auto* grid = new QGridLayout(frame);
     QList<QLineEdit*> fields;
     for (int i = 0; i < table.fields.size(); ++i) {
         const uomodes::Field& f = table.fields.at(i);
-        fields << indexed(modeframes::addSetting(
-                              grid, i, labelIndex++,
-                              {f.caption, f.labelTip, f.initial, f.variable, uomodes::fieldTip(i)}),
-                          table.fieldArray, i);
+        fields << indexed(
+            modeframes::addSetting(grid, i, labelIndex++,
+                                   {uomodes::shown(f.caption), uomodes::shown(f.labelTip),
+                                    f.initial, f.variable, uomodes::fieldTip(i)}),
+            table.fieldArray, i);
     }
     int row = int(table.fields.size());
     QList<QCheckBox*> boxes;
     for (int i = 0; i < table.boxes.size(); ++i) {
         const uomodes::Box& b = table.boxes.at(i);
-        auto* box = new QCheckBox(b.caption, frame);
+        auto* box = new QCheckBox(uomodes::shown(b.caption), frame);
         if (table.boxArray)
             indexed(box, table.boxName, i);
         else
             box->setObjectName(table.boxName);
         box->setProperty("tag", b.variable);
-        box->setToolTip(b.tip);
+        box->setToolTip(uomodes::shown(b.tip));
         box->setChecked(true);
         grid->addWidget(box, row++, 0, 1, 2);
         boxes << box;
@@ -128,16 +129,16 @@ void UoModesPage::populateClicked(int mode) {
     QStringList variables, captions;
     for (const uomodes::Field& field : table.fields) {
         variables << field.variable;
-        captions << field.caption;
+        captions << uomodes::shown(field.caption);
     }
     for (const uomodes::Box& box : table.boxes) {
         variables << box.variable;
-        captions << box.caption;
+        captions << uomodes::shown(box.caption);
     }
     const QList<QLineEdit*> fields = m_fields.at(mode);
     const QList<QCheckBox*> boxes = m_boxes.at(mode);
-    modeframes::populate(m_session, this, table.caption, variables, captions, m_sources.at(mode),
-                         [fields, boxes](int i, const QString& value) {
+    modeframes::populate(m_session, this, uomodes::shown(table.caption), variables, captions,
+                         m_sources.at(mode), [fields, boxes](int i, const QString& value) {
                              if (i < fields.size()) {
                                  if (value.isEmpty())
                                      return false;

@@ -18,7 +18,7 @@ namespace {
 QString progressOf(int frame) {
     for (const weapons::Group& group : weapons::groups()) {
         if (group.frame == frame)
-            return group.progress;
+            return weapons::shown(group.progress);
     }
     return QString();
 }
@@ -34,7 +34,7 @@ WeaponsPage::WeaponsPage(Session& session, QWidget* parent) : QWidget(parent), m
 
     QList<QGridLayout*> frameGrids(weapons::groups().size(), nullptr);
     for (const weapons::Group& group : weapons::groups()) {
-        auto* frame = new QGroupBox(group.caption);
+        auto* frame = new QGroupBox(weapons::shown(group.caption));
         frame->setObjectName(QStringLiteral("frmwep_%1").arg(group.frame));
         frame->setProperty("index", group.frame);
         auto* grid = new QGridLayout(frame);
@@ -49,7 +49,7 @@ WeaponsPage::WeaponsPage(Session& session, QWidget* parent) : QWidget(parent), m
         box->setObjectName(weapon.control);
         auto* binding = new BoundControl(box, weapon.tag);
         m_boxes << binding;
-        QLabel* label = bound::captionFor(box, weapon.label, weapon.tag,
+        QLabel* label = bound::captionFor(box, weapons::shown(weapon.label), weapon.tag,
                                           QStringLiteral("lbl") + weapon.control.mid(3));
         QGridLayout* grid = frameGrids[weapon.frame];
         const int row = grid->rowCount();
@@ -59,13 +59,10 @@ WeaponsPage::WeaponsPage(Session& session, QWidget* parent) : QWidget(parent), m
 
     QPushButton* populate = bound::populateButton(QStringLiteral("cmdpopwep"));
     QPushButton* send = bound::sendButton(QStringLiteral("cmdwepsetserv"));
-    QPushButton* rifles =
-        bound::button(QStringLiteral("cmdriflesonly"), QStringLiteral("Rifles Only"));
-    QPushButton* snipers =
-        bound::button(QStringLiteral("cmdnosnipers"), QStringLiteral("No Snipers"));
-    QPushButton* all = bound::button(QStringLiteral("cmdwepselall"), QStringLiteral("Select all"));
-    QPushButton* none =
-        bound::button(QStringLiteral("cmdwepunselall"), QStringLiteral("De-select all"));
+    QPushButton* rifles = bound::button(QStringLiteral("cmdriflesonly"), tr("Rifles Only"));
+    QPushButton* snipers = bound::button(QStringLiteral("cmdnosnipers"), tr("No Snipers"));
+    QPushButton* all = bound::button(QStringLiteral("cmdwepselall"), tr("Select all"));
+    QPushButton* none = bound::button(QStringLiteral("cmdwepunselall"), tr("De-select all"));
     connect(populate, &QPushButton::clicked, this, &WeaponsPage::populateClicked);
     connect(send, &QPushButton::clicked, this, &WeaponsPage::sendClicked);
     connect(rifles, &QPushButton::clicked, this, &WeaponsPage::riflesOnlyClicked);
@@ -94,8 +91,8 @@ WeaponsPage::WeaponsPage(Session& session, QWidget* parent) : QWidget(parent), m
 
 void WeaponsPage::populateClicked() {
     const QList<weapons::BaseWeapon>& table = weapons::baseWeapons();
-    const QString progress = QStringLiteral("Reading variables from the server...\r\n") +
-                             progressOf(table.first().frame);
+    const QString progress =
+        tr("Reading variables from the server...\r\n%1").arg(progressOf(table.first().frame));
     bound::readOut(m_session, this, progress, {weapons::baseListing()},
                    [this](qsizetype, const QString& reply) {
                        const QList<weapons::BaseWeapon>& table = weapons::baseWeapons();
@@ -115,19 +112,20 @@ void WeaponsPage::populateClicked() {
 }
 
 void WeaponsPage::sendClicked() {
-    bound::sendChanged(m_session, this, QStringLiteral("Send weapon settings to server?"), m_boxes,
-                       [](qsizetype i, BoundControl& box) {
-                           return Plan{bound::controlStep(box.command(varcommand::Form::Quoted),
-                                                          weapons::baseWeapons().at(i).logName +
-                                                              QStringLiteral(" updated."))};
-                       });
+    bound::sendChanged(
+        m_session, this, tr("Send weapon settings to server?"), m_boxes,
+        [](qsizetype i, BoundControl& box) {
+            return Plan{bound::controlStep(
+                box.command(varcommand::Form::Quoted),
+                tr("%1 updated.").arg(weapons::shown(weapons::baseWeapons().at(i).logName)))};
+        });
 }
 
 void WeaponsPage::riflesOnlyClicked() {
     if (!bound::confirmed(m_session,
-                          QStringLiteral("Set weapons to rifles only on server?\r"
-                                         "Screen will reflect changes"),
-                          QStringLiteral("Rifles only?"), Dialogs::Icon::Information))
+                          tr("Set weapons to rifles only on server?\r"
+                             "Screen will reflect changes"),
+                          tr("Rifles only?"), Dialogs::Icon::Information))
         return;
     // Every box goes out, changed or not, so the server ends up exactly as shown. A box takes
     // its preset state just before its command goes: when the first send is refused, the
@@ -145,7 +143,7 @@ void WeaponsPage::riflesOnlyClicked() {
         plan, this,
         [this](const PlanOutcome& outcome) {
             if (outcome.allTaken)
-                m_session.addMessage(QStringLiteral("Server set to rifles only"));
+                m_session.addMessage(tr("Server set to rifles only"));
         },
         [this](int index, const Step&, const Reply&, const Outcome& outcome) {
             if (!outcome.refused())
@@ -156,8 +154,8 @@ void WeaponsPage::riflesOnlyClicked() {
 }
 
 void WeaponsPage::noSnipersClicked() {
-    if (!bound::confirmed(m_session, QStringLiteral("Disable snipers on server"),
-                          QStringLiteral("No Snipers"), Dialogs::Icon::Question))
+    if (!bound::confirmed(m_session, tr("Disable snipers on server"), tr("No Snipers"),
+                          Dialogs::Icon::Question))
         return;
     const QList<weapons::BaseWeapon>& table = weapons::baseWeapons();
     QList<BoundControl*> changed;
@@ -177,7 +175,7 @@ void WeaponsPage::noSnipersClicked() {
     }
     bound::sendPlanFor(m_session, this, plan, changed, [this](const PlanOutcome& outcome) {
         if (outcome.allTaken)
-            m_session.addMessage(QStringLiteral("No snipers set on server."));
+            m_session.addMessage(tr("No snipers set on server."));
     });
 }
 
