@@ -26,8 +26,6 @@ struct TypedField {
 // Windows-1252, the code page of the game's text and of the settings file, cannot hold: such
 // text would reach the server and the file changed. The text is empty when every one fits.
 QString unsupportedTitle();
-// The title in English only, fixed before any translation is loaded.
-inline const QString kUnsupportedTitle = QStringLiteral("Unsupported characters");
 QString unsupportedTextRefusal(const QList<TypedField>& fields);
 // The same for the three fields of the connection row.
 QString connectionRowRefusal(const QString& server, const QString& port, const QString& password);

@@ -163,7 +163,7 @@ void ConnectController::connectToServer(bool retry) {
     }
     const QString refusal = connectionRowRefusal(server, portText, password);
     if (!refusal.isEmpty()) {
-        m_session.dialogs().message(refusal, kUnsupportedTitle, Dialogs::Icon::Exclamation);
+        m_session.dialogs().message(refusal, unsupportedTitle(), Dialogs::Icon::Exclamation);
         m_session.hideProgress();
         return;
     }

@@ -576,7 +576,7 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
     // The prefix goes into every broadcast as well as into the file.
     const QString refusal = unsupportedTextRefusal({{tr("user prefix"), m_prefix->text()}});
     if (!refusal.isEmpty()) {
-        m_dialogs.message(refusal, kUnsupportedTitle, Dialogs::Icon::Exclamation);
+        m_dialogs.message(refusal, unsupportedTitle(), Dialogs::Icon::Exclamation);
     } else if (!writeRemoteUser(m_settings, m_prefix->text())) {
         m_dialogs.message(
             tr("Failed to write the user prefix to INI file\rError code %1 Descr: %2")

@@ -41,7 +41,7 @@ void SavedServersController::saveCurrentServer() {
     }
     const QString refusal = connectionRowRefusal(address, port, password);
     if (!refusal.isEmpty()) {
-        m_dialogs.message(refusal, kUnsupportedTitle, Dialogs::Icon::Exclamation);
+        m_dialogs.message(refusal, unsupportedTitle(), Dialogs::Icon::Exclamation);
         return;
     }
     ServerRecords records = m_list.records();
