@@ -1,9 +1,11 @@
 #include "PreferencesDialog.h"
 
 #include "HistoryPreferences.h"
+#include "LanguagePreferences.h"
 #include "app/ConnectChecks.h"
 #include "app/Session.h"
 #include "base/Dialogs.h"
+#include "settings/LanguageSetting.h"
 #include "settings/PreferencesWriter.h"
 #include "settings/ProfileFile.h"
 #include "ui/Mnemonics.h"
@@ -132,7 +134,11 @@ PreferencesDialog::PreferencesDialog(Session& session, ProfileFile& settings, QW
     pages->setObjectName(QStringLiteral("prefpages"));
     auto* optionsPage = new QWidget(pages);
     auto* frames = new QHBoxLayout(optionsPage);
-    frames->addWidget(general);
+    m_language = new LanguagePreferences(optionsPage);
+    auto* firstColumn = new QVBoxLayout;
+    firstColumn->addWidget(general, 1);
+    firstColumn->addWidget(m_language);
+    frames->addLayout(firstColumn);
     frames->addWidget(players);
     frames->addWidget(server);
     pages->addTab(optionsPage, tr("Options"));
@@ -234,6 +240,7 @@ void PreferencesDialog::fill() {
     m_startupInterval->setText(QString::number(o.messagetime));
     updateDependents();
     m_history->fill(readHistorySettings(m_settings));
+    m_language->fill(languagesetting::load(m_settings));
     m_changed.clear();
     m_filling = false;
 }
@@ -252,7 +259,7 @@ void PreferencesDialog::saveClicked() {
                                 {tr("Server Port"), m_startupPort->text()},
                                 {tr("Rcon password"), m_startupPassword->text()}});
     if (!refusal.isEmpty()) {
-        dialogs.message(refusal, kUnsupportedTitle, Dialogs::Icon::Exclamation);
+        dialogs.message(refusal, unsupportedTitle(), Dialogs::Icon::Exclamation);
         return;
     }
     if (const QString incomplete = m_history->incompleteText(); !incomplete.isEmpty()) {
@@ -317,6 +324,14 @@ void PreferencesDialog::saveClicked() {
         m_history->clearChanged();
         emit historySaved(history);
     }
+    if (m_language->isChanged()) {
+        if (!languagesetting::save(m_settings, m_language->language())) {
+            reportWriteFailure(tr("language"), m_settings.errorCode(),
+                               m_settings.errorDescription());
+            return;
+        }
+        m_language->clearChanged();
+    }
     emit saved(savedKeys);
     dialogs.message(tr("Preferences saved."), tr("Saved"), Dialogs::Icon::Information);
     if (self)
@@ -332,7 +347,7 @@ void PreferencesDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void PreferencesDialog::closeClicked() {
-    if (m_changed.isEmpty() && !m_history->isChanged()) {
+    if (m_changed.isEmpty() && !m_history->isChanged() && !m_language->isChanged()) {
         close();
         return;
     }

@@ -9,6 +9,7 @@
 class Session;
 class ProfileFile;
 class HistoryPreferences;
+class LanguagePreferences;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -75,4 +76,5 @@ private:
     QLineEdit* m_startupSet = nullptr;
     QLineEdit* m_startupInterval = nullptr;
     HistoryPreferences* m_history = nullptr;
+    LanguagePreferences* m_language = nullptr;
 };
