@@ -6,10 +6,12 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QTest>
+#include <QTranslator>
 
 // The pages and the secondary windows from the keyboard: Alt+letter reaches every captioned
-// control, and Escape leaves the Heat of Battle window.
+// control in every language, and Escape leaves the Heat of Battle window.
 class TestKeyboard : public QObject {
     Q_OBJECT
 private slots:
@@ -54,15 +56,26 @@ QStringList markFaults(QWidget* root) {
 } // namespace
 
 void TestKeyboard::mnemonics_data() {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("window");
-    for (const char* page :
-         {"pagePlayers", "pageServer", "pageWeapons", "pageUoMisc", "pageCodModes", "pageUoModes",
-          "pageMaps", "pageMisc", "pageMods", "pageMessages", "frmpref", "frmhob", "frmAbout"})
-        QTest::newRow(page) << page;
+    for (const char* language : {"en", "de", "fr"}) {
+        for (const char* page : {"pagePlayers", "pageServer", "pageWeapons", "pageUoMisc",
+                                 "pageCodModes", "pageUoModes", "pageMaps", "pageMisc", "pageMods",
+                                 "pageMessages", "frmpref", "frmhob", "frmAbout"})
+            QTest::addRow("%s %s", language, page) << language << page;
+    }
 }
 
 void TestKeyboard::mnemonics() {
+    QFETCH(QString, language);
     QFETCH(QString, window);
+    QTranslator translator;
+    if (language != QLatin1String("en")) {
+        QVERIFY(translator.load("vostrel_" + language, VOSTREL_TRANSLATIONS_DIR));
+        QCoreApplication::installTranslator(&translator);
+    }
+    const auto english =
+        qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
     Harness h;
     h.main->openPreferences();
     h.main->openHob();
