@@ -1918,6 +1918,10 @@ Bitte die Spieler ohne Query-Modus einlesen</translation>
         <source>Have you Saved?</source>
         <translation>Haben Sie gespeichert?</translation>
     </message>
+    <message>
+        <source>At start-up</source>
+        <translation>Beim Start</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFile</name>

@@ -1918,6 +1918,10 @@ Lisez la liste des joueurs sans cocher le mode Query</translation>
         <source>Have you Saved?</source>
         <translation>Avez-vous enregistré ?</translation>
     </message>
+    <message>
+        <source>At start-up</source>
+        <translation>Au démarrage</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFile</name>

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -124,7 +125,14 @@ HobWindow::HobWindow(Session& session, QWidget* parent) : QDialog(parent), m_ses
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_helpText);
-    layout->addWidget(frame);
+    // Fourteen rows need more height than a small or scaled screen has: they scroll there.
+    auto* rows = new QScrollArea;
+    rows->setObjectName(QStringLiteral("hobrows"));
+    rows->setWidget(frame);
+    rows->setWidgetResizable(true);
+    rows->setFrameShape(QFrame::NoFrame);
+    rows->setMinimumHeight(frame->fontMetrics().lineSpacing() * 8);
+    layout->addWidget(rows);
     layout->addWidget(buttons);
 
     for (int i = 0; i < table.size(); ++i) {

@@ -128,20 +128,21 @@ PreferencesDialog::PreferencesDialog(Session& session, ProfileFile& settings, QW
     connect(cmdsave, &QPushButton::clicked, this, &PreferencesDialog::saveClicked);
     connect(cmdexit, &QPushButton::clicked, this, &PreferencesDialog::closeClicked);
 
-    // The options and the history each on a page of their own: the window stays small, and
-    // each page has its own letters.
+    // The options, what happens at start-up and the history each on a page of their own: the
+    // window stays small in every language (German and French captions are longer).
     auto* pages = new QTabWidget(this);
     pages->setObjectName(QStringLiteral("prefpages"));
     auto* optionsPage = new QWidget(pages);
     auto* frames = new QHBoxLayout(optionsPage);
-    m_language = new LanguagePreferences(optionsPage);
-    auto* firstColumn = new QVBoxLayout;
-    firstColumn->addWidget(general, 1);
-    firstColumn->addWidget(m_language);
-    frames->addLayout(firstColumn);
+    frames->addWidget(general);
     frames->addWidget(players);
-    frames->addWidget(server);
     pages->addTab(optionsPage, tr("Options"));
+    auto* startPage = new QWidget(pages);
+    auto* startFrames = new QHBoxLayout(startPage);
+    m_language = new LanguagePreferences(startPage);
+    startFrames->addWidget(server);
+    startFrames->addWidget(m_language, 0, Qt::AlignTop);
+    pages->addTab(startPage, tr("At start-up"));
     auto* historyPage = new QWidget(pages);
     auto* historyLayout = new QVBoxLayout(historyPage);
     m_history = new HistoryPreferences(historyPage);

@@ -54,7 +54,7 @@ QString pathOf(const QWidget* widget) {
     return parts.join(u'/');
 }
 
-// 1280x720 at 150 %, less a title bar: the window shrinks to this in every language.
+// 1280x720 at 150 %, less a title bar: every window shrinks to this in every language.
 constexpr int kSmallestWidth = 853;
 constexpr int kSmallestHeight = 440;
 
@@ -140,6 +140,17 @@ QStringList cutCaptions(const QWidget* window) {
     return cut;
 }
 
+// A window that cannot shrink to fit a small or scaled screen.
+QStringList tooLarge(const QWidget* window) {
+    const QSize smallest = window->minimumSizeHint();
+    if (smallest.width() <= kSmallestWidth && smallest.height() <= kSmallestHeight)
+        return {};
+    return {QStringLiteral("%1 needs %2x%3")
+                .arg(window->objectName())
+                .arg(smallest.width())
+                .arg(smallest.height())};
+}
+
 // Runs the same steps in one language and prints what was shown, one "where<TAB>text" line
 // each, then a "cut<TAB>where" line for each caption that does not fit.
 int showTexts(const QString& language) {
@@ -177,12 +188,7 @@ int showTexts(const QString& language) {
             cut += cutCaptions(h.main.get());
         }
         collectMenus(h.main->menuBar()->actions(), QStringLiteral("menu"), shown);
-        // The smallest the window goes, which small and scaled screens need.
-        const QSize smallest = h.main->minimumSizeHint();
-        if (smallest.width() > kSmallestWidth || smallest.height() > kSmallestHeight)
-            cut << QStringLiteral("the window needs %1x%2")
-                       .arg(smallest.width())
-                       .arg(smallest.height());
+        cut += tooLarge(h.main.get());
         // The other windows, each opened from its menu item or button and read as it stands.
         for (const char* opener : {"mpref", "historyplayers", "historyactions", "helpabout"}) {
             if (auto* action = h.main->findChild<QAction*>(QLatin1String(opener)))
@@ -196,7 +202,7 @@ int showTexts(const QString& language) {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (window != h.main.get() && window->isVisible() && !qobject_cast<QMenu*>(window)) {
                 collect(window, shown);
-                cut += cutCaptions(window);
+                cut += cutCaptions(window) + tooLarge(window);
                 window->close();
             }
         }

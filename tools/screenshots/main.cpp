@@ -1,15 +1,17 @@
 // Renders the main window with each of its pages, at its opening size and at the smallest
 // size it is made for (853x450: a 1280x720 screen at 150 %, less a title bar and a panel), and the
 // secondary windows, to PNG files, so the layout can be looked at without a display:
-// vostrel-screenshots <folder> The window is connected to an in-process simulated server and its
-// pages are read from it first, so the pictures show real content. Dialogs are accepted and
-// printed.
+// vostrel-screenshots <folder> [language]. The window is connected to an in-process simulated
+// server and its pages are read from it first, so the pictures show real content. Dialogs are
+// accepted and printed. A language ("de", "fr") shows the window as a German or French operator
+// sees it.
 #include "ui/Main.h"
 #include "base/Dialogs.h"
 #include "base/WaitClock.h"
 #include "simserver/SimServer.h"
 #include "ui/HobWindow.h"
 #include "ui/PreferencesDialog.h"
+#include "ui/Translations.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -58,6 +60,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     WaitClock::instance().setSecondMs(50);
+    if (argc > 2 && !translations::install(QString::fromLocal8Bit(argv[2]),
+                                           {QStringLiteral(VOSTREL_TRANSLATIONS_DIR)})) {
+        std::fprintf(stderr, "No translation for %s in %s\n", argv[2], VOSTREL_TRANSLATIONS_DIR);
+        return 1;
+    }
 
     SimServer sim;
     sim.setRateLimitMs(0);
