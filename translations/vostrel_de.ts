@@ -1324,7 +1324,7 @@ Heat of Battle MOD...</translation>
     </message>
     <message>
         <source>%1 not changed: %2</source>
-        <translation>%1 nicht geändert: %2</translation>
+        <translation>Nicht übernommen (%1): %2</translation>
     </message>
     <message>
         <source>%1: no answer from the server (it may have been applied)</source>

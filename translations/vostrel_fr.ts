@@ -1324,7 +1324,7 @@ Mod Heat of Battle...</translation>
     </message>
     <message>
         <source>%1 not changed: %2</source>
-        <translation>%1 non modifié : %2</translation>
+        <translation>Non appliqué (%1) : %2</translation>
     </message>
     <message>
         <source>%1: no answer from the server (it may have been applied)</source>
