@@ -12,11 +12,25 @@ set(id org.example.vostrel)
 foreach(path bin/vostrel share/applications/${id}.desktop
              share/icons/hicolor/scalable/apps/${id}.svg share/metainfo/${id}.metainfo.xml
              share/man/man1/vostrel.1.gz share/doc/vostrel/copyright
-             share/doc/vostrel/changelog.gz)
+             share/doc/vostrel/changelog.gz share/vostrel/translations/vostrel_de.qm
+             share/vostrel/translations/vostrel_fr.qm)
     if(NOT EXISTS ${prefix}/${path})
         message(FATAL_ERROR "not installed: ${path}")
     endif()
 endforeach()
+
+# The installed program finds its translations beside it: its help reads differently in German.
+foreach(variable DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM LANGUAGE LC_MESSAGES)
+    unset(ENV{${variable}})
+endforeach()
+foreach(locale C de_DE.UTF-8)
+    set(ENV{LC_ALL} ${locale})
+    execute_process(COMMAND ${prefix}/bin/vostrel --help OUTPUT_VARIABLE help_${locale}
+                    ERROR_QUIET)
+endforeach()
+if(help_C STREQUAL help_de_DE.UTF-8)
+    message(FATAL_ERROR "the installed program's help is not translated:\n${help_C}")
+endif()
 
 # The validators come with the desktop's own packages; without one, its check is skipped.
 set(missing)
