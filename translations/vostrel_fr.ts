@@ -109,7 +109,7 @@ Administration à distance des serveurs Call of Duty et United Offensive</transl
     </message>
     <message>
         <source>tempban</source>
-        <translation>ban temporaire</translation>
+        <translation>bannissement temporaire</translation>
     </message>
     <message>
         <source>tell</source>
@@ -133,7 +133,7 @@ Administration à distance des serveurs Call of Duty et United Offensive</transl
     </message>
     <message>
         <source>broadcast</source>
-        <translation>annonce</translation>
+        <translation>message à tous</translation>
     </message>
     <message>
         <source>console</source>
@@ -161,7 +161,7 @@ Administration à distance des serveurs Call of Duty et United Offensive</transl
     </message>
     <message>
         <source>Any time</source>
-        <translation>N'importe quand</translation>
+        <translation>Toute période</translation>
     </message>
     <message>
         <source>Last hour</source>
@@ -169,11 +169,11 @@ Administration à distance des serveurs Call of Duty et United Offensive</transl
     </message>
     <message>
         <source>Last day</source>
-        <translation>Dernier jour</translation>
+        <translation>Dernières 24 heures</translation>
     </message>
     <message>
         <source>Last week</source>
-        <translation>Dernière semaine</translation>
+        <translation>7 derniers jours</translation>
     </message>
     <message>
         <source>Last 30 days</source>
@@ -229,7 +229,7 @@ Administration à distance des serveurs Call of Duty et United Offensive</transl
     </message>
     <message>
         <source>Reason</source>
-        <translation>Raison</translation>
+        <translation>Motif</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
@@ -374,7 +374,7 @@ Administration à distance des serveurs Call of Duty et United Offensive</transl
     </message>
     <message>
         <source>Connect</source>
-        <translation>Se connecter</translation>
+        <translation>Connecter</translation>
     </message>
     <message>
         <source>Connection to server lost: %1</source>
@@ -465,7 +465,7 @@ Administration à distance des serveurs Call of Duty et United Offensive</transl
     <name>HistoryDatabase</name>
     <message>
         <source>no reason given</source>
-        <translation>aucune raison indiquée</translation>
+        <translation>aucun motif indiqué</translation>
     </message>
     <message>
         <source>The history file %1</source>
@@ -489,7 +489,7 @@ Administration à distance des serveurs Call of Duty et United Offensive</transl
     </message>
     <message>
         <source>it does not start as a database</source>
-        <translation>il ne commence pas comme une base de données</translation>
+        <translation>son en-tête n'est pas celui d'une base de données</translation>
     </message>
     <message>
         <source>%1 was written by a newer Vostrel (schema %2; this one knows %3). History is off; the file is left as it is.</source>
@@ -590,7 +590,7 @@ Administration à distance des serveurs Call of Duty et United Offensive</transl
     </message>
     <message>
         <source>Set Gametype to HOB</source>
-        <translation>Mode de jeu HOB</translation>
+        <translation>Passer en mode HOB</translation>
     </message>
     <message>
         <source>Set g_gametype HOB</source>
@@ -767,7 +767,7 @@ Mod Heat of Battle...</translation>
     </message>
     <message>
         <source>&amp;Next Map in Cycle</source>
-        <translation>Carte &amp;suivante du cycle</translation>
+        <translation>Carte &amp;suivante de la rotation</translation>
     </message>
     <message>
         <source>Friendly Fire O&amp;n</source>
@@ -779,7 +779,7 @@ Mod Heat of Battle...</translation>
     </message>
     <message>
         <source>Friendly Fire R&amp;eflective damage</source>
-        <translation>Tir ami : dégâts &amp;renvoyés</translation>
+        <translation>Tir ami : dégâts ré&amp;fléchis</translation>
     </message>
     <message>
         <source>Friendly Fire S&amp;hared</source>
@@ -863,7 +863,7 @@ Mod Heat of Battle...</translation>
     </message>
     <message>
         <source>Unsaved Messages Sets</source>
-        <translation>Jeux de messages non enregistrés</translation>
+        <translation>Sets de messages non enregistrés</translation>
     </message>
     <message>
         <source>Saving server list to INI</source>
@@ -898,7 +898,7 @@ Mod Heat of Battle...</translation>
     </message>
     <message>
         <source>Restart current map</source>
-        <translation>Redémarrer la carte</translation>
+        <translation>Relancer la carte</translation>
     </message>
     <message>
         <source>Next map in rotation</source>
@@ -906,7 +906,7 @@ Mod Heat of Battle...</translation>
     </message>
     <message>
         <source>Note: Default maps load both standard COD and the addon UO maps.  Use Populate to see ALL maps server has available.</source>
-        <translation>Remarque : les cartes par défaut comprennent celles de CoD et de l'extension UO. Utilisez "Lire depuis le serveur" pour voir TOUTES les cartes du serveur.</translation>
+        <translation>Remarque : les cartes par défaut comprennent celles de CoD et de l'extension UO. Utilisez « Lire depuis le serveur » pour voir TOUTES les cartes du serveur.</translation>
     </message>
     <message>
         <source>Asking server for map list...</source>
@@ -1191,7 +1191,7 @@ Mod Heat of Battle...</translation>
     </message>
     <message>
         <source>Server EDIT Map Rotation</source>
-        <translation>Rotation des cartes du serveur à MODIFIER</translation>
+        <translation>Rotation des cartes du serveur (ÉDITION)</translation>
     </message>
     <message>
         <source>Server map rotation (when we connected)</source>
@@ -1203,15 +1203,15 @@ Mod Heat of Battle...</translation>
     </message>
     <message>
         <source>Default -&gt; EDIT</source>
-        <translation>Défaut -&gt; MODIFIER</translation>
+        <translation>Défaut -&gt; ÉDITION</translation>
     </message>
     <message>
         <source>Clear EDIT</source>
-        <translation>Vider MODIFIER</translation>
+        <translation>Vider ÉDITION</translation>
     </message>
     <message>
         <source>Set Server to EDIT</source>
-        <translation>Appliquer MODIFIER au serveur</translation>
+        <translation>Appliquer ÉDITION au serveur</translation>
     </message>
     <message>
         <source>C&amp;lick for Notes</source>
@@ -1392,8 +1392,8 @@ Mod Heat of Battle...</translation>
     <message>
         <source>Can only send message to an individual with the RCON access
 Populate players without Query Mode ticked</source>
-        <translation>Un message à un joueur précis n'est possible qu'avec l'accès RCON
-Lisez la liste des joueurs sans cocher le mode Query</translation>
+        <translation>Un message à un seul joueur n'est possible qu'avec l'accès RCON
+Relisez la liste des joueurs sans cocher le mode Query</translation>
     </message>
     <message>
         <source>Need Player ID</source>
@@ -1422,7 +1422,7 @@ Lisez la liste des joueurs sans cocher le mode Query</translation>
     </message>
     <message>
         <source>Guid</source>
-        <translation>Guid</translation>
+        <translation>GUID</translation>
     </message>
     <message>
         <source>Player</source>
@@ -1473,7 +1473,7 @@ Lisez la liste des joueurs sans cocher le mode Query</translation>
     </message>
     <message>
         <source>No history is kept (Preferences).</source>
-        <translation>Aucun historique n'est tenu (préférences).</translation>
+        <translation>Aucun historique n'est conservé (Préférences).</translation>
     </message>
     <message>
         <source>Select a player to see what the history knows of them.</source>
@@ -1500,11 +1500,11 @@ Lisez la liste des joueurs sans cocher le mode Query</translation>
     </message>
     <message>
         <source>taken</source>
-        <translation>effectué</translation>
+        <translation>accepté</translation>
     </message>
     <message>
         <source>taken at next map</source>
-        <translation>à la prochaine carte</translation>
+        <translation>accepté à la prochaine carte</translation>
     </message>
     <message>
         <source>refused</source>
@@ -1681,7 +1681,7 @@ Lisez la liste des joueurs sans cocher le mode Query</translation>
     </message>
     <message>
         <source>Remove colour id</source>
-        <translation>Retirer les couleurs</translation>
+        <translation>Retirer les codes couleur</translation>
     </message>
     <message>
         <source>This will remove the ^n from the player names to make them more readable</source>
@@ -1721,7 +1721,7 @@ Lisez la liste des joueurs sans cocher le mode Query</translation>
     </message>
     <message>
         <source>Guid</source>
-        <translation>Guid</translation>
+        <translation>GUID</translation>
     </message>
     <message>
         <source>Player</source>
@@ -1796,7 +1796,7 @@ Lisez la liste des joueurs sans cocher le mode Query</translation>
     </message>
     <message>
         <source>Use &amp;Query mode for populate</source>
-        <translation>Utiliser le mode requête pour remplir</translation>
+        <translation>Utiliser le mode Query pour la lecture</translation>
     </message>
     <message>
         <source>Auto &amp;Update player list</source>
@@ -1808,7 +1808,7 @@ Lisez la liste des joueurs sans cocher le mode Query</translation>
     </message>
     <message>
         <source>Auto &amp;Kick 999 players</source>
-        <translation>Expulser automatiquement les joueurs à 999</translation>
+        <translation>Expulser automatiquement les joueurs à ping 999</translation>
     </message>
     <message>
         <source>Number of checks before kick</source>
@@ -1824,7 +1824,7 @@ Lisez la liste des joueurs sans cocher le mode Query</translation>
     </message>
     <message>
         <source>S&amp;tart messages on startup</source>
-        <translation>Démarrer les messages au lancement</translation>
+        <translation>Lancer le cycle de messages au démarrage</translation>
     </message>
     <message>
         <source>Server &amp;IP</source>
@@ -1836,11 +1836,11 @@ Lisez la liste des joueurs sans cocher le mode Query</translation>
     </message>
     <message>
         <source>Rcon pass&amp;word</source>
-        <translation>Mot de passe rcon</translation>
+        <translation>Mot de passe RCON</translation>
     </message>
     <message>
         <source>Messa&amp;ge Set</source>
-        <translation>Jeu de &amp;messages</translation>
+        <translation>Set de &amp;messages</translation>
     </message>
     <message>
         <source>Message Inter&amp;val</source>
@@ -1961,7 +1961,7 @@ Lisez la liste des joueurs sans cocher le mode Query</translation>
     </message>
     <message>
         <source>&amp;Reason:</source>
-        <translation>&amp;Raison :</translation>
+        <translation>&amp;Motif :</translation>
     </message>
     <message>
         <source>Log files (*.%1)</source>
@@ -2012,8 +2012,8 @@ Could be server loading map! or
 Fragmented UDP packets which routers do not pass on
 Try again...</source>
         <translation>Pas de réponse du serveur en 15 secondes
-Le serveur charge peut-être une carte ! ou 
-des paquets UDP fragmentés que les routeurs ne transmettent pas
+Le serveur charge peut-être une carte, ou 
+des paquets UDP fragmentés sont bloqués par les routeurs
 Réessayez...</translation>
     </message>
     <message>
@@ -2052,7 +2052,7 @@ Réessayez...</translation>
     </message>
     <message>
         <source>Bottom Box is the EDIT area for you to type a TEMPORARY Map rotation.</source>
-        <translation>La zone du bas est la zone MODIFIER où saisir une rotation TEMPORAIRE.</translation>
+        <translation>La zone du bas est la zone ÉDITION, où saisir une rotation TEMPORAIRE.</translation>
     </message>
     <message>
         <source>(This could be useful to setup for a match so next map is right one)</source>
@@ -2060,27 +2060,27 @@ Réessayez...</translation>
     </message>
     <message>
         <source>When the EDIT rotation has finished the server reverts to TOP box rotation</source>
-        <translation>Une fois la rotation MODIFIER terminée, le serveur revient à celle de la zone du HAUT</translation>
+        <translation>Une fois la rotation ÉDITION terminée, le serveur revient à celle de la zone du HAUT</translation>
     </message>
     <message>
         <source>Best way for matches is set the two maps you want in EDIT box and then do</source>
-        <translation>Pour un match, le mieux est de mettre les deux cartes voulues dans MODIFIER puis de lancer</translation>
+        <translation>Pour un match, le mieux est de mettre les deux cartes voulues dans la zone ÉDITION puis de lancer</translation>
     </message>
     <message>
         <source>a map restart command. That will end current map and start with first in EDIT.</source>
-        <translation>un redémarrage de la carte. Cela termine la carte en cours et démarre la première de MODIFIER.</translation>
+        <translation>un redémarrage de la carte. Cela termine la carte en cours et lance la première de la zone ÉDITION.</translation>
     </message>
     <message>
         <source>Button "Default -&gt; EDIT" pastes the default into the Edit box.</source>
-        <translation>Le bouton "Défaut -&gt; MODIFIER" copie la rotation par défaut dans la zone MODIFIER.</translation>
+        <translation>Le bouton « Défaut -&gt; ÉDITION » copie la rotation par défaut dans la zone ÉDITION.</translation>
     </message>
     <message>
         <source>Button "Clear EDIT" empties the EDIT box</source>
-        <translation>Le bouton "Vider MODIFIER" vide la zone MODIFIER</translation>
+        <translation>Le bouton « Vider ÉDITION » vide la zone ÉDITION</translation>
     </message>
     <message>
         <source>Button "Set Server to Default" resets the server to the Default Map</source>
-        <translation>Le bouton "Remettre le serveur par défaut" remet sur le serveur la rotation</translation>
+        <translation>Le bouton « Remettre le serveur par défaut » remet sur le serveur la rotation</translation>
     </message>
     <message>
         <source>Rotation in top box.</source>
@@ -2088,7 +2088,7 @@ Réessayez...</translation>
     </message>
     <message>
         <source>Button "Set server to EDIT" sets the server to the map rotation in</source>
-        <translation>Le bouton "Appliquer MODIFIER au serveur" applique au serveur la rotation de la</translation>
+        <translation>Le bouton « Appliquer ÉDITION au serveur » applique au serveur la rotation de la</translation>
     </message>
     <message>
         <source>Bottom box.</source>
@@ -2112,7 +2112,7 @@ Réessayez...</translation>
     </message>
     <message>
         <source>Where xxx is the gametype prefix, DM, TDM, SD, RE, HQ, BEL or Modprefix</source>
-        <translation>où xxx est le préfixe du type de jeu : DM, TDM, SD, RE, HQ, BEL ou celui du mod</translation>
+        <translation>où xxx est le préfixe du mode de jeu : DM, TDM, SD, RE, HQ, BEL ou celui du mod</translation>
     </message>
     <message>
         <source>xxxxxx is the map name, for example; mp_pavlov</source>
@@ -2412,7 +2412,7 @@ United Offensive...</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation>Se connecter</translation>
+        <translation>Connecter</translation>
     </message>
     <message>
         <source>server &amp;address</source>
@@ -2424,7 +2424,7 @@ United Offensive...</translation>
     </message>
     <message>
         <source>rcon pass&amp;word</source>
-        <translation>&amp;mot de passe rcon</translation>
+        <translation>&amp;mot de passe RCON</translation>
     </message>
     <message>
         <source>&amp;Responses from server</source>
@@ -2448,7 +2448,7 @@ United Offensive...</translation>
     </message>
     <message>
         <source>Rcon &amp;Direct</source>
-        <translation>Rcon &amp;direct</translation>
+        <translation>RCON &amp;direct</translation>
     </message>
     <message>
         <source>Server</source>
@@ -2508,7 +2508,7 @@ United Offensive...</translation>
     </message>
     <message>
         <source>game type %1</source>
-        <translation>type de jeu %1</translation>
+        <translation>mode de jeu %1</translation>
     </message>
     <message>
         <source>map %1</source>
@@ -2649,7 +2649,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>S&amp;D Round length updated to %1</source>
-        <translation>S&amp;D : durée de manche mis à %1</translation>
+        <translation>S&amp;D : durée de manche mise à %1</translation>
     </message>
     <message>
         <source>Round length has to be a positive number of minutes</source>
@@ -2665,7 +2665,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>S&amp;D Round limit updated to %1</source>
-        <translation>S&amp;D : limite de manches mis à %1</translation>
+        <translation>S&amp;D : limite de manches mise à %1</translation>
     </message>
     <message>
         <source>Round limit has to be a number of round wins (0=unlimited)</source>
@@ -2681,7 +2681,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>S&amp;D Score limit updated to %1</source>
-        <translation>S&amp;D : limite de score mis à %1</translation>
+        <translation>S&amp;D : limite de score mise à %1</translation>
     </message>
     <message>
         <source>Score limit has to be a number of round wins</source>
@@ -2697,7 +2697,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>S&amp;D Time limit updated to %1</source>
-        <translation>S&amp;D : limite de temps mis à %1</translation>
+        <translation>S&amp;D : limite de temps mise à %1</translation>
     </message>
     <message>
         <source>Retrieval settings</source>
@@ -2717,7 +2717,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Retrieval Round length updated to %1</source>
-        <translation>Retrieval : durée de manche mis à %1</translation>
+        <translation>Retrieval : durée de manche mise à %1</translation>
     </message>
     <message>
         <source>scr_re_roundlimit (Default 0)</source>
@@ -2725,7 +2725,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Retrieval Round limit updated to %1</source>
-        <translation>Retrieval : limite de manches mis à %1</translation>
+        <translation>Retrieval : limite de manches mise à %1</translation>
     </message>
     <message>
         <source>scr_re_scorelimit (Default 10)</source>
@@ -2733,7 +2733,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Retrieval Score limit updated to %1</source>
-        <translation>Retrieval : limite de score mis à %1</translation>
+        <translation>Retrieval : limite de score mise à %1</translation>
     </message>
     <message>
         <source>scr_re_timelimit (Default 0)</source>
@@ -2741,7 +2741,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Retrieval Time limit updated to %1</source>
-        <translation>Retrieval : limite de temps mis à %1</translation>
+        <translation>Retrieval : limite de temps mise à %1</translation>
     </message>
     <message>
         <source>Show carrier</source>
@@ -2777,7 +2777,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>BEL score limit updated to %1</source>
-        <translation>BEL : limite de score mis à %1</translation>
+        <translation>BEL : limite de score mise à %1</translation>
     </message>
     <message>
         <source>Score limit has to be a number</source>
@@ -2797,7 +2797,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>BEL time limit updated to %1</source>
-        <translation>BEL : limite de temps mis à %1</translation>
+        <translation>BEL : limite de temps mise à %1</translation>
     </message>
     <message>
         <source>Number of seconds alive to score point as allied</source>
@@ -2821,7 +2821,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>DM score limit updated to %1</source>
-        <translation>DM : limite de score mis à %1</translation>
+        <translation>DM : limite de score mise à %1</translation>
     </message>
     <message>
         <source>scr_dm_timelimit (Default 30 minutes)</source>
@@ -2829,7 +2829,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>DM time limit updated to %1</source>
-        <translation>DM : limite de temps mis à %1</translation>
+        <translation>DM : limite de temps mise à %1</translation>
     </message>
     <message>
         <source>Team deathmatch settings</source>
@@ -2841,7 +2841,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>TDM score limit updated to %1</source>
-        <translation>TDM : limite de score mis à %1</translation>
+        <translation>TDM : limite de score mise à %1</translation>
     </message>
     <message>
         <source>scr_tdm_timelimit (Default 30 minutes)</source>
@@ -2849,7 +2849,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>TDM time limit updated to %1</source>
-        <translation>TDM : limite de temps mis à %1</translation>
+        <translation>TDM : limite de temps mise à %1</translation>
     </message>
     <message>
         <source>Headquarters settings</source>
@@ -2861,7 +2861,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>HQ score limit updated to %1</source>
-        <translation>HQ : limite de score mis à %1</translation>
+        <translation>HQ : limite de score mise à %1</translation>
     </message>
     <message>
         <source>scr_hq_timelimit (Default 30 minutes)</source>
@@ -2869,7 +2869,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>HQ time limit updated to %1</source>
-        <translation>HQ : limite de temps mis à %1</translation>
+        <translation>HQ : limite de temps mise à %1</translation>
     </message>
 </context>
 <context>
@@ -3009,7 +3009,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Mode changed to HeadQuarters</source>
-        <translation>Mode changé en HeadQuarters</translation>
+        <translation>Mode changé en Headquarters</translation>
     </message>
     <message>
         <source>Domination</source>
@@ -3025,7 +3025,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Mode changed to Capture the flag</source>
-        <translation>Mode changé en Capture the flag</translation>
+        <translation>Mode changé en Capture the Flag</translation>
     </message>
     <message>
         <source>Base Assault</source>
@@ -3037,7 +3037,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Set Gametype to HOB</source>
-        <translation>Mode de jeu HOB</translation>
+        <translation>Passer en mode HOB</translation>
     </message>
     <message>
         <source>Mode changed to HOB</source>
@@ -3052,15 +3052,15 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     <name>hob</name>
     <message>
         <source>Show Obituary</source>
-        <translation>Afficher les avis de décès</translation>
+        <translation>Afficher les messages de mort</translation>
     </message>
     <message>
         <source>Show Obitory when people Die.</source>
-        <translation>Afficher un avis quand un joueur meurt.</translation>
+        <translation>Afficher un message quand un joueur meurt.</translation>
     </message>
     <message>
         <source>Show Obituory changed.</source>
-        <translation>Avis de décès changés.</translation>
+        <translation>Messages de mort changés.</translation>
     </message>
     <message>
         <source>Foot / Leg shot </source>
@@ -3068,7 +3068,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Enable/Disable Foot/Leg tripping Code.</source>
-        <translation>Active/désactive la chute sur tir au pied/à la jambe.</translation>
+        <translation>Active/désactive la chute sur tir au pied ou à la jambe.</translation>
     </message>
     <message>
         <source>Foot/Leg shot changed.</source>
@@ -3120,7 +3120,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Dynamic Weapons changed.</source>
-        <translation>Armes dynamiques changées.</translation>
+        <translation>Limitation dynamique des armes changée.</translation>
     </message>
     <message>
         <source>Dynamic flags limiting</source>
@@ -3132,7 +3132,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Dynamic flags changed.</source>
-        <translation>Drapeaux dynamiques changés.</translation>
+        <translation>Limitation dynamique des drapeaux changée.</translation>
     </message>
     <message>
         <source>Dynamic bombs limiting</source>
@@ -3144,7 +3144,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Dynamic bombs changed.</source>
-        <translation>Bombes dynamiques changées.</translation>
+        <translation>Limitation dynamique des bombes changée.</translation>
     </message>
     <message>
         <source>Spawn zone protection</source>
@@ -3250,11 +3250,11 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     <name>main</name>
     <message>
         <source>Administer Call of Duty game servers over their remote console.</source>
-        <translation>Administrer des serveurs de jeu Call of Duty par leur console à distance.</translation>
+        <translation>Administrer des serveurs de jeu Call of Duty par leur console distante.</translation>
     </message>
     <message>
         <source>Keep the settings in &lt;file&gt; instead of the usual place.</source>
-        <translation>Garder les réglages dans &lt;fichier&gt; au lieu de l'endroit habituel.</translation>
+        <translation>Conserver les réglages dans &lt;fichier&gt; au lieu de l'emplacement habituel.</translation>
     </message>
     <message>
         <source>file</source>
@@ -3399,7 +3399,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Temp Ban</source>
-        <translation>Bannissement temporaire</translation>
+        <translation>Bannir temporairement</translation>
     </message>
     <message>
         <source>private message</source>
@@ -3510,7 +3510,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Spectate Enemy updated</source>
-        <translation>Observation de l'ennemi mise à jour</translation>
+        <translation>« Regarder l'ennemi » mis à jour</translation>
     </message>
     <message>
         <source>Temporary ban duration in seconds</source>
@@ -3600,7 +3600,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Domination Score limit updated to %1</source>
-        <translation>Domination : limite de score mis à %1</translation>
+        <translation>Domination : limite de score mise à %1</translation>
     </message>
     <message>
         <source>Time limit</source>
@@ -3612,7 +3612,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Domination Time limit updated to %1</source>
-        <translation>Domination : limite de temps mis à %1</translation>
+        <translation>Domination : limite de temps mise à %1</translation>
     </message>
     <message>
         <source>Round Limit</source>
@@ -3624,7 +3624,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Domination Round limit updated to %1</source>
-        <translation>Domination : limite de manches mis à %1</translation>
+        <translation>Domination : limite de manches mise à %1</translation>
     </message>
     <message>
         <source>Round Length</source>
@@ -3636,7 +3636,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Domination Round length updated to %1</source>
-        <translation>Domination : durée de manche mis à %1</translation>
+        <translation>Domination : durée de manche mise à %1</translation>
     </message>
     <message>
         <source>Respawn Wave time</source>
@@ -3660,7 +3660,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Domination Clear score updated to %1</source>
-        <translation>Domination : remise à zéro du score mis à %1</translation>
+        <translation>Domination : remise à zéro du score mise à %1</translation>
     </message>
     <message>
         <source>United Offensive Capture the Flag settings</source>
@@ -3688,7 +3688,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>CTF Score limit updated to %1</source>
-        <translation>CTF : limite de score mis à %1</translation>
+        <translation>CTF : limite de score mise à %1</translation>
     </message>
     <message>
         <source>scr_ctf_timelimit  (Default 120) </source>
@@ -3696,7 +3696,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>CTF Time limit updated to %1</source>
-        <translation>CTF : limite de temps mis à %1</translation>
+        <translation>CTF : limite de temps mise à %1</translation>
     </message>
     <message>
         <source>scr_ctf_roundlimit  (Default 5) </source>
@@ -3704,7 +3704,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>CTF Round limit updated to %1</source>
-        <translation>CTF : limite de manches mis à %1</translation>
+        <translation>CTF : limite de manches mise à %1</translation>
     </message>
     <message>
         <source>scr_ctf_roundlength  (Default 30) </source>
@@ -3712,7 +3712,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>CTF Round length updated to %1</source>
-        <translation>CTF : durée de manche mis à %1</translation>
+        <translation>CTF : durée de manche mise à %1</translation>
     </message>
     <message>
         <source>Show on Compass</source>
@@ -3732,7 +3732,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>CTF Clear score updated to %1</source>
-        <translation>CTF : remise à zéro du score mis à %1</translation>
+        <translation>CTF : remise à zéro du score mise à %1</translation>
     </message>
     <message>
         <source>United Offensive Base Assault settings</source>
@@ -3760,7 +3760,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Base Assault Score limit updated to %1</source>
-        <translation>Base Assault : limite de score mis à %1</translation>
+        <translation>Base Assault : limite de score mise à %1</translation>
     </message>
     <message>
         <source>scr_bas_timelimit   (Default 120) </source>
@@ -3768,7 +3768,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Base Assault Time limit updated to %1</source>
-        <translation>Base Assault : limite de temps mis à %1</translation>
+        <translation>Base Assault : limite de temps mise à %1</translation>
     </message>
     <message>
         <source>scr_bas_roundlimit   (Default 5) </source>
@@ -3776,7 +3776,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Base Assault Round limit updated to %1</source>
-        <translation>Base Assault : limite de manches mis à %1</translation>
+        <translation>Base Assault : limite de manches mise à %1</translation>
     </message>
     <message>
         <source>scr_bas_roundlength   (Default 30) </source>
@@ -3784,7 +3784,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Base Assault Round length updated to %1</source>
-        <translation>Base Assault : durée de manche mis à %1</translation>
+        <translation>Base Assault : durée de manche mise à %1</translation>
     </message>
     <message>
         <source>scr_bas_respawn_wave_time  (Default ??) </source>
@@ -3800,7 +3800,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Base Assault Clear score updated to %1</source>
-        <translation>Base Assault : remise à zéro du score mis à %1</translation>
+        <translation>Base Assault : remise à zéro du score mise à %1</translation>
     </message>
     <message>
         <source>Start round delay has to be a number of seconds</source>
@@ -3995,67 +3995,67 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Allow bazooka</source>
-        <translation>Autoriser bazooka</translation>
+        <translation>Autoriser le bazooka</translation>
     </message>
     <message>
         <source>Allow MG34</source>
-        <translation>Autoriser MG34</translation>
+        <translation>Autoriser la MG34</translation>
     </message>
     <message>
         <source>Allow DP28</source>
-        <translation>Autoriser DP28</translation>
+        <translation>Autoriser la DP28</translation>
     </message>
     <message>
         <source>Allow MG30cal</source>
-        <translation>Autoriser MG30cal</translation>
+        <translation>Autoriser la MG30cal</translation>
     </message>
     <message>
         <source>Allow gewehr43</source>
-        <translation>Autoriser gewehr43</translation>
+        <translation>Autoriser le gewehr43</translation>
     </message>
     <message>
         <source>Allow svt40</source>
-        <translation>Autoriser svt40</translation>
+        <translation>Autoriser le svt40</translation>
     </message>
     <message>
         <source>Allow Flak 88</source>
-        <translation>Autoriser Flak 88</translation>
+        <translation>Autoriser le Flak 88</translation>
     </message>
     <message>
         <source>Allow SU152</source>
-        <translation>Autoriser SU152</translation>
+        <translation>Autoriser le SU152</translation>
     </message>
     <message>
         <source>Allow Elefant</source>
-        <translation>Autoriser Elefant</translation>
+        <translation>Autoriser l'Elefant</translation>
     </message>
     <message>
         <source>Allow T34</source>
-        <translation>Autoriser T34</translation>
+        <translation>Autoriser le T34</translation>
     </message>
     <message>
         <source>Allow Sherman</source>
-        <translation>Autoriser Sherman</translation>
+        <translation>Autoriser le Sherman</translation>
     </message>
     <message>
         <source>Allow Horch</source>
-        <translation>Autoriser Horch</translation>
+        <translation>Autoriser la Horch</translation>
     </message>
     <message>
         <source>Allow GAZ67b</source>
-        <translation>Autoriser GAZ67b</translation>
+        <translation>Autoriser la GAZ67b</translation>
     </message>
     <message>
         <source>Allow Willy Jeep</source>
-        <translation>Autoriser Willy Jeep</translation>
+        <translation>Autoriser la Willy Jeep</translation>
     </message>
     <message>
         <source>Allow Panzer IV</source>
-        <translation>Autoriser Panzer IV</translation>
+        <translation>Autoriser le Panzer IV</translation>
     </message>
     <message>
         <source>Enable Shellshock</source>
-        <translation>Activer Shellshock</translation>
+        <translation>Activer le Shellshock</translation>
     </message>
     <message>
         <source>Enable Drop Health</source>
@@ -4063,7 +4063,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Enable Battlerank</source>
-        <translation>Activer Battlerank</translation>
+        <translation>Activer le Battlerank</translation>
     </message>
     <message>
         <source>United Offensive Weapons</source>
