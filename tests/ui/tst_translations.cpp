@@ -152,7 +152,8 @@ QStringList tooLarge(const QWidget* window) {
 }
 
 // Runs the same steps in one language and prints what was shown, one "where<TAB>text" line
-// each, then a "cut<TAB>where" line for each caption that does not fit.
+// each, then a "cut<TAB>where" line for each caption that does not fit and a "wire<TAB>command"
+// line for each command the server received.
 int showTexts(const QString& language) {
     if (!translations::install(language, {QStringLiteral(VOSTREL_TRANSLATIONS_DIR)}) &&
         language != QLatin1String("en")) {
@@ -161,6 +162,7 @@ int showTexts(const QString& language) {
     }
     QList<Shown> shown;
     QStringList cut;
+    QStringList wire;
     {
         Harness h;
         h.startup();
@@ -174,7 +176,7 @@ int showTexts(const QString& language) {
             return 3;
         // The buttons that ask or tell before they act; every box is answered Yes or OK.
         for (const char* name : {"cmdplypop", "cmdcfgexec", "cmdplykick", "cmdplyban", "cmdtempban",
-                                 "cmdservrempass", "cmdmessstart", "cmdmessstop"}) {
+                                 "cmdservrempass", "cmdmessstart", "cmdmessstop", "cmdmessage"}) {
             if (auto* button = h.find<QAbstractButton>(QLatin1String(name));
                 button && button->isEnabled())
                 button->click();
@@ -214,6 +216,7 @@ int showTexts(const QString& language) {
             shown.append({QStringLiteral("box%1:title").arg(box), s.title});
             shown.append({QStringLiteral("box%1:text").arg(box++), s.text});
         }
+        wire = h.commands();
     }
     QTextStream out(stdout);
     for (const Shown& s : std::as_const(shown))
@@ -222,26 +225,37 @@ int showTexts(const QString& language) {
             << u'\n';
     for (const QString& where : std::as_const(cut))
         out << "cut\t" << where << u'\n';
+    for (const QString& command : std::as_const(wire))
+        out << "wire\t" << command << u'\n';
     return 0;
 }
 
-QMap<QString, QString> runIn(const QString& language, QStringList& cut) {
+// What one language's run showed, what did not fit, and what the server received.
+struct Run {
+    QMap<QString, QString> texts;
+    QStringList cut;
+    QStringList wire;
+};
+
+Run runIn(const QString& language) {
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--texts"), language});
     if (!child.waitForFinished(120000) || child.exitCode() != 0) {
         qWarning() << child.readAllStandardError();
         return {};
     }
-    QMap<QString, QString> texts;
+    Run run;
     for (const QString& line : QString::fromUtf8(child.readAllStandardOutput()).split(u'\n')) {
         const QString where = line.section(u'\t', 0, 0);
         const QString text = line.section(u'\t', 1);
         if (where == QLatin1String("cut"))
-            cut << text;
+            run.cut << text;
+        else if (where == QLatin1String("wire"))
+            run.wire << text;
         else if (!where.isEmpty())
-            texts.insert(where, text);
+            run.texts.insert(where, text);
     }
-    return texts;
+    return run;
 }
 
 // A text as compared across languages: without mnemonics, numbers (ports, times, counts) or
@@ -297,11 +311,15 @@ void TestTranslations::everyTextTranslated_data() {
 
 void TestTranslations::everyTextTranslated() {
     QFETCH(QString, language);
-    QStringList englishCut, cut;
-    const QMap<QString, QString> english = runIn(QStringLiteral("en"), englishCut);
-    const QMap<QString, QString> translated = runIn(language, cut);
+    const Run englishRun = runIn(QStringLiteral("en"));
+    const Run translatedRun = runIn(language);
+    const QMap<QString, QString>& english = englishRun.texts;
+    const QMap<QString, QString>& translated = translatedRun.texts;
     QVERIFY(!english.isEmpty());
     QCOMPARE(translated.keys(), english.keys()); // the same steps showed the same things
+    // The server hears the same, whatever the operator reads: commands, messages, the prefix.
+    QVERIFY(englishRun.wire.contains(QStringLiteral("exec server.cfg")));
+    QCOMPARE(translatedRun.wire, englishRun.wire);
     QList<QRegularExpression> kept = keptByTranslator(language);
     // Each language is offered under its own name, whatever the program speaks; the program's
     // name and Qt's "OK" are the same in every language.
@@ -321,10 +339,10 @@ void TestTranslations::everyTextTranslated() {
     }
     for (const QString& line : std::as_const(untranslated))
         qWarning("untranslated: %s", qPrintable(line));
-    for (const QString& line : std::as_const(cut))
+    for (const QString& line : translatedRun.cut)
         qWarning("cut: %s", qPrintable(line));
     QVERIFY(untranslated.isEmpty());
-    QVERIFY(cut.isEmpty());
+    QVERIFY(translatedRun.cut.isEmpty());
 }
 
 int main(int argc, char* argv[]) {
