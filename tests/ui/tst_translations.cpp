@@ -1,5 +1,8 @@
+#include "settings/LanguageSetting.h"
+#include "settings/ProfileFile.h"
 #include "support/Harness.h"
 #include "ui/MainWidgets.h"
+#include "ui/PreferencesDialog.h"
 #include "ui/Translations.h"
 
 #include <QAbstractButton>
@@ -29,6 +32,9 @@ class TestTranslations : public QObject {
 private slots:
     void everyTextTranslated_data();
     void everyTextTranslated();
+    void languageChosen_data();
+    void languageChosen();
+    void choiceSavedForTheNextStart();
 };
 
 namespace {
@@ -343,6 +349,42 @@ void TestTranslations::everyTextTranslated() {
         qWarning("cut: %s", qPrintable(line));
     QVERIFY(untranslated.isEmpty());
     QVERIFY(translatedRun.cut.isEmpty());
+}
+
+void TestTranslations::languageChosen_data() {
+    QTest::addColumn<QString>("chosen"); // the settings file's key
+    QTest::addColumn<QStringList>("system");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("the system's") << "" << QStringList{"de-DE", "de", "en-US"} << "de";
+    QTest::newRow("the first the program speaks") << "" << QStringList{"pl-PL", "fr-BE"} << "fr";
+    QTest::newRow("none spoken: English") << "" << QStringList{"pl-PL", "C"} << "en";
+    QTest::newRow("the choice over the system's") << "fr" << QStringList{"de-DE"} << "fr";
+    QTest::newRow("English chosen on a German system") << "en" << QStringList{"de-DE"} << "en";
+    QTest::newRow("a choice this version lacks") << "pt_BR" << QStringList{"de"} << "de";
+}
+
+void TestTranslations::languageChosen() {
+    QFETCH(QString, chosen);
+    QFETCH(QStringList, system);
+    QFETCH(QString, spoken);
+    QCOMPARE(translations::resolve(chosen, system), spoken);
+}
+
+void TestTranslations::choiceSavedForTheNextStart() {
+    Harness h(false);
+    // A key the file cannot have come from the program reads as no choice.
+    h.writeSettings("[interface]\r\nlanguage=../../etc/passwd\r\n");
+    QCOMPARE(languagesetting::load(ProfileFile(h.path(QStringLiteral("vostrel.ini")))), QString());
+    h.startup();
+    h.main->openPreferences();
+    auto* prefs = h.main->findChild<PreferencesDialog*>();
+    auto* choice = prefs->findChild<QComboBox*>(QStringLiteral("cmblanguage"));
+    QCOMPARE(choice->currentIndex(), 0); // the system's
+    choice->setCurrentIndex(choice->findData(QStringLiteral("de")));
+    prefs->findChild<QAbstractButton*>(QStringLiteral("cmdsave"))->click();
+    QCOMPARE(languagesetting::load(ProfileFile(h.path(QStringLiteral("vostrel.ini")))),
+             QStringLiteral("de"));
+    QCOMPARE(h.dialogs.messageTitles().last(), QStringLiteral("Saved"));
 }
 
 int main(int argc, char* argv[]) {
