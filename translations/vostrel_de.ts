@@ -5,11 +5,11 @@
     <name>AboutDialog</name>
     <message>
         <source>Whoever gave you this program in binary form owes you its complete source code under that licence. The terms are in the file LICENSE of the source.</source>
-        <translation>Wer Ihnen dieses Programm in Binärform gegeben hat, schuldet Ihnen seinen vollständigen Quellcode unter dieser Lizenz. Die Lizenzbedingungen stehen in der Datei LICENSE des Quellcodes.</translation>
+        <translation>Wer Ihnen dieses Programm in Binärform weitergegeben hat, muss Ihnen auch den vollständigen Quellcode unter dieser Lizenz zur Verfügung stellen. Die Lizenzbedingungen stehen in der Datei LICENSE des Quellcodes.</translation>
     </message>
     <message>
         <source>Whoever gave you this program in binary form owes you its complete source code under that licence. The licence terms and the notes that came with the program are in &lt;a href="%1"&gt;%2&lt;/a&gt;.</source>
-        <translation>Wer Ihnen dieses Programm in Binärform gegeben hat, schuldet Ihnen seinen vollständigen Quellcode unter dieser Lizenz. Die Lizenzbedingungen und die Hinweise, die mit dem Programm kamen, stehen in &lt;a href="%1"&gt;%2&lt;/a&gt;.</translation>
+        <translation>Wer Ihnen dieses Programm in Binärform weitergegeben hat, muss Ihnen auch den vollständigen Quellcode unter dieser Lizenz zur Verfügung stellen. Die Lizenzbedingungen und die Hinweise, die dem Programm beiliegen, stehen in &lt;a href="%1"&gt;%2&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>About Vostrel</source>
@@ -54,7 +54,7 @@ Fernverwaltung für Server von Call of Duty und United Offensive</translation>
     </message>
     <message>
         <source>map</source>
-        <translation>Karte</translation>
+        <translation>Map</translation>
     </message>
     <message>
         <source>restart</source>
@@ -82,7 +82,7 @@ Fernverwaltung für Server von Call of Duty und United Offensive</translation>
     </message>
     <message>
         <source>taken at next map</source>
-        <translation>ab nächster Karte übernommen</translation>
+        <translation>ab nächster Map übernommen</translation>
     </message>
     <message>
         <source>refused</source>
@@ -117,7 +117,7 @@ Fernverwaltung für Server von Call of Duty und United Offensive</translation>
     </message>
     <message>
         <source>map</source>
-        <translation>Karte</translation>
+        <translation>Map</translation>
     </message>
     <message>
         <source>restart</source>
@@ -145,7 +145,7 @@ Fernverwaltung für Server von Call of Duty und United Offensive</translation>
     </message>
     <message>
         <source>taken at next map</source>
-        <translation>ab nächster Karte übernommen</translation>
+        <translation>ab nächster Map übernommen</translation>
     </message>
     <message>
         <source>refused</source>
@@ -161,7 +161,7 @@ Fernverwaltung für Server von Call of Duty und United Offensive</translation>
     </message>
     <message>
         <source>Any time</source>
-        <translation>Beliebige Zeit</translation>
+        <translation>Gesamter Zeitraum</translation>
     </message>
     <message>
         <source>Last hour</source>
@@ -169,11 +169,11 @@ Fernverwaltung für Server von Call of Duty und United Offensive</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation>Letzter Tag</translation>
+        <translation>Letzte 24 Stunden</translation>
     </message>
     <message>
         <source>Last week</source>
-        <translation>Letzte Woche</translation>
+        <translation>Letzte 7 Tage</translation>
     </message>
     <message>
         <source>Last 30 days</source>
@@ -185,15 +185,15 @@ Fernverwaltung für Server von Call of Duty und United Offensive</translation>
     </message>
     <message>
         <source>any server (address:port)</source>
-        <translation>jeder Server (Adresse:Port)</translation>
+        <translation>alle Server (Adresse:Port)</translation>
     </message>
     <message>
         <source>any operator</source>
-        <translation>jeder Admin</translation>
+        <translation>alle Admins</translation>
     </message>
     <message>
         <source>Any kind</source>
-        <translation>Jede Art</translation>
+        <translation>Alle Arten</translation>
     </message>
     <message>
         <source>&amp;Show</source>
@@ -237,7 +237,7 @@ Fernverwaltung für Server von Call of Duty und United Offensive</translation>
     </message>
     <message>
         <source>No history is kept (Preferences).</source>
-        <translation>Es wird kein Verlauf geführt (Einstellungen).</translation>
+        <translation>Es wird kein Verlauf geführt (siehe Einstellungen).</translation>
     </message>
     <message>
         <source>Reading...</source>
@@ -295,7 +295,7 @@ Fernverwaltung für Server von Call of Duty und United Offensive</translation>
     </message>
     <message>
         <source>The server at %1 answers, but its remote console does not: the RCON password is wrong, or the remote console is off (some servers stay silent on a wrong password).<byte value="xd" />No connection established.</source>
-        <translation>Der Server unter %1 antwortet, seine Fernkonsole aber nicht: Das RCON-Passwort ist falsch oder die Fernkonsole ist abgeschaltet (manche Server schweigen bei einem falschen Passwort).<byte value="xd" />Keine Verbindung hergestellt.</translation>
+        <translation>Der Server unter %1 antwortet, seine Remote-Konsole aber nicht: Das RCON-Passwort ist falsch oder die Remote-Konsole ist abgeschaltet (manche Server schweigen bei einem falschen Passwort).<byte value="xd" />Keine Verbindung hergestellt.</translation>
     </message>
     <message>
         <source>The %1 holds characters that cannot be sent to the server or kept in the settings file: %2<byte value="xd" />Please use only the characters of Western European text (Windows-1252).</source>
@@ -338,7 +338,7 @@ Fernverwaltung für Server von Call of Duty und United Offensive</translation>
     </message>
     <message>
         <source>The name has no address.</source>
-        <translation>Der Name hat keine Adresse.</translation>
+        <translation>Zu diesem Namen gibt es keine Adresse.</translation>
     </message>
     <message>
         <source>Cannot find the server %1<byte value="xd" />%2</source>
@@ -370,7 +370,7 @@ Fernverwaltung für Server von Call of Duty und United Offensive</translation>
     </message>
     <message>
         <source>No answer from the remote console; asking for the server's status</source>
-        <translation>Keine Antwort von der Fernkonsole; frage den Serverstatus ab</translation>
+        <translation>Keine Antwort von der Remote-Konsole; Serverstatus wird abgefragt</translation>
     </message>
     <message>
         <source>Connect</source>
@@ -412,11 +412,11 @@ Fernverwaltung für Server von Call of Duty und United Offensive</translation>
     </message>
     <message>
         <source>Sa&amp;y</source>
-        <translation>Sa&amp;gen</translation>
+        <translation>&amp;Durchsagen</translation>
     </message>
     <message>
         <source>Restar&amp;t map</source>
-        <translation>Karte &amp;neu starten</translation>
+        <translation>Map &amp;neu starten</translation>
     </message>
     <message>
         <source>Outcomes on the ticked servers</source>
@@ -450,7 +450,7 @@ Fernverwaltung für Server von Call of Duty und United Offensive</translation>
     <name>HistoryController</name>
     <message>
         <source>History: waiting for the database</source>
-        <translation>Verlauf: warte auf die Datenbank</translation>
+        <translation>Verlauf: Warten auf die Datenbank</translation>
     </message>
     <message>
         <source>History: off</source>
@@ -517,7 +517,7 @@ Fernverwaltung für Server von Call of Duty und United Offensive</translation>
     </message>
     <message>
         <source>%1 could not be brought to schema %2 (%3). History is off.</source>
-        <translation>%1 konnte nicht auf Schema %2 gebracht werden (%3). Der Verlauf ist abgeschaltet.</translation>
+        <translation>%1 konnte nicht auf Schema %2 aktualisiert werden (%3). Der Verlauf ist abgeschaltet.</translation>
     </message>
 </context>
 <context>
@@ -564,7 +564,7 @@ Fernverwaltung für Server von Call of Duty und United Offensive</translation>
     </message>
     <message>
         <source>A PostgreSQL server needs its host and the name of its database.</source>
-        <translation>Ein PostgreSQL-Server braucht seinen Host und den Namen seiner Datenbank.</translation>
+        <translation>Für einen PostgreSQL-Server werden Host und Datenbankname benötigt.</translation>
     </message>
 </context>
 <context>
@@ -582,7 +582,7 @@ Fernverwaltung für Server von Call of Duty und United Offensive</translation>
     </message>
     <message>
         <source>Populate from server</source>
-        <translation>Vom Server laden</translation>
+        <translation>Vom Server einlesen</translation>
     </message>
     <message>
         <source>Send current to server</source>
@@ -598,7 +598,7 @@ Fernverwaltung für Server von Call of Duty und United Offensive</translation>
     </message>
     <message>
         <source>Numeric value between 1 and 30 please</source>
-        <translation>Bitte einen Zahlenwert zwischen 1 und 30 eingeben</translation>
+        <translation>Bitte eine Zahl zwischen 1 und 30 eingeben</translation>
     </message>
     <message>
         <source>Number Field</source>
@@ -616,7 +616,7 @@ Fernverwaltung für Server von Call of Duty und United Offensive</translation>
         <source>Reading variables from the server...
 Heat of Battle MOD...</source>
         <translation>Variablen werden vom Server gelesen...
-Heat of Battle MOD...</translation>
+Heat of Battle Mod...</translation>
     </message>
     <message>
         <source>Send settings to server?<byte value="xd" />Only changed values will be sent.</source>
@@ -630,7 +630,7 @@ Heat of Battle MOD...</translation>
         <source>Sending variables to the server...
 Heat of Battle MOD...</source>
         <translation>Variablen werden an den Server gesendet...
-Heat of Battle MOD...</translation>
+Heat of Battle Mod...</translation>
     </message>
 </context>
 <context>
@@ -641,7 +641,7 @@ Heat of Battle MOD...</translation>
     </message>
     <message>
         <source>The system's language</source>
-        <translation>Sprache des Systems</translation>
+        <translation>Systemsprache</translation>
     </message>
     <message>
         <source>Takes effect at the next start.</source>
@@ -664,7 +664,7 @@ Heat of Battle MOD...</translation>
     </message>
     <message>
         <source>Clear the message window?</source>
-        <translation>Das Nachrichtenfenster leeren?</translation>
+        <translation>Das Meldungsfenster leeren?</translation>
     </message>
     <message>
         <source>Save file as...</source>
@@ -676,7 +676,7 @@ Heat of Battle MOD...</translation>
     </message>
     <message>
         <source>Error writing file, err %1<byte value="xd" />%2</source>
-        <translation>Fehler beim Schreiben der Datei, Fehler %1<byte value="xd" />%2</translation>
+        <translation>Fehler beim Schreiben der Datei (Code %1)<byte value="xd" />%2</translation>
     </message>
     <message>
         <source>Failed to Save</source>
@@ -711,7 +711,7 @@ Heat of Battle MOD...</translation>
     </message>
     <message>
         <source>User &amp;Prefix for message</source>
-        <translation>Benutzer-&amp;Präfix für Nachrichten</translation>
+        <translation>Benutzer&amp;präfix für Nachrichten</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -727,7 +727,7 @@ Heat of Battle MOD...</translation>
     </message>
     <message>
         <source>Close Server T&amp;ab</source>
-        <translation>Server-Tab &amp;schließen</translation>
+        <translation>Server-Tab s&amp;chließen</translation>
     </message>
     <message>
         <source>&amp;Save current server Info</source>
@@ -735,15 +735,15 @@ Heat of Battle MOD...</translation>
     </message>
     <message>
         <source>&amp;Remove current server Info</source>
-        <translation>Aktuellen Server &amp;entfernen</translation>
+        <translation>Aktuellen Server ent&amp;fernen</translation>
     </message>
     <message>
         <source>Save &amp;message log...</source>
-        <translation>&amp;Nachrichtenprotokoll speichern...</translation>
+        <translation>&amp;Meldungsprotokoll speichern...</translation>
     </message>
     <message>
         <source>Clear M&amp;essage log</source>
-        <translation>Nachrichtenprotokoll &amp;leeren</translation>
+        <translation>Meldungsprotokoll &amp;leeren</translation>
     </message>
     <message>
         <source>Save RCON &amp;log...</source>
@@ -759,15 +759,15 @@ Heat of Battle MOD...</translation>
     </message>
     <message>
         <source>&amp;Common Tasks</source>
-        <translation>&amp;Häufige Aufgaben</translation>
+        <translation>Häufige &amp;Aufgaben</translation>
     </message>
     <message>
         <source>&amp;Restart Map</source>
-        <translation>Karte &amp;neu starten</translation>
+        <translation>&amp;Map neu starten</translation>
     </message>
     <message>
         <source>&amp;Next Map in Cycle</source>
-        <translation>&amp;Nächste Karte der Rotation</translation>
+        <translation>&amp;Nächste Map der Rotation</translation>
     </message>
     <message>
         <source>Friendly Fire O&amp;n</source>
@@ -779,11 +779,11 @@ Heat of Battle MOD...</translation>
     </message>
     <message>
         <source>Friendly Fire R&amp;eflective damage</source>
-        <translation>Friendly Fire: Schaden &amp;zurückwerfen</translation>
+        <translation>Friendly Fire: &amp;reflektierter Schaden</translation>
     </message>
     <message>
         <source>Friendly Fire S&amp;hared</source>
-        <translation>Friendly Fire: Schaden &amp;teilen</translation>
+        <translation>Friendly Fire: &amp;geteilter Schaden</translation>
     </message>
     <message>
         <source>&amp;Game mode switch</source>
@@ -815,7 +815,7 @@ Heat of Battle MOD...</translation>
     </message>
     <message>
         <source>&amp;United Offensive Modes</source>
-        <translation>&amp;United-Offensive-Modi</translation>
+        <translation>&amp;United Offensive: Modi</translation>
     </message>
     <message>
         <source>&amp;Domination</source>
@@ -851,7 +851,7 @@ Heat of Battle MOD...</translation>
     </message>
     <message>
         <source>Failed to write new server list to INI file (%1)<byte value="xd" />Error code %2 Descr: %3</source>
-        <translation>Die neue Serverliste konnte nicht in die INI-Datei geschrieben werden (%1)<byte value="xd" />Fehlercode %2 Beschreibung: %3</translation>
+        <translation>Die neue Serverliste konnte nicht in die INI-Datei geschrieben werden (%1)<byte value="xd" />Fehlercode %2, Beschreibung: %3</translation>
     </message>
     <message>
         <source>INI Write Fail</source>
@@ -859,23 +859,23 @@ Heat of Battle MOD...</translation>
     </message>
     <message>
         <source>Message changes not saved<byte value="xd" />Click OK if you wish to go back to save them</source>
-        <translation>Nachrichtenänderungen nicht gespeichert<byte value="xd" />Klicken Sie auf OK, um zurückzugehen und sie zu speichern</translation>
+        <translation>Die Änderungen an den Nachrichten sind nicht gespeichert<byte value="xd" />Klicken Sie auf OK, um zurückzugehen und sie zu speichern</translation>
     </message>
     <message>
         <source>Unsaved Messages Sets</source>
-        <translation>Ungespeicherte Nachrichtensätze</translation>
+        <translation>Ungespeicherte Nachrichten-Sets</translation>
     </message>
     <message>
         <source>Saving server list to INI</source>
-        <translation>Serverliste wird in INI gespeichert</translation>
+        <translation>Serverliste wird in die INI-Datei gespeichert</translation>
     </message>
     <message>
         <source>user prefix</source>
-        <translation>Benutzer-Präfix</translation>
+        <translation>Benutzerpräfix</translation>
     </message>
     <message>
         <source>Failed to write the user prefix to INI file<byte value="xd" />Error code %1 Descr: %2</source>
-        <translation>Das Benutzer-Präfix konnte nicht in die INI-Datei geschrieben werden<byte value="xd" />Fehlercode %1 Beschreibung: %2</translation>
+        <translation>Das Benutzerpräfix konnte nicht in die INI-Datei geschrieben werden<byte value="xd" />Fehlercode %1, Beschreibung: %2</translation>
     </message>
 </context>
 <context>
@@ -906,7 +906,7 @@ Heat of Battle MOD...</translation>
     </message>
     <message>
         <source>Note: Default maps load both standard COD and the addon UO maps.  Use Populate to see ALL maps server has available.</source>
-        <translation>Hinweis: Die Standard-Maps umfassen die Maps von CoD und des Add-ons UO. Mit "Vom Server einlesen" sehen Sie ALLE Maps, die der Server hat.</translation>
+        <translation>Hinweis: Die Standard-Maps umfassen die Maps von CoD und vom Add-on UO. Mit „Vom Server einlesen“ sehen Sie ALLE Maps, die der Server bereitstellt.</translation>
     </message>
     <message>
         <source>Asking server for map list...</source>
@@ -938,7 +938,7 @@ Heat of Battle MOD...</translation>
     </message>
     <message>
         <source>Select a map in the table to load first</source>
-        <translation>Wählen Sie zuerst eine Map in der Liste aus</translation>
+        <translation>Wählen Sie zuerst in der Tabelle eine Map zum Laden aus</translation>
     </message>
     <message>
         <source>Select Map</source>
@@ -949,15 +949,15 @@ Heat of Battle MOD...</translation>
     <name>MessageCycler</name>
     <message>
         <source>Message Cycler</source>
-        <translation>Nachrichten-Wechsler</translation>
+        <translation>Nachrichtenwechsler</translation>
     </message>
     <message>
         <source>Number of minutes between messages (1 -10)</source>
-        <translation>Minuten zwischen den Nachrichten (1 -10)</translation>
+        <translation>Minuten zwischen den Nachrichten (1–10)</translation>
     </message>
     <message>
         <source>Message Interval</source>
-        <translation>Nachrichten-Intervall</translation>
+        <translation>Nachrichtenintervall</translation>
     </message>
     <message>
         <source>Start</source>
@@ -965,19 +965,19 @@ Heat of Battle MOD...</translation>
     </message>
     <message>
         <source>Start the message cycle on active server</source>
-        <translation>Nachrichten-Wechsel auf dem aktiven Server starten</translation>
+        <translation>Nachrichtenwechsel auf dem aktiven Server starten</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation>Stoppen</translation>
+        <translation>Anhalten</translation>
     </message>
     <message>
         <source>Stop the message cycle on server</source>
-        <translation>Nachrichten-Wechsel auf dem Server stoppen</translation>
+        <translation>Nachrichtenwechsel auf dem Server anhalten</translation>
     </message>
     <message>
         <source>Stopping the active message Cycle to sync changes</source>
-        <translation>Laufender Nachrichten-Wechsel wird gestoppt, um Änderungen zu übernehmen</translation>
+        <translation>Laufender Nachrichtenwechsel wird angehalten, um die Änderungen zu übernehmen</translation>
     </message>
     <message>
         <source>Please connect to server first</source>
@@ -989,7 +989,7 @@ Heat of Battle MOD...</translation>
     </message>
     <message>
         <source>Pending Save sets active<byte value="xd" />Please either Save or Discard changes<byte value="xd" />before starting message cycler</source>
-        <translation>Es gibt ungespeicherte Sets<byte value="xd" />Bitte speichern oder verwerfen Sie die Änderungen,<byte value="xd" />bevor Sie den Nachrichten-Wechsler starten</translation>
+        <translation>Es gibt ungespeicherte Sets<byte value="xd" />Bitte speichern oder verwerfen Sie die Änderungen,<byte value="xd" />bevor Sie den Nachrichtenwechsler starten</translation>
     </message>
     <message>
         <source>Pending Save Sets</source>
@@ -997,11 +997,11 @@ Heat of Battle MOD...</translation>
     </message>
     <message>
         <source>Start message Cycle for set named:<byte value="xd" />%1</source>
-        <translation>Nachrichten-Wechsel für dieses Set starten?<byte value="xd" />%1</translation>
+        <translation>Nachrichtenwechsel für dieses Set starten?<byte value="xd" />%1</translation>
     </message>
     <message>
         <source>Start Message Cycler</source>
-        <translation>Nachrichten-Wechsler starten</translation>
+        <translation>Nachrichtenwechsler starten</translation>
     </message>
     <message>
         <source>The message set does not contain any messages!<byte value="xd" /> Please make some messages first.</source>
@@ -1036,7 +1036,7 @@ Heat of Battle MOD...</translation>
     </message>
     <message>
         <source>Lists messages sets</source>
-        <translation>Listet die Nachrichten-Sets</translation>
+        <translation>Liste der Nachrichten-Sets</translation>
     </message>
     <message>
         <source>Message set</source>
@@ -1044,7 +1044,7 @@ Heat of Battle MOD...</translation>
     </message>
     <message>
         <source>Message Sets allow more than one group of messages (e.g. 1 per server)</source>
-        <translation>Mit Nachrichten-Sets haben Sie mehrere Gruppen von Nachrichten (z. B. eine pro Server)</translation>
+        <translation>Mit Nachrichten-Sets können Sie mehrere Gruppen von Nachrichten anlegen (z. B. eine pro Server)</translation>
     </message>
     <message>
         <source>Number of Free Set slots</source>
@@ -1104,7 +1104,7 @@ Heat of Battle MOD...</translation>
     </message>
     <message>
         <source>No message set selected in Message Set field</source>
-        <translation>Im Feld Nachrichten-Set ist kein Set ausgewählt</translation>
+        <translation>Im Feld „Nachrichten-Set“ ist kein Set ausgewählt</translation>
     </message>
     <message>
         <source>No set selected</source>
@@ -1168,11 +1168,11 @@ Heat of Battle MOD...</translation>
     </message>
     <message>
         <source>Failed to write to INI file, Please report bug and messages attempted</source>
-        <translation>Schreiben in die INI-Datei fehlgeschlagen. Bitte melden Sie den Fehler und die betroffenen Nachrichten</translation>
+        <translation>Schreiben in die INI-Datei fehlgeschlagen. Bitte melden Sie den Fehler zusammen mit den betroffenen Nachrichten</translation>
     </message>
     <message>
         <source>Failed to write INI</source>
-        <translation>INI nicht geschrieben</translation>
+        <translation>INI-Datei nicht geschrieben</translation>
     </message>
 </context>
 <context>
@@ -1191,7 +1191,7 @@ Heat of Battle MOD...</translation>
     </message>
     <message>
         <source>Server EDIT Map Rotation</source>
-        <translation>Map-Rotation des Servers BEARBEITEN</translation>
+        <translation>Map-Rotation des Servers (BEARBEITEN)</translation>
     </message>
     <message>
         <source>Server map rotation (when we connected)</source>
@@ -1270,7 +1270,7 @@ Heat of Battle MOD...</translation>
     </message>
     <message>
         <source>Heat of Battle server variables</source>
-        <translation>Heat of Battle: Server-Variablen</translation>
+        <translation>Heat of Battle: Servervariablen</translation>
     </message>
     <message>
         <source>Heat of &amp;Battle...</source>
@@ -1301,7 +1301,7 @@ Heat of Battle MOD...</translation>
     </message>
     <message>
         <source>Could not append to playerlist.csv<byte value="xd" />%1</source>
-        <translation>Konnte nicht an playerlist.csv anhängen<byte value="xd" />%1</translation>
+        <translation>Anhängen an playerlist.csv fehlgeschlagen<byte value="xd" />%1</translation>
     </message>
     <message>
         <source>Players appended</source>
@@ -1316,7 +1316,7 @@ Heat of Battle MOD...</translation>
     <name>PlanRunner</name>
     <message>
         <source>%1 (from the next map)</source>
-        <translation>%1 (ab der nächsten Karte)</translation>
+        <translation>%1 (ab der nächsten Map)</translation>
     </message>
     <message>
         <source>%1 not done: %2</source>
@@ -1422,7 +1422,7 @@ Bitte die Spieler ohne Query-Modus einlesen</translation>
     </message>
     <message>
         <source>Guid</source>
-        <translation>Guid</translation>
+        <translation>GUID</translation>
     </message>
     <message>
         <source>Player</source>
@@ -1473,7 +1473,7 @@ Bitte die Spieler ohne Query-Modus einlesen</translation>
     </message>
     <message>
         <source>No history is kept (Preferences).</source>
-        <translation>Es wird kein Verlauf geführt (Einstellungen).</translation>
+        <translation>Es wird kein Verlauf geführt (siehe Einstellungen).</translation>
     </message>
     <message>
         <source>Select a player to see what the history knows of them.</source>
@@ -1500,11 +1500,11 @@ Bitte die Spieler ohne Query-Modus einlesen</translation>
     </message>
     <message>
         <source>taken</source>
-        <translation>ausgeführt</translation>
+        <translation>übernommen</translation>
     </message>
     <message>
         <source>taken at next map</source>
-        <translation>ab der nächsten Map</translation>
+        <translation>ab nächster Map übernommen</translation>
     </message>
     <message>
         <source>refused</source>
@@ -1532,11 +1532,11 @@ Bitte die Spieler ohne Query-Modus einlesen</translation>
     </message>
     <message>
         <source>No other names.</source>
-        <translation>Keine anderen Namen.</translation>
+        <translation>Keine weiteren Namen.</translation>
     </message>
     <message>
         <source>Also seen as: %1</source>
-        <translation>Auch gesehen als: %1</translation>
+        <translation>Auch bekannt als: %1</translation>
     </message>
     <message>
         <source>No kicks or bans.</source>
@@ -1650,7 +1650,7 @@ Bitte die Spieler ohne Query-Modus einlesen</translation>
     </message>
     <message>
         <source>No history is kept (Preferences).</source>
-        <translation>Es wird kein Verlauf geführt (Einstellungen).</translation>
+        <translation>Es wird kein Verlauf geführt (siehe Einstellungen).</translation>
     </message>
     <message>
         <source>Searching...</source>
@@ -1721,7 +1721,7 @@ Bitte die Spieler ohne Query-Modus einlesen</translation>
     </message>
     <message>
         <source>Guid</source>
-        <translation>Guid</translation>
+        <translation>GUID</translation>
     </message>
     <message>
         <source>Player</source>
@@ -1764,7 +1764,7 @@ Bitte die Spieler ohne Query-Modus einlesen</translation>
     <name>PreferencesDialog</name>
     <message>
         <source>Vostrel - Preferences</source>
-        <translation>Vostrel - Einstellungen</translation>
+        <translation>Vostrel – Einstellungen</translation>
     </message>
     <message>
         <source>General Options</source>
@@ -1776,7 +1776,7 @@ Bitte die Spieler ohne Query-Modus einlesen</translation>
     </message>
     <message>
         <source>Auto save &amp;Messages on exit</source>
-        <translation>Nachrichten beim Beenden automatisch speichern</translation>
+        <translation>Meldungen beim Beenden automatisch speichern</translation>
     </message>
     <message>
         <source>C&amp;lear RCON window on new server</source>
@@ -1784,7 +1784,7 @@ Bitte die Spieler ohne Query-Modus einlesen</translation>
     </message>
     <message>
         <source>Clear Messages on &amp;new server</source>
-        <translation>Nachrichten bei neuem Server leeren</translation>
+        <translation>Meldungen bei neuem Server leeren</translation>
     </message>
     <message>
         <source>Player Options</source>
@@ -1796,7 +1796,7 @@ Bitte die Spieler ohne Query-Modus einlesen</translation>
     </message>
     <message>
         <source>Use &amp;Query mode for populate</source>
-        <translation>Abfragemodus zum Einlesen verwenden</translation>
+        <translation>Query-Modus zum Einlesen verwenden</translation>
     </message>
     <message>
         <source>Auto &amp;Update player list</source>
@@ -1808,7 +1808,7 @@ Bitte die Spieler ohne Query-Modus einlesen</translation>
     </message>
     <message>
         <source>Auto &amp;Kick 999 players</source>
-        <translation>999-Spieler automatisch kicken</translation>
+        <translation>Spieler mit Ping 999 automatisch kicken</translation>
     </message>
     <message>
         <source>Number of checks before kick</source>
@@ -1824,7 +1824,7 @@ Bitte die Spieler ohne Query-Modus einlesen</translation>
     </message>
     <message>
         <source>S&amp;tart messages on startup</source>
-        <translation>Nachrichten beim Start beginnen</translation>
+        <translation>Nachrichtenwechsel beim Start starten</translation>
     </message>
     <message>
         <source>Server &amp;IP</source>
@@ -1840,7 +1840,7 @@ Bitte die Spieler ohne Query-Modus einlesen</translation>
     </message>
     <message>
         <source>Messa&amp;ge Set</source>
-        <translation>Nachrichtensatz</translation>
+        <translation>Nachrichten-Set</translation>
     </message>
     <message>
         <source>Message Inter&amp;val</source>
@@ -1860,7 +1860,7 @@ Bitte die Spieler ohne Query-Modus einlesen</translation>
     </message>
     <message>
         <source>Failed to write new %1 to INI file<byte value="xd" />Error code %2 Descr: %3</source>
-        <translation>%1 konnte nicht in die INI-Datei geschrieben werden<byte value="xd" />Fehlercode %2 Beschreibung: %3</translation>
+        <translation>%1 konnte nicht in die INI-Datei geschrieben werden<byte value="xd" />Fehlercode %2, Beschreibung: %3</translation>
     </message>
     <message>
         <source>INI Write Fail</source>
@@ -1957,7 +1957,7 @@ Bitte die Spieler ohne Query-Modus einlesen</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation>(keiner)</translation>
+        <translation>(kein Grund)</translation>
     </message>
     <message>
         <source>&amp;Reason:</source>
@@ -1980,7 +1980,7 @@ Bitte die Spieler ohne Query-Modus einlesen</translation>
     </message>
     <message>
         <source>The %1 holds characters the game server cannot show: %2<byte value="xd" />Nothing was sent. Please use only the characters of Western European text (Windows-1252).</source>
-        <translation>Der Text (%1) enthält Zeichen, die der Spielserver nicht anzeigen kann: %2<byte value="xd" />Es wurde nichts gesendet. Bitte verwenden Sie nur westeuropäische Zeichen (Windows-1252).</translation>
+        <translation>Der Text (%1) enthält Zeichen, die der Gameserver nicht anzeigen kann: %2<byte value="xd" />Es wurde nichts gesendet. Bitte verwenden Sie nur westeuropäische Zeichen (Windows-1252).</translation>
     </message>
     <message>
         <source>The %1 is %2 characters long; one request holds at most %3.<byte value="xd" />Nothing was sent.</source>
@@ -2012,8 +2012,8 @@ Could be server loading map! or
 Fragmented UDP packets which routers do not pass on
 Try again...</source>
         <translation>Keine Antwort vom Server innerhalb von 15 Sekunden
-Vielleicht lädt der Server gerade eine Karte! oder 
-fragmentierte UDP-Pakete, die Router nicht weiterleiten
+Vielleicht lädt der Server gerade eine Map, oder 
+fragmentierte UDP-Pakete werden von Routern nicht weitergeleitet
 Versuchen Sie es erneut...</translation>
     </message>
     <message>
@@ -2060,7 +2060,7 @@ Versuchen Sie es erneut...</translation>
     </message>
     <message>
         <source>When the EDIT rotation has finished the server reverts to TOP box rotation</source>
-        <translation>Ist die BEARBEITEN-Rotation durch, kehrt der Server zur Rotation im OBEREN Feld zurück</translation>
+        <translation>Ist die BEARBEITEN-Rotation abgelaufen, kehrt der Server zur Rotation im OBEREN Feld zurück</translation>
     </message>
     <message>
         <source>Best way for matches is set the two maps you want in EDIT box and then do</source>
@@ -2072,15 +2072,15 @@ Versuchen Sie es erneut...</translation>
     </message>
     <message>
         <source>Button "Default -&gt; EDIT" pastes the default into the Edit box.</source>
-        <translation>Schaltfläche "Standard -&gt; BEARBEITEN" kopiert die Standard-Rotation ins BEARBEITEN-Feld.</translation>
+        <translation>Schaltfläche „Standard -&gt; BEARBEITEN“ kopiert die Standard-Rotation ins BEARBEITEN-Feld.</translation>
     </message>
     <message>
         <source>Button "Clear EDIT" empties the EDIT box</source>
-        <translation>Schaltfläche "BEARBEITEN leeren" leert das BEARBEITEN-Feld</translation>
+        <translation>Schaltfläche „BEARBEITEN leeren“ leert das BEARBEITEN-Feld</translation>
     </message>
     <message>
         <source>Button "Set Server to Default" resets the server to the Default Map</source>
-        <translation>Schaltfläche "Server auf Standard setzen" setzt den Server auf die Standard-Map-</translation>
+        <translation>Schaltfläche „Server auf Standard setzen“ setzt den Server auf die Standard-Map-</translation>
     </message>
     <message>
         <source>Rotation in top box.</source>
@@ -2088,7 +2088,7 @@ Versuchen Sie es erneut...</translation>
     </message>
     <message>
         <source>Button "Set server to EDIT" sets the server to the map rotation in</source>
-        <translation>Schaltfläche "Server auf BEARBEITEN setzen" setzt den Server auf die Map-Rotation im</translation>
+        <translation>Schaltfläche „Server auf BEARBEITEN setzen“ setzt den Server auf die Map-Rotation im</translation>
     </message>
     <message>
         <source>Bottom box.</source>
@@ -2100,7 +2100,7 @@ Versuchen Sie es erneut...</translation>
     </message>
     <message>
         <source>Please ensure you format the line correctly !!!</source>
-        <translation>Bitte achten Sie auf das richtige Format der Zeile!!!</translation>
+        <translation>Bitte achten Sie auf das richtige Format der Zeile!</translation>
     </message>
     <message>
         <source>Format is;</source>
@@ -2138,11 +2138,11 @@ Versuchen Sie es erneut...</translation>
     </message>
     <message>
         <source>Asking server for Map rotation</source>
-        <translation>Kartenrotation wird abgefragt</translation>
+        <translation>Map-Rotation wird abgefragt</translation>
     </message>
     <message>
         <source>Server has no CFG files - Disabling fields...</source>
-        <translation>Server hat keine CFG-Dateien - Felder werden deaktiviert...</translation>
+        <translation>Server hat keine CFG-Dateien – Felder werden deaktiviert...</translation>
     </message>
     <message>
         <source>Asking server for cfg files</source>
@@ -2153,7 +2153,7 @@ Versuchen Sie es erneut...</translation>
     <name>ServerEditDialog</name>
     <message>
         <source>Vostrel - Server</source>
-        <translation>Vostrel - Server</translation>
+        <translation>Vostrel – Server</translation>
     </message>
     <message>
         <source>host name or IP address</source>
@@ -2252,22 +2252,22 @@ Versuchen Sie es erneut...</translation>
     </message>
     <message>
         <source>Vostrel - Edit server</source>
-        <translation>Vostrel - Server bearbeiten</translation>
+        <translation>Vostrel – Server bearbeiten</translation>
     </message>
     <message>
         <source>Vostrel - Add server</source>
-        <translation>Vostrel - Server hinzufügen</translation>
+        <translation>Vostrel – Server hinzufügen</translation>
     </message>
 </context>
 <context>
     <name>ServerPage</name>
     <message>
         <source>The server is not responding quickly enough<byte value="xd" />Try populate again</source>
-        <translation>Der Server antwortet nicht schnell genug<byte value="xd" />Versuchen Sie es erneut mit Laden</translation>
+        <translation>Der Server antwortet nicht schnell genug<byte value="xd" />Bitte erneut einlesen</translation>
     </message>
     <message>
         <source>Server password</source>
-        <translation>Server-Passwort</translation>
+        <translation>Serverpasswort</translation>
     </message>
     <message>
         <source>Set</source>
@@ -2291,7 +2291,7 @@ Versuchen Sie es erneut...</translation>
     </message>
     <message>
         <source>Use the Remove button to clear the server password</source>
-        <translation>Verwenden Sie „Entfernen“, um das Server-Passwort zu löschen</translation>
+        <translation>Verwenden Sie „Entfernen“, um das Serverpasswort zu löschen</translation>
     </message>
     <message>
         <source>No password given</source>
@@ -2337,7 +2337,7 @@ United Offensive...</translation>
     </message>
     <message>
         <source>Send United Offensive weapon settings to server?</source>
-        <translation>United-Offensive-Waffeneinstellungen an den Server senden?</translation>
+        <translation>Waffeneinstellungen für United Offensive an den Server senden?</translation>
     </message>
     <message>
         <source>United Offensive %1 updated.</source>
@@ -2385,7 +2385,7 @@ United Offensive...</translation>
     </message>
     <message>
         <source>Set weapons to rifles only on server?<byte value="xd" />Screen will reflect changes</source>
-        <translation>Waffen auf dem Server auf „nur Gewehre“ setzen?<byte value="xd" />Die Anzeige übernimmt die Änderungen</translation>
+        <translation>Waffen auf dem Server auf „nur Gewehre“ setzen?<byte value="xd" />Die Anzeige wird entsprechend aktualisiert</translation>
     </message>
     <message>
         <source>Rifles only?</source>
@@ -2397,11 +2397,11 @@ United Offensive...</translation>
     </message>
     <message>
         <source>Disable snipers on server</source>
-        <translation>Sniper auf dem Server deaktivieren</translation>
+        <translation>Sniper auf dem Server sperren</translation>
     </message>
     <message>
         <source>No snipers set on server.</source>
-        <translation>Sniper auf dem Server deaktiviert.</translation>
+        <translation>Sniper auf dem Server gesperrt.</translation>
     </message>
 </context>
 <context>
@@ -2444,7 +2444,7 @@ United Offensive...</translation>
     </message>
     <message>
         <source>Get Server &amp;Info</source>
-        <translation>Server-&amp;Info abrufen</translation>
+        <translation>Server&amp;info abrufen</translation>
     </message>
     <message>
         <source>Rcon &amp;Direct</source>
@@ -2460,7 +2460,7 @@ United Offensive...</translation>
     </message>
     <message>
         <source>Maps</source>
-        <translation>Karten</translation>
+        <translation>Maps</translation>
     </message>
     <message>
         <source>Weapons</source>
@@ -2512,7 +2512,7 @@ United Offensive...</translation>
     </message>
     <message>
         <source>map %1</source>
-        <translation>Karte %1</translation>
+        <translation>Map %1</translation>
     </message>
     <message>
         <source>New server</source>
@@ -2524,7 +2524,7 @@ United Offensive...</translation>
     </message>
     <message>
         <source>Connecting to %1</source>
-        <translation>Verbinde mit %1</translation>
+        <translation>Verbindung zu %1 wird aufgebaut</translation>
     </message>
     <message>
         <source>Connected to %1</source>
@@ -2593,19 +2593,19 @@ United Offensive...</translation>
 All matches should be played with the following server settings: <byte value="xd" />
 </source>
         <translation>Clan-Base-Regeln <byte value="xd" />
-Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <byte value="xd" />
+Alle Matches sollten mit den folgenden Servereinstellungen gespielt werden: <byte value="xd" />
 </translation>
     </message>
     <message>
         <source>Setting server to Clanbase rules.....</source>
-        <translation>Server wird auf Clan-Base-Regeln gesetzt.....</translation>
+        <translation>Server wird auf Clan-Base-Regeln gesetzt...</translation>
     </message>
 </context>
 <context>
     <name>classicmodes</name>
     <message>
         <source>Time limit has to be a number of minutes (0 - 1440)</source>
-        <translation>Das Zeitlimit muss eine Anzahl Minuten sein (0 - 1440)</translation>
+        <translation>Das Zeitlimit muss eine Anzahl Minuten sein (0–1440)</translation>
     </message>
     <message>
         <source>Usually left to Score limit to allow a team to reach , say a score of 10 </source>
@@ -2613,7 +2613,7 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>Number of minutes (0 - 1440) 0 is unlimited</source>
-        <translation>Anzahl Minuten (0 - 1440), 0 ist unbegrenzt</translation>
+        <translation>Anzahl Minuten (0–1440), 0 = unbegrenzt</translation>
     </message>
     <message>
         <source>Time limit has to be a positive number of minutes</source>
@@ -2753,7 +2753,7 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>Show Carrie of object 0=No, 1=Yes</source>
-        <translation>Träger des Objekts zeigen 0=Nein, 1=Ja</translation>
+        <translation>Objektträger zeigen: 0=Nein, 1=Ja</translation>
     </message>
     <message>
         <source>Retrieval object carrier updated to %1</source>
@@ -2876,7 +2876,7 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     <name>cycler</name>
     <message>
         <source>cycled message (with the user prefix)</source>
-        <translation>Wechselnachricht (mit Benutzer-Präfix)</translation>
+        <translation>Wechselnachricht (mit Benutzerpräfix)</translation>
     </message>
 </context>
 <context>
@@ -2887,7 +2887,7 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>Map restart</source>
-        <translation>Kartenneustart</translation>
+        <translation>Map-Neustart</translation>
     </message>
     <message>
         <source>taken</source>
@@ -2969,7 +2969,7 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>Mode changed to SD</source>
-        <translation>Modus geändert auf SD</translation>
+        <translation>Spielmodus auf SD gewechselt</translation>
     </message>
     <message>
         <source>Behind enemy lines</source>
@@ -2977,7 +2977,7 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>Mode changed to BEL</source>
-        <translation>Modus geändert auf BEL</translation>
+        <translation>Spielmodus auf BEL gewechselt</translation>
     </message>
     <message>
         <source>Team Death Match</source>
@@ -2985,7 +2985,7 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>Mode changed to TDM</source>
-        <translation>Modus geändert auf TDM</translation>
+        <translation>Spielmodus auf TDM gewechselt</translation>
     </message>
     <message>
         <source>Retrieval</source>
@@ -2993,7 +2993,7 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>Mode changed to RE</source>
-        <translation>Modus geändert auf RE</translation>
+        <translation>Spielmodus auf RE gewechselt</translation>
     </message>
     <message>
         <source>Death Match</source>
@@ -3001,7 +3001,7 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>Mode changed to DM</source>
-        <translation>Modus geändert auf DM</translation>
+        <translation>Spielmodus auf DM gewechselt</translation>
     </message>
     <message>
         <source>Headquarters</source>
@@ -3009,7 +3009,7 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>Mode changed to HeadQuarters</source>
-        <translation>Modus geändert auf HeadQuarters</translation>
+        <translation>Spielmodus auf Headquarters gewechselt</translation>
     </message>
     <message>
         <source>Domination</source>
@@ -3017,7 +3017,7 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>Mode changed to Domination</source>
-        <translation>Modus geändert auf Domination</translation>
+        <translation>Spielmodus auf Domination gewechselt</translation>
     </message>
     <message>
         <source>Capture the flag</source>
@@ -3025,7 +3025,7 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>Mode changed to Capture the flag</source>
-        <translation>Modus geändert auf Capture the flag</translation>
+        <translation>Spielmodus auf Capture the Flag gewechselt</translation>
     </message>
     <message>
         <source>Base Assault</source>
@@ -3033,7 +3033,7 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>Mode changed to Base Assault</source>
-        <translation>Modus geändert auf Base Assault</translation>
+        <translation>Spielmodus auf Base Assault gewechselt</translation>
     </message>
     <message>
         <source>Set Gametype to HOB</source>
@@ -3041,11 +3041,11 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>Mode changed to HOB</source>
-        <translation>Modus geändert auf HOB</translation>
+        <translation>Spielmodus auf HOB gewechselt</translation>
     </message>
     <message>
         <source>Game type change to %1</source>
-        <translation>Wechsel des Spieltyps auf %1</translation>
+        <translation>Spieltypwechsel auf %1</translation>
     </message>
 </context>
 <context>
@@ -3092,7 +3092,7 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>Drop the weapon when shot in arm.</source>
-        <translation>Waffe fallen lassen, wenn in den Arm getroffen.</translation>
+        <translation>Waffe fallen lassen bei Treffer in den Arm.</translation>
     </message>
     <message>
         <source>Drop weapon on arm/leg shot changed.</source>
@@ -3172,7 +3172,7 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>Sniper allow percentage</source>
-        <translation>Sniper-Anteil erlaubt</translation>
+        <translation>Erlaubter Sniper-Anteil</translation>
     </message>
     <message>
         <source>Sniper allowed percentage 0 to 100</source>
@@ -3184,7 +3184,7 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>SMG allow percentage</source>
-        <translation>MP-Anteil erlaubt</translation>
+        <translation>Erlaubter MP-Anteil</translation>
     </message>
     <message>
         <source>SMG allowed percentage 0 to 100</source>
@@ -3196,7 +3196,7 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>Support weapons allow percentage</source>
-        <translation>Anteil Unterstützungswaffen erlaubt</translation>
+        <translation>Erlaubter Anteil Unterstützungswaffen</translation>
     </message>
     <message>
         <source>Support allowed percentage 0 to 100</source>
@@ -3208,7 +3208,7 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>Rifle allow percentage</source>
-        <translation>Gewehr-Anteil erlaubt</translation>
+        <translation>Erlaubter Gewehr-Anteil</translation>
     </message>
     <message>
         <source>Rifle allowed percentage 0 to 100</source>
@@ -3220,11 +3220,11 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>Heat of Battle server variables for Version 3</source>
-        <translation>Heat of Battle: Server-Variablen für Version 3</translation>
+        <translation>Heat of Battle: Servervariablen für Version 3</translation>
     </message>
     <message>
         <source>Heat of Battle server variables</source>
-        <translation>Heat of Battle: Server-Variablen</translation>
+        <translation>Heat of Battle: Servervariablen</translation>
     </message>
 </context>
 <context>
@@ -3235,7 +3235,7 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>Saving Message output...</source>
-        <translation>Nachrichtenausgabe wird gespeichert...</translation>
+        <translation>Meldungen werden gespeichert...</translation>
     </message>
     <message>
         <source>Rcon log not written</source>
@@ -3243,7 +3243,7 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>Message log not written</source>
-        <translation>Nachrichtenprotokoll nicht geschrieben</translation>
+        <translation>Meldungsprotokoll nicht geschrieben</translation>
     </message>
 </context>
 <context>
@@ -3300,7 +3300,7 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     <name>messageplans</name>
     <message>
         <source>message (with the user prefix)</source>
-        <translation>Nachricht (mit Benutzer-Präfix)</translation>
+        <translation>Nachricht (mit Benutzerpräfix)</translation>
     </message>
     <message>
         <source>Message to server&gt;&gt; %1</source>
@@ -3498,11 +3498,11 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>Team Balance</source>
-        <translation>Team-Ausgleich</translation>
+        <translation>Teamausgleich</translation>
     </message>
     <message>
         <source>Team Balance updated</source>
-        <translation>Team-Ausgleich aktualisiert</translation>
+        <translation>Teamausgleich aktualisiert</translation>
     </message>
     <message>
         <source>Spectate enemy</source>
@@ -3514,15 +3514,15 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>Temporary ban duration in seconds</source>
-        <translation>Dauer des temporären Banns in Sekunden</translation>
+        <translation>Dauer des Zeitbanns in Sekunden</translation>
     </message>
     <message>
         <source>sv_kickbantime (Default 300) unit in seconds</source>
-        <translation>sv_kickbantime (Standard 300), Einheit Sekunden</translation>
+        <translation>sv_kickbantime (Standard 300), in Sekunden</translation>
     </message>
     <message>
         <source>Temporary ban time updated</source>
-        <translation>Dauer des temporären Banns aktualisiert</translation>
+        <translation>Dauer des Zeitbanns aktualisiert</translation>
     </message>
     <message>
         <source>join password</source>
@@ -3530,19 +3530,19 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>Server password added</source>
-        <translation>Server-Passwort gesetzt</translation>
+        <translation>Serverpasswort gesetzt</translation>
     </message>
     <message>
         <source>Server password</source>
-        <translation>Server-Passwort</translation>
+        <translation>Serverpasswort</translation>
     </message>
     <message>
         <source>Server password Removed</source>
-        <translation>Server-Passwort entfernt</translation>
+        <translation>Serverpasswort entfernt</translation>
     </message>
     <message>
         <source>Server password removal</source>
-        <translation>Entfernen des Server-Passworts</translation>
+        <translation>Entfernen des Serverpassworts</translation>
     </message>
     <message>
         <source>Common settings</source>
@@ -3557,7 +3557,7 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     <name>statusquery</name>
     <message>
         <source>Server running game mode [%1] on map [%2]</source>
-        <translation>Server läuft im Spielmodus [%1] auf Karte [%2]</translation>
+        <translation>Server läuft im Spielmodus [%1] auf Map [%2]</translation>
     </message>
 </context>
 <context>
@@ -3832,7 +3832,7 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>Number of minutes (0 - 120) 0 is unlimited</source>
-        <translation>Anzahl Minuten (0 - 120), 0 ist unbegrenzt</translation>
+        <translation>Anzahl Minuten (0–120), 0 = unbegrenzt</translation>
     </message>
     <message>
         <source>Usually left to Score limit to allow a team to reach , say a score of 3 (default 5) </source>
@@ -4171,7 +4171,7 @@ Alle Matches sollten mit den folgenden Server-Einstellungen gespielt werden: <by
     </message>
     <message>
         <source>The server is not responding quickly enough<byte value="xd" />or a server side mod has replaced the rcon variables<byte value="xd" />Try populate again</source>
-        <translation>Der Server antwortet nicht schnell genug<byte value="xd" />oder ein serverseitiger Mod hat die RCON-Variablen ersetzt<byte value="xd" />Versuchen Sie es erneut mit Laden</translation>
+        <translation>Der Server antwortet nicht schnell genug<byte value="xd" />oder ein serverseitiger Mod hat die RCON-Variablen ersetzt<byte value="xd" />Bitte erneut einlesen</translation>
     </message>
 </context>
 </TS>
