@@ -8,8 +8,8 @@
         <translation>Wer Ihnen dieses Programm in Binärform weitergegeben hat, muss Ihnen auch den vollständigen Quellcode unter dieser Lizenz zur Verfügung stellen. Die Lizenzbedingungen stehen in der Datei LICENSE des Quellcodes.</translation>
     </message>
     <message>
-        <source>Whoever gave you this program in binary form owes you its complete source code under that licence. The licence terms and the notes that came with the program are in &lt;a href="%1"&gt;%2&lt;/a&gt;.</source>
-        <translation>Wer Ihnen dieses Programm in Binärform weitergegeben hat, muss Ihnen auch den vollständigen Quellcode unter dieser Lizenz zur Verfügung stellen. Die Lizenzbedingungen und die Hinweise, die dem Programm beiliegen, stehen in &lt;a href="%1"&gt;%2&lt;/a&gt;.</translation>
+        <source>Whoever gave you this program in binary form owes you its complete source code under that licence. The licence terms and the notes that came with the program are in &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;.</source>
+        <translation>Wer Ihnen dieses Programm in Binärform weitergegeben hat, muss Ihnen auch den vollständigen Quellcode unter dieser Lizenz zur Verfügung stellen. Die Lizenzbedingungen und die Hinweise, die dem Programm beiliegen, stehen in &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>About Vostrel</source>
@@ -260,8 +260,8 @@ Fernverwaltung für Server von Call of Duty und United Offensive</translation>
         <translation>Aktionen exportieren</translation>
     </message>
     <message>
-        <source>The actions could not be written to %1<byte value="xd" />%2</source>
-        <translation>Die Aktionen konnten nicht nach %1 geschrieben werden<byte value="xd" />%2</translation>
+        <source>The actions could not be written to %1<byte value="xd"/>%2</source>
+        <translation>Die Aktionen konnten nicht nach %1 geschrieben werden<byte value="xd"/>%2</translation>
     </message>
     <message>
         <source>Export failed</source>
@@ -294,12 +294,12 @@ Fernverwaltung für Server von Call of Duty und United Offensive</translation>
         <translation>Unter %1 hat kein Server geantwortet</translation>
     </message>
     <message>
-        <source>The server at %1 answers, but its remote console does not: the RCON password is wrong, or the remote console is off (some servers stay silent on a wrong password).<byte value="xd" />No connection established.</source>
-        <translation>Der Server unter %1 antwortet, seine Remote-Konsole aber nicht: Das RCON-Passwort ist falsch oder die Remote-Konsole ist abgeschaltet (manche Server schweigen bei einem falschen Passwort).<byte value="xd" />Keine Verbindung hergestellt.</translation>
+        <source>The server at %1 answers, but its remote console does not: the RCON password is wrong, or the remote console is off (some servers stay silent on a wrong password).<byte value="xd"/>No connection established.</source>
+        <translation>Der Server unter %1 antwortet, seine Remote-Konsole aber nicht: Das RCON-Passwort ist falsch oder die Remote-Konsole ist abgeschaltet (manche Server schweigen bei einem falschen Passwort).<byte value="xd"/>Keine Verbindung hergestellt.</translation>
     </message>
     <message>
-        <source>The %1 holds characters that cannot be sent to the server or kept in the settings file: %2<byte value="xd" />Please use only the characters of Western European text (Windows-1252).</source>
-        <translation>Das Feld „%1“ enthält Zeichen, die weder an den Server gesendet noch in der Einstellungsdatei gespeichert werden können: %2<byte value="xd" />Bitte verwenden Sie nur westeuropäische Zeichen (Windows-1252).</translation>
+        <source>The %1 holds characters that cannot be sent to the server or kept in the settings file: %2<byte value="xd"/>Please use only the characters of Western European text (Windows-1252).</source>
+        <translation>Das Feld „%1“ enthält Zeichen, die weder an den Server gesendet noch in der Einstellungsdatei gespeichert werden können: %2<byte value="xd"/>Bitte verwenden Sie nur westeuropäische Zeichen (Windows-1252).</translation>
     </message>
     <message>
         <source>server address</source>
@@ -341,8 +341,8 @@ Fernverwaltung für Server von Call of Duty und United Offensive</translation>
         <translation>Zu diesem Namen gibt es keine Adresse.</translation>
     </message>
     <message>
-        <source>Cannot find the server %1<byte value="xd" />%2</source>
-        <translation>Server %1 nicht gefunden<byte value="xd" />%2</translation>
+        <source>Cannot find the server %1<byte value="xd"/>%2</source>
+        <translation>Server %1 nicht gefunden<byte value="xd"/>%2</translation>
     </message>
     <message>
         <source>Server not found</source>
@@ -353,12 +353,12 @@ Fernverwaltung für Server von Call of Duty und United Offensive</translation>
         <translation>Es kann kein Netzwerk-Socket zum Server geöffnet werden</translation>
     </message>
     <message>
-        <source>Invalid Rcon password, no connection established<byte value="xd" />%1</source>
-        <translation>Ungültiges RCON-Passwort, keine Verbindung hergestellt<byte value="xd" />%1</translation>
+        <source>Invalid Rcon password, no connection established<byte value="xd"/>%1</source>
+        <translation>Ungültiges RCON-Passwort, keine Verbindung hergestellt<byte value="xd"/>%1</translation>
     </message>
     <message>
-        <source>The server refused "status", no connection established<byte value="xd" />%1</source>
-        <translation>Der Server hat „status“ abgelehnt, keine Verbindung hergestellt<byte value="xd" />%1</translation>
+        <source>The server refused &quot;status&quot;, no connection established<byte value="xd"/>%1</source>
+        <translation>Der Server hat „status“ abgelehnt, keine Verbindung hergestellt<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>Disconnect</source>
@@ -369,7 +369,7 @@ Fernverwaltung für Server von Call of Duty und United Offensive</translation>
         <translation>Mit Server %1:%2 verbunden</translation>
     </message>
     <message>
-        <source>No answer from the remote console; asking for the server's status</source>
+        <source>No answer from the remote console; asking for the server&apos;s status</source>
         <translation>Keine Antwort von der Remote-Konsole; Serverstatus wird abgefragt</translation>
     </message>
     <message>
@@ -472,7 +472,7 @@ Fernverwaltung für Server von Call of Duty und United Offensive</translation>
         <translation>Die Verlaufsdatei %1</translation>
     </message>
     <message>
-        <source>The history database "%1" on %2:%3</source>
+        <source>The history database &quot;%1&quot; on %2:%3</source>
         <translation>Die Verlaufsdatenbank „%1“ auf %2:%3</translation>
     </message>
     <message>
@@ -619,8 +619,8 @@ Heat of Battle MOD...</source>
 Heat of Battle Mod...</translation>
     </message>
     <message>
-        <source>Send settings to server?<byte value="xd" />Only changed values will be sent.</source>
-        <translation>Einstellungen an den Server senden?<byte value="xd" />Nur geänderte Werte werden gesendet.</translation>
+        <source>Send settings to server?<byte value="xd"/>Only changed values will be sent.</source>
+        <translation>Einstellungen an den Server senden?<byte value="xd"/>Nur geänderte Werte werden gesendet.</translation>
     </message>
     <message>
         <source>Send to Server?</source>
@@ -640,7 +640,7 @@ Heat of Battle Mod...</translation>
         <translation>Sprache</translation>
     </message>
     <message>
-        <source>The system's language</source>
+        <source>The system&apos;s language</source>
         <translation>Systemsprache</translation>
     </message>
     <message>
@@ -675,8 +675,8 @@ Heat of Battle Mod...</translation>
         <translation>Server: %1</translation>
     </message>
     <message>
-        <source>Error writing file, err %1<byte value="xd" />%2</source>
-        <translation>Fehler beim Schreiben der Datei (Code %1)<byte value="xd" />%2</translation>
+        <source>Error writing file, err %1<byte value="xd"/>%2</source>
+        <translation>Fehler beim Schreiben der Datei (Code %1)<byte value="xd"/>%2</translation>
     </message>
     <message>
         <source>Failed to Save</source>
@@ -770,7 +770,7 @@ Heat of Battle Mod...</translation>
         <translation>&amp;Nächste Map der Rotation</translation>
     </message>
     <message>
-        <source>Friendly Fire O&amp;n</source>
+        <source>Friendly Fire &amp;On</source>
         <translation>Friendly Fire &amp;an</translation>
     </message>
     <message>
@@ -850,16 +850,16 @@ Heat of Battle Mod...</translation>
         <translation>&amp;Über</translation>
     </message>
     <message>
-        <source>Failed to write new server list to INI file (%1)<byte value="xd" />Error code %2 Descr: %3</source>
-        <translation>Die neue Serverliste konnte nicht in die INI-Datei geschrieben werden (%1)<byte value="xd" />Fehlercode %2, Beschreibung: %3</translation>
+        <source>Failed to write new server list to INI file (%1)<byte value="xd"/>Error code %2 Descr: %3</source>
+        <translation>Die neue Serverliste konnte nicht in die INI-Datei geschrieben werden (%1)<byte value="xd"/>Fehlercode %2, Beschreibung: %3</translation>
     </message>
     <message>
         <source>INI Write Fail</source>
         <translation>INI-Schreibfehler</translation>
     </message>
     <message>
-        <source>Message changes not saved<byte value="xd" />Click OK if you wish to go back to save them</source>
-        <translation>Die Änderungen an den Nachrichten sind nicht gespeichert<byte value="xd" />Klicken Sie auf OK, um zurückzugehen und sie zu speichern</translation>
+        <source>Message changes not saved<byte value="xd"/>Click OK if you wish to go back to save them</source>
+        <translation>Die Änderungen an den Nachrichten sind nicht gespeichert<byte value="xd"/>Klicken Sie auf OK, um zurückzugehen und sie zu speichern</translation>
     </message>
     <message>
         <source>Unsaved Messages Sets</source>
@@ -874,8 +874,8 @@ Heat of Battle Mod...</translation>
         <translation>Benutzerpräfix</translation>
     </message>
     <message>
-        <source>Failed to write the user prefix to INI file<byte value="xd" />Error code %1 Descr: %2</source>
-        <translation>Das Benutzerpräfix konnte nicht in die INI-Datei geschrieben werden<byte value="xd" />Fehlercode %1, Beschreibung: %2</translation>
+        <source>Failed to write the user prefix to INI file<byte value="xd"/>Error code %1 Descr: %2</source>
+        <translation>Das Benutzerpräfix konnte nicht in die INI-Datei geschrieben werden<byte value="xd"/>Fehlercode %1, Beschreibung: %2</translation>
     </message>
 </context>
 <context>
@@ -929,8 +929,8 @@ Heat of Battle Mod...</translation>
         <translation>Der Server hat %1-mal auf die Map-Abfrage geantwortet, aber ohne Liste (leere Antwort)</translation>
     </message>
     <message>
-        <source>The server answered the map list %1 times, but its reply could not be read:<byte value="xd" />%2</source>
-        <translation>Der Server hat %1-mal auf die Map-Abfrage geantwortet, aber seine Antwort war nicht lesbar:<byte value="xd" />%2</translation>
+        <source>The server answered the map list %1 times, but its reply could not be read:<byte value="xd"/>%2</source>
+        <translation>Der Server hat %1-mal auf die Map-Abfrage geantwortet, aber seine Antwort war nicht lesbar:<byte value="xd"/>%2</translation>
     </message>
     <message>
         <source>Map list not read</source>
@@ -988,24 +988,24 @@ Heat of Battle Mod...</translation>
         <translation>Nicht verbunden</translation>
     </message>
     <message>
-        <source>Pending Save sets active<byte value="xd" />Please either Save or Discard changes<byte value="xd" />before starting message cycler</source>
-        <translation>Es gibt ungespeicherte Sets<byte value="xd" />Bitte speichern oder verwerfen Sie die Änderungen,<byte value="xd" />bevor Sie den Nachrichtenwechsler starten</translation>
+        <source>Pending Save sets active<byte value="xd"/>Please either Save or Discard changes<byte value="xd"/>before starting message cycler</source>
+        <translation>Es gibt ungespeicherte Sets<byte value="xd"/>Bitte speichern oder verwerfen Sie die Änderungen,<byte value="xd"/>bevor Sie den Nachrichtenwechsler starten</translation>
     </message>
     <message>
         <source>Pending Save Sets</source>
         <translation>Ungespeicherte Sets</translation>
     </message>
     <message>
-        <source>Start message Cycle for set named:<byte value="xd" />%1</source>
-        <translation>Nachrichtenwechsel für dieses Set starten?<byte value="xd" />%1</translation>
+        <source>Start message Cycle for set named:<byte value="xd"/>%1</source>
+        <translation>Nachrichtenwechsel für dieses Set starten?<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>Start Message Cycler</source>
         <translation>Nachrichtenwechsler starten</translation>
     </message>
     <message>
-        <source>The message set does not contain any messages!<byte value="xd" /> Please make some messages first.</source>
-        <translation>Das Nachrichten-Set enthält keine Nachrichten!<byte value="xd" /> Bitte legen Sie zuerst Nachrichten an.</translation>
+        <source>The message set does not contain any messages!<byte value="xd"/> Please make some messages first.</source>
+        <translation>Das Nachrichten-Set enthält keine Nachrichten!<byte value="xd"/> Bitte legen Sie zuerst Nachrichten an.</translation>
     </message>
     <message>
         <source>No messages in set</source>
@@ -1111,8 +1111,8 @@ Heat of Battle Mod...</translation>
         <translation>Kein Set ausgewählt</translation>
     </message>
     <message>
-        <source>No free sets left, %1 in use<byte value="xd" />To add new you must remove an old one</source>
-        <translation>Keine freien Sets mehr, %1 belegt<byte value="xd" />Für ein neues müssen Sie ein altes entfernen</translation>
+        <source>No free sets left, %1 in use<byte value="xd"/>To add new you must remove an old one</source>
+        <translation>Keine freien Sets mehr, %1 belegt<byte value="xd"/>Für ein neues müssen Sie ein altes entfernen</translation>
     </message>
     <message>
         <source>No Free Slots</source>
@@ -1127,8 +1127,8 @@ Heat of Battle Mod...</translation>
         <translation>Neues Nachrichten-Set</translation>
     </message>
     <message>
-        <source>Are you sure you want to delete the set named:<byte value="xd" />%1</source>
-        <translation>Möchten Sie dieses Set wirklich löschen?<byte value="xd" />%1</translation>
+        <source>Are you sure you want to delete the set named:<byte value="xd"/>%1</source>
+        <translation>Möchten Sie dieses Set wirklich löschen?<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>Confirm Delete</source>
@@ -1242,8 +1242,8 @@ Heat of Battle Mod...</translation>
         <translation>Hinweise ausblenden</translation>
     </message>
     <message>
-        <source>Are you sure you want to Exec the selected CFG file<byte value="xd" />Executing CFGs is at your own risk!<byte value="xd" /><byte value="xd" />Please ensure you know what the file performs</source>
-        <translation>Möchten Sie die ausgewählte CFG-Datei wirklich ausführen?<byte value="xd" />Das Ausführen von CFGs erfolgt auf eigene Gefahr!<byte value="xd" /><byte value="xd" />Bitte stellen Sie sicher, dass Sie wissen, was die Datei bewirkt</translation>
+        <source>Are you sure you want to Exec the selected CFG file<byte value="xd"/>Executing CFGs is at your own risk!<byte value="xd"/><byte value="xd"/>Please ensure you know what the file performs</source>
+        <translation>Möchten Sie die ausgewählte CFG-Datei wirklich ausführen?<byte value="xd"/>Das Ausführen von CFGs erfolgt auf eigene Gefahr!<byte value="xd"/><byte value="xd"/>Bitte stellen Sie sicher, dass Sie wissen, was die Datei bewirkt</translation>
     </message>
 </context>
 <context>
@@ -1300,8 +1300,8 @@ Heat of Battle Mod...</translation>
         <translation>Liste speichern</translation>
     </message>
     <message>
-        <source>Could not append to playerlist.csv<byte value="xd" />%1</source>
-        <translation>Anhängen an playerlist.csv fehlgeschlagen<byte value="xd" />%1</translation>
+        <source>Could not append to playerlist.csv<byte value="xd"/>%1</source>
+        <translation>Anhängen an playerlist.csv fehlgeschlagen<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>Players appended</source>
@@ -1586,16 +1586,16 @@ Bitte die Spieler ohne Query-Modus einlesen</translation>
         <translation>Keine Spieler</translation>
     </message>
     <message>
-        <source>The server is not responding quickly enough<byte value="xd" />Try populate again</source>
-        <translation>Der Server antwortet nicht schnell genug<byte value="xd" />Bitte erneut einlesen</translation>
+        <source>The server is not responding quickly enough<byte value="xd"/>Try populate again</source>
+        <translation>Der Server antwortet nicht schnell genug<byte value="xd"/>Bitte erneut einlesen</translation>
     </message>
     <message>
         <source>Slow Server Response</source>
         <translation>Langsame Serverantwort</translation>
     </message>
     <message>
-        <source>The server answered, but not with a player list:<byte value="xd" />%1</source>
-        <translation>Der Server hat geantwortet, aber nicht mit einer Spielerliste:<byte value="xd" />%1</translation>
+        <source>The server answered, but not with a player list:<byte value="xd"/>%1</source>
+        <translation>Der Server hat geantwortet, aber nicht mit einer Spielerliste:<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>Unreadable reply</source>
@@ -1791,7 +1791,7 @@ Bitte die Spieler ohne Query-Modus einlesen</translation>
         <translation>Spieleroptionen</translation>
     </message>
     <message>
-        <source>&amp;Remove Colour ID's</source>
+        <source>&amp;Remove Colour ID&apos;s</source>
         <translation>Farbcodes entfernen</translation>
     </message>
     <message>
@@ -1859,8 +1859,8 @@ Bitte die Spieler ohne Query-Modus einlesen</translation>
         <translation>Verlauf</translation>
     </message>
     <message>
-        <source>Failed to write new %1 to INI file<byte value="xd" />Error code %2 Descr: %3</source>
-        <translation>%1 konnte nicht in die INI-Datei geschrieben werden<byte value="xd" />Fehlercode %2, Beschreibung: %3</translation>
+        <source>Failed to write new %1 to INI file<byte value="xd"/>Error code %2 Descr: %3</source>
+        <translation>%1 konnte nicht in die INI-Datei geschrieben werden<byte value="xd"/>Fehlercode %2, Beschreibung: %3</translation>
     </message>
     <message>
         <source>INI Write Fail</source>
@@ -1911,8 +1911,8 @@ Bitte die Spieler ohne Query-Modus einlesen</translation>
         <translation>Gespeichert</translation>
     </message>
     <message>
-        <source>Exit preferences?<byte value="xd" /><byte value="xd" />This will cancel any changes made<byte value="xd" /><byte value="xd" />Please select Save first if any changes</source>
-        <translation>Einstellungen verlassen?<byte value="xd" /><byte value="xd" />Damit werden alle Änderungen verworfen<byte value="xd" /><byte value="xd" />Bitte wählen Sie zuerst Speichern, wenn Sie etwas geändert haben</translation>
+        <source>Exit preferences?<byte value="xd"/><byte value="xd"/>This will cancel any changes made<byte value="xd"/><byte value="xd"/>Please select Save first if any changes</source>
+        <translation>Einstellungen verlassen?<byte value="xd"/><byte value="xd"/>Damit werden alle Änderungen verworfen<byte value="xd"/><byte value="xd"/>Bitte wählen Sie zuerst Speichern, wenn Sie etwas geändert haben</translation>
     </message>
     <message>
         <source>Have you Saved?</source>
@@ -1952,7 +1952,7 @@ Bitte die Spieler ohne Query-Modus einlesen</translation>
 <context>
     <name>QtDialogs</name>
     <message>
-        <source>Don't ask again</source>
+        <source>Don&apos;t ask again</source>
         <translation>Nicht mehr fragen</translation>
     </message>
     <message>
@@ -1979,12 +1979,12 @@ Bitte die Spieler ohne Query-Modus einlesen</translation>
         <translation>Befehl</translation>
     </message>
     <message>
-        <source>The %1 holds characters the game server cannot show: %2<byte value="xd" />Nothing was sent. Please use only the characters of Western European text (Windows-1252).</source>
-        <translation>Der Text (%1) enthält Zeichen, die der Gameserver nicht anzeigen kann: %2<byte value="xd" />Es wurde nichts gesendet. Bitte verwenden Sie nur westeuropäische Zeichen (Windows-1252).</translation>
+        <source>The %1 holds characters the game server cannot show: %2<byte value="xd"/>Nothing was sent. Please use only the characters of Western European text (Windows-1252).</source>
+        <translation>Der Text (%1) enthält Zeichen, die der Gameserver nicht anzeigen kann: %2<byte value="xd"/>Es wurde nichts gesendet. Bitte verwenden Sie nur westeuropäische Zeichen (Windows-1252).</translation>
     </message>
     <message>
-        <source>The %1 is %2 characters long; one request holds at most %3.<byte value="xd" />Nothing was sent.</source>
-        <translation>Der Text (%1) ist %2 Zeichen lang; eine Anfrage fasst höchstens %3.<byte value="xd" />Es wurde nichts gesendet.</translation>
+        <source>The %1 is %2 characters long; one request holds at most %3.<byte value="xd"/>Nothing was sent.</source>
+        <translation>Der Text (%1) ist %2 Zeichen lang; eine Anfrage fasst höchstens %3.<byte value="xd"/>Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>Not sent</source>
@@ -2021,8 +2021,8 @@ Versuchen Sie es erneut...</translation>
         <translation>Keine Antwort</translation>
     </message>
     <message>
-        <source>Data returned is to large for buffers<byte value="xd" />Truncated after 8192 bytes<byte value="xd" />I bet you did CVARLIST ;)</source>
-        <translation>Die zurückgegebenen Daten sind zu groß für die Puffer<byte value="xd" />Nach 8192 Bytes abgeschnitten<byte value="xd" />Wetten, Sie haben CVARLIST ausgeführt ;)</translation>
+        <source>Data returned is to large for buffers<byte value="xd"/>Truncated after 8192 bytes<byte value="xd"/>I bet you did CVARLIST ;)</source>
+        <translation>Die zurückgegebenen Daten sind zu groß für die Puffer<byte value="xd"/>Nach 8192 Bytes abgeschnitten<byte value="xd"/>Wetten, Sie haben CVARLIST ausgeführt ;)</translation>
     </message>
     <message>
         <source>Truncated data</source>
@@ -2071,15 +2071,15 @@ Versuchen Sie es erneut...</translation>
         <translation>die Map neu starten. Das beendet die laufende Map und beginnt mit der ersten aus BEARBEITEN.</translation>
     </message>
     <message>
-        <source>Button "Default -&gt; EDIT" pastes the default into the Edit box.</source>
+        <source>Button &quot;Default -&gt; EDIT&quot; pastes the default into the Edit box.</source>
         <translation>Schaltfläche „Standard -&gt; BEARBEITEN“ kopiert die Standard-Rotation ins BEARBEITEN-Feld.</translation>
     </message>
     <message>
-        <source>Button "Clear EDIT" empties the EDIT box</source>
+        <source>Button &quot;Clear EDIT&quot; empties the EDIT box</source>
         <translation>Schaltfläche „BEARBEITEN leeren“ leert das BEARBEITEN-Feld</translation>
     </message>
     <message>
-        <source>Button "Set Server to Default" resets the server to the Default Map</source>
+        <source>Button &quot;Set Server to Default&quot; resets the server to the Default Map</source>
         <translation>Schaltfläche „Server auf Standard setzen“ setzt den Server auf die Standard-Map-</translation>
     </message>
     <message>
@@ -2087,7 +2087,7 @@ Versuchen Sie es erneut...</translation>
         <translation>Rotation im oberen Feld zurück.</translation>
     </message>
     <message>
-        <source>Button "Set server to EDIT" sets the server to the map rotation in</source>
+        <source>Button &quot;Set server to EDIT&quot; sets the server to the map rotation in</source>
         <translation>Schaltfläche „Server auf BEARBEITEN setzen“ setzt den Server auf die Map-Rotation im</translation>
     </message>
     <message>
@@ -2184,7 +2184,7 @@ Versuchen Sie es erneut...</translation>
         <translation>&amp;Name:</translation>
     </message>
     <message>
-        <source>Type the server's address: a host name or an IP address.</source>
+        <source>Type the server&apos;s address: a host name or an IP address.</source>
         <translation>Geben Sie die Adresse des Servers ein: einen Hostnamen oder eine IP-Adresse.</translation>
     </message>
     <message>
@@ -2262,8 +2262,8 @@ Versuchen Sie es erneut...</translation>
 <context>
     <name>ServerPage</name>
     <message>
-        <source>The server is not responding quickly enough<byte value="xd" />Try populate again</source>
-        <translation>Der Server antwortet nicht schnell genug<byte value="xd" />Bitte erneut einlesen</translation>
+        <source>The server is not responding quickly enough<byte value="xd"/>Try populate again</source>
+        <translation>Der Server antwortet nicht schnell genug<byte value="xd"/>Bitte erneut einlesen</translation>
     </message>
     <message>
         <source>Server password</source>
@@ -2330,9 +2330,9 @@ Versuchen Sie es erneut...</translation>
 <context>
     <name>UoMiscPage</name>
     <message>
-        <source>Reading variables from the server...<byte value="xd" />
+        <source>Reading variables from the server...<byte value="xd"/>
 United Offensive...</source>
-        <translation>Variablen werden vom Server gelesen...<byte value="xd" />
+        <translation>Variablen werden vom Server gelesen...<byte value="xd"/>
 United Offensive...</translation>
     </message>
     <message>
@@ -2370,9 +2370,9 @@ United Offensive...</translation>
         <translation>Alle abwählen</translation>
     </message>
     <message>
-        <source>Reading variables from the server...<byte value="xd" />
+        <source>Reading variables from the server...<byte value="xd"/>
 %1</source>
-        <translation>Variablen werden vom Server gelesen...<byte value="xd" />
+        <translation>Variablen werden vom Server gelesen...<byte value="xd"/>
 %1</translation>
     </message>
     <message>
@@ -2384,8 +2384,8 @@ United Offensive...</translation>
         <translation>%1 aktualisiert.</translation>
     </message>
     <message>
-        <source>Set weapons to rifles only on server?<byte value="xd" />Screen will reflect changes</source>
-        <translation>Waffen auf dem Server auf „nur Gewehre“ setzen?<byte value="xd" />Die Anzeige wird entsprechend aktualisiert</translation>
+        <source>Set weapons to rifles only on server?<byte value="xd"/>Screen will reflect changes</source>
+        <translation>Waffen auf dem Server auf „nur Gewehre“ setzen?<byte value="xd"/>Die Anzeige wird entsprechend aktualisiert</translation>
     </message>
     <message>
         <source>Rifles only?</source>
@@ -2550,8 +2550,8 @@ United Offensive...</translation>
         <translation>Nicht verbunden</translation>
     </message>
     <message>
-        <source>%1<byte value="xd" />Only changed values will be sent.</source>
-        <translation>%1<byte value="xd" />Nur geänderte Werte werden gesendet.</translation>
+        <source>%1<byte value="xd"/>Only changed values will be sent.</source>
+        <translation>%1<byte value="xd"/>Nur geänderte Werte werden gesendet.</translation>
     </message>
     <message>
         <source>Send to Server?</source>
@@ -2581,19 +2581,19 @@ United Offensive...</translation>
 <context>
     <name>clanbase</name>
     <message>
-        <source>Are you sure you want to set as Clan Base rules<byte value="xd" />Check popup rules to see what variables will change</source>
-        <translation>Möchten Sie den Server wirklich auf Clan-Base-Regeln setzen?<byte value="xd" />Die Regelanzeige zeigt, welche Variablen sich ändern</translation>
+        <source>Are you sure you want to set as Clan Base rules<byte value="xd"/>Check popup rules to see what variables will change</source>
+        <translation>Möchten Sie den Server wirklich auf Clan-Base-Regeln setzen?<byte value="xd"/>Die Regelanzeige zeigt, welche Variablen sich ändern</translation>
     </message>
     <message>
         <source>Change settings?</source>
         <translation>Einstellungen ändern?</translation>
     </message>
     <message>
-        <source>Clan Base Rules <byte value="xd" />
-All matches should be played with the following server settings: <byte value="xd" />
+        <source>Clan Base Rules <byte value="xd"/>
+All matches should be played with the following server settings: <byte value="xd"/>
 </source>
-        <translation>Clan-Base-Regeln <byte value="xd" />
-Alle Matches sollten mit den folgenden Servereinstellungen gespielt werden: <byte value="xd" />
+        <translation>Clan-Base-Regeln <byte value="xd"/>
+Alle Matches sollten mit den folgenden Servereinstellungen gespielt werden: <byte value="xd"/>
 </translation>
     </message>
     <message>
@@ -3310,9 +3310,9 @@ Alle Matches sollten mit den folgenden Servereinstellungen gespielt werden: <byt
 <context>
     <name>modeframes</name>
     <message>
-        <source>Reading variables from the server...<byte value="xd" />
+        <source>Reading variables from the server...<byte value="xd"/>
 %1</source>
-        <translation>Variablen werden vom Server gelesen...<byte value="xd" />
+        <translation>Variablen werden vom Server gelesen...<byte value="xd"/>
 %1</translation>
     </message>
 </context>
@@ -3331,7 +3331,7 @@ Alle Matches sollten mit den folgenden Servereinstellungen gespielt werden: <byt
         <translation>Server setzen</translation>
     </message>
     <message>
-        <source>These fields hold the game's defaults, not values read from the server</source>
+        <source>These fields hold the game&apos;s defaults, not values read from the server</source>
         <translation>Diese Felder enthalten die Standardwerte des Spiels, keine vom Server gelesenen Werte</translation>
     </message>
     <message>
@@ -4170,8 +4170,8 @@ Alle Matches sollten mit den folgenden Servereinstellungen gespielt werden: <byt
         <translation>Battlerank</translation>
     </message>
     <message>
-        <source>The server is not responding quickly enough<byte value="xd" />or a server side mod has replaced the rcon variables<byte value="xd" />Try populate again</source>
-        <translation>Der Server antwortet nicht schnell genug<byte value="xd" />oder ein serverseitiger Mod hat die RCON-Variablen ersetzt<byte value="xd" />Bitte erneut einlesen</translation>
+        <source>The server is not responding quickly enough<byte value="xd"/>or a server side mod has replaced the rcon variables<byte value="xd"/>Try populate again</source>
+        <translation>Der Server antwortet nicht schnell genug<byte value="xd"/>oder ein serverseitiger Mod hat die RCON-Variablen ersetzt<byte value="xd"/>Bitte erneut einlesen</translation>
     </message>
 </context>
 </TS>

@@ -8,8 +8,8 @@
         <translation>Quiconque vous a remis ce programme sous forme binaire vous doit son code source complet sous cette licence. Les conditions figurent dans le fichier LICENSE des sources.</translation>
     </message>
     <message>
-        <source>Whoever gave you this program in binary form owes you its complete source code under that licence. The licence terms and the notes that came with the program are in &lt;a href="%1"&gt;%2&lt;/a&gt;.</source>
-        <translation>Quiconque vous a remis ce programme sous forme binaire vous doit son code source complet sous cette licence. Les conditions de la licence et les notes fournies avec le programme se trouvent dans &lt;a href="%1"&gt;%2&lt;/a&gt;.</translation>
+        <source>Whoever gave you this program in binary form owes you its complete source code under that licence. The licence terms and the notes that came with the program are in &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;.</source>
+        <translation>Quiconque vous a remis ce programme sous forme binaire vous doit son code source complet sous cette licence. Les conditions de la licence et les notes fournies avec le programme se trouvent dans &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;.</translation>
     </message>
     <message>
         <source>About Vostrel</source>
@@ -237,7 +237,7 @@ Administration à distance des serveurs Call of Duty et United Offensive</transl
     </message>
     <message>
         <source>No history is kept (Preferences).</source>
-        <translation>Aucun historique n'est conservé (Préférences).</translation>
+        <translation>Aucun historique n&apos;est conservé (Préférences).</translation>
     </message>
     <message>
         <source>Reading...</source>
@@ -260,12 +260,12 @@ Administration à distance des serveurs Call of Duty et United Offensive</transl
         <translation>Exporter les actions</translation>
     </message>
     <message>
-        <source>The actions could not be written to %1<byte value="xd" />%2</source>
-        <translation>Impossible d'écrire les actions dans %1<byte value="xd" />%2</translation>
+        <source>The actions could not be written to %1<byte value="xd"/>%2</source>
+        <translation>Impossible d&apos;écrire les actions dans %1<byte value="xd"/>%2</translation>
     </message>
     <message>
         <source>Export failed</source>
-        <translation>Échec de l'export</translation>
+        <translation>Échec de l&apos;export</translation>
     </message>
     <message>
         <source>%1 actions written to %2</source>
@@ -291,15 +291,15 @@ Administration à distance des serveurs Call of Duty et United Offensive</transl
     <name>ConnectChecks</name>
     <message>
         <source>No server answered at %1</source>
-        <translation>Aucun serveur n'a répondu à l'adresse %1</translation>
+        <translation>Aucun serveur n&apos;a répondu à l&apos;adresse %1</translation>
     </message>
     <message>
-        <source>The server at %1 answers, but its remote console does not: the RCON password is wrong, or the remote console is off (some servers stay silent on a wrong password).<byte value="xd" />No connection established.</source>
-        <translation>Le serveur à l'adresse %1 répond, mais pas sa console distante : le mot de passe RCON est erroné, ou la console distante est désactivée (certains serveurs restent muets face à un mauvais mot de passe).<byte value="xd" />Aucune connexion établie.</translation>
+        <source>The server at %1 answers, but its remote console does not: the RCON password is wrong, or the remote console is off (some servers stay silent on a wrong password).<byte value="xd"/>No connection established.</source>
+        <translation>Le serveur à l&apos;adresse %1 répond, mais pas sa console distante : le mot de passe RCON est erroné, ou la console distante est désactivée (certains serveurs restent muets face à un mauvais mot de passe).<byte value="xd"/>Aucune connexion établie.</translation>
     </message>
     <message>
-        <source>The %1 holds characters that cannot be sent to the server or kept in the settings file: %2<byte value="xd" />Please use only the characters of Western European text (Windows-1252).</source>
-        <translation>Le champ « %1 » contient des caractères qui ne peuvent être ni envoyés au serveur ni enregistrés dans le fichier de réglages : %2<byte value="xd" />Veuillez n'utiliser que les caractères d'Europe occidentale (Windows-1252).</translation>
+        <source>The %1 holds characters that cannot be sent to the server or kept in the settings file: %2<byte value="xd"/>Please use only the characters of Western European text (Windows-1252).</source>
+        <translation>Le champ « %1 » contient des caractères qui ne peuvent être ni envoyés au serveur ni enregistrés dans le fichier de réglages : %2<byte value="xd"/>Veuillez n&apos;utiliser que les caractères d&apos;Europe occidentale (Windows-1252).</translation>
     </message>
     <message>
         <source>server address</source>
@@ -338,11 +338,11 @@ Administration à distance des serveurs Call of Duty et United Offensive</transl
     </message>
     <message>
         <source>The name has no address.</source>
-        <translation>Ce nom n'a pas d'adresse.</translation>
+        <translation>Ce nom n&apos;a pas d&apos;adresse.</translation>
     </message>
     <message>
-        <source>Cannot find the server %1<byte value="xd" />%2</source>
-        <translation>Impossible de trouver le serveur %1<byte value="xd" />%2</translation>
+        <source>Cannot find the server %1<byte value="xd"/>%2</source>
+        <translation>Impossible de trouver le serveur %1<byte value="xd"/>%2</translation>
     </message>
     <message>
         <source>Server not found</source>
@@ -350,15 +350,15 @@ Administration à distance des serveurs Call of Duty et United Offensive</transl
     </message>
     <message>
         <source>Cannot open a network socket towards the server</source>
-        <translation>Impossible d'ouvrir une connexion réseau vers le serveur</translation>
+        <translation>Impossible d&apos;ouvrir une connexion réseau vers le serveur</translation>
     </message>
     <message>
-        <source>Invalid Rcon password, no connection established<byte value="xd" />%1</source>
-        <translation>Mot de passe RCON invalide, aucune connexion établie<byte value="xd" />%1</translation>
+        <source>Invalid Rcon password, no connection established<byte value="xd"/>%1</source>
+        <translation>Mot de passe RCON invalide, aucune connexion établie<byte value="xd"/>%1</translation>
     </message>
     <message>
-        <source>The server refused "status", no connection established<byte value="xd" />%1</source>
-        <translation>Le serveur a refusé « status », aucune connexion établie<byte value="xd" />%1</translation>
+        <source>The server refused &quot;status&quot;, no connection established<byte value="xd"/>%1</source>
+        <translation>Le serveur a refusé « status », aucune connexion établie<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>Disconnect</source>
@@ -369,8 +369,8 @@ Administration à distance des serveurs Call of Duty et United Offensive</transl
         <translation>Connecté au serveur %1:%2</translation>
     </message>
     <message>
-        <source>No answer from the remote console; asking for the server's status</source>
-        <translation>Pas de réponse de la console distante ; demande de l'état du serveur</translation>
+        <source>No answer from the remote console; asking for the server&apos;s status</source>
+        <translation>Pas de réponse de la console distante ; demande de l&apos;état du serveur</translation>
     </message>
     <message>
         <source>Connect</source>
@@ -469,35 +469,35 @@ Administration à distance des serveurs Call of Duty et United Offensive</transl
     </message>
     <message>
         <source>The history file %1</source>
-        <translation>Le fichier d'historique %1</translation>
+        <translation>Le fichier d&apos;historique %1</translation>
     </message>
     <message>
-        <source>The history database "%1" on %2:%3</source>
-        <translation>La base d'historique « %1 » sur %2:%3</translation>
+        <source>The history database &quot;%1&quot; on %2:%3</source>
+        <translation>La base d&apos;historique « %1 » sur %2:%3</translation>
     </message>
     <message>
         <source>%1 cannot be opened: this system lacks the Qt driver %2. History is off.</source>
-        <translation>%1 : ouverture impossible, le pilote Qt %2 manque sur ce système. L'historique est désactivé.</translation>
+        <translation>%1 : ouverture impossible, le pilote Qt %2 manque sur ce système. L&apos;historique est désactivé.</translation>
     </message>
     <message>
         <source>%1 cannot be read (%2). History is off.</source>
-        <translation>%1 : lecture impossible (%2). L'historique est désactivé.</translation>
+        <translation>%1 : lecture impossible (%2). L&apos;historique est désactivé.</translation>
     </message>
     <message>
         <source>%1 is damaged or is not a history file (%2). History is off; the file is left as it is.</source>
-        <translation>%1 : fichier endommagé ou qui n'est pas un fichier d'historique (%2). L'historique est désactivé ; le fichier est laissé tel quel.</translation>
+        <translation>%1 : fichier endommagé ou qui n&apos;est pas un fichier d&apos;historique (%2). L&apos;historique est désactivé ; le fichier est laissé tel quel.</translation>
     </message>
     <message>
         <source>it does not start as a database</source>
-        <translation>son en-tête n'est pas celui d'une base de données</translation>
+        <translation>son en-tête n&apos;est pas celui d&apos;une base de données</translation>
     </message>
     <message>
         <source>%1 was written by a newer Vostrel (schema %2; this one knows %3). History is off; the file is left as it is.</source>
-        <translation>%1 : écrit par une version plus récente de Vostrel (schéma %2 ; celle-ci connaît le %3). L'historique est désactivé ; le fichier est laissé tel quel.</translation>
+        <translation>%1 : écrit par une version plus récente de Vostrel (schéma %2 ; celle-ci connaît le %3). L&apos;historique est désactivé ; le fichier est laissé tel quel.</translation>
     </message>
     <message>
         <source>%1 cannot be created. History is off.</source>
-        <translation>%1 : création impossible. L'historique est désactivé.</translation>
+        <translation>%1 : création impossible. L&apos;historique est désactivé.</translation>
     </message>
     <message>
         <source>History: waiting for the database</source>
@@ -505,19 +505,19 @@ Administration à distance des serveurs Call of Duty et United Offensive</transl
     </message>
     <message>
         <source>%1 cannot be opened (%2). History is off.</source>
-        <translation>%1 : ouverture impossible (%2). L'historique est désactivé.</translation>
+        <translation>%1 : ouverture impossible (%2). L&apos;historique est désactivé.</translation>
     </message>
     <message>
         <source>%1 cannot be read (%2). History is off; it is left as it is.</source>
-        <translation>%1 : lecture impossible (%2). L'historique est désactivé ; rien n'y est modifié.</translation>
+        <translation>%1 : lecture impossible (%2). L&apos;historique est désactivé ; rien n&apos;y est modifié.</translation>
     </message>
     <message>
         <source>%1 was written by a newer Vostrel (schema %2; this one knows %3). History is off; the database is left as it is.</source>
-        <translation>%1 : écrit par une version plus récente de Vostrel (schéma %2 ; celle-ci connaît le %3). L'historique est désactivé ; la base de données est laissée telle quelle.</translation>
+        <translation>%1 : écrit par une version plus récente de Vostrel (schéma %2 ; celle-ci connaît le %3). L&apos;historique est désactivé ; la base de données est laissée telle quelle.</translation>
     </message>
     <message>
         <source>%1 could not be brought to schema %2 (%3). History is off.</source>
-        <translation>%1 : passage au schéma %2 impossible (%3). L'historique est désactivé.</translation>
+        <translation>%1 : passage au schéma %2 impossible (%3). L&apos;historique est désactivé.</translation>
     </message>
 </context>
 <context>
@@ -532,7 +532,7 @@ Administration à distance des serveurs Call of Duty et United Offensive</transl
     </message>
     <message>
         <source>A PostgreSQL server the team shares</source>
-        <translation>Un serveur PostgreSQL partagé par l'équipe</translation>
+        <translation>Un serveur PostgreSQL partagé par l&apos;équipe</translation>
     </message>
     <message>
         <source>Nowhere (history off)</source>
@@ -540,7 +540,7 @@ Administration à distance des serveurs Call of Duty et United Offensive</transl
     </message>
     <message>
         <source>&amp;Keep history in</source>
-        <translation>&amp;Conserver l'historique dans</translation>
+        <translation>&amp;Conserver l&apos;historique dans</translation>
     </message>
     <message>
         <source>H&amp;ost</source>
@@ -619,8 +619,8 @@ Heat of Battle MOD...</source>
 Mod Heat of Battle...</translation>
     </message>
     <message>
-        <source>Send settings to server?<byte value="xd" />Only changed values will be sent.</source>
-        <translation>Envoyer les réglages au serveur ?<byte value="xd" />Seules les valeurs modifiées seront envoyées.</translation>
+        <source>Send settings to server?<byte value="xd"/>Only changed values will be sent.</source>
+        <translation>Envoyer les réglages au serveur ?<byte value="xd"/>Seules les valeurs modifiées seront envoyées.</translation>
     </message>
     <message>
         <source>Send to Server?</source>
@@ -640,7 +640,7 @@ Mod Heat of Battle...</translation>
         <translation>Langue</translation>
     </message>
     <message>
-        <source>The system's language</source>
+        <source>The system&apos;s language</source>
         <translation>Langue du système</translation>
     </message>
     <message>
@@ -675,12 +675,12 @@ Mod Heat of Battle...</translation>
         <translation>Serveur : %1</translation>
     </message>
     <message>
-        <source>Error writing file, err %1<byte value="xd" />%2</source>
-        <translation>Erreur d'écriture du fichier, erreur %1<byte value="xd" />%2</translation>
+        <source>Error writing file, err %1<byte value="xd"/>%2</source>
+        <translation>Erreur d&apos;écriture du fichier, erreur %1<byte value="xd"/>%2</translation>
     </message>
     <message>
         <source>Failed to Save</source>
-        <translation>Échec de l'enregistrement</translation>
+        <translation>Échec de l&apos;enregistrement</translation>
     </message>
 </context>
 <context>
@@ -727,7 +727,7 @@ Mod Heat of Battle...</translation>
     </message>
     <message>
         <source>Close Server T&amp;ab</source>
-        <translation>&amp;Fermer l'onglet du serveur</translation>
+        <translation>&amp;Fermer l&apos;onglet du serveur</translation>
     </message>
     <message>
         <source>&amp;Save current server Info</source>
@@ -770,7 +770,7 @@ Mod Heat of Battle...</translation>
         <translation>Carte &amp;suivante de la rotation</translation>
     </message>
     <message>
-        <source>Friendly Fire O&amp;n</source>
+        <source>Friendly Fire &amp;On</source>
         <translation>Tir ami &amp;activé</translation>
     </message>
     <message>
@@ -850,16 +850,16 @@ Mod Heat of Battle...</translation>
         <translation>À &amp;propos</translation>
     </message>
     <message>
-        <source>Failed to write new server list to INI file (%1)<byte value="xd" />Error code %2 Descr: %3</source>
-        <translation>Impossible d'écrire la nouvelle liste de serveurs dans le fichier INI (%1)<byte value="xd" />Code d'erreur %2 Descr. : %3</translation>
+        <source>Failed to write new server list to INI file (%1)<byte value="xd"/>Error code %2 Descr: %3</source>
+        <translation>Impossible d&apos;écrire la nouvelle liste de serveurs dans le fichier INI (%1)<byte value="xd"/>Code d&apos;erreur %2 Descr. : %3</translation>
     </message>
     <message>
         <source>INI Write Fail</source>
-        <translation>Échec d'écriture INI</translation>
+        <translation>Échec d&apos;écriture INI</translation>
     </message>
     <message>
-        <source>Message changes not saved<byte value="xd" />Click OK if you wish to go back to save them</source>
-        <translation>Modifications des messages non enregistrées<byte value="xd" />Cliquez sur OK pour revenir les enregistrer</translation>
+        <source>Message changes not saved<byte value="xd"/>Click OK if you wish to go back to save them</source>
+        <translation>Modifications des messages non enregistrées<byte value="xd"/>Cliquez sur OK pour revenir les enregistrer</translation>
     </message>
     <message>
         <source>Unsaved Messages Sets</source>
@@ -867,15 +867,15 @@ Mod Heat of Battle...</translation>
     </message>
     <message>
         <source>Saving server list to INI</source>
-        <translation>Enregistrement de la liste des serveurs dans l'INI</translation>
+        <translation>Enregistrement de la liste des serveurs dans l&apos;INI</translation>
     </message>
     <message>
         <source>user prefix</source>
         <translation>préfixe utilisateur</translation>
     </message>
     <message>
-        <source>Failed to write the user prefix to INI file<byte value="xd" />Error code %1 Descr: %2</source>
-        <translation>Impossible d'écrire le préfixe utilisateur dans le fichier INI<byte value="xd" />Code d'erreur %1 Descr. : %2</translation>
+        <source>Failed to write the user prefix to INI file<byte value="xd"/>Error code %1 Descr: %2</source>
+        <translation>Impossible d&apos;écrire le préfixe utilisateur dans le fichier INI<byte value="xd"/>Code d&apos;erreur %1 Descr. : %2</translation>
     </message>
 </context>
 <context>
@@ -906,7 +906,7 @@ Mod Heat of Battle...</translation>
     </message>
     <message>
         <source>Note: Default maps load both standard COD and the addon UO maps.  Use Populate to see ALL maps server has available.</source>
-        <translation>Remarque : les cartes par défaut comprennent celles de CoD et de l'extension UO. Utilisez « Lire depuis le serveur » pour voir TOUTES les cartes du serveur.</translation>
+        <translation>Remarque : les cartes par défaut comprennent celles de CoD et de l&apos;extension UO. Utilisez « Lire depuis le serveur » pour voir TOUTES les cartes du serveur.</translation>
     </message>
     <message>
         <source>Asking server for map list...</source>
@@ -929,8 +929,8 @@ Mod Heat of Battle...</translation>
         <translation>Le serveur a répondu %1 fois à la demande de cartes, mais sans liste (réponse vide)</translation>
     </message>
     <message>
-        <source>The server answered the map list %1 times, but its reply could not be read:<byte value="xd" />%2</source>
-        <translation>Le serveur a répondu %1 fois à la demande de cartes, mais sa réponse est illisible :<byte value="xd" />%2</translation>
+        <source>The server answered the map list %1 times, but its reply could not be read:<byte value="xd"/>%2</source>
+        <translation>Le serveur a répondu %1 fois à la demande de cartes, mais sa réponse est illisible :<byte value="xd"/>%2</translation>
     </message>
     <message>
         <source>Map list not read</source>
@@ -938,7 +938,7 @@ Mod Heat of Battle...</translation>
     </message>
     <message>
         <source>Select a map in the table to load first</source>
-        <translation>Sélectionnez d'abord une carte dans la liste</translation>
+        <translation>Sélectionnez d&apos;abord une carte dans la liste</translation>
     </message>
     <message>
         <source>Select Map</source>
@@ -981,31 +981,31 @@ Mod Heat of Battle...</translation>
     </message>
     <message>
         <source>Please connect to server first</source>
-        <translation>Veuillez d'abord vous connecter au serveur</translation>
+        <translation>Veuillez d&apos;abord vous connecter au serveur</translation>
     </message>
     <message>
         <source>Not Connected</source>
         <translation>Non connecté</translation>
     </message>
     <message>
-        <source>Pending Save sets active<byte value="xd" />Please either Save or Discard changes<byte value="xd" />before starting message cycler</source>
-        <translation>Des sets ne sont pas enregistrés<byte value="xd" />Veuillez enregistrer ou annuler les modifications<byte value="xd" />avant de démarrer le cycle de messages</translation>
+        <source>Pending Save sets active<byte value="xd"/>Please either Save or Discard changes<byte value="xd"/>before starting message cycler</source>
+        <translation>Des sets ne sont pas enregistrés<byte value="xd"/>Veuillez enregistrer ou annuler les modifications<byte value="xd"/>avant de démarrer le cycle de messages</translation>
     </message>
     <message>
         <source>Pending Save Sets</source>
         <translation>Sets non enregistrés</translation>
     </message>
     <message>
-        <source>Start message Cycle for set named:<byte value="xd" />%1</source>
-        <translation>Démarrer le cycle de messages pour le set nommé :<byte value="xd" />%1</translation>
+        <source>Start message Cycle for set named:<byte value="xd"/>%1</source>
+        <translation>Démarrer le cycle de messages pour le set nommé :<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>Start Message Cycler</source>
         <translation>Démarrer le cycle de messages</translation>
     </message>
     <message>
-        <source>The message set does not contain any messages!<byte value="xd" /> Please make some messages first.</source>
-        <translation>Le set ne contient aucun message !<byte value="xd" /> Veuillez d'abord créer des messages.</translation>
+        <source>The message set does not contain any messages!<byte value="xd"/> Please make some messages first.</source>
+        <translation>Le set ne contient aucun message !<byte value="xd"/> Veuillez d&apos;abord créer des messages.</translation>
     </message>
     <message>
         <source>No messages in set</source>
@@ -1048,7 +1048,7 @@ Mod Heat of Battle...</translation>
     </message>
     <message>
         <source>Number of Free Set slots</source>
-        <translation>Nombre d'emplacements de set libres</translation>
+        <translation>Nombre d&apos;emplacements de set libres</translation>
     </message>
     <message>
         <source>Sets free</source>
@@ -1072,7 +1072,7 @@ Mod Heat of Battle...</translation>
     </message>
     <message>
         <source>Removes selected item</source>
-        <translation>Supprime l'entrée sélectionnée</translation>
+        <translation>Supprime l&apos;entrée sélectionnée</translation>
     </message>
     <message>
         <source>Message</source>
@@ -1080,7 +1080,7 @@ Mod Heat of Battle...</translation>
     </message>
     <message>
         <source>%IP% for IP number &amp; port, %SN% for server name, %FF% Friendlyfire status</source>
-        <translation>%IP% pour l'adresse IP et le port, %SN% pour le nom du serveur, %FF% pour l'état du tir ami</translation>
+        <translation>%IP% pour l&apos;adresse IP et le port, %SN% pour le nom du serveur, %FF% pour l&apos;état du tir ami</translation>
     </message>
     <message>
         <source>Save Sets</source>
@@ -1111,8 +1111,8 @@ Mod Heat of Battle...</translation>
         <translation>Aucun set sélectionné</translation>
     </message>
     <message>
-        <source>No free sets left, %1 in use<byte value="xd" />To add new you must remove an old one</source>
-        <translation>Plus aucun set libre, %1 utilisés<byte value="xd" />Pour en ajouter un, supprimez-en un ancien</translation>
+        <source>No free sets left, %1 in use<byte value="xd"/>To add new you must remove an old one</source>
+        <translation>Plus aucun set libre, %1 utilisés<byte value="xd"/>Pour en ajouter un, supprimez-en un ancien</translation>
     </message>
     <message>
         <source>No Free Slots</source>
@@ -1127,8 +1127,8 @@ Mod Heat of Battle...</translation>
         <translation>Nouveau set de messages</translation>
     </message>
     <message>
-        <source>Are you sure you want to delete the set named:<byte value="xd" />%1</source>
-        <translation>Voulez-vous vraiment supprimer le set nommé :<byte value="xd" />%1</translation>
+        <source>Are you sure you want to delete the set named:<byte value="xd"/>%1</source>
+        <translation>Voulez-vous vraiment supprimer le set nommé :<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>Confirm Delete</source>
@@ -1140,7 +1140,7 @@ Mod Heat of Battle...</translation>
     </message>
     <message>
         <source>Discard changes and reset to existing</source>
-        <translation>Annuler les modifications et revenir à l'existant ?</translation>
+        <translation>Annuler les modifications et revenir à l&apos;existant ?</translation>
     </message>
     <message>
         <source>Discard changes</source>
@@ -1168,11 +1168,11 @@ Mod Heat of Battle...</translation>
     </message>
     <message>
         <source>Failed to write to INI file, Please report bug and messages attempted</source>
-        <translation>Échec de l'écriture du fichier INI. Veuillez signaler le bogue et les messages concernés</translation>
+        <translation>Échec de l&apos;écriture du fichier INI. Veuillez signaler le bogue et les messages concernés</translation>
     </message>
     <message>
         <source>Failed to write INI</source>
-        <translation>Échec de l'écriture INI</translation>
+        <translation>Échec de l&apos;écriture INI</translation>
     </message>
 </context>
 <context>
@@ -1235,15 +1235,15 @@ Mod Heat of Battle...</translation>
     </message>
     <message>
         <source>Server did not give rotation.</source>
-        <translation>Le serveur n'a pas fourni de rotation.</translation>
+        <translation>Le serveur n&apos;a pas fourni de rotation.</translation>
     </message>
     <message>
         <source>C&amp;lick to remove</source>
         <translation>Masquer les notes</translation>
     </message>
     <message>
-        <source>Are you sure you want to Exec the selected CFG file<byte value="xd" />Executing CFGs is at your own risk!<byte value="xd" /><byte value="xd" />Please ensure you know what the file performs</source>
-        <translation>Voulez-vous vraiment exécuter le fichier CFG sélectionné ?<byte value="xd" />L'exécution de CFG se fait à vos risques et périls !<byte value="xd" /><byte value="xd" />Assurez-vous de savoir ce que fait ce fichier</translation>
+        <source>Are you sure you want to Exec the selected CFG file<byte value="xd"/>Executing CFGs is at your own risk!<byte value="xd"/><byte value="xd"/>Please ensure you know what the file performs</source>
+        <translation>Voulez-vous vraiment exécuter le fichier CFG sélectionné ?<byte value="xd"/>L&apos;exécution de CFG se fait à vos risques et périls !<byte value="xd"/><byte value="xd"/>Assurez-vous de savoir ce que fait ce fichier</translation>
     </message>
 </context>
 <context>
@@ -1300,8 +1300,8 @@ Mod Heat of Battle...</translation>
         <translation>Enregistrer la liste</translation>
     </message>
     <message>
-        <source>Could not append to playerlist.csv<byte value="xd" />%1</source>
-        <translation>Impossible d'ajouter à playerlist.csv<byte value="xd" />%1</translation>
+        <source>Could not append to playerlist.csv<byte value="xd"/>%1</source>
+        <translation>Impossible d&apos;ajouter à playerlist.csv<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>Players appended</source>
@@ -1335,27 +1335,27 @@ Mod Heat of Battle...</translation>
     <name>PlayerActionsPanel</name>
     <message>
         <source>Select a player from the list to Kick first</source>
-        <translation>Sélectionnez d'abord dans la liste le joueur à expulser</translation>
+        <translation>Sélectionnez d&apos;abord dans la liste le joueur à expulser</translation>
     </message>
     <message>
         <source>Only Kick with Rcon access, not in Query Mode</source>
-        <translation>Expulsion possible uniquement avec l'accès RCON, pas en mode Query</translation>
+        <translation>Expulsion possible uniquement avec l&apos;accès RCON, pas en mode Query</translation>
     </message>
     <message>
         <source>Select a player from the list to Ban first</source>
-        <translation>Sélectionnez d'abord dans la liste le joueur à bannir</translation>
+        <translation>Sélectionnez d&apos;abord dans la liste le joueur à bannir</translation>
     </message>
     <message>
         <source>Only Ban with Rcon access, not in Query Mode</source>
-        <translation>Bannissement possible uniquement avec l'accès RCON, pas en mode Query</translation>
+        <translation>Bannissement possible uniquement avec l&apos;accès RCON, pas en mode Query</translation>
     </message>
     <message>
         <source>Select a player from the list to temporary Ban first</source>
-        <translation>Sélectionnez d'abord dans la liste le joueur à bannir temporairement</translation>
+        <translation>Sélectionnez d&apos;abord dans la liste le joueur à bannir temporairement</translation>
     </message>
     <message>
         <source>Only Temp Ban with Rcon access, not in Query Mode</source>
-        <translation>Bannissement temporaire possible uniquement avec l'accès RCON, pas en mode Query</translation>
+        <translation>Bannissement temporaire possible uniquement avec l&apos;accès RCON, pas en mode Query</translation>
     </message>
     <message>
         <source>Selected player</source>
@@ -1392,7 +1392,7 @@ Mod Heat of Battle...</translation>
     <message>
         <source>Can only send message to an individual with the RCON access
 Populate players without Query Mode ticked</source>
-        <translation>Un message à un seul joueur n'est possible qu'avec l'accès RCON
+        <translation>Un message à un seul joueur n&apos;est possible qu&apos;avec l&apos;accès RCON
 Relisez la liste des joueurs sans cocher le mode Query</translation>
     </message>
     <message>
@@ -1473,11 +1473,11 @@ Relisez la liste des joueurs sans cocher le mode Query</translation>
     </message>
     <message>
         <source>No history is kept (Preferences).</source>
-        <translation>Aucun historique n'est conservé (Préférences).</translation>
+        <translation>Aucun historique n&apos;est conservé (Préférences).</translation>
     </message>
     <message>
         <source>Select a player to see what the history knows of them.</source>
-        <translation>Sélectionnez un joueur pour voir ce que l'historique sait de lui.</translation>
+        <translation>Sélectionnez un joueur pour voir ce que l&apos;historique sait de lui.</translation>
     </message>
     <message>
         <source>Looking up...</source>
@@ -1559,7 +1559,7 @@ Relisez la liste des joueurs sans cocher le mode Query</translation>
     <name>PlayerListing</name>
     <message>
         <source>You need to connect to a server first</source>
-        <translation>Vous devez d'abord vous connecter à un serveur</translation>
+        <translation>Vous devez d&apos;abord vous connecter à un serveur</translation>
     </message>
     <message>
         <source>Not Connected</source>
@@ -1586,16 +1586,16 @@ Relisez la liste des joueurs sans cocher le mode Query</translation>
         <translation>Aucun joueur</translation>
     </message>
     <message>
-        <source>The server is not responding quickly enough<byte value="xd" />Try populate again</source>
-        <translation>Le serveur ne répond pas assez vite<byte value="xd" />Relancez la lecture</translation>
+        <source>The server is not responding quickly enough<byte value="xd"/>Try populate again</source>
+        <translation>Le serveur ne répond pas assez vite<byte value="xd"/>Relancez la lecture</translation>
     </message>
     <message>
         <source>Slow Server Response</source>
         <translation>Réponse lente du serveur</translation>
     </message>
     <message>
-        <source>The server answered, but not with a player list:<byte value="xd" />%1</source>
-        <translation>Le serveur a répondu, mais pas avec une liste de joueurs :<byte value="xd" />%1</translation>
+        <source>The server answered, but not with a player list:<byte value="xd"/>%1</source>
+        <translation>Le serveur a répondu, mais pas avec une liste de joueurs :<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>Unreadable reply</source>
@@ -1610,7 +1610,7 @@ Relisez la liste des joueurs sans cocher le mode Query</translation>
     </message>
     <message>
         <source>part of a name, or an address</source>
-        <translation>partie d'un nom, ou une adresse</translation>
+        <translation>partie d&apos;un nom, ou une adresse</translation>
     </message>
     <message>
         <source>&amp;Find player</source>
@@ -1650,7 +1650,7 @@ Relisez la liste des joueurs sans cocher le mode Query</translation>
     </message>
     <message>
         <source>No history is kept (Preferences).</source>
-        <translation>Aucun historique n'est conservé (Préférences).</translation>
+        <translation>Aucun historique n&apos;est conservé (Préférences).</translation>
     </message>
     <message>
         <source>Searching...</source>
@@ -1697,7 +1697,7 @@ Relisez la liste des joueurs sans cocher le mode Query</translation>
     </message>
     <message>
         <source>If populate keeps timing out (usually when fairly full servers) then use Query mode to return basic player details. This is a UDP fragmented packets problem where routers do not allow the fragmented packets through in case a DOS attack</source>
-        <translation>Si la lecture échoue sans cesse faute de réponse (souvent sur des serveurs bien remplis), le mode Query renvoie les informations de base des joueurs. Le problème vient des paquets UDP fragmentés que les routeurs bloquent par crainte d'une attaque DoS</translation>
+        <translation>Si la lecture échoue sans cesse faute de réponse (souvent sur des serveurs bien remplis), le mode Query renvoie les informations de base des joueurs. Le problème vient des paquets UDP fragmentés que les routeurs bloquent par crainte d&apos;une attaque DoS</translation>
     </message>
     <message>
         <source>Auto Update</source>
@@ -1791,7 +1791,7 @@ Relisez la liste des joueurs sans cocher le mode Query</translation>
         <translation>Options des joueurs</translation>
     </message>
     <message>
-        <source>&amp;Remove Colour ID's</source>
+        <source>&amp;Remove Colour ID&apos;s</source>
         <translation>Retirer les codes couleur</translation>
     </message>
     <message>
@@ -1812,7 +1812,7 @@ Relisez la liste des joueurs sans cocher le mode Query</translation>
     </message>
     <message>
         <source>Number of checks before kick</source>
-        <translation>Nombre de vérifications avant l'expulsion</translation>
+        <translation>Nombre de vérifications avant l&apos;expulsion</translation>
     </message>
     <message>
         <source>Auto Server Options</source>
@@ -1859,12 +1859,12 @@ Relisez la liste des joueurs sans cocher le mode Query</translation>
         <translation>Historique</translation>
     </message>
     <message>
-        <source>Failed to write new %1 to INI file<byte value="xd" />Error code %2 Descr: %3</source>
-        <translation>Impossible d'écrire %1 dans le fichier INI<byte value="xd" />Code d'erreur %2 Descr. : %3</translation>
+        <source>Failed to write new %1 to INI file<byte value="xd"/>Error code %2 Descr: %3</source>
+        <translation>Impossible d&apos;écrire %1 dans le fichier INI<byte value="xd"/>Code d&apos;erreur %2 Descr. : %3</translation>
     </message>
     <message>
         <source>INI Write Fail</source>
-        <translation>Échec d'écriture INI</translation>
+        <translation>Échec d&apos;écriture INI</translation>
     </message>
     <message>
         <source>Server IP</source>
@@ -1892,11 +1892,11 @@ Relisez la liste des joueurs sans cocher le mode Query</translation>
     </message>
     <message>
         <source>save rcon</source>
-        <translation>option d'enregistrement RCON</translation>
+        <translation>option d&apos;enregistrement RCON</translation>
     </message>
     <message>
         <source>history settings</source>
-        <translation>réglages de l'historique</translation>
+        <translation>réglages de l&apos;historique</translation>
     </message>
     <message>
         <source>language</source>
@@ -1911,8 +1911,8 @@ Relisez la liste des joueurs sans cocher le mode Query</translation>
         <translation>Enregistré</translation>
     </message>
     <message>
-        <source>Exit preferences?<byte value="xd" /><byte value="xd" />This will cancel any changes made<byte value="xd" /><byte value="xd" />Please select Save first if any changes</source>
-        <translation>Quitter les préférences ?<byte value="xd" /><byte value="xd" />Les modifications effectuées seront annulées<byte value="xd" /><byte value="xd" />Veuillez d'abord enregistrer si vous avez modifié quelque chose</translation>
+        <source>Exit preferences?<byte value="xd"/><byte value="xd"/>This will cancel any changes made<byte value="xd"/><byte value="xd"/>Please select Save first if any changes</source>
+        <translation>Quitter les préférences ?<byte value="xd"/><byte value="xd"/>Les modifications effectuées seront annulées<byte value="xd"/><byte value="xd"/>Veuillez d&apos;abord enregistrer si vous avez modifié quelque chose</translation>
     </message>
     <message>
         <source>Have you Saved?</source>
@@ -1931,7 +1931,7 @@ Relisez la liste des joueurs sans cocher le mode Query</translation>
     </message>
     <message>
         <source>The settings file could not be read, so it was left as it is: %1</source>
-        <translation>Le fichier de réglages n'a pas pu être lu, il a donc été laissé tel quel : %1</translation>
+        <translation>Le fichier de réglages n&apos;a pas pu être lu, il a donc été laissé tel quel : %1</translation>
     </message>
     <message>
         <source>The settings file is read-only</source>
@@ -1952,7 +1952,7 @@ Relisez la liste des joueurs sans cocher le mode Query</translation>
 <context>
     <name>QtDialogs</name>
     <message>
-        <source>Don't ask again</source>
+        <source>Don&apos;t ask again</source>
         <translation>Ne plus demander</translation>
     </message>
     <message>
@@ -1979,12 +1979,12 @@ Relisez la liste des joueurs sans cocher le mode Query</translation>
         <translation>commande</translation>
     </message>
     <message>
-        <source>The %1 holds characters the game server cannot show: %2<byte value="xd" />Nothing was sent. Please use only the characters of Western European text (Windows-1252).</source>
-        <translation>Le texte (%1) contient des caractères que le serveur de jeu ne peut pas afficher : %2<byte value="xd" />Rien n'a été envoyé. Veuillez n'utiliser que les caractères d'Europe occidentale (Windows-1252).</translation>
+        <source>The %1 holds characters the game server cannot show: %2<byte value="xd"/>Nothing was sent. Please use only the characters of Western European text (Windows-1252).</source>
+        <translation>Le texte (%1) contient des caractères que le serveur de jeu ne peut pas afficher : %2<byte value="xd"/>Rien n&apos;a été envoyé. Veuillez n&apos;utiliser que les caractères d&apos;Europe occidentale (Windows-1252).</translation>
     </message>
     <message>
-        <source>The %1 is %2 characters long; one request holds at most %3.<byte value="xd" />Nothing was sent.</source>
-        <translation>Le texte (%1) fait %2 caractères ; une requête en contient au plus %3.<byte value="xd" />Rien n'a été envoyé.</translation>
+        <source>The %1 is %2 characters long; one request holds at most %3.<byte value="xd"/>Nothing was sent.</source>
+        <translation>Le texte (%1) fait %2 caractères ; une requête en contient au plus %3.<byte value="xd"/>Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Not sent</source>
@@ -1992,7 +1992,7 @@ Relisez la liste des joueurs sans cocher le mode Query</translation>
     </message>
     <message>
         <source>Please connect to a server first!</source>
-        <translation>Veuillez d'abord vous connecter à un serveur !</translation>
+        <translation>Veuillez d&apos;abord vous connecter à un serveur !</translation>
     </message>
     <message>
         <source>Not connected</source>
@@ -2021,8 +2021,8 @@ Réessayez...</translation>
         <translation>Pas de réponse</translation>
     </message>
     <message>
-        <source>Data returned is to large for buffers<byte value="xd" />Truncated after 8192 bytes<byte value="xd" />I bet you did CVARLIST ;)</source>
-        <translation>Les données reçues sont trop volumineuses pour les tampons<byte value="xd" />Tronquées après 8192 octets<byte value="xd" />Je parie que vous avez lancé CVARLIST ;)</translation>
+        <source>Data returned is to large for buffers<byte value="xd"/>Truncated after 8192 bytes<byte value="xd"/>I bet you did CVARLIST ;)</source>
+        <translation>Les données reçues sont trop volumineuses pour les tampons<byte value="xd"/>Tronquées après 8192 octets<byte value="xd"/>Je parie que vous avez lancé CVARLIST ;)</translation>
     </message>
     <message>
         <source>Truncated data</source>
@@ -2071,15 +2071,15 @@ Réessayez...</translation>
         <translation>un redémarrage de la carte. Cela termine la carte en cours et lance la première de la zone ÉDITION.</translation>
     </message>
     <message>
-        <source>Button "Default -&gt; EDIT" pastes the default into the Edit box.</source>
+        <source>Button &quot;Default -&gt; EDIT&quot; pastes the default into the Edit box.</source>
         <translation>Le bouton « Défaut -&gt; ÉDITION » copie la rotation par défaut dans la zone ÉDITION.</translation>
     </message>
     <message>
-        <source>Button "Clear EDIT" empties the EDIT box</source>
+        <source>Button &quot;Clear EDIT&quot; empties the EDIT box</source>
         <translation>Le bouton « Vider ÉDITION » vide la zone ÉDITION</translation>
     </message>
     <message>
-        <source>Button "Set Server to Default" resets the server to the Default Map</source>
+        <source>Button &quot;Set Server to Default&quot; resets the server to the Default Map</source>
         <translation>Le bouton « Remettre le serveur par défaut » remet sur le serveur la rotation</translation>
     </message>
     <message>
@@ -2087,7 +2087,7 @@ Réessayez...</translation>
         <translation>par défaut de la zone du haut.</translation>
     </message>
     <message>
-        <source>Button "Set server to EDIT" sets the server to the map rotation in</source>
+        <source>Button &quot;Set server to EDIT&quot; sets the server to the map rotation in</source>
         <translation>Le bouton « Appliquer ÉDITION au serveur » applique au serveur la rotation de la</translation>
     </message>
     <message>
@@ -2096,7 +2096,7 @@ Réessayez...</translation>
     </message>
     <message>
         <source>Do not prefix text with rcon variable, I will do that.</source>
-        <translation>Ne faites pas précéder le texte de la variable RCON, Vostrel s'en charge.</translation>
+        <translation>Ne faites pas précéder le texte de la variable RCON, Vostrel s&apos;en charge.</translation>
     </message>
     <message>
         <source>Please ensure you format the line correctly !!!</source>
@@ -2134,7 +2134,7 @@ Réessayez...</translation>
     <name>ServerDetailsPlan</name>
     <message>
         <source>Asking server for status</source>
-        <translation>Demande de l'état du serveur</translation>
+        <translation>Demande de l&apos;état du serveur</translation>
     </message>
     <message>
         <source>Asking server for Map rotation</source>
@@ -2142,7 +2142,7 @@ Réessayez...</translation>
     </message>
     <message>
         <source>Server has no CFG files - Disabling fields...</source>
-        <translation>Le serveur n'a aucun fichier CFG - désactivation des champs...</translation>
+        <translation>Le serveur n&apos;a aucun fichier CFG - désactivation des champs...</translation>
     </message>
     <message>
         <source>Asking server for cfg files</source>
@@ -2157,7 +2157,7 @@ Réessayez...</translation>
     </message>
     <message>
         <source>host name or IP address</source>
-        <translation>nom d'hôte ou adresse IP</translation>
+        <translation>nom d&apos;hôte ou adresse IP</translation>
     </message>
     <message>
         <source>optional</source>
@@ -2184,12 +2184,12 @@ Réessayez...</translation>
         <translation>&amp;Nom :</translation>
     </message>
     <message>
-        <source>Type the server's address: a host name or an IP address.</source>
-        <translation>Saisissez l'adresse du serveur : un nom d'hôte ou une adresse IP.</translation>
+        <source>Type the server&apos;s address: a host name or an IP address.</source>
+        <translation>Saisissez l&apos;adresse du serveur : un nom d&apos;hôte ou une adresse IP.</translation>
     </message>
     <message>
         <source>The address cannot hold spaces.</source>
-        <translation>L'adresse ne peut pas contenir d'espaces.</translation>
+        <translation>L&apos;adresse ne peut pas contenir d&apos;espaces.</translation>
     </message>
     <message>
         <source>The port must be a number from 1 to 65535.</source>
@@ -2197,7 +2197,7 @@ Réessayez...</translation>
     </message>
     <message>
         <source>The address holds characters the settings file cannot keep: %1</source>
-        <translation>L'adresse contient des caractères que le fichier de réglages ne peut pas conserver : %1</translation>
+        <translation>L&apos;adresse contient des caractères que le fichier de réglages ne peut pas conserver : %1</translation>
     </message>
     <message>
         <source>The RCON password holds characters the settings file cannot keep: %1</source>
@@ -2262,8 +2262,8 @@ Réessayez...</translation>
 <context>
     <name>ServerPage</name>
     <message>
-        <source>The server is not responding quickly enough<byte value="xd" />Try populate again</source>
-        <translation>Le serveur ne répond pas assez vite<byte value="xd" />Relancez la lecture</translation>
+        <source>The server is not responding quickly enough<byte value="xd"/>Try populate again</source>
+        <translation>Le serveur ne répond pas assez vite<byte value="xd"/>Relancez la lecture</translation>
     </message>
     <message>
         <source>Server password</source>
@@ -2320,24 +2320,24 @@ Réessayez...</translation>
     <name>SlotCheck</name>
     <message>
         <source>%1 is no longer in slot %2 (the slot is empty)</source>
-        <translation>%1 n'est plus dans le slot %2 (le slot est vide)</translation>
+        <translation>%1 n&apos;est plus dans le slot %2 (le slot est vide)</translation>
     </message>
     <message>
         <source>%1 is no longer in slot %2 (%3 is there now)</source>
-        <translation>%1 n'est plus dans le slot %2 (%3 l'occupe maintenant)</translation>
+        <translation>%1 n&apos;est plus dans le slot %2 (%3 l&apos;occupe maintenant)</translation>
     </message>
 </context>
 <context>
     <name>UoMiscPage</name>
     <message>
-        <source>Reading variables from the server...<byte value="xd" />
+        <source>Reading variables from the server...<byte value="xd"/>
 United Offensive...</source>
-        <translation>Lecture des variables du serveur...<byte value="xd" />
+        <translation>Lecture des variables du serveur...<byte value="xd"/>
 United Offensive...</translation>
     </message>
     <message>
         <source>Send United Offensive weapon settings to server?</source>
-        <translation>Envoyer les réglages d'armes United Offensive au serveur ?</translation>
+        <translation>Envoyer les réglages d&apos;armes United Offensive au serveur ?</translation>
     </message>
     <message>
         <source>United Offensive %1 updated.</source>
@@ -2370,22 +2370,22 @@ United Offensive...</translation>
         <translation>Tout décocher</translation>
     </message>
     <message>
-        <source>Reading variables from the server...<byte value="xd" />
+        <source>Reading variables from the server...<byte value="xd"/>
 %1</source>
-        <translation>Lecture des variables du serveur...<byte value="xd" />
+        <translation>Lecture des variables du serveur...<byte value="xd"/>
 %1</translation>
     </message>
     <message>
         <source>Send weapon settings to server?</source>
-        <translation>Envoyer les réglages d'armes au serveur ?</translation>
+        <translation>Envoyer les réglages d&apos;armes au serveur ?</translation>
     </message>
     <message>
         <source>%1 updated.</source>
         <translation>%1 mis à jour.</translation>
     </message>
     <message>
-        <source>Set weapons to rifles only on server?<byte value="xd" />Screen will reflect changes</source>
-        <translation>Limiter les armes du serveur aux fusils ?<byte value="xd" />L'écran reflétera les changements</translation>
+        <source>Set weapons to rifles only on server?<byte value="xd"/>Screen will reflect changes</source>
+        <translation>Limiter les armes du serveur aux fusils ?<byte value="xd"/>L&apos;écran reflétera les changements</translation>
     </message>
     <message>
         <source>Rifles only?</source>
@@ -2440,7 +2440,7 @@ United Offensive...</translation>
     </message>
     <message>
         <source>Get Stat&amp;us</source>
-        <translation>Obtenir l'ét&amp;at</translation>
+        <translation>Obtenir l&apos;ét&amp;at</translation>
     </message>
     <message>
         <source>Get Server &amp;Info</source>
@@ -2543,15 +2543,15 @@ United Offensive...</translation>
     <name>bound</name>
     <message>
         <source>You need to connect to a server first</source>
-        <translation>Vous devez d'abord vous connecter à un serveur</translation>
+        <translation>Vous devez d&apos;abord vous connecter à un serveur</translation>
     </message>
     <message>
         <source>Not Connected</source>
         <translation>Non connecté</translation>
     </message>
     <message>
-        <source>%1<byte value="xd" />Only changed values will be sent.</source>
-        <translation>%1<byte value="xd" />Seules les valeurs modifiées seront envoyées.</translation>
+        <source>%1<byte value="xd"/>Only changed values will be sent.</source>
+        <translation>%1<byte value="xd"/>Seules les valeurs modifiées seront envoyées.</translation>
     </message>
     <message>
         <source>Send to Server?</source>
@@ -2581,19 +2581,19 @@ United Offensive...</translation>
 <context>
     <name>clanbase</name>
     <message>
-        <source>Are you sure you want to set as Clan Base rules<byte value="xd" />Check popup rules to see what variables will change</source>
-        <translation>Voulez-vous vraiment appliquer les règles Clan Base ?<byte value="xd" />Consultez les règles affichées pour voir les variables modifiées</translation>
+        <source>Are you sure you want to set as Clan Base rules<byte value="xd"/>Check popup rules to see what variables will change</source>
+        <translation>Voulez-vous vraiment appliquer les règles Clan Base ?<byte value="xd"/>Consultez les règles affichées pour voir les variables modifiées</translation>
     </message>
     <message>
         <source>Change settings?</source>
         <translation>Modifier les réglages ?</translation>
     </message>
     <message>
-        <source>Clan Base Rules <byte value="xd" />
-All matches should be played with the following server settings: <byte value="xd" />
+        <source>Clan Base Rules <byte value="xd"/>
+All matches should be played with the following server settings: <byte value="xd"/>
 </source>
-        <translation>Règles Clan Base <byte value="xd" />
-Tous les matchs doivent être joués avec les réglages de serveur suivants : <byte value="xd" />
+        <translation>Règles Clan Base <byte value="xd"/>
+Tous les matchs doivent être joués avec les réglages de serveur suivants : <byte value="xd"/>
 </translation>
     </message>
     <message>
@@ -2609,7 +2609,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Usually left to Score limit to allow a team to reach , say a score of 10 </source>
-        <translation>Généralement laissé à la limite de score, pour qu'une équipe atteigne par exemple 10 points </translation>
+        <translation>Généralement laissé à la limite de score, pour qu&apos;une équipe atteigne par exemple 10 points </translation>
     </message>
     <message>
         <source>Number of minutes (0 - 1440) 0 is unlimited</source>
@@ -2753,11 +2753,11 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Show Carrie of object 0=No, 1=Yes</source>
-        <translation>Montrer le porteur de l'objet 0=Non, 1=Oui</translation>
+        <translation>Montrer le porteur de l&apos;objet 0=Non, 1=Oui</translation>
     </message>
     <message>
         <source>Retrieval object carrier updated to %1</source>
-        <translation>Retrieval : porteur de l'objet mis à %1</translation>
+        <translation>Retrieval : porteur de l&apos;objet mis à %1</translation>
     </message>
     <message>
         <source>Show object carrier has to be 0 (No) or 1 (Yes)</source>
@@ -3088,15 +3088,15 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Drop weapon on arm/leg shot</source>
-        <translation>Lâcher l'arme sur tir au bras/à la jambe</translation>
+        <translation>Lâcher l&apos;arme sur tir au bras/à la jambe</translation>
     </message>
     <message>
         <source>Drop the weapon when shot in arm.</source>
-        <translation>Lâcher l'arme quand le bras est touché.</translation>
+        <translation>Lâcher l&apos;arme quand le bras est touché.</translation>
     </message>
     <message>
         <source>Drop weapon on arm/leg shot changed.</source>
-        <translation>Lâcher l'arme sur tir au bras/à la jambe changé.</translation>
+        <translation>Lâcher l&apos;arme sur tir au bras/à la jambe changé.</translation>
     </message>
     <message>
         <source>Shell shock from nearby grenades</source>
@@ -3196,15 +3196,15 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Support weapons allow percentage</source>
-        <translation>Pourcentage d'armes d'appui autorisé</translation>
+        <translation>Pourcentage d&apos;armes d&apos;appui autorisé</translation>
     </message>
     <message>
         <source>Support allowed percentage 0 to 100</source>
-        <translation>Pourcentage d'armes d'appui autorisé, 0 à 100</translation>
+        <translation>Pourcentage d&apos;armes d&apos;appui autorisé, 0 à 100</translation>
     </message>
     <message>
         <source>Support percentage changed.</source>
-        <translation>Pourcentage d'armes d'appui changé.</translation>
+        <translation>Pourcentage d&apos;armes d&apos;appui changé.</translation>
     </message>
     <message>
         <source>Rifle allow percentage</source>
@@ -3254,7 +3254,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Keep the settings in &lt;file&gt; instead of the usual place.</source>
-        <translation>Conserver les réglages dans &lt;fichier&gt; au lieu de l'emplacement habituel.</translation>
+        <translation>Conserver les réglages dans &lt;fichier&gt; au lieu de l&apos;emplacement habituel.</translation>
     </message>
     <message>
         <source>file</source>
@@ -3310,9 +3310,9 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
 <context>
     <name>modeframes</name>
     <message>
-        <source>Reading variables from the server...<byte value="xd" />
+        <source>Reading variables from the server...<byte value="xd"/>
 %1</source>
-        <translation>Lecture des variables du serveur...<byte value="xd" />
+        <translation>Lecture des variables du serveur...<byte value="xd"/>
 %1</translation>
     </message>
 </context>
@@ -3331,7 +3331,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
         <translation>Appliquer au serveur</translation>
     </message>
     <message>
-        <source>These fields hold the game's defaults, not values read from the server</source>
+        <source>These fields hold the game&apos;s defaults, not values read from the server</source>
         <translation>Ces champs contiennent les valeurs par défaut du jeu, non celles lues sur le serveur</translation>
     </message>
     <message>
@@ -3340,15 +3340,15 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>The server gave none of these settings: the fields keep what they held</source>
-        <translation>Le serveur n'a fourni aucun de ces réglages : les champs gardent leur contenu</translation>
+        <translation>Le serveur n&apos;a fourni aucun de ces réglages : les champs gardent leur contenu</translation>
     </message>
     <message>
         <source>These fields hold the values read from the server, except %1 (the server gave no value it can show), which keeps what it held</source>
-        <translation>Ces champs contiennent les valeurs lues sur le serveur, sauf %1 (le serveur n'a fourni aucune valeur affichable), qui garde son contenu</translation>
+        <translation>Ces champs contiennent les valeurs lues sur le serveur, sauf %1 (le serveur n&apos;a fourni aucune valeur affichable), qui garde son contenu</translation>
     </message>
     <message>
         <source>These fields hold the values read from the server, except %1 (the server gave no values they can show), which keep what they held</source>
-        <translation>Ces champs contiennent les valeurs lues sur le serveur, sauf %1 (le serveur n'a fourni aucune valeur affichable), qui gardent leur contenu</translation>
+        <translation>Ces champs contiennent les valeurs lues sur le serveur, sauf %1 (le serveur n&apos;a fourni aucune valeur affichable), qui gardent leur contenu</translation>
     </message>
 </context>
 <context>
@@ -3450,11 +3450,11 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Team Icons</source>
-        <translation>Icônes d'équipe</translation>
+        <translation>Icônes d&apos;équipe</translation>
     </message>
     <message>
         <source>Team Icons updated</source>
-        <translation>Icônes d'équipe mises à jour</translation>
+        <translation>Icônes d&apos;équipe mises à jour</translation>
     </message>
     <message>
         <source>Allow Voting</source>
@@ -3506,11 +3506,11 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Spectate enemy</source>
-        <translation>Regarder l'ennemi</translation>
+        <translation>Regarder l&apos;ennemi</translation>
     </message>
     <message>
         <source>Spectate Enemy updated</source>
-        <translation>« Regarder l'ennemi » mis à jour</translation>
+        <translation>« Regarder l&apos;ennemi » mis à jour</translation>
     </message>
     <message>
         <source>Temporary ban duration in seconds</source>
@@ -3836,7 +3836,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Usually left to Score limit to allow a team to reach , say a score of 3 (default 5) </source>
-        <translation>Généralement laissé à la limite de score, pour qu'une équipe atteigne par exemple 3 points (défaut 5) </translation>
+        <translation>Généralement laissé à la limite de score, pour qu&apos;une équipe atteigne par exemple 3 points (défaut 5) </translation>
     </message>
     <message>
         <source>Set</source>
@@ -3991,7 +3991,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Allow artillary</source>
-        <translation>Autoriser l'artillerie</translation>
+        <translation>Autoriser l&apos;artillerie</translation>
     </message>
     <message>
         <source>Allow bazooka</source>
@@ -4027,7 +4027,7 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
     </message>
     <message>
         <source>Allow Elefant</source>
-        <translation>Autoriser l'Elefant</translation>
+        <translation>Autoriser l&apos;Elefant</translation>
     </message>
     <message>
         <source>Allow T34</source>
@@ -4170,8 +4170,8 @@ Tous les matchs doivent être joués avec les réglages de serveur suivants : <b
         <translation>Battlerank</translation>
     </message>
     <message>
-        <source>The server is not responding quickly enough<byte value="xd" />or a server side mod has replaced the rcon variables<byte value="xd" />Try populate again</source>
-        <translation>Le serveur ne répond pas assez vite<byte value="xd" />ou un mod côté serveur a remplacé les variables RCON<byte value="xd" />Relancez la lecture</translation>
+        <source>The server is not responding quickly enough<byte value="xd"/>or a server side mod has replaced the rcon variables<byte value="xd"/>Try populate again</source>
+        <translation>Le serveur ne répond pas assez vite<byte value="xd"/>ou un mod côté serveur a remplacé les variables RCON<byte value="xd"/>Relancez la lecture</translation>
     </message>
 </context>
 </TS>

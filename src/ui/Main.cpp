@@ -266,7 +266,7 @@ void Main::buildMenus() {
             [this] { pages().maps->rotateClicked(); });
     comm->addSeparator()->setObjectName(QStringLiteral("dash"));
     const std::pair<const char*, const char*> ffItems[] = {
-        {"COMMFFON", QT_TR_NOOP("Friendly Fire O&n")},
+        {"COMMFFON", QT_TR_NOOP("Friendly Fire &On")},
         {"commFFOFF", QT_TR_NOOP("Friendly Fire O&ff")},
         {"commFFREFL", QT_TR_NOOP("Friendly Fire R&eflective damage")},
         {"commFFSHARE", QT_TR_NOOP("Friendly Fire S&hared")}};

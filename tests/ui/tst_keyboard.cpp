@@ -5,13 +5,16 @@
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QScopeGuard>
 #include <QTest>
 #include <QTranslator>
 
-// The pages and the secondary windows from the keyboard: Alt+letter reaches every captioned
-// control in every language, and Escape leaves the Heat of Battle window.
+// The pages, the secondary windows and the menus from the keyboard: Alt+letter reaches every
+// captioned control and menu item in every language, and Escape leaves the Heat of Battle
+// window.
 class TestKeyboard : public QObject {
     Q_OBJECT
 private slots:
@@ -53,6 +56,26 @@ QStringList markFaults(QWidget* root) {
     return faults;
 }
 
+// The same for a menu and the menus under it: every item has a letter of its own in its menu.
+QStringList menuFaults(const QList<QAction*>& actions, const QString& menu) {
+    QStringList faults;
+    QHash<QString, QString> captionOfKey;
+    for (const QAction* action : actions) {
+        if (action->isSeparator())
+            continue;
+        const QString key = QKeySequence::mnemonic(action->text()).toString();
+        if (key.isEmpty())
+            faults << menu + " \"" + action->text() + "\" has no letter";
+        else if (captionOfKey.contains(key))
+            faults << menu + " \"" + action->text() + "\" has the " + key + " of \"" +
+                          captionOfKey.value(key) + '"';
+        captionOfKey.insert(key, action->text());
+        if (action->menu())
+            faults += menuFaults(action->menu()->actions(), action->text());
+    }
+    return faults;
+}
+
 } // namespace
 
 void TestKeyboard::mnemonics_data() {
@@ -61,7 +84,7 @@ void TestKeyboard::mnemonics_data() {
     for (const char* language : {"en", "de", "fr"}) {
         for (const char* page : {"pagePlayers", "pageServer", "pageWeapons", "pageUoMisc",
                                  "pageCodModes", "pageUoModes", "pageMaps", "pageMisc", "pageMods",
-                                 "pageMessages", "frmpref", "frmhob", "frmAbout"})
+                                 "pageMessages", "frmpref", "frmhob", "frmAbout", "menus"})
             QTest::addRow("%s %s", language, page) << language << page;
     }
 }
@@ -77,6 +100,11 @@ void TestKeyboard::mnemonics() {
     const auto english =
         qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
     Harness h;
+    if (window == QLatin1String("menus")) {
+        const QStringList faults = menuFaults(h.main->menuBar()->actions(), "the menu bar");
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+        return;
+    }
     h.main->openPreferences();
     h.main->openHob();
     h.main->openAbout();
