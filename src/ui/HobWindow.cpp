@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QTimer>
@@ -134,6 +135,10 @@ HobWindow::HobWindow(Session& session, QWidget* parent) : QDialog(parent), m_ses
     rows->setMinimumHeight(frame->fontMetrics().lineSpacing() * 8);
     layout->addWidget(rows);
     layout->addWidget(buttons);
+    // It opens with every row in view where the screen has the room.
+    const int rowsHidden = frame->sizeHint().height() - rows->sizeHint().height();
+    const int room = screen() ? screen()->availableSize().height() : sizeHint().height();
+    resize(sizeHint().width(), qMin(sizeHint().height() + qMax(0, rowsHidden), room));
 
     for (int i = 0; i < table.size(); ++i) {
         if (table.at(i).kind == hob::Kind::Check)
