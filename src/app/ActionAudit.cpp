@@ -51,7 +51,7 @@ QString actionKind(const Request& request) {
     if (request.outOfBand || request.quiet)
         return {};
     // A line the operator typed is kept as typed, whatever it does.
-    if (request.origin == Request::consoleOrigin())
+    if (request.typed)
         return QStringLiteral("console");
     const QString word = firstWord(request.command);
     if (word == QLatin1String("clientkick") || word == QLatin1String("kick") ||

@@ -11,7 +11,7 @@ Plan plan(Kind kind, const QString& text, const QString& userPrefix) {
     switch (kind) {
     case Kind::ConsoleLine:
         return {actionStep(
-            Request::shown(text).from(Request::consoleOrigin()),
+            Request::shown(text).typedAtConsole(),
             QCoreApplication::translate("fleetplans", "Sent to several servers: %1").arg(text),
             text)};
     case Kind::Message:

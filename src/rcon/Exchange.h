@@ -30,6 +30,8 @@ struct Request {
     bool boxWhenUnanswered = true;
     // Where the operator typed the text, named in the box when the text cannot be sent.
     QString origin;
+    // A line the operator typed at a console: the audit log files it as typed, whatever it does.
+    bool typed = false;
 
     // A command whose reply the operator sees in the pane, with the echo line.
     static Request shown(const QString& command) { return {command}; }
@@ -55,10 +57,10 @@ struct Request {
         origin = field;
         return *this;
     }
-    // The origin of a line the operator typed at a console: the audit log files such a line
-    // as typed, whatever it does.
-    static QString consoleOrigin() {
-        return QCoreApplication::translate("Request", "console command");
+    // Marks a line the operator typed at a console.
+    Request& typedAtConsole() {
+        typed = true;
+        return from(QCoreApplication::translate("Request", "console command"));
     }
     // The public status query.
     static Request statusQuery() { return {QStringLiteral("getstatus"), true, true, false}; }

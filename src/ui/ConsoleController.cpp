@@ -75,8 +75,8 @@ void ConsoleController::sendClicked() {
     }
 
     // A typed line's answer comes as it comes; the pane shows it. The log keeps what went. The
-    // audit log knows a typed line by its origin.
-    const Request request = Request::noWait(command).from(Request::consoleOrigin());
+    // audit log files it as typed.
+    const Request request = Request::noWait(command).typedAtConsole();
     m_session.send(request, this, [this, request](const Reply& reply) {
         if (reply.went()) {
             m_session.addMessage(request.command);
