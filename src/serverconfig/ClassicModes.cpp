@@ -2,6 +2,7 @@
 
 #include "ModeSettings.h"
 #include "base/NumberRules.h"
+#include "base/TableText.h"
 
 #include <QCoreApplication>
 
@@ -207,8 +208,7 @@ bool passes(const Check& check, const QString& text) {
 } // namespace
 
 QString shown(const QString& text) {
-    return text.isEmpty() ? text
-                          : QCoreApplication::translate("classicmodes", text.toUtf8().constData());
+    return translatedIn("classicmodes", text);
 }
 
 const QList<Page>& pages() {

@@ -1,14 +1,14 @@
 #include "FriendlyFire.h"
 
 #include "app/SayPrefix.h"
+#include "base/TableText.h"
 
 #include <QCoreApplication>
 
 namespace friendlyfire {
 
 QString shown(const QString& text) {
-    return text.isEmpty() ? text
-                          : QCoreApplication::translate("friendlyfire", text.toUtf8().constData());
+    return translatedIn("friendlyfire", text);
 }
 
 const QList<Mode>& modes() {

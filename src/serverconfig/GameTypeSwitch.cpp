@@ -1,12 +1,13 @@
 #include "GameTypeSwitch.h"
 
+#include "base/TableText.h"
+
 #include <QCoreApplication>
 
 namespace gametypes {
 
 QString shown(const QString& text) {
-    return text.isEmpty() ? text
-                          : QCoreApplication::translate("gametypes", text.toUtf8().constData());
+    return translatedIn("gametypes", text);
 }
 
 const QList<GameType>& codTypes() {

@@ -1,11 +1,13 @@
 #include "HobTable.h"
 
+#include "base/TableText.h"
+
 #include <QCoreApplication>
 
 namespace hob {
 
 QString shown(const QString& text) {
-    return text.isEmpty() ? text : QCoreApplication::translate("hob", text.toUtf8().constData());
+    return translatedIn("hob", text);
 }
 
 const QList<Setting>& settings() {

@@ -1,5 +1,7 @@
 #include "ServerBasicsTable.h"
 
+#include "base/TableText.h"
+
 #include <QCoreApplication>
 
 namespace serverbasics {
@@ -16,8 +18,7 @@ QString scrListing() {
 } // namespace
 
 QString shown(const QString& text) {
-    return text.isEmpty() ? text
-                          : QCoreApplication::translate("serverbasics", text.toUtf8().constData());
+    return translatedIn("serverbasics", text);
 }
 
 const QList<Field>& fields() {

@@ -2,6 +2,7 @@
 
 #include "ModeSettings.h"
 #include "base/NumberRules.h"
+#include "base/TableText.h"
 
 #include <QCoreApplication>
 
@@ -121,8 +122,7 @@ QList<Mode> buildModes() {
 } // namespace
 
 QString shown(const QString& text) {
-    return text.isEmpty() ? text
-                          : QCoreApplication::translate("uomodes", text.toUtf8().constData());
+    return translatedIn("uomodes", text);
 }
 
 const QList<Mode>& modes() {

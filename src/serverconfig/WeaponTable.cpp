@@ -1,5 +1,7 @@
 #include "WeaponTable.h"
 
+#include "base/TableText.h"
+
 #include <QCoreApplication>
 
 namespace weapons {
@@ -184,8 +186,7 @@ QString uoLogNameShown(const QString& label) {
 }
 
 QString shown(const QString& text) {
-    return text.isEmpty() ? text
-                          : QCoreApplication::translate("weapons", text.toUtf8().constData());
+    return translatedIn("weapons", text);
 }
 
 QString slowServerMessage() {
