@@ -20,11 +20,9 @@ foreach(path bin/vostrel share/applications/${id}.desktop
 endforeach()
 
 # The installed program finds its translations beside it: its help reads differently in German.
-foreach(variable DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM LANGUAGE LC_MESSAGES)
-    unset(ENV{${variable}})
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/WithoutDisplay.cmake)
 foreach(locale C de_DE.UTF-8)
-    set(ENV{LC_ALL} ${locale})
+    without_display(${locale})
     execute_process(COMMAND ${prefix}/bin/vostrel --help OUTPUT_VARIABLE help_${locale}
                     ERROR_QUIET)
 endforeach()

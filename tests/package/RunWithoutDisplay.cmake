@@ -2,13 +2,11 @@
 # cmake -DPROGRAM=<file> -DOPTION=<argument> -DEXIT_CODE=<n> -DOUTPUT=<text> [-DLOCALE=<name>]
 #       -P RunWithoutDisplay.cmake
 # The program speaks the locale's language (C, English, unless LOCALE says otherwise).
-foreach(variable DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM LANGUAGE LC_MESSAGES)
-    unset(ENV{${variable}})
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/WithoutDisplay.cmake)
 if(NOT LOCALE)
     set(LOCALE C)
 endif()
-set(ENV{LC_ALL} ${LOCALE})
+without_display(${LOCALE})
 execute_process(COMMAND ${PROGRAM} ${OPTION} RESULT_VARIABLE code OUTPUT_VARIABLE out
                 ERROR_VARIABLE out OUTPUT_STRIP_TRAILING_WHITESPACE
                 ERROR_STRIP_TRAILING_WHITESPACE)
